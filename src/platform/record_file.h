@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/record.h"
+
+#include <QList>
+#include <QString>
+
+namespace korven {
+
+// What a file operation reports: success, or the reason it failed.
+struct FileStatus {
+    bool ok = true;
+    QString error;
+
+    static FileStatus failure(const QString& why) { return {false, why}; }
+    explicit operator bool() const { return ok; }
+};
+
+// A random-access file of fixed-length records numbered from 1, without header
+// or checksum. Every call opens the file, reads or writes, and closes it again.
+//
+// The file name is matched without regard to letter case: an existing
+// "SET.dir" is the file named by "SET.DIR". A file that does not exist yet is
+// created with the spelling given.
+class RecordFile {
+public:
+    RecordFile(const QString& path, int recordLength);
+
+    // The path of the existing file whatever its letter case, else the path given.
+    QString path() const;
+    bool exists() const;
+    int recordLength() const { return recordLength_; }
+    int recordCount() const;
+
+    // Reads record n into `record`. A record past the end reads as zero bytes; a
+    // missing file is created empty, as opening it for random access does.
+    FileStatus read(int n, Record& record) const;
+    // As read(), but a missing file is an error and nothing is created.
+    FileStatus readExisting(int n, Record& record) const;
+
+    // Writes record n in place, creating the file if needed. A gap before it is
+    // filled with zero bytes.
+    FileStatus write(int n, const Record& record) const;
+
+    // Writes records first, first + 1, ... in one go: a complete new copy of the
+    // file replaces the old one, so a failure never leaves a half-written file.
+    // Records the file holds beyond the last one written are kept.
+    FileStatus writeRecords(int first, const QList<QByteArray>& records) const;
+
+private:
+    QString givenPath_;
+    int recordLength_;
+};
+
+// The path of an existing file whose name equals `path`'s without regard to
+// letter case; `path` itself when there is none.
+QString resolveCaseInsensitive(const QString& path);
+
+} // namespace korven

@@ -1,0 +1,34 @@
+#pragma once
+
+namespace korven {
+
+// The link's time base: SecondTicks, advanced every 1000 ms for the whole run,
+// and FastTicks, advanced every 100 ms only while enabled (inside the
+// wake-up). Every wait is written the same way: reset a counter, then pump
+// until it exceeds a limit, so the waits read like the procedures they
+// implement.
+class Ticks {
+public:
+    virtual ~Ticks() = default;
+
+    int secondTicks() const { return secondTicks_; }
+    void setSecondTicks(int value) { secondTicks_ = value; }
+    int fastTicks() const { return fastTicks_; }
+    void setFastTicks(int value) { fastTicks_ = value; }
+
+    virtual void setFastTicksEnabled(bool enabled) = 0;
+
+    // Lets pending events run: user input, timers, port input. Returns after at
+    // least one event was handled; never spins while nothing happens.
+    virtual void pump() = 0;
+
+protected:
+    void secondElapsed() { ++secondTicks_; }
+    void tenthElapsed() { ++fastTicks_; }
+
+private:
+    int secondTicks_ = 0;
+    int fastTicks_ = 0;
+};
+
+} // namespace korven

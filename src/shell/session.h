@@ -1,0 +1,53 @@
+#pragma once
+
+#include "logger_setup/logger_setup_files.h"
+#include "platform/document_opener.h"
+#include "platform/file_chooser.h"
+#include "platform/prompter.h"
+#include "platform/serial_port.h"
+#include "platform/ticks.h"
+#include "shell/settings_file.h"
+#include "shell/status_texts.h"
+#include "system_setup/system_setup_files.h"
+
+#include <QString>
+
+namespace korven {
+
+// The process-wide state of one run of the program: the outside world behind
+// its seams, the current set-up files, the shared in-memory records and the
+// values the screens hand to each other. Owned by main() (or by a test) and
+// handed to every screen that needs it.
+struct Session {
+    Session(SerialPort& port, Ticks& ticks, Prompter& prompter, FileChooser& files,
+            DocumentOpener& documents, const QString& programFolder)
+        : port(port), ticks(ticks), prompter(prompter), files(files), documents(documents),
+          programFolder(programFolder), settings(programFolder) {}
+
+    SerialPort& port;
+    Ticks& ticks;
+    Prompter& prompter;
+    FileChooser& files;
+    DocumentOpener& documents;
+
+    // Where "config.dat", the file dialogs' initial folder and the manual live.
+    QString programFolder;
+    Settings settings;
+
+    QString systemFilePath;  // the current ".stp"
+    QString loggerSetupPath; // the current ".tmr"/".par" pair, without extension
+
+    // One in-memory copy per record type; whoever reads last, wins.
+    SystemSetupRecords systemRecords;
+    LoggerSetupRecords loggerRecords;
+
+    // Read from the side files of the current system set-up.
+    QString linkFlag;     // "1": the modem is not activated
+    int loggerCount = 0;  // "Nr. Logger"
+    QString dataFileName; // the data file name, up to its first blank
+    bool automaticDownload = false;
+
+    StatusTexts status;
+};
+
+} // namespace korven

@@ -1,0 +1,79 @@
+#include "shell/settings_file.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace korven;
+using korven::test::TempFolder;
+
+TEST(SettingsFile, AMissingFileMeansNoPathsAndNoPassword) {
+    TempFolder folder;
+    Settings settings(folder.path());
+    ASSERT_TRUE(settings.load());
+    EXPECT_EQ(settings.systemFilePath(), QString(45, QChar(u'\0')));
+    EXPECT_FALSE(settings.passwordActive());
+    EXPECT_FALSE(settings.hasStoredPassword());
+    EXPECT_NE(settings.password(), QString());
+}
+
+TEST(SettingsFile, EverySaveWritesTheWhole129ByteRecordIntoTheProgramFolder) {
+    TempFolder folder;
+    Settings settings(folder.path());
+    ASSERT_TRUE(settings.load());
+    ASSERT_TRUE(settings.savePasswordActive(true));
+    ASSERT_TRUE(settings.saveLoggerSetupPath(folder.path("a")));
+    const QByteArray bytes = folder.read("config.dat");
+    ASSERT_EQ(bytes.size(), 129);
+    EXPECT_EQ(bytes.mid(127, 2), QByteArray("\xFF\xFF")) << "password state kept";
+    EXPECT_EQ(bytes.mid(62, 45), folder.path("a").toLatin1().leftJustified(45, ' ', true));
+    EXPECT_EQ(bytes.left(17), QByteArray(17, '\0'));
+}
+
+TEST(SettingsFile, KeepsTheReservedBytesAndReadsPathsWithoutTrailingBlanks) {
+    TempFolder folder;
+    QByteArray stored(129, '\0');
+    stored.replace(0, 17, "RESERVED-17-BYTES");
+    stored.replace(17, 45, QByteArray("/plant/a.stp").leftJustified(45, ' '));
+    stored.replace(107, 20, QByteArray("secret").leftJustified(20, ' '));
+    folder.write("config.dat", stored);
+
+    Settings settings(folder.path());
+    ASSERT_TRUE(settings.load());
+    EXPECT_EQ(settings.systemFilePath(), "/plant/a.stp");
+    EXPECT_EQ(settings.password(), "secret");
+    EXPECT_TRUE(settings.hasStoredPassword());
+    ASSERT_TRUE(settings.savePassword(QStringLiteral("a-password-of-25-letters!")));
+    EXPECT_EQ(settings.password(), "a-password-of-25-let");
+    const QByteArray bytes = folder.read("config.dat");
+    EXPECT_EQ(bytes.left(107), stored.left(107));
+}
+
+TEST(SettingsFile, ALongPathIsStoredRelativeToTheProgramFolderAndReadBackWhole) {
+    TempFolder folder;
+    const QString deep = folder.path("a-folder-with-a-rather-long-name/plant.stp");
+    ASSERT_GT(deep.size(), 45);
+    Settings settings(folder.path());
+    ASSERT_TRUE(settings.saveSystemFilePath(deep));
+    EXPECT_EQ(folder.read("config.dat").mid(17, 45),
+              QByteArray("a-folder-with-a-rather-long-name/plant.stp").leftJustified(45, ' '));
+
+    Settings next(folder.path());
+    ASSERT_TRUE(next.load());
+    EXPECT_EQ(next.systemFilePath(), deep);
+}
+
+TEST(SettingsFile, APathThatFitsNoWayIsRefusedAndTheStoredOneKept) {
+    TempFolder folder;
+    Settings settings(folder.path());
+    ASSERT_TRUE(settings.saveSystemFilePath(folder.path("p.stp")));
+    const QByteArray before = folder.read("config.dat");
+
+    const FileStatus status = settings.saveSystemFilePath(
+        folder.path("this-folder-name-alone-is-longer-than-the-field/p.stp"));
+    EXPECT_FALSE(status);
+    EXPECT_TRUE(status.error.startsWith("ATTENZIONE"));
+    EXPECT_EQ(folder.read("config.dat"), before);
+    EXPECT_EQ(settings.systemFilePath(), folder.path("p.stp"));
+
+    EXPECT_FALSE(settings.saveSystemFilePath(QString::fromUtf8("/tmp/中文.stp")));
+}

@@ -1,0 +1,97 @@
+#include "platform/record_file.h"
+#include "platform/windows1252.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace korven;
+using korven::test::TempFolder;
+
+TEST(Windows1252, EveryByteReadsBackAsTheSameByte) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
+}
+
+TEST(Windows1252, AccentedLettersAndEuroUseTheirCodePagePositions) {
+    EXPECT_EQ(toWindows1252(QString::fromUtf8("°à€")), QByteArray("\xB0\xE0\x80"));
+    EXPECT_EQ(fromWindows1252("\xB0\xE0\x80"), QString::fromUtf8("°à€"));
+    EXPECT_EQ(toWindows1252(QString::fromUtf8("א")), QByteArray("?"));
+}
+
+TEST(Record, TextIsBlankPaddedAndCutAndIntegersAreLittleEndian) {
+    Record record(12);
+    record.setText({0, 4}, QStringLiteral("ab"));
+    record.setText({4, 3}, QStringLiteral("toolong"));
+    record.setInteger({8}, -2);
+    record.setInteger({10}, 300);
+    EXPECT_EQ(record.bytes(), QByteArray("ab  too\0\xFE\xFF\x2C\x01", 12));
+    EXPECT_EQ(record.integer({8}), -2);
+    EXPECT_EQ(record.integer({10}), 300);
+    EXPECT_EQ(record.trimmedText({0, 4}), QStringLiteral("ab"));
+}
+
+TEST(RecordFile, RecordsPastTheEndReadAsZeroBytes) {
+    TempFolder folder;
+    folder.write("a.dat", "0123456789");
+    Record record(4);
+    record.setText({0, 4}, QStringLiteral("xxxx"));
+    ASSERT_TRUE(RecordFile(folder.path("a.dat"), 4).read(3, record));
+    EXPECT_EQ(record.bytes(), QByteArray("89\0\0", 4));
+    ASSERT_TRUE(RecordFile(folder.path("a.dat"), 4).read(7, record));
+    EXPECT_EQ(record.bytes(), QByteArray(4, '\0'));
+}
+
+TEST(RecordFile, MissingFileIsCreatedEmptyByReadButNotByReadExisting) {
+    TempFolder folder;
+    Record record(4);
+    EXPECT_FALSE(RecordFile(folder.path("none.dat"), 4).readExisting(1, record));
+    EXPECT_FALSE(folder.exists("none.dat"));
+    ASSERT_TRUE(RecordFile(folder.path("new.dat"), 4).read(1, record));
+    EXPECT_TRUE(folder.exists("new.dat"));
+    EXPECT_EQ(folder.read("new.dat").size(), 0);
+}
+
+TEST(RecordFile, WritingPastTheEndFillsTheGapWithZeroBytes) {
+    TempFolder folder;
+    Record record(3);
+    record.setText({0, 3}, QStringLiteral("abc"));
+    ASSERT_TRUE(RecordFile(folder.path("g.dat"), 3).write(3, record));
+    EXPECT_EQ(folder.read("g.dat"), QByteArray("\0\0\0\0\0\0abc", 9));
+}
+
+TEST(RecordFile, WholeWritesReplaceTheirRecordsAndKeepTheOnesAfter) {
+    TempFolder folder;
+    folder.write("w.dat", "aaabbbcccddd");
+    ASSERT_TRUE(RecordFile(folder.path("w.dat"), 3).writeRecords(2, {"XXX", "YY"}));
+    EXPECT_EQ(folder.read("w.dat"), QByteArray("aaaXXXYY\0ddd", 12));
+}
+
+TEST(RecordFile, AFailedWholeWriteReportsItAndCreatesNothing) {
+    TempFolder folder;
+    const FileStatus status =
+        RecordFile(folder.path("missing-folder/w.dat"), 3).writeRecords(1, {"abc"});
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(status.error.isEmpty());
+    EXPECT_FALSE(folder.exists("missing-folder"));
+}
+
+TEST(RecordFile, AnExistingFileIsFoundWhateverItsLetterCase) {
+    TempFolder folder;
+    folder.write("SET.dir", "old");
+    const RecordFile file(folder.path("SET.DIR"), 3);
+    EXPECT_EQ(file.path(), folder.path("SET.dir"));
+    Record record(3);
+    record.setText({0, 3}, QStringLiteral("new"));
+    ASSERT_TRUE(file.write(1, record));
+    EXPECT_EQ(folder.read("SET.dir"), QByteArray("new"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(RecordFile, ANewFileTakesTheSpellingGiven) {
+    TempFolder folder;
+    Record record(3);
+    ASSERT_TRUE(RecordFile(folder.path("SET.PUN"), 3).write(1, record));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"SET.PUN"});
+}
