@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+namespace korven::sim {
+
+// Ways the simulated logger can misbehave on the wire, to exercise the
+// program's time limits and reply checks. Everything is off by default.
+struct FaultPlan {
+    bool silent = false;                // never answers anything
+    int slowMs = 0;                     // every emission delayed this much more
+    std::optional<char> handshakeReply; // sent instead of "!"
+    int dropEveryNth = 0;               // drop every Nth reply byte ("!" included); 0 = off
+    int corruptEveryNth = 0;            // replace every Nth reply byte by 'x'; 0 = off
+    int cutRepliesTo = -1;              // longer replies cut to this many bytes; -1 = off
+    int silentAfterCommands = -1;       // silent once this many commands ran; -1 = off
+};
+
+} // namespace korven::sim
