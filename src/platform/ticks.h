@@ -22,6 +22,12 @@ public:
     // least one event was handled; never spins while nothing happens.
     virtual void pump() = 0;
 
+    // Lets about `ms` milliseconds (a few) pass without handling anything,
+    // events included. A wait for a long reply still on the line rests so,
+    // and takes the reply in a few large pieces instead of waking for every
+    // character. By default no time passes.
+    virtual void rest(int ms) { (void)ms; }
+
 protected:
     void secondElapsed() { ++secondTicks_; }
     void tenthElapsed() { ++fastTicks_; }

@@ -1,0 +1,150 @@
+#include "link/screens/transmission_screen.h"
+
+#include "link/link_texts.h"
+#include "link/port_settings.h"
+#include "shell/session.h"
+#include "system_setup/side_file_layouts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace korven {
+
+namespace {
+
+const QString kCallerName = QString::fromLatin1(caller_screen::transmission);
+
+constexpr int kHighestLoggerCode = 9;
+
+} // namespace
+
+TransmissionScreen::TransmissionScreen(Session& session, QWidget* parent)
+    : QDialog(parent), session_(session), code_(new QLineEdit(QStringLiteral("0"), this)),
+      status_(new QLabel(this)), confirm_(new QPushButton(QStringLiteral("OK"), this)) {
+    setObjectName(QStringLiteral("Form27"));
+    setWindowTitle(QStringLiteral("Trasmissione"));
+    code_->setObjectName(QStringLiteral("numld2"));
+    status_->setObjectName(QStringLiteral("Label2"));
+    status_->setMinimumWidth(320);
+    confirm_->setObjectName(QStringLiteral("Command3D2"));
+    confirm_->setDefault(true);
+    auto* exit = new QPushButton(QStringLiteral("Uscita"), this);
+    exit->setObjectName(QStringLiteral("Command3D1"));
+    exit->setAutoDefault(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Codice KORVEN"), this), 0, 0);
+    layout->addWidget(code_, 0, 1);
+    layout->addWidget(confirm_, 0, 2);
+    layout->addWidget(exit, 0, 3);
+    layout->addWidget(status_, 1, 0, 1, 4);
+
+    connect(code_, &QLineEdit::editingFinished, this, &TransmissionScreen::checkCode);
+    connect(code_, &QLineEdit::textEdited, this, [this] { codeRefused_ = false; });
+    connect(confirm_, &QPushButton::clicked, this, &TransmissionScreen::confirm);
+    connect(exit, &QPushButton::clicked, this, &TransmissionScreen::reject);
+
+    session_.link.state().callerScreen = kCallerName;
+    // The texts carry CR where a line ends; the label breaks lines at LF.
+    session_.link.progress().attach(kCallerName, this, [this](const QString& text) {
+        status_->setText(QString(text).replace(u'\r', u'\n'));
+    });
+}
+
+TransmissionScreen::~TransmissionScreen() {
+    session_.link.progress().detach(kCallerName, this);
+}
+
+bool TransmissionScreen::checkCode() {
+    const QString typed = code_->text();
+    if (typed == u"0")
+        return true;
+    const int code = typed.trimmed().toInt();
+    if (code >= 1 && code <= kHighestLoggerCode) {
+        code_->setText(QString::number(code));
+        return true;
+    }
+    session_.prompter.message(QString::fromLatin1(link_texts::invalidValue), MessageIcon::Critical);
+    code_->setText(QStringLiteral("0"));
+    codeRefused_ = true;
+    return false;
+}
+
+void TransmissionScreen::confirm() {
+    // Leaving the box for the button checks the code first; a code refused
+    // there is not sent as the "0" that replaced it: the user types another.
+    if (transmitting_ || codeRefused_ || !checkCode())
+        return;
+    // Another screen talking to a logger keeps the line; this one waits its turn.
+    auto conversation = session_.link.startConversation();
+    if (!conversation)
+        return;
+    transmitting_ = true;
+    confirm_->setEnabled(false);
+    session_.link.showBusyPointer(true);
+    const LinkStatus status = run(*conversation);
+    conversation.reset();
+    session_.link.showBusyPointer(false);
+    transmitting_ = false;
+    confirm_->setEnabled(true);
+
+    if (leaveWhenStopped_) {
+        leave();
+        return;
+    }
+    if (status == LinkStatus::PortFailed) {
+        session_.prompter.message(QString::fromLatin1(link_texts::invalidPort), MessageIcon::None);
+        return;
+    }
+    accept();
+}
+
+LinkStatus TransmissionScreen::run(Conversation& conversation) {
+    session_.link.state().loggerNumber = code_->text().toInt();
+    Record& identity = session_.systemRecords.identity;
+    RecordFile(identityFilePath(session_.systemFilePath), IdentityLayout::recordLength)
+        .read(1, identity);
+    session_.portSettings = portSettingsOf(identity);
+    configurePort(session_.port, session_.portSettings);
+
+    TransmissionHandOff& handOff = session_.transmission;
+    if (handOff.connectOnly) {
+        const LinkStatus status = conversation.wakeLogger();
+        // A logger that did not wake has been reported; the caller has
+        // nothing to go on with, as if the user had left.
+        if (status == LinkStatus::Ok)
+            handOff.typedLoggerCode = code_->text();
+        else if (status == LinkStatus::NoAnswer)
+            handOff.cancelled = true;
+        return status;
+    }
+
+    const TransmissionResult result =
+        transmit(conversation, handOff.code, handOff.commandText,
+                 {session_.loggerSetupPath, session_.loggerRecords.par});
+    if (result.clock)
+        Q_EMIT clockRead(result.clock->date, result.clock->time);
+    if (result.lastBlock)
+        Q_EMIT lastBlockRead(*result.lastBlock);
+    return result.status;
+}
+
+void TransmissionScreen::reject() {
+    if (transmitting_) {
+        leaveWhenStopped_ = true;
+        session_.link.requestStop();
+        return;
+    }
+    leave();
+}
+
+void TransmissionScreen::leave() {
+    leaveWhenStopped_ = false;
+    session_.link.state().callerScreen.clear();
+    session_.transmission.cancelled = true;
+    QDialog::reject();
+}
+
+} // namespace korven

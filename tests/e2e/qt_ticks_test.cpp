@@ -1,0 +1,37 @@
+#include "platform/qt_ticks.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+TEST(QtTicks, CountSecondsAlwaysAndTenthsOnlyWhenEnabledWithoutSpinning) {
+    QtTicks ticks;
+    QElapsedTimer time;
+    time.start();
+    int pumps = 0;
+    ticks.setFastTicksEnabled(true);
+    while (time.elapsed() < 550) {
+        ticks.pump();
+        ++pumps;
+    }
+    ticks.setFastTicksEnabled(false);
+    const int tenths = ticks.fastTicks();
+    EXPECT_GE(tenths, 4);
+    EXPECT_LE(tenths, 6);
+
+    while (ticks.secondTicks() < 2) {
+        ticks.pump();
+        ++pumps;
+    }
+    EXPECT_EQ(ticks.fastTicks(), tenths);
+    EXPECT_GE(time.elapsed(), 1900);
+    EXPECT_LE(time.elapsed(), 2300);
+    // Each pump waited for a tick instead of coming straight back.
+    EXPECT_LT(pumps, 20);
+}
+
+} // namespace
+} // namespace korven

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/logger_link.h"
+#include "support/scripted_prompter.h"
+#include "support/simulated_port.h"
+#include "support/virtual_clock.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+namespace korven::test {
+
+// A logger link over the simulated logger on virtual time, with the progress
+// texts of the transmission screen's label collected.
+struct LinkRig {
+    explicit LinkRig(sim::LoggerConfig config = {}) : port(clock, config) {
+        link.state().callerScreen = QStringLiteral("form27");
+        link.progress().attach(QStringLiteral("form27"), this,
+                               [this](const QString& text) { progress.append(text); });
+        port.setLineSettings(QStringLiteral("9600,n,8,2"));
+    }
+
+    sim::FaultPlan& faults() { return port.logger().faults(); }
+    int writesOf(const QByteArray& bytes) const {
+        return static_cast<int>(port.writes().count(bytes));
+    }
+
+    VirtualClock clock;
+    SimulatedPort port;
+    ScriptedPrompter prompter;
+    LoggerLink link{port, clock, prompter};
+    QStringList progress;
+};
+
+inline const QByteArray kBurst(200, '\xFF');
+inline const QByteArray kBroadcast("\x80");
+
+} // namespace korven::test

@@ -1,0 +1,211 @@
+#include "link/link_texts.h"
+#include "link/screens/rs232_screen.h"
+#include "link/screens/transmission_screen.h"
+#include "screen_rig.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace korven::test {
+namespace {
+
+const QString kResumed =
+    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 1 in scansione");
+
+// The transmission screen, open and showing, with what a set-up screen
+// prepared.
+struct TransmissionScreenRig : ScreenRig {
+    explicit TransmissionScreenRig(int code, const QByteArray& command = {}) {
+        session.transmission.code = code;
+        session.transmission.commandText = command;
+        screen.show();
+    }
+
+    QLineEdit* codeBox() { return child<QLineEdit>(screen, "numld2"); }
+    void typeCode(const QString& code) {
+        codeBox()->clear();
+        QTest::keyClicks(codeBox(), code);
+    }
+    // Leaving the box with the keyboard runs the code check.
+    void leaveCodeBox() { Q_EMIT codeBox()->editingFinished(); }
+    void confirm(const QString& code) {
+        typeCode(code);
+        click(screen, "Command3D2");
+    }
+
+    TransmissionScreen screen{session};
+};
+
+TEST(TransmissionScreen, OpensForLoggerZeroAndRefusesCodesOutsideOneToNine) {
+    for (const QString& typed :
+         {QStringLiteral("12"), QStringLiteral("abc"), QStringLiteral("-3")}) {
+        TransmissionScreenRig rig(8);
+        EXPECT_EQ(rig.codeBox()->text(), "0");
+        EXPECT_EQ(rig.session.link.state().callerScreen, "form27");
+        rig.typeCode(typed);
+        rig.leaveCodeBox();
+
+        EXPECT_EQ(rig.prompter.prompts().size(), 1) << typed.toStdString();
+        EXPECT_EQ(rig.prompter.prompts()[0].text, link_texts::invalidValue);
+        EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(rig.codeBox()->text(), "0");
+
+        // The click that left the box sends nothing.
+        ScreenRig::click(rig.screen, "Command3D2");
+        EXPECT_EQ(rig.port.opens(), 0);
+        EXPECT_EQ(rig.prompter.prompts().size(), 1);
+    }
+
+    TransmissionScreenRig rig(8);
+    rig.typeCode("7");
+    rig.leaveCodeBox();
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+}
+
+TEST(TransmissionScreen, LastBlockRequestHandsBackBlock300AndCloses) {
+    TransmissionScreenRig rig(8);
+    QSignalSpy block(&rig.screen, &TransmissionScreen::lastBlockRead);
+    rig.confirm("1");
+
+    ASSERT_EQ(block.size(), 1);
+    EXPECT_EQ(block[0][0].toInt(), 300);
+    EXPECT_EQ(rig.session.link.state().loggerNumber, 1);
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
+    EXPECT_EQ(rig.prompter.texts(), QStringList{kResumed});
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_FALSE(rig.screen.isVisible());
+    EXPECT_FALSE(rig.session.transmission.cancelled);
+}
+
+TEST(TransmissionScreen, ClockRequestHandsBackDateAndTime) {
+    TransmissionScreenRig rig(7, "H");
+    QSignalSpy clock(&rig.screen, &TransmissionScreen::clockRead);
+    rig.confirm("1");
+
+    ASSERT_EQ(clock.size(), 1);
+    const QDateTime loggerClock = rig.port.logger().clock();
+    EXPECT_EQ(clock[0][0].toString(), loggerClock.toString("dd/MM/yy"));
+    EXPECT_EQ(clock[0][1].toString().left(5), loggerClock.toString("hh:mm"));
+}
+
+TEST(TransmissionScreen, PreparedCommandReachesTheTypedLoggerWithItsProgressText) {
+    const std::pair<int, QString> operations[] = {{1, "Invio parametri"},
+                                                  {6, "Channel parameters"}};
+    for (const auto& [code, progress] : operations) {
+        TransmissionScreenRig rig(code, "M31");
+        rig.confirm("1");
+
+        EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M31", "Z"}));
+        const auto writes = rig.port.writes();
+        EXPECT_EQ(writes[writes.indexOf("M31\r") - 1], "\x81");
+        EXPECT_EQ(ScreenRig::child<QLabel>(rig.screen, "Label2")->text(),
+                  "KORVEN nr. 1 on line\n" + progress);
+        EXPECT_EQ(rig.prompter.texts(), QStringList{kResumed});
+        EXPECT_FALSE(rig.port.isOpen());
+    }
+}
+
+TEST(TransmissionScreen, ConnectOnlyWakesTheLoggerAndHandsBackTheCode) {
+    TransmissionScreenRig rig(0);
+    rig.session.transmission.connectOnly = true;
+    rig.confirm("1");
+
+    EXPECT_EQ(rig.session.transmission.typedLoggerCode, "1");
+    EXPECT_FALSE(rig.session.transmission.cancelled);
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>{"z"});
+    // The caller goes on talking to the logger on the open port.
+    EXPECT_TRUE(rig.port.isOpen());
+    EXPECT_FALSE(rig.session.link.busy());
+    EXPECT_EQ(rig.screen.result(), QDialog::Accepted);
+}
+
+TEST(TransmissionScreen, ConnectOnlyToASilentLoggerCountsAsLeft) {
+    TransmissionScreenRig rig(0);
+    rig.session.transmission.connectOnly = true;
+    rig.port.logger().faults().silent = true;
+    rig.confirm("1");
+
+    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::notConnected});
+    EXPECT_TRUE(rig.session.transmission.cancelled);
+    EXPECT_TRUE(rig.session.transmission.typedLoggerCode.isEmpty());
+}
+
+TEST(TransmissionScreen, PortThatDoesNotExistKeepsTheScreenOpen) {
+    TransmissionScreenRig rig(8);
+    rig.writeIdentity('2', '2');
+    rig.port.setPortMissing(3);
+    rig.confirm("1");
+
+    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::invalidPort});
+    EXPECT_TRUE(rig.screen.isVisible());
+    EXPECT_TRUE(ScreenRig::child(rig.screen, "Command3D2")->isEnabled());
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+}
+
+TEST(TransmissionScreen, UscitaLeavesWithTheTransmissionCancelled) {
+    TransmissionScreenRig rig(8);
+    ScreenRig::click(rig.screen, "Command3D1");
+
+    EXPECT_FALSE(rig.screen.isVisible());
+    EXPECT_TRUE(rig.session.transmission.cancelled);
+    EXPECT_TRUE(rig.session.link.state().callerScreen.isEmpty());
+}
+
+TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
+    TransmissionScreenRig rig(1, "M31");
+    rig.screen.setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<TransmissionScreen> screen(&rig.screen);
+    qsizetype writesAtClose = -1;
+    rig.clock.at(1200, [&] {
+        rig.screen.close();
+        // Still there: the wait it is in has to unwind first.
+        EXPECT_TRUE(rig.screen.isVisible());
+        writesAtClose = rig.port.writes().size();
+    });
+    rig.confirm("1");
+
+    EXPECT_FALSE(rig.screen.isVisible());
+    EXPECT_LE(rig.clock.nowMs(), 1300);
+    EXPECT_EQ(rig.port.writes().size(), writesAtClose);
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+    EXPECT_TRUE(rig.session.transmission.cancelled);
+    EXPECT_FALSE(rig.session.link.busy());
+    // Deletion waits for the event loop; the rig still owns the screen, so
+    // take it back before that happens.
+    rig.screen.setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_TRUE(screen);
+}
+
+TEST(TransmissionScreen, SecondTransmissionAskedForDuringAWaitIsRefused) {
+    TransmissionScreenRig rig(8);
+    TransmissionScreen other(rig.session);
+    other.show();
+    QTest::keyClicks(ScreenRig::child<QLineEdit>(other, "numld2"), "2");
+    rig.clock.at(1500, [&] { ScreenRig::click(other, "Command3D2"); });
+    rig.confirm("1");
+
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
+    EXPECT_FALSE(rig.port.writes().contains(QByteArray("\x82")));
+    EXPECT_TRUE(other.isVisible());
+    EXPECT_FALSE(rig.screen.isVisible());
+}
+
+TEST(TransmissionScreen, PortSettingsConfirmedDuringATransmissionWaitTheirTurn) {
+    TransmissionScreenRig rig(8);
+    Rs232Screen settings(rig.session);
+    settings.show();
+    rig.clock.at(1500, [&] { ScreenRig::click(settings, "Command3D2"); });
+    rig.confirm("1");
+
+    EXPECT_EQ(rig.port.opens(), 2); // the transmission and its resume
+    EXPECT_TRUE(settings.isVisible());
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
+}
+
+} // namespace
+} // namespace korven::test

@@ -1,0 +1,103 @@
+#include "link/link_texts.h"
+#include "link/transmission.h"
+#include "link_rig.h"
+#include "logger_setup/logger_setup_layouts.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace korven::test {
+namespace {
+
+// A transmission to logger 1, whose logger set-up has acquisition on.
+struct TransmissionRig : LinkRig {
+    TransmissionRig() {
+        QByteArray flags(LoggerParLayout::recordLength, '0');
+        flags[LoggerParLayout::acquisitionFlag.offset] = '1';
+        folder.write("set.par", flags);
+        link.state().loggerNumber = 1;
+    }
+
+    TransmissionResult run(int code, const QByteArray& command = {}) {
+        auto conversation = link.startConversation();
+        return transmit(*conversation, code, command, {folder.path("set"), par});
+    }
+
+    TempFolder folder;
+    Record par{LoggerParLayout::recordLength};
+};
+
+TEST(Transmission, ClockAndLastBlockRepliesAreTakenApartByPosition) {
+    const auto clock = loggerClockOf("240305123045\r");
+    ASSERT_TRUE(clock);
+    EXPECT_EQ(clock->date, "05/03/24");
+    EXPECT_EQ(clock->time, "12:30:45");
+    EXPECT_FALSE(loggerClockOf("2403051230x5\r"));
+    EXPECT_FALSE(loggerClockOf("24030512"));
+
+    EXPECT_EQ(lastBlockOf("00 01 2C 00 00 00 00 00 00 00 00 00 00 00 00 00"), 300);
+    EXPECT_EQ(lastBlockOf("00 01 2c 00"), std::nullopt);
+    EXPECT_EQ(lastBlockOf("00 01 2"), std::nullopt);
+}
+
+TEST(Transmission, NoiseInTheLastBlockIsATransmissionErrorNotANumber) {
+    TransmissionRig rig;
+    // Reply bytes are counted from the wake-up's "!": the sixth is the first
+    // digit of the block number.
+    rig.faults().corruptEveryNth = 6;
+    const auto result = rig.run(8);
+
+    EXPECT_EQ(result.status, LinkStatus::BadReply);
+    EXPECT_FALSE(result.lastBlock);
+    EXPECT_EQ(rig.prompter.countOf(link_texts::transmissionError), 1);
+}
+
+TEST(Transmission, CutLastBlockReplyFailsTheLinkWithinItsLimit) {
+    TransmissionRig rig;
+    rig.faults().cutRepliesTo = 30;
+    const auto result = rig.run(8);
+
+    EXPECT_EQ(result.status, LinkStatus::NoAnswer);
+    EXPECT_EQ(rig.prompter.countOf(link_texts::notConnected), 1);
+    EXPECT_EQ(rig.link.state().linkFailed, 1);
+    EXPECT_TRUE(rig.link.state().linkAborted);
+    EXPECT_EQ(rig.link.state().statusText, "   ");
+    EXPECT_LT(rig.clock.nowMs(), 15000);
+}
+
+TEST(Transmission, LoggerThatStopsAnsweringAfterWakingIsReportedOnce) {
+    TransmissionRig rig;
+    rig.faults().silentAfterCommands = 1;
+    const auto result = rig.run(7, "H");
+
+    EXPECT_EQ(result.status, LinkStatus::NoAnswer);
+    EXPECT_EQ(rig.prompter.countOf(link_texts::notConnected), 1);
+    EXPECT_EQ(rig.prompter.countOf(link_texts::resumeFailed), 1);
+    EXPECT_FALSE(rig.port.isOpen());
+}
+
+TEST(Transmission, LoggerThatDoesNotWakeGetsNothingElse) {
+    TransmissionRig rig;
+    rig.faults().silent = true;
+    const auto result = rig.run(1, "M31");
+
+    EXPECT_EQ(result.status, LinkStatus::NoAnswer);
+    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::notConnected});
+    EXPECT_FALSE(rig.port.writes().contains("M31\r"));
+    EXPECT_FALSE(rig.port.isOpen());
+}
+
+TEST(Transmission, StopDuringTheOperationEndsQuietlyWithThePortClosed) {
+    TransmissionRig rig;
+    rig.faults().silentAfterCommands = 1;
+    rig.clock.at(4000, [&] { rig.link.requestStop(); });
+    const auto result = rig.run(1, "M31");
+
+    EXPECT_EQ(result.status, LinkStatus::Stopped);
+    EXPECT_LE(rig.clock.nowMs(), 4000);
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+    EXPECT_FALSE(rig.port.isOpen());
+}
+
+} // namespace
+} // namespace korven::test

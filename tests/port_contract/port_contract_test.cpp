@@ -1,0 +1,156 @@
+#include "port_rigs.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace korven::test {
+namespace {
+
+constexpr qint64 kReplyLimitMs = 3000;
+
+// One suite for every SerialPort: what passes here on the in-process port
+// holds on the real one.
+template <typename Rig> class PortContract : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(rig.ready()) << "the simulator did not start"; }
+
+    SerialPort& port() { return rig.serial(); }
+
+    // Lets events run until `done` holds or the limit has passed.
+    bool pumpUntil(const std::function<bool()>& done, qint64 limitMs = kReplyLimitMs) {
+        const qint64 end = rig.elapsedMs() + limitMs;
+        while (!done()) {
+            if (rig.elapsedMs() > end)
+                return false;
+            rig.ticks().pump();
+        }
+        return true;
+    }
+
+    bool awaitInput(int count) {
+        return pumpUntil([&] { return port().inputCount() >= count; });
+    }
+
+    void openLoggerPort(const QString& settings = QStringLiteral("9600,n,8,2")) {
+        port().setPortNumber(Rig::kLoggerPort);
+        port().setLineSettings(settings);
+        ASSERT_FALSE(port().open());
+    }
+
+    // Wakes the logger and selects it, as a wake-up does.
+    void selectLogger() {
+        port().send(QByteArray(200, '\xFF'));
+        port().send(QByteArray(1, '\x80'));
+        ASSERT_TRUE(awaitInput(1));
+        ASSERT_EQ(port().receive(), "!");
+    }
+
+    Rig rig;
+};
+
+#ifdef KORVEN_SIM_PATH
+using Rigs = ::testing::Types<SimulatedRig, PtyRig>;
+#else
+using Rigs = ::testing::Types<SimulatedRig>;
+#endif
+TYPED_TEST_SUITE(PortContract, Rigs);
+
+TYPED_TEST(PortContract, OpensAndClosesTheLoggersPort) {
+    this->openLoggerPort();
+    EXPECT_TRUE(this->port().isOpen());
+    this->port().close();
+    EXPECT_FALSE(this->port().isOpen());
+    EXPECT_FALSE(this->port().open());
+    EXPECT_TRUE(this->port().isOpen());
+}
+
+TYPED_TEST(PortContract, PortWithoutDeviceFailsWithError8002) {
+    for (const int number : {TypeParam::kMissingPort, 7}) {
+        this->port().setPortNumber(number);
+        EXPECT_EQ(this->port().portNumber(), number);
+        EXPECT_EQ(this->port().open().code, kInvalidPortNumber) << number;
+        EXPECT_FALSE(this->port().isOpen());
+    }
+}
+
+TYPED_TEST(PortContract, KeepsTheLineSettingsGivenAndIgnoresNonsense) {
+    this->port().setLineSettings("4800,n,8,2");
+    EXPECT_EQ(this->port().lineSettings(), "4800,n,8,2");
+    this->port().setLineSettings("fast");
+    EXPECT_EQ(this->port().lineSettings(), "4800,n,8,2");
+}
+
+TYPED_TEST(PortContract, HighBytesGoOutAsSingleBytesAndTheAnswerIsCounted) {
+    this->openLoggerPort();
+    EXPECT_EQ(this->port().inputCount(), 0);
+    this->selectLogger();
+    EXPECT_EQ(this->port().inputCount(), 0);
+}
+
+TYPED_TEST(PortContract, ReplyArrivesInPiecesAndIsReadWhole) {
+    this->openLoggerPort();
+    this->selectLogger();
+    this->port().send("j\r");
+    QSet<int> countsSeen;
+    ASSERT_TRUE(this->pumpUntil([&] {
+        countsSeen.insert(this->port().inputCount());
+        return this->port().inputCount() >= 47;
+    }));
+    const QByteArray reply = this->port().receive();
+    EXPECT_EQ(reply.size(), 47);
+    EXPECT_EQ(reply[2], ' ');
+    EXPECT_EQ(this->port().inputCount(), 0);
+    // Some poll found part of the reply only.
+    countsSeen.remove(0);
+    countsSeen.remove(47);
+    EXPECT_FALSE(countsSeen.isEmpty());
+}
+
+TYPED_TEST(PortContract, ReadLengthOneTakesOneCharacterAndZeroTakesTheRest) {
+    this->openLoggerPort();
+    this->selectLogger();
+    this->port().send("H\r");
+    ASSERT_TRUE(this->awaitInput(13));
+
+    this->port().setReadLength(1);
+    EXPECT_EQ(this->port().readLength(), 1);
+    const QByteArray first = this->port().receive();
+    EXPECT_EQ(first.size(), 1);
+    EXPECT_EQ(this->port().inputCount(), 12);
+
+    this->port().setReadLength(0);
+    const QByteArray rest = this->port().receive();
+    EXPECT_EQ(rest.size(), 12);
+    EXPECT_TRUE(rest.endsWith('\r'));
+    EXPECT_EQ(this->port().inputCount(), 0);
+}
+
+TYPED_TEST(PortContract, SlowerLineSettingCarriesRepliesSlower) {
+    this->openLoggerPort("2400,n,8,2");
+    this->selectLogger();
+    const qint64 sent = this->rig.elapsedMs();
+    this->port().send("j\r");
+    ASSERT_TRUE(this->awaitInput(47));
+    // 47 characters of 11 bits at 2400 baud take 215 ms.
+    EXPECT_GE(this->rig.elapsedMs() - sent, 200);
+}
+
+TYPED_TEST(PortContract, WhatArrivedBeforeClosingIsGoneAfterReopening) {
+    this->openLoggerPort();
+    this->port().send(QByteArray(200, '\xFF'));
+    this->port().send(QByteArray(1, '\x80'));
+    ASSERT_TRUE(this->awaitInput(1));
+    this->port().close();
+    EXPECT_EQ(this->port().inputCount(), 0);
+    EXPECT_TRUE(this->port().receive().isEmpty());
+
+    ASSERT_FALSE(this->port().open());
+    this->pumpUntil([] { return false; }, 200);
+    EXPECT_EQ(this->port().inputCount(), 0);
+}
+
+} // namespace
+} // namespace korven::test

@@ -1,0 +1,87 @@
+#include "support/simulated_port.h"
+
+#include "platform/qt_serial_port.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace korven::test {
+
+namespace {
+
+constexpr int kBitsPerCharacter = 11;
+
+QDateTime virtualStart() {
+    return QDateTime(QDate(2024, 3, 5), QTime(12, 0, 0));
+}
+
+} // namespace
+
+SimulatedPort::SimulatedPort(VirtualClock& clock, sim::LoggerConfig config)
+    : clock_(clock), logger_(config, [&clock] { return virtualStart().addMSecs(clock.nowMs()); }) {}
+
+void SimulatedPort::inject(const QByteArray& noise) {
+    if (open_)
+        input_.append(noise);
+}
+
+void SimulatedPort::setLineSettings(const QString& settings) {
+    const auto parsed = parseLineSettings(settings);
+    if (!parsed)
+        return;
+    lineSettings_ = settings;
+    baud_ = parsed->baud;
+}
+
+PortError SimulatedPort::open() {
+    if (open_ || held_.contains(portNumber_))
+        return {QtSerialPort::kPortInUse, QStringLiteral("The port is in use")};
+    if (portNumber_ < 1 || portNumber_ > 4 || missing_.contains(portNumber_))
+        return {kInvalidPortNumber, QStringLiteral("There is no COM %1").arg(portNumber_)};
+    open_ = true;
+    ++openings_;
+    ++opens_;
+    input_.clear();
+    return {};
+}
+
+void SimulatedPort::close() {
+    open_ = false;
+    input_.clear();
+}
+
+void SimulatedPort::send(const QByteArray& bytes) {
+    if (!open_) {
+        ADD_FAILURE() << "bytes sent on a closed port: " << bytes.toHex(' ').constData();
+        return;
+    }
+    writes_.append(bytes);
+    for (const sim::Emission& emission : logger_.receive(bytes))
+        transmitReply(emission.bytes, emission.delayMs);
+}
+
+QByteArray SimulatedPort::receive() {
+    const qsizetype count =
+        readLength_ > 0 ? std::min<qsizetype>(readLength_, input_.size()) : input_.size();
+    const QByteArray taken = input_.first(count);
+    input_.remove(0, count);
+    return taken;
+}
+
+void SimulatedPort::transmitReply(const QByteArray& bytes, int delayMs) {
+    const qint64 characterUs = (kBitsPerCharacter * 1'000'000LL + baud_ - 1) / baud_;
+    qint64 arrivalUs = std::max(clock_.nowUs() + delayMs * 1000LL, lineFreeUs_);
+    const int opening = openings_;
+    for (const char byte : bytes) {
+        arrivalUs += characterUs;
+        clock_.atUs(arrivalUs, [this, byte, opening] {
+            // A port closed since, or opened again, never sees the character.
+            if (open_ && openings_ == opening)
+                input_.append(byte);
+        });
+    }
+    lineFreeUs_ = arrivalUs;
+}
+
+} // namespace korven::test

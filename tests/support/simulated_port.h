@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/serial_port.h"
+#include "sim/logger_brain.h"
+#include "support/virtual_clock.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+
+namespace korven::test {
+
+// A serial port with a simulated logger at the other end of the line, on the
+// virtual clock. What the program sends reaches the logger at once; what the
+// logger answers arrives after the delay it asks for, one character at a time
+// at the line speed set (11 bits per character), so replies come in pieces
+// as they do on a real line.
+class SimulatedPort : public SerialPort {
+public:
+    explicit SimulatedPort(VirtualClock& clock, sim::LoggerConfig config = {});
+
+    sim::LoggerBrain& logger() { return logger_; }
+    // Opening this port number fails as for a port that does not exist.
+    void setPortMissing(int number) { missing_.insert(number); }
+    // Opening this port number fails as for a port another program holds.
+    void setPortHeld(int number) { held_.insert(number); }
+    // Characters that reach the port now without the logger sending them.
+    void inject(const QByteArray& noise);
+
+    // Everything sent, all writes together, and each write on its own.
+    QByteArray sent() const { return writes_.join(); }
+    const QList<QByteArray>& writes() const { return writes_; }
+    int opens() const { return opens_; }
+
+    void setPortNumber(int number) override { portNumber_ = number; }
+    int portNumber() const override { return portNumber_; }
+    void setLineSettings(const QString& settings) override;
+    QString lineSettings() const override { return lineSettings_; }
+
+    PortError open() override;
+    void close() override;
+    bool isOpen() const override { return open_; }
+
+    void send(const QByteArray& bytes) override;
+    int inputCount() const override { return static_cast<int>(input_.size()); }
+    QByteArray receive() override;
+    void setReadLength(int length) override { readLength_ = length; }
+    int readLength() const override { return readLength_; }
+
+private:
+    void transmitReply(const QByteArray& bytes, int delayMs);
+
+    VirtualClock& clock_;
+    sim::LoggerBrain logger_;
+    QSet<int> missing_;
+    QSet<int> held_;
+    int portNumber_ = 1;
+    QString lineSettings_ = QStringLiteral("9600,n,8,2");
+    int baud_ = 9600;
+    bool open_ = false;
+    int openings_ = 0; // characters in flight belong to the opening they were sent in
+    int opens_ = 0;
+    QByteArray input_;
+    int readLength_ = 0;
+    QList<QByteArray> writes_;
+    qint64 lineFreeUs_ = 0;
+};
+
+} // namespace korven::test

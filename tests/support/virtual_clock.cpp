@@ -1,0 +1,56 @@
+#include "support/virtual_clock.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace korven::test {
+
+namespace {
+
+// No wait of the program is this long; a test that gets here is stuck in a
+// loop that never ends.
+constexpr qint64 kRunawayUs = 3'600'000'000LL;
+
+} // namespace
+
+void VirtualClock::atUs(qint64 us, Action action) {
+    actions_.emplace(std::max(us, nowUs_), std::move(action));
+}
+
+void VirtualClock::setFastTicksEnabled(bool enabled) {
+    if (enabled && !nextTenthUs_)
+        nextTenthUs_ = nowUs_ + 100'000;
+    else if (!enabled)
+        nextTenthUs_.reset();
+}
+
+void VirtualClock::pump() {
+    ++pumps_;
+    qint64 next = nextSecondUs_;
+    if (nextTenthUs_)
+        next = std::min(next, *nextTenthUs_);
+    if (!actions_.empty())
+        next = std::min(next, actions_.begin()->first);
+    nowUs_ = next;
+    if (nowUs_ > kRunawayUs)
+        qFatal("The virtual clock passed an hour: some wait never ends");
+
+    // Actions may schedule more actions for this same moment; they run too.
+    while (!actions_.empty() && actions_.begin()->first <= nowUs_) {
+        const Action action = std::move(actions_.begin()->second);
+        actions_.erase(actions_.begin());
+        action();
+    }
+    if (nowUs_ == nextSecondUs_) {
+        nextSecondUs_ += 1'000'000;
+        secondElapsed();
+    }
+    if (nextTenthUs_ && nowUs_ == *nextTenthUs_) {
+        *nextTenthUs_ += 100'000;
+        tenthElapsed();
+    }
+    QCoreApplication::processEvents();
+}
+
+} // namespace korven::test
