@@ -1,11 +1,16 @@
 #pragma once
 
+#include "link/logger_link.h"
+#include "link/port_settings.h"
+#include "link/transmission.h"
 #include "logger_setup/logger_setup_files.h"
 #include "platform/document_opener.h"
 #include "platform/file_chooser.h"
 #include "platform/prompter.h"
 #include "platform/serial_port.h"
 #include "platform/ticks.h"
+#include "shell/modem_menu_item.h"
+#include "shell/password_target.h"
 #include "shell/settings_file.h"
 #include "shell/status_texts.h"
 #include "system_setup/system_setup_files.h"
@@ -48,6 +53,21 @@ struct Session {
     bool automaticDownload = false;
 
     StatusTexts status;
+
+    // The status-bar clock counts seconds modulo 30 here; the block request
+    // sets it back to 0 for every character it receives.
+    int halfMinuteTicks = 0;
+    // The screen the password prompt opens once the right password is typed.
+    PasswordTarget pendingPasswordTarget = PasswordTarget::None;
+    ModemMenuItem modemMenu;
+
+    // The one link to the loggers: its state, and one conversation at a time.
+    LoggerLink link{port, ticks, prompter};
+    // The COM and speed index last read from the logger identity file, or
+    // chosen on "Impostazione RS232".
+    PortSettings portSettings;
+    // What a set-up screen hands to "Trasmissione" and finds there afterwards.
+    TransmissionHandOff transmission;
 };
 
 } // namespace korven

@@ -1,0 +1,47 @@
+#include "korven_screens.h"
+#include "link/screens/busy_pointer.h"
+#include "platform/qt_serial_port.h"
+#include "platform/qt_ticks.h"
+#include "platform/widgets/desktop_document_opener.h"
+#include "platform/widgets/dialog_file_chooser.h"
+#include "platform/widgets/message_box_prompter.h"
+#include "shell/screens/main_window.h"
+#include "shell/screens/splash_screen.h"
+#include "shell/session.h"
+
+#include <QApplication>
+#include <QScreen>
+
+using namespace korven;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KORVEN"));
+
+    QtSerialPort port;
+    QtTicks ticks;
+    MessageBoxPrompter prompter;
+    DialogFileChooser files;
+    DesktopDocumentOpener documents;
+    // The program folder is where the program itself lies: "config.dat", the
+    // set-up files' dialogs and the manual are found there.
+    Session session(port, ticks, prompter, files, documents,
+                    QCoreApplication::applicationDirPath());
+
+    session.link.setBusyPointer(showBusyPointer);
+
+    MainWindow window(session, korvenScreens(), [] { QCoreApplication::exit(0); });
+    prompter.setParentWindow(&window);
+    files.setParentWindow(&window);
+
+    SplashScreen splash;
+    QObject::connect(&splash, &SplashScreen::finished, &window, [&window] {
+        // Without a window manager (a bare X server) maximizing does nothing,
+        // so the window is given the whole screen itself first.
+        window.setGeometry(window.screen()->availableGeometry());
+        window.showMaximized();
+        window.load();
+    });
+    splash.start();
+    return QApplication::exec();
+}

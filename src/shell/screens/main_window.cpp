@@ -1,0 +1,245 @@
+#include "shell/screens/main_window.h"
+
+#include "logger_setup/screens/logger_file_command.h"
+#include "logger_setup/screens/password_change_screen.h"
+#include "logger_setup/screens/password_prompt.h"
+#include "logger_setup/screens/password_switch_screen.h"
+#include "logger_setup/screens/password_texts.h"
+#include "shell/manual.h"
+#include "shell/modem_check.h"
+#include "shell/password_gate.h"
+#include "shell/screens/about_box.h"
+#include "shell/screens/korven_picture.h"
+#include "shell/screens/main_menu.h"
+#include "shell/screens/status_bars.h"
+#include "shell/session.h"
+#include "shell/shell_texts.h"
+#include "shell/startup_loader.h"
+#include "system_setup/screens/configuration_screen.h"
+#include "system_setup/screens/system_file_command.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace korven {
+namespace {
+
+constexpr int kClockInterval = 200;
+
+// A screen that closes itself (its own "Uscita") takes its frame with it, so no
+// empty frame is left behind; the frame deletes the screen as it goes.
+class FrameCloser : public QObject {
+public:
+    FrameCloser(QMdiSubWindow* frame, QWidget* screen) : QObject(screen), frame_(frame) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::HideToParent)
+            frame_->close();
+        return false;
+    }
+
+private:
+    QMdiSubWindow* frame_;
+};
+
+} // namespace
+
+MainWindow::MainWindow(Session& session, ScreenCatalog screens, std::function<void()> endProgram,
+                       QWidget* parent)
+    : QMainWindow(parent), session_(session), screens_(std::move(screens)),
+      endProgram_(std::move(endProgram)), area_(new QMdiArea), clock_(session) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("KORVEN"));
+
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(area_, 1);
+    layout->addWidget(new StatusBars(session.status, centre));
+    setCentralWidget(centre);
+
+    connectMenu(buildMainMenu(*menuBar()));
+    connect(&session.modemMenu, &ModemMenuItem::changed, this, &MainWindow::showModemItem);
+    showModemItem();
+
+    clockTimer_.setObjectName(QStringLiteral("Timer1"));
+    clockTimer_.setInterval(kClockInterval);
+    connect(&clockTimer_, &QTimer::timeout, this,
+            [this] { clock_.tick(QDateTime::currentDateTime()); });
+    clock_.tick(QDateTime::currentDateTime());
+    clockTimer_.start();
+}
+
+void MainWindow::load() {
+    showLoaderPicture();
+    runStartupLoader(session_);
+}
+
+void MainWindow::connectMenu(const QHash<QString, QAction*>& items) {
+    const auto on = [&items, this](const char* name, auto handler) {
+        connect(items.value(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    };
+    on("Sistema", [this] { chooseSystemFile(session_); });
+    on("veskar", [this] { chooseLoggerSetupFile(session_); });
+    on("Mod_seriale",
+       [this] { openSettingsScreen(QStringLiteral("Form4"), screens_.rs232Settings); });
+    on("Mod_modem", [this] { openSettingsScreen(QStringLiteral("Form71"), screens_.modemSetup); });
+    on("Mod_canali",
+       [this] { openSettingsScreen(QStringLiteral("Form3"), screens_.systemSetupEditor); });
+    on("generale", [this] {
+        openScreen(QStringLiteral("Form7"), [this] { return new ConfigurationScreen(session_); });
+    });
+    on("pass_att", [this] { switchPassword(); });
+    on("pass_mod", [this] {
+        openScreen(QStringLiteral("Form12"), [this] { return new PasswordChangeScreen(session_); });
+    });
+    on("Lettura_conf", [this] { sayNotInThisRelease(); });
+    on("SET_CAN_VESKAR", [this] {
+        passGate(PasswordTarget::ChannelSetup);
+        unsetCursor();
+    });
+    on("Freq_acq", [this] { passGate(PasswordTarget::ScanSettings); });
+    on("gene_VESKAR", [this] { passGate(PasswordTarget::GeneralParameters); });
+    on("Modem", [this] { switchModemConnection(); });
+    on("leggi_tutti",
+       [this] { openLinkedScreen(QStringLiteral("Form5"), screens_.channelReading); });
+    on("leggi_uno",
+       [this] { openScreen(QStringLiteral("Form36"), screens_.singleChannelReading); });
+    on("sc_manuale", [this] {
+        setCursor(Qt::WaitCursor);
+        session_.automaticDownload = false;
+        openScreen(QStringLiteral("Form2"), screens_.blockViewer);
+        unsetCursor();
+    });
+    on("sc_autom", [this] {
+        session_.automaticDownload = true;
+        openLinkedScreen(QStringLiteral("Form9"), screens_.automaticDownload);
+    });
+    on("mnuManuale", [this] { openManual(session_); });
+    on("mnuAbout", [this] {
+        openScreen(QStringLiteral("About"), [this] { return new AboutBox(session_.documents); });
+    });
+    on("extm", [this] { confirmExit(); });
+    modemItem_ = items.value(QStringLiteral("Modem"));
+}
+
+void MainWindow::showModemItem() {
+    modemItem_->setText(session_.modemMenu.caption());
+    modemItem_->setEnabled(session_.modemMenu.isEnabled());
+}
+
+void MainWindow::showLoaderPicture() {
+    auto* picture = new KorvenPicture;
+    picture->setObjectName(QStringLiteral("Form1"));
+    QMdiSubWindow* window = area_->addSubWindow(picture, Qt::FramelessWindowHint);
+    window->show();
+    window->move((area_->width() - window->width()) / 2, (area_->height() - window->height()) / 3);
+}
+
+void MainWindow::openScreen(const QString& name, const std::function<QWidget*()>& make) {
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        const QWidget* screen = window->widget();
+        // A screen that has just closed is still listed until it is deleted.
+        if (screen && screen->objectName() == name && !screen->isHidden()) {
+            area_->setActiveSubWindow(window);
+            return;
+        }
+    }
+    QWidget* screen = make();
+    if (!screen)
+        return;
+    QMdiSubWindow* window = area_->addSubWindow(screen);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    screen->installEventFilter(new FrameCloser(window, screen));
+    window->show();
+}
+
+void MainWindow::openScreen(const QString& name, const ScreenFactory& factory) {
+    if (!factory) {
+        sayNotInThisRelease();
+        return;
+    }
+    openScreen(name, [this, &factory] { return factory(session_); });
+}
+
+void MainWindow::openLinkedScreen(const QString& name, const ScreenFactory& factory) {
+    if (!factory) {
+        sayNotInThisRelease();
+        return;
+    }
+    openScreen(name, [this, &factory]() -> QWidget* {
+        QWidget* screen = factory(session_);
+        LinkState& link = session_.link.state();
+        if (!link.linkAborted)
+            return screen;
+        link.linkAborted = false;
+        delete screen;
+        return nullptr;
+    });
+}
+
+void MainWindow::openSettingsScreen(const QString& name, const ScreenFactory& factory) {
+    if (refuseWhileModemConnected(session_))
+        return;
+    openScreen(name, factory);
+}
+
+void MainWindow::openPasswordTarget(PasswordTarget target) {
+    switch (target) {
+    case PasswordTarget::ChannelSetup:
+        openScreen(QStringLiteral("Form41"), screens_.channelSetup);
+        break;
+    case PasswordTarget::ScanSettings:
+        openScreen(QStringLiteral("Form6"), screens_.scanSettings);
+        break;
+    case PasswordTarget::GeneralParameters:
+        openScreen(QStringLiteral("Form28"), screens_.generalParameters);
+        break;
+    case PasswordTarget::None:
+        break;
+    }
+}
+
+void MainWindow::passGate(PasswordTarget target) {
+    passPasswordGate(
+        session_, target, [this](PasswordTarget pending) { openPasswordTarget(pending); },
+        [this] {
+            openScreen(QStringLiteral("Form10"), [this] {
+                return new PasswordPrompt(
+                    session_, [this](PasswordTarget pending) { openPasswordTarget(pending); });
+            });
+        });
+}
+
+void MainWindow::switchPassword() {
+    const char* question = session_.settings.passwordActive() ? password_texts::askSwitchOff
+                                                              : password_texts::askSwitchOn;
+    if (!session_.prompter.askYesNo(question, MessageIcon::None))
+        return;
+    openScreen(QStringLiteral("Form11"), [this] { return new PasswordSwitchScreen(session_); });
+}
+
+void MainWindow::switchModemConnection() {
+    if (!screens_.switchModemConnection) {
+        sayNotInThisRelease();
+        return;
+    }
+    screens_.switchModemConnection(session_);
+}
+
+void MainWindow::confirmExit() {
+    if (session_.prompter.askYesNo(shell_texts::confirmExit, MessageIcon::Critical, true))
+        endProgram_();
+}
+
+void MainWindow::sayNotInThisRelease() {
+    session_.prompter.message(shell_texts::notInThisRelease, MessageIcon::Critical);
+}
+
+} // namespace korven

@@ -1,0 +1,131 @@
+#include "system_setup/screens/configuration_screen.h"
+
+#include "platform/widgets/focus_watch.h"
+#include "shell/file_failure.h"
+#include "shell/session.h"
+#include "system_setup/screens/configuration_values.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace korven {
+namespace {
+
+constexpr char kInvalidValue[] = "ATTENZIONE valore non valido";
+constexpr char kZeroLoggers[] = "ATTENZIONE: Valore 0 non valido";
+
+} // namespace
+
+ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), loggerCount_(new QLineEdit(this)),
+      lastBlock_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Configurazione"));
+    loggerCount_->setObjectName(QStringLiteral("Text2"));
+    lastBlock_->setObjectName(QStringLiteral("Text1"));
+
+    auto* save = new QPushButton(QStringLiteral("Salva"), this);
+    save->setObjectName(QStringLiteral("Command1"));
+    auto* leave = new QPushButton(QStringLiteral("Uscita"), this);
+    leave->setObjectName(QStringLiteral("Command2"));
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral("Nr. Logger"), this), 0, 0);
+    fields->addWidget(loggerCount_, 0, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Ultimo blocco"), this), 1, 0);
+    fields->addWidget(lastBlock_, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(leave);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    FocusWatch::onLeft(lastBlock_, [this] { leaveLastBlock(); });
+    FocusWatch::onLeft(loggerCount_, [this] { leaveLoggerCount(); });
+    connect(save, &QPushButton::clicked, this, &ConfigurationScreen::save);
+    connect(leave, &QPushButton::clicked, this, &QWidget::close);
+
+    load();
+}
+
+void ConfigurationScreen::load() {
+    SystemSetupRecords& records = session_.systemRecords;
+    const QString& system = session_.systemFilePath;
+    const QString identityPath = identityFilePath(system);
+    if (reportFileFailure(
+            session_.prompter, identityPath,
+            RecordFile(identityPath, IdentityLayout::recordLength).read(1, records.identity)))
+        return;
+    loggerCount_->setText(QString::number(loggerCountOf(records.identity)));
+
+    const QString directoryPath = dataDirectoryFilePath(system);
+    if (reportFileFailure(session_.prompter, directoryPath,
+                          RecordFile(directoryPath, DataDirectoryLayout::recordLength)
+                              .read(1, records.dataDirectory)))
+        return;
+    dataFileField_ = records.dataDirectory.text(DataDirectoryLayout::dataFileName);
+
+    const QString pointerPath = downloadPointerFilePath(system);
+    if (reportFileFailure(session_.prompter, pointerPath,
+                          RecordFile(pointerPath, DownloadPointerLayout::recordLength)
+                              .read(1, records.downloadPointer)))
+        return;
+    lastBlock_->setText(
+        QString::number(records.downloadPointer.integer(DownloadPointerLayout::lastBlock)));
+}
+
+void ConfigurationScreen::leaveLastBlock() {
+    const FieldCheck check = checkLastBlock(lastBlock_->text());
+    if (check.invalid)
+        session_.prompter.message(kInvalidValue, MessageIcon::Critical);
+    lastBlock_->setText(check.text);
+}
+
+void ConfigurationScreen::leaveLoggerCount() {
+    const FieldCheck check = checkLoggerCount(loggerCount_->text());
+    if (check.invalid)
+        session_.prompter.message(kInvalidValue, MessageIcon::Critical);
+    loggerCount_->setText(check.text);
+}
+
+void ConfigurationScreen::save() {
+    // Clicking the button leaves the field being typed in, so both texts have
+    // been checked by now.
+    if (fieldValue(loggerCount_->text()).value_or(0) == 0) {
+        session_.prompter.message(kZeroLoggers, MessageIcon::Critical);
+        return;
+    }
+    SystemSetupRecords& records = session_.systemRecords;
+    const QString& system = session_.systemFilePath;
+
+    records.identity.setText(IdentityLayout::typedLastBlock, lastBlock_->text());
+    records.identity.setText(IdentityLayout::loggerCount, loggerCount_->text());
+    const QString identityPath = identityFilePath(system);
+    if (reportFileFailure(
+            session_.prompter, identityPath,
+            RecordFile(identityPath, IdentityLayout::recordLength).write(1, records.identity)))
+        return;
+    session_.status.setText(StatusTexts::LastBlock,
+                            QStringLiteral("Ultimo Blocco: ") + lastBlock_->text());
+
+    records.dataDirectory.setText(DataDirectoryLayout::dataFileName, dataFileField_);
+    const QString directoryPath = dataDirectoryFilePath(system);
+    if (reportFileFailure(session_.prompter, directoryPath,
+                          RecordFile(directoryPath, DataDirectoryLayout::recordLength)
+                              .write(1, records.dataDirectory)))
+        return;
+
+    records.downloadPointer.setInteger(DownloadPointerLayout::lastBlock,
+                                       fieldValue(lastBlock_->text()).value_or(0));
+    const QString pointerPath = downloadPointerFilePath(system);
+    reportFileFailure(session_.prompter, pointerPath,
+                      RecordFile(pointerPath, DownloadPointerLayout::recordLength)
+                          .write(1, records.downloadPointer));
+}
+
+} // namespace korven

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace korven {
+
+struct Session;
+
+// "Configurazione": the number of loggers of the installation and the last
+// memory block downloaded, kept in the side files of the system set-up.
+class ConfigurationScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit ConfigurationScreen(Session& session, QWidget* parent = nullptr);
+
+private:
+    void load();
+    void leaveLastBlock();
+    void leaveLoggerCount();
+    void save();
+
+    Session& session_;
+    QLineEdit* loggerCount_;
+    QLineEdit* lastBlock_;
+    // Written back as read, trailing blanks included.
+    QString dataFileField_;
+};
+
+} // namespace korven

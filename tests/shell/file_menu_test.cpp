@@ -1,0 +1,188 @@
+#include "installation.h"
+#include "shell/shell_texts.h"
+#include "shell_fixture.h"
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+const QString kNewFile = QString::fromUtf8(shell_texts::newFileReset);
+
+// A new system channel record, field by field from the layout table.
+QByteArray newSystemChannel(int n) {
+    return int16Bytes(static_cast<qint16>(n)) + "000" +
+           QByteArray::number(n).rightJustified(4, '0') + "OFF" + "+10000" + "-10000" + "0 " +
+           "+20000" + "+00000" + int16Bytes(3) + QByteArray(20, ' ') + "Volt" + "000000000" +
+           QByteArray(2, '\0');
+}
+
+class FileMenu : public ShellTest {
+protected:
+    void SetUp() override {
+        writeInstallation(folder);
+        writeSettings(folder, settingsRecord("plant.stp", "logger"));
+        startProgram();
+        prompter.clear();
+    }
+
+    QByteArray storedSystemPath() const { return folder.read("config.dat").mid(17, 45); }
+    QByteArray storedLoggerPath() const { return folder.read("config.dat").mid(62, 45); }
+};
+
+TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaults) {
+    const QString path = folder.path("nuovo.stp");
+    files.chooseNext(path);
+    trigger("Sistema");
+
+    ASSERT_EQ(files.openRequests().size(), 1);
+    const OpenFileRequest request = files.openRequests()[0];
+    EXPECT_EQ(request.filter, " FILE (*.stp)|*.stp|");
+    EXPECT_EQ(request.initialFolder, folder.path());
+    EXPECT_TRUE(request.promptToCreate);
+
+    EXPECT_EQ(prompter.texts(), QStringList{kNewFile});
+    EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Critical);
+    const QByteArray stp = folder.read("nuovo.stp");
+    ASSERT_EQ(stp.size(), 2401 * 75);
+    for (int n : {0, 1, 1024, 2400})
+        EXPECT_EQ(stp.mid(n * 75, 75), newSystemChannel(n)) << "channel " << n;
+    const QByteArray pas = folder.read("nuovo.pas");
+    ASSERT_EQ(pas.size(), 250);
+    EXPECT_EQ(pas.mid(12, 3), "1  ");
+    EXPECT_EQ(pas.mid(35, 2), "02");
+    EXPECT_EQ(pas.mid(56, 1), "1");
+    EXPECT_EQ(folder.read("nuovo.DIR").left(100), field("dati.prn", 100));
+
+    EXPECT_EQ(storedSystemPath(), field(path.toLatin1(), 45));
+    EXPECT_EQ(session.systemFilePath, path);
+    EXPECT_EQ(session.dataFileName, "dati.prn");
+    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 1, 9600");
+    EXPECT_EQ(panel("StatusBar1Panel3"), "Ultimo Blocco: 0");
+    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + path);
+    EXPECT_EQ(port.portNumber(), 1);
+}
+
+TEST_F(FileMenu, SistemaOnAnExistingSetUpRewritesNothingAndProbesCom4) {
+    Installation other;
+    other.stem = QStringLiteral("altro");
+    other.comIndex = '3';
+    other.speedIndex = '1';
+    other.lastBlock = 812;
+    writeInstallation(folder, other);
+    const QByteArray stpBefore = folder.read("altro.stp");
+    const QByteArray pasBefore = folder.read("altro.pas");
+    const int opensBefore = port.opens();
+
+    files.chooseNext(folder.path("altro.stp"));
+    trigger("Sistema");
+
+    EXPECT_TRUE(prompter.prompts().isEmpty()) << prompter.texts().join(" | ").toStdString();
+    EXPECT_EQ(folder.read("altro.stp"), stpBefore);
+    EXPECT_EQ(folder.read("altro.pas"), pasBefore);
+    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 4, 4800");
+    EXPECT_EQ(panel("StatusBar1Panel3"), "Ultimo Blocco: 812");
+    EXPECT_EQ(port.portNumber(), 4);
+    EXPECT_EQ(port.opens(), opensBefore + 1);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(storedSystemPath(), field(folder.path("altro.stp").toLatin1(), 45));
+}
+
+TEST_F(FileMenu, SistemaLeavesThePortToAConversationUnderWay) {
+    std::optional<Conversation> conversation = session.link.startConversation();
+    ASSERT_TRUE(conversation);
+    ASSERT_FALSE(conversation->openPort());
+    const int opensBefore = port.opens();
+    Installation other;
+    other.stem = QStringLiteral("altro");
+    other.comIndex = '2';
+    writeInstallation(folder, other);
+    files.chooseNext(folder.path("altro.stp"));
+    trigger("Sistema");
+
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.opens(), opensBefore);
+    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 3, 9600");
+    EXPECT_EQ(session.portSettings.portNumber(), 3) << "the next conversation uses it";
+}
+
+TEST_F(FileMenu, SistemaWithAMissingIdentityFileResetsTheSetUp) {
+    QFile::remove(folder.path("plant.pas"));
+    files.chooseNext(folder.path("plant.stp"));
+    trigger("Sistema");
+    EXPECT_EQ(prompter.texts(), QStringList{kNewFile});
+    EXPECT_EQ(folder.read("plant.stp").size(), 2401 * 75);
+    EXPECT_EQ(folder.read("plant.DIR").left(100), field("dati.prn", 100));
+}
+
+TEST_F(FileMenu, CancellingEitherDialogChangesNothing) {
+    const QByteArray settingsBefore = folder.read("config.dat");
+    const QString systemText = panel("StatusBar2Panel1");
+    const QString loggerText = panel("StatusBar2Panel2");
+    files.cancelNext();
+    trigger("Sistema");
+    files.cancelNext();
+    trigger("veskar");
+
+    EXPECT_TRUE(prompter.prompts().isEmpty());
+    EXPECT_EQ(folder.read("config.dat"), settingsBefore);
+    EXPECT_EQ(session.systemFilePath, folder.path("plant.stp"));
+    EXPECT_EQ(session.loggerSetupPath, folder.path("logger"));
+    EXPECT_EQ(panel("StatusBar2Panel1"), systemText);
+    EXPECT_EQ(panel("StatusBar2Panel2"), loggerText);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 5);
+}
+
+TEST_F(FileMenu, APathTooLongToRememberIsToldToTheUser) {
+    const QString deep = folder.path("una-cartella-dal-nome-davvero-troppo-lungo/ancora/plant.stp");
+    QDir().mkpath(QFileInfo(deep).path());
+    const QByteArray settingsBefore = folder.read("config.dat");
+    files.chooseNext(deep);
+    trigger("Sistema");
+
+    ASSERT_EQ(prompter.prompts().size(), 2);
+    EXPECT_EQ(prompter.texts()[0], kNewFile);
+    EXPECT_TRUE(prompter.texts()[1].startsWith("ATTENZIONE")) << prompter.texts()[1].toStdString();
+    EXPECT_EQ(prompter.prompts()[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(folder.read("config.dat"), settingsBefore);
+    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + deep) << "in use for this run";
+}
+
+TEST_F(FileMenu, KorvenCreatesANewLoggerSetUp) {
+    const QString path = folder.path("logger2.tmr");
+    files.chooseNext(path);
+    trigger("veskar");
+
+    ASSERT_EQ(files.openRequests().size(), 1);
+    EXPECT_EQ(files.openRequests()[0].filter, " FILE (*.tmr)|*.tmr|");
+    EXPECT_EQ(files.openRequests()[0].initialFolder, folder.path());
+    EXPECT_EQ(prompter.texts(), QStringList{kNewFile});
+
+    const QByteArray channel = QByteArray(10, '\0') + "OFF" + QByteArray(6, '\0') + "00000 " +
+                               "0000" + QByteArray(6, '\0');
+    EXPECT_EQ(folder.read("logger2.tmr"), channel.repeated(8));
+    const QByteArray par = folder.read("logger2.par");
+    ASSERT_EQ(par.size(), 39);
+    EXPECT_EQ(par.left(2), "16");
+    EXPECT_EQ(par.mid(24, 5), "256 K");
+
+    EXPECT_EQ(session.loggerSetupPath, folder.path("logger2"));
+    EXPECT_EQ(storedLoggerPath(), field(folder.path("logger2").toLatin1(), 45));
+    EXPECT_EQ(panel("StatusBar2Panel2"), "File KORVEN: " + path);
+}
+
+TEST_F(FileMenu, KorvenOnAnExistingSetChangesNoFileButTheSettings) {
+    const QByteArray channel = field("Pressione", 10) + "ON +12345+00000" + "3214" + "ON ON ";
+    folder.write("linea.tmr", channel.repeated(8));
+    folder.write("linea.par", field("8", 39));
+    files.chooseNext(folder.path("linea.tmr"));
+    trigger("veskar");
+
+    EXPECT_TRUE(prompter.prompts().isEmpty());
+    EXPECT_EQ(folder.read("linea.tmr"), channel.repeated(8));
+    EXPECT_EQ(folder.read("linea.par"), field("8", 39));
+    EXPECT_EQ(storedLoggerPath(), field(folder.path("linea").toLatin1(), 45));
+    EXPECT_EQ(storedSystemPath(), field("plant.stp", 45)) << "the other fields are kept";
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "installation.h"
+#include "shell_fixture.h"
+
+#include <QGroupBox>
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+class Password : public ShellTest {
+protected:
+    void startWithPassword(const QByteArray& password, bool active) {
+        writeInstallation(folder);
+        writeSettings(folder, settingsRecord("plant.stp", "logger", password, active));
+        ScreenCatalog screens;
+        screens.channelSetup = recordingScreen("Form41");
+        screens.scanSettings = recordingScreen("Form6");
+        screens.generalParameters = recordingScreen("Form28");
+        startProgram(std::move(screens));
+    }
+
+    QByteArray storedPassword() const { return folder.read("config.dat").mid(107, 20); }
+    QByteArray storedState() const { return folder.read("config.dat").mid(127, 2); }
+};
+
+TEST_F(Password, WhenActiveTheRightPasswordOpensTheScreenTheGateHeld) {
+    startWithPassword("segreto", true);
+    trigger("Freq_acq");
+    EXPECT_TRUE(screensOpened.isEmpty());
+    QWidget* prompt = find("Form10");
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(prompt->windowTitle(), "PASSWORD");
+
+    type(find<QLineEdit>("Text1", prompt), "segreto");
+    click(find<QPushButton>("Command1", prompt));
+    EXPECT_EQ(screensOpened, QStringList{"Form6"});
+    EXPECT_EQ(openScreens(), (QStringList{"Form1", "Form6"})) << "the prompt has closed";
+    EXPECT_TRUE(prompter.prompts().isEmpty());
+}
+
+TEST_F(Password, AWrongPasswordOpensNothing) {
+    startWithPassword("segreto", true);
+    trigger("gene_VESKAR");
+    QWidget* prompt = find("Form10");
+    type(find<QLineEdit>("Text1", prompt), "segreto ");
+    click(find<QPushButton>("Command1", prompt));
+    EXPECT_EQ(prompter.texts(), QStringList{"Password non corretta"});
+    EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(screensOpened.isEmpty());
+    EXPECT_EQ(openScreens(), QStringList{"Form1"});
+}
+
+TEST_F(Password, WhenNotActiveTheScreensOpenAtOnce) {
+    startWithPassword("segreto", false);
+    trigger("SET_CAN_VESKAR");
+    trigger("gene_VESKAR");
+    EXPECT_EQ(screensOpened, (QStringList{"Form41", "Form28"}));
+    EXPECT_EQ(find("Form10"), nullptr);
+}
+
+TEST_F(Password, SwitchingOnNeedsTheStoredPasswordAndSavesTheState) {
+    startWithPassword("segreto", false);
+    prompter.answerNext(true);
+    trigger("pass_att");
+    EXPECT_EQ(prompter.texts(), QStringList{"Password non attivata. Si vuole attivarla?"});
+    QWidget* screen = find("Form11");
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->windowTitle(), "ATTIVA PASSWORD");
+    EXPECT_EQ(find<QGroupBox>("Frame1", screen)->title(), "Immettere la Password");
+
+    prompter.clear();
+    type(find<QLineEdit>("Text1", screen), "SEGRETO");
+    click(find<QPushButton>("Command1", screen));
+    EXPECT_EQ(prompter.texts(), QStringList{"ATTENZIONE: \rPASSWORD NON CORRETTA"});
+    EXPECT_EQ(storedState(), QByteArray(2, '\0'));
+    EXPECT_TRUE(openScreens().contains("Form11")) << "a wrong entry keeps the screen open";
+
+    prompter.clear();
+    type(find<QLineEdit>("Text1", screen), "segreto");
+    click(find<QPushButton>("Command1", screen));
+    EXPECT_EQ(prompter.texts(), QStringList{"Password corretta. La password verrא attivata"});
+    EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(storedState(), QByteArray("\xFF\xFF"));
+    EXPECT_FALSE(openScreens().contains("Form11"));
+
+    prompter.clear();
+    prompter.answerNext(false);
+    trigger("pass_att");
+    EXPECT_EQ(prompter.texts(), QStringList{"Password attivata. Si vuole disattivarla?"});
+    EXPECT_FALSE(openScreens().contains("Form11")) << "No opens nothing";
+}
+
+TEST_F(Password, TheFirstPasswordCanBeSetWithAnEmptyOldOne) {
+    startProgram();
+    prompter.clear();
+    trigger("pass_mod");
+    QWidget* screen = find("Form12");
+    ASSERT_NE(screen, nullptr);
+    auto* confirm = find<QPushButton>("Command1", screen);
+    EXPECT_FALSE(confirm->isEnabled());
+
+    typeAndLeave(find<QLineEdit>("Text1", screen), QString());
+    typeAndLeave(find<QLineEdit>("Text2", screen), "primo");
+    typeAndLeave(find<QLineEdit>("Text3", screen), "primo");
+    EXPECT_TRUE(prompter.prompts().isEmpty()) << prompter.texts().join(" | ").toStdString();
+    ASSERT_TRUE(confirm->isEnabled());
+    click(confirm);
+    EXPECT_EQ(prompter.texts(), QStringList{"Password modificata"});
+    EXPECT_EQ(storedPassword(), QByteArray("primo").leftJustified(20, ' '));
+    EXPECT_EQ(storedState(), QByteArray(2, '\0')) << "changing it does not switch it on";
+
+    prompter.clear();
+    trigger("pass_mod");
+    screen = find("Form12");
+    typeAndLeave(find<QLineEdit>("Text1", screen), QString());
+    EXPECT_EQ(prompter.texts(), QStringList{"Password errata"})
+        << "once one is stored, the empty entry is wrong";
+}
+
+TEST_F(Password, ChangingNeedsTheOldPasswordAndTwoEqualNewOnes) {
+    startWithPassword("vecchia", true);
+    trigger("pass_mod");
+    QWidget* screen = find("Form12");
+    auto* oldField = find<QLineEdit>("Text1", screen);
+    auto* newField = find<QLineEdit>("Text2", screen);
+    auto* confirmation = find<QLineEdit>("Text3", screen);
+    auto* confirm = find<QPushButton>("Command1", screen);
+
+    typeAndLeave(oldField, "vecchia ");
+    EXPECT_EQ(prompter.texts(), QStringList{"Password errata"});
+    enter(newField);
+    EXPECT_EQ(prompter.texts().last(), "Immettere la vecchia password corretta");
+
+    prompter.clear();
+    typeAndLeave(oldField, "vecchia");
+    typeAndLeave(newField, "una-password-di-25-lettere");
+    typeAndLeave(confirmation, "una-password-diversa");
+    EXPECT_EQ(prompter.texts(), QStringList{"Le due password non coincidono"});
+    EXPECT_FALSE(confirm->isEnabled());
+
+    prompter.clear();
+    typeAndLeave(confirmation, "una-password-di-25-lettere");
+    ASSERT_TRUE(confirm->isEnabled());
+    click(confirm);
+    EXPECT_EQ(prompter.texts(), QStringList{"Password modificata"});
+    EXPECT_EQ(storedPassword(), QByteArray("una-password-di-25-l"));
+    EXPECT_EQ(storedState(), QByteArray("\xFF\xFF"));
+
+    // The gate now takes the first 20 characters and nothing else.
+    trigger("Freq_acq");
+    type(find<QLineEdit>("Text1", find("Form10")), "una-password-di-25-lettere");
+    click(find<QPushButton>("Command1", find("Form10")));
+    EXPECT_EQ(prompter.texts().last(), "Password non corretta");
+    trigger("Freq_acq");
+    type(find<QLineEdit>("Text1", find("Form10")), "una-password-di-25-l");
+    click(find<QPushButton>("Command1", find("Form10")));
+    EXPECT_EQ(screensOpened, QStringList{"Form6"});
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "shell/screens/main_window.h"
+#include "shell/session.h"
+#include "support/recording_document_opener.h"
+#include "support/scripted_file_chooser.h"
+#include "support/scripted_prompter.h"
+#include "support/simulated_port.h"
+#include "support/temp_folder.h"
+#include "support/virtual_clock.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace korven::test {
+
+// A session over a fresh program folder, a simulated port on virtual time, and
+// scripted prompts, dialogs and document opener; with the main window on top.
+class ShellTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    VirtualClock clock;
+    SimulatedPort port{clock};
+    ScriptedPrompter prompter;
+    ScriptedFileChooser files;
+    RecordingDocumentOpener documents;
+    Session session{port, clock, prompter, files, documents, folder.path()};
+    int programEnds = 0;
+    QStringList screensOpened;
+
+    // A catalog screen that only records that it was made.
+    ScreenFactory recordingScreen(const QString& name) {
+        return [this, name](Session&) {
+            screensOpened.append(name);
+            auto* screen = new QWidget;
+            screen->setObjectName(name);
+            return screen;
+        };
+    }
+
+    MainWindow& openMainWindow(ScreenCatalog screens = {}) {
+        window_ =
+            std::make_unique<MainWindow>(session, std::move(screens), [this] { ++programEnds; });
+        return *window_;
+    }
+
+    MainWindow& startProgram(ScreenCatalog screens = {}) {
+        MainWindow& window = openMainWindow(std::move(screens));
+        window.load();
+        return window;
+    }
+
+    void trigger(const char* item) {
+        QAction* action = window_->findChild<QAction*>(QString::fromLatin1(item));
+        ASSERT_NE(action, nullptr) << item;
+        action->trigger();
+    }
+
+    template <typename T = QWidget> T* find(const QString& name, QObject* within = nullptr) const {
+        return (within ? within : window_.get())->findChild<T*>(name);
+    }
+
+    QString panel(const char* name) const {
+        auto* label = find<QLabel>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<no panel %1>").arg(name);
+    }
+
+    // The screens shown in the main window, by name, once closed ones are gone.
+    QStringList openScreens() const {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList names;
+        for (QMdiSubWindow* window : find<QMdiArea>({})->subWindowList()) {
+            if (window->isVisibleTo(window_.get()))
+                names.append(window->widget() ? window->widget()->objectName()
+                                              : QStringLiteral("<empty frame>"));
+        }
+        return names;
+    }
+
+private:
+    std::unique_ptr<MainWindow> window_;
+};
+
+// The user types into a field, replacing what it held.
+inline void type(QLineEdit* field, const QString& text) {
+    field->clear();
+    QTest::keyClicks(field, text);
+}
+
+// The user moves into a field, and out of it to another control.
+inline void enter(QWidget* field) {
+    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &event);
+}
+inline void leave(QWidget* field) {
+    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &event);
+}
+inline void typeAndLeave(QLineEdit* field, const QString& text) {
+    enter(field);
+    type(field, text);
+    leave(field);
+}
+
+inline void click(QPushButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace korven::test

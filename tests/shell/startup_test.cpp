@@ -1,0 +1,176 @@
+#include "installation.h"
+#include "shell/screens/splash_screen.h"
+#include "shell/shell_texts.h"
+#include "shell/status_clock.h"
+#include "shell_fixture.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+const QString kPathMessage = QString::fromUtf8(shell_texts::pathNotFound);
+
+class StartUp : public ShellTest {
+protected:
+    void writeValidInstallation(const Installation& installation = {}) {
+        writeInstallation(folder, installation);
+        writeSettings(folder, settingsRecord(installation.stem.toLatin1() + ".stp", "logger"));
+    }
+
+    void expectFallbackTexts() {
+        EXPECT_EQ(prompter.countOf(kPathMessage), 1) << "the path message is shown once";
+        EXPECT_EQ(prompter.prompts().size(), 1);
+        EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
+        EXPECT_EQ(panel("StatusBar2Panel1"), "FILE DI SISTEMA NON CORRETTAMENTE INSERITO");
+        EXPECT_EQ(panel("StatusBar2Panel2"), "FILE KORVEN NON CORRETTAMENTE INSERITO");
+        EXPECT_EQ(session.systemFilePath, folder.path("sistema.stp"));
+        EXPECT_EQ(port.opens(), 0) << "the port is not tested";
+    }
+};
+
+TEST_F(StartUp, AValidInstallationFillsTheStatusBarsAndTestsItsPort) {
+    writeValidInstallation();
+    startProgram();
+
+    EXPECT_TRUE(prompter.prompts().isEmpty()) << prompter.texts().join(" | ").toStdString();
+    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 2, 9600");
+    EXPECT_EQ(panel("StatusBar1Panel3"), "Ultimo Blocco: 37");
+    EXPECT_EQ(panel("StatusBar1Panel4"), "Data Ultimo scarico: 01/02/2024");
+    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
+    EXPECT_EQ(panel("StatusBar2Panel2"), "file KORVEN: " + folder.path("logger") + ".tmr");
+    EXPECT_EQ(port.portNumber(), 2);
+    EXPECT_EQ(port.opens(), 1);
+    EXPECT_FALSE(port.isOpen()) << "the test opening closes the port again";
+    EXPECT_EQ(session.loggerCount, 3);
+    EXPECT_EQ(session.dataFileName, "misure.prn");
+    EXPECT_EQ(session.loggerSetupPath, folder.path("logger"));
+    EXPECT_TRUE(find<QAction>("Modem")->isEnabled());
+    EXPECT_TRUE(find<QStatusBar>("StatusBar3")->isHidden());
+}
+
+TEST_F(StartUp, COM4IsPortFourAndAModemNotActivatedDisablesItsItem) {
+    Installation installation;
+    installation.comIndex = '3';
+    installation.speedIndex = '0';
+    installation.linkFlag = '1';
+    writeValidInstallation(installation);
+    startProgram();
+
+    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 4, 2400");
+    EXPECT_EQ(port.portNumber(), 4);
+    EXPECT_FALSE(find<QAction>("Modem")->isEnabled());
+}
+
+TEST_F(StartUp, WithoutConfigDatTheUserIsToldOnceHowToChooseTheFiles) {
+    startProgram();
+    expectFallbackTexts();
+    EXPECT_FALSE(session.settings.passwordActive());
+}
+
+TEST_F(StartUp, WithTheDownloadPointerFileMissingTheLoaderStopsBeforeThePort) {
+    writeValidInstallation();
+    QFile::remove(folder.path("plant.PUN"));
+    startProgram();
+    expectFallbackTexts();
+}
+
+TEST_F(StartUp, AfterAFailedStartTheFileMenuStillSetsUpTheProgram) {
+    startProgram();
+    writeInstallation(folder);
+    files.chooseNext(folder.path("plant.stp"));
+    trigger("Sistema");
+    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
+    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 2, 9600");
+}
+
+TEST_F(StartUp, APortThatDoesNotExistIsReportedAndTheStartGoesOn) {
+    writeValidInstallation();
+    port.setPortMissing(2);
+    startProgram();
+
+    EXPECT_EQ(prompter.texts(), QStringList{"PORTA SERIALE NON VALIDA. CONTROLLARE"});
+    EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
+    EXPECT_EQ(session.dataFileName, "misure.prn") << "the steps after the port still run";
+    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
+}
+
+TEST_F(StartUp, APortHeldByAnotherProgramIsNamedAsSuchNotAsAMissingInstallation) {
+    writeValidInstallation();
+    port.setPortHeld(2);
+    startProgram();
+
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_TRUE(prompter.texts()[0].startsWith("Errore seriale nr. "));
+    EXPECT_TRUE(prompter.texts()[0].endsWith("\rControllare eventuali conflitti sulla porta"));
+    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
+    EXPECT_EQ(session.dataFileName, "misure.prn");
+}
+
+TEST_F(StartUp, ExitAskedNoDoesNothingAndYesEndsTheProgram) {
+    writeValidInstallation();
+    startProgram();
+    const QByteArray settingsBefore = folder.read("config.dat");
+
+    prompter.answerNext(false);
+    trigger("extm");
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    const ShownPrompt question = prompter.prompts().value(0);
+    EXPECT_EQ(question.text, "Si vuole uscire dal programma? ");
+    EXPECT_TRUE(question.question);
+    EXPECT_EQ(question.icon, MessageIcon::Critical);
+    EXPECT_TRUE(question.noIsDefault);
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(folder.read("config.dat"), settingsBefore);
+
+    prompter.answerNext(true);
+    trigger("extm");
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST(StatusClock, ShowsDateAndTimeWithTheirBlanks) {
+    EXPECT_EQ(clockText(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), "   05/03/2024    09:07:03");
+}
+
+TEST_F(StartUp, TheClockCountsEachNewSecondModuloThirty) {
+    StatusClock statusClock(session);
+    const QDateTime start(QDate(2024, 3, 5), QTime(9, 7, 3));
+    statusClock.tick(start);
+    statusClock.tick(start.addMSecs(200));
+    statusClock.tick(start.addMSecs(400));
+    EXPECT_EQ(session.halfMinuteTicks, 1) << "ticks within one second count once";
+    EXPECT_EQ(session.status.text(StatusTexts::Clock), "   05/03/2024    09:07:03");
+
+    for (int second = 1; second < 30; ++second)
+        statusClock.tick(start.addSecs(second));
+    EXPECT_EQ(session.halfMinuteTicks, 0);
+    statusClock.tick(start.addSecs(30));
+    EXPECT_EQ(session.halfMinuteTicks, 1);
+}
+
+TEST(SplashScreen, StepsThroughItsTextsInAboutOnePointEightSeconds) {
+    SplashScreen splash;
+    QSignalSpy finished(&splash, &SplashScreen::finished);
+    EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(),
+              QStringLiteral("Versione %1.%2").arg(KORVEN_VERSION_MAJOR).arg(KORVEN_VERSION_MINOR));
+    EXPECT_FALSE(splash.findChild<QLabel*>("lblDescription")->text().isEmpty());
+    auto* progress = splash.findChild<QLabel*>("lblStatus");
+
+    int total = splash.interval();
+    splash.step();
+    EXPECT_EQ(progress->text(), "Loading... Components");
+    total += splash.interval();
+    splash.step();
+    EXPECT_EQ(progress->text(), "Loading... Settings");
+    total += splash.interval();
+    EXPECT_EQ(finished.count(), 0);
+    splash.step();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(total, 1800);
+}
+
+} // namespace
