@@ -127,7 +127,7 @@ void LoggerBrain::setClock(const QByteArray& digits) {
     const QTime time(field(3), field(4), field(5));
     if (!date.isValid() || !time.isValid())
         return;
-    // The new clock keeps the time spec of the wall clock it runs on.
+    // The new clock keeps the time zone handling of the wall clock it runs on.
     const QDateTime reference = now_();
     QDateTime target = reference;
     target.setDate(date);

@@ -1,0 +1,72 @@
+#include "korvenctl_console.h"
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define KORVEN_ISATTY(stream) _isatty(_fileno(stream))
+#else
+#include <unistd.h>
+#define KORVEN_ISATTY(stream) isatty(fileno(stream))
+#endif
+
+namespace korven {
+
+namespace {
+
+void printLine(FILE* stream, const QString& text) {
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stream);
+}
+
+} // namespace
+
+Console::Console() : terminal_(KORVEN_ISATTY(stderr) != 0) {}
+
+Console::~Console() {
+    endProgressLine();
+}
+
+void Console::progress(const DownloadProgress& progress) {
+    if (!terminal_)
+        return;
+    const auto left = progress.secondsLeft();
+    const QString line = QStringLiteral("block %1 of %2, %3 to go, %4 left")
+                             .arg(progress.done)
+                             .arg(progress.total)
+                             .arg(progress.toGo())
+                             .arg(left ? durationText(*left) : QStringLiteral("?"));
+    // Blanks after the text wipe the rest of a longer line drawn before.
+    std::fprintf(stderr, "\r%-60s", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    progressShown_ = true;
+}
+
+void Console::problem(const QString& text) {
+    endProgressLine();
+    printLine(stderr, QStringLiteral("korvenctl: ") + text);
+}
+
+void Console::result(const QString& text) {
+    endProgressLine();
+    printLine(stdout, text);
+}
+
+void Console::endProgressLine() {
+    if (!progressShown_)
+        return;
+    std::fputc('\n', stderr);
+    progressShown_ = false;
+}
+
+void ConsolePrompter::message(const QString& text, MessageIcon) {
+    // A message box breaks its lines at CR; one line reads better in a log.
+    console_.problem(QString(text).replace(u'\r', QStringLiteral(" - ")));
+}
+
+bool ConsolePrompter::askYesNo(const QString& text, MessageIcon icon, bool) {
+    message(text, icon);
+    return false;
+}
+
+} // namespace korven

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "download/block_request.h"
+#include "download/download_progress.h"
+
+#include <functional>
+
+namespace korven {
+
+// How a run of block requests ended.
+enum class FetchEnd {
+    Complete,
+    NotConnected,      // the logger stopped answering, or a reply never finished
+    TransmissionError, // a reply came back malformed
+    Stopped,           // the screen asked the conversation to stop
+};
+
+struct FetchResult {
+    FetchEnd end = FetchEnd::Complete;
+    int fetched = 0; // blocks first .. first + fetched - 1 arrived, in order
+};
+
+struct FetchRequest {
+    int first = 0;
+    int last = -1;
+    // How many more times a block whose reply was cut short or malformed is
+    // asked for before the run fails. A logger that stays silent fails the
+    // run at once: nothing is listening any more.
+    int extraAttempts = 0;
+    std::function<void(int block, const BlockText& text)> onBlock;
+    std::function<void(const DownloadProgress& progress)> onProgress;
+    std::function<void()> heardFromLogger;
+};
+
+// Fetches blocks first to last, in order, over a conversation whose logger
+// is awake. Stops at the first block that cannot be fetched; the blocks
+// before it have been handed to onBlock.
+FetchResult fetchBlocks(Conversation& conversation, const FetchRequest& request);
+
+// Tells the user why a fetch ended early, as the link does for any failed
+// exchange, and records the failure in the link state. Nothing for a complete
+// or stopped fetch.
+void reportFetchFailure(Conversation& conversation, FetchEnd end);
+
+} // namespace korven

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "download/block_text.h"
+#include "link/logger_link.h"
+
+#include <functional>
+#include <optional>
+
+namespace korven {
+
+// How one block request ended.
+enum class BlockOutcome {
+    Ok,
+    Silent,    // not a character came back within the limit: the line is gone
+    CutShort,  // the logger answered, but no "!" or no complete reply came in time
+    Malformed, // the reply ended with its CR, but what came before it is not a block
+    Stopped,   // the conversation was asked to stop
+};
+
+struct BlockReply {
+    BlockOutcome outcome = BlockOutcome::Silent;
+    std::optional<BlockText> block;
+};
+
+// Asks the woken logger for block `block`: the address byte, "!" back, the
+// short block request, and the reply read up to its CR. Each of the two waits
+// is limited to five seconds. Every time characters arrive, `heardFromLogger`
+// runs (when given).
+BlockReply requestBlockText(Conversation& conversation, int block,
+                            const std::function<void()>& heardFromLogger = {});
+
+} // namespace korven

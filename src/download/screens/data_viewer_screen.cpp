@@ -1,0 +1,205 @@
+#include "download/screens/data_viewer_screen.h"
+
+#include "download/block_fetch.h"
+#include "download/block_table_file.h"
+#include "download/download_setup.h"
+#include "download/download_texts.h"
+#include "download/screens/block_grid_view.h"
+#include "download/screens/download_progress_bar.h"
+#include "shell/session.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace korven {
+
+namespace {
+
+namespace texts = download_texts;
+
+constexpr char kCallerName[] = "form2";
+// Rows for blocks 0 to 4099, as the logger's pointer field allows.
+constexpr int kLastBlock = 4099;
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* pushButton = new QPushButton(text(caption), parent);
+    pushButton->setObjectName(QString::fromLatin1(name));
+    return pushButton;
+}
+
+QSpinBox* blockField(const char* name, QWidget* parent) {
+    auto* field = new QSpinBox(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setRange(0, kLastBlock);
+    return field;
+}
+
+} // namespace
+
+DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), view_(new BlockGridView(grid_, this)),
+      startBlock_(blockField("VScroll1", this)), endBlock_(blockField("VScroll2", this)),
+      start_(button("Command4", texts::startButton, this)),
+      save_(button("Command1", texts::saveButton, this)),
+      clear_(button("Command2", texts::clearButton, this)),
+      progress_(new DownloadProgressBar(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(text(texts::viewerTitle));
+    view_->setObjectName(QStringLiteral("grid"));
+    QPushButton* exit = button("Command3", texts::exitButton, this);
+
+    auto* dataFrame = new QGroupBox(text(texts::dataFrame), this);
+    auto* dataLayout = new QHBoxLayout(dataFrame);
+    dataLayout->addWidget(new QLabel(text(texts::startBlock), dataFrame));
+    dataLayout->addWidget(startBlock_);
+    dataLayout->addWidget(new QLabel(text(texts::endBlock), dataFrame));
+    dataLayout->addWidget(endBlock_);
+    dataLayout->addWidget(start_);
+    auto* saveFrame = new QGroupBox(text(texts::saveFrame), this);
+    auto* saveLayout = new QHBoxLayout(saveFrame);
+    saveLayout->addWidget(save_);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(dataFrame);
+    controls->addWidget(saveFrame);
+    controls->addWidget(clear_);
+    controls->addStretch();
+    controls->addWidget(exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(progress_);
+    layout->addWidget(view_, 1);
+
+    session_.link.state().callerScreen = QString::fromLatin1(kCallerName);
+    BlockGrid::Descriptions descriptions;
+    readChannelDescriptions(session_.loggerSetupPath, session_.loggerRecords.channel, descriptions);
+    grid_.setupBlockGrid(descriptions, 0, kLastBlock + 1);
+
+    connect(start_, &QPushButton::clicked, this, &DataViewerScreen::startDownload);
+    connect(save_, &QPushButton::clicked, this, &DataViewerScreen::saveRange);
+    connect(clear_, &QPushButton::clicked, &grid_, &BlockGrid::clearBlockGrid);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(view_, &BlockGridView::blockPressed, this, &DataViewerScreen::markBlock);
+}
+
+void DataViewerScreen::startDownload() {
+    if (downloading_)
+        return;
+    PortSettings port;
+    readPortSettings(session_.systemFilePath, session_.systemRecords.identity, port);
+    readDigitalInputFlags(session_.loggerSetupPath, session_.loggerRecords.par, digitalInputs_);
+    configurePort(session_.port, port);
+    if (endBlock_->value() < startBlock_->value())
+        startBlock_->setValue(endBlock_->value());
+    download(startBlock_->value(), endBlock_->value());
+    if (closeAfterDownload_)
+        close();
+}
+
+void DataViewerScreen::download(int first, int last) {
+    auto conversation = session_.link.startConversation();
+    if (!conversation)
+        return;
+    setDownloading(true);
+    session_.link.showBusyPointer(true);
+    if (conversation->wakeLogger() != LinkStatus::Ok) {
+        // Nothing was fetched: the screen goes, as it does when the logger
+        // cannot be reached.
+        session_.link.state().linkAborted = false;
+        conversation->closePort();
+        conversation.reset();
+        setDownloading(false);
+        closeAfterDownload_ = true;
+        return;
+    }
+    loggerWoken_ = true;
+
+    FetchRequest request;
+    request.first = first;
+    request.last = last;
+    request.onBlock = [this](int block, const BlockText& text) {
+        grid_.fillBlockRow(block, text, digitalInputs_);
+        view_->showBlock(block);
+    };
+    request.onProgress = [this](const DownloadProgress& progress) {
+        progress_->showProgress(progress);
+    };
+    request.heardFromLogger = [this] { session_.halfMinuteTicks = 0; };
+    const FetchResult result = fetchBlocks(*conversation, request);
+    // A block that cannot be fetched ends the download, but the rows already
+    // in stay on screen and can be saved.
+    reportFetchFailure(*conversation, result.end);
+    session_.link.state().linkAborted = false;
+    conversation->closePort();
+    conversation.reset();
+    session_.link.showBusyPointer(false);
+    setDownloading(false);
+}
+
+void DataViewerScreen::saveRange() {
+    const int first = startBlock_->value();
+    if (endBlock_->value() < first) {
+        // The range saved is never reversed: the end comes up to the start.
+        endBlock_->setValue(first);
+        grid_.setMark(BlockGrid::Mark::Start, first);
+        grid_.setMark(BlockGrid::Mark::End, first);
+    }
+    const int last = endBlock_->value();
+    const auto path = session_.files.chooseSaveFile({});
+    if (!path || path->isEmpty())
+        return;
+    const BlockTableSave saved = saveBlockTable(*path, grid_, first, last);
+    if (saved.outcome == BlockTableSave::Outcome::InvalidName)
+        session_.prompter.message(text(texts::fileNameNotValid), MessageIcon::Critical);
+    else if (!saved)
+        session_.prompter.message(text(texts::tableNotWritten).arg(*path, saved.error),
+                                  MessageIcon::Critical);
+}
+
+void DataViewerScreen::markBlock(int block, Qt::MouseButton button) {
+    const bool start = button == Qt::LeftButton;
+    (start ? startBlock_ : endBlock_)->setValue(block);
+    grid_.setMark(start ? BlockGrid::Mark::Start : BlockGrid::Mark::End, block);
+}
+
+void DataViewerScreen::setDownloading(bool downloading) {
+    downloading_ = downloading;
+    const std::initializer_list<QWidget*> controls{startBlock_, endBlock_, start_, save_, clear_};
+    for (QWidget* control : controls)
+        control->setEnabled(!downloading);
+}
+
+void DataViewerScreen::closeEvent(QCloseEvent* event) {
+    if (downloading_) {
+        closeAfterDownload_ = true;
+        session_.link.requestStop();
+        event->ignore();
+        return;
+    }
+    if (session_.link.busy()) {
+        event->ignore();
+        return;
+    }
+    if (loggerWoken_) {
+        loggerWoken_ = false;
+        if (auto conversation = session_.link.startConversation())
+            conversation->resumeScanning(session_.loggerSetupPath, session_.loggerRecords.par);
+    }
+    session_.link.state().callerScreen.clear();
+    event->accept();
+}
+
+QWidget* makeDataViewerScreen(Session& session) {
+    return new DataViewerScreen(session);
+}
+
+} // namespace korven

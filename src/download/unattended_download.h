@@ -1,0 +1,53 @@
+#pragma once
+
+#include "download/download_progress.h"
+#include "platform/prompter.h"
+#include "platform/serial_port.h"
+#include "platform/ticks.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+
+namespace korven {
+
+// A download run without anyone at the screen, from a scheduler or a
+// script: either a given range of blocks, or everything stored since the
+// last automatic download.
+struct UnattendedRequest {
+    bool automatic = false;
+    int from = 0; // the range, when not automatic
+    int to = 0;
+    QString outPath; // automatic: empty for a name of the run's time in the program folder
+};
+
+// How a run ends, as the process's exit status.
+enum class UnattendedEnd {
+    Done = 0,
+    BadSetup = 2,   // the set-up files cannot be read, or the table cannot be written
+    LinkFailed = 3, // the logger could not be reached, or the line failed part-way
+};
+
+// Where a run tells what happens.
+struct UnattendedOutput {
+    std::function<void(const DownloadProgress&)> progress;
+    std::function<void(const QString&)> problem;
+    // The outcome in one line, "N blocks saved to FILE".
+    std::function<void(const QString&)> result;
+};
+
+// Runs the download with the set-up of the program folder's "config.dat".
+// A block whose reply is cut or damaged is asked for up to two more times.
+// When the line fails part-way, the blocks fetched so far are saved, and an
+// automatic download moves its pointer past them and no further, so the next
+// run goes on from there. Whenever the logger was woken it is put back into
+// scanning at the end. The link's messages go to `prompter`.
+UnattendedEnd runUnattendedDownload(const QString& programFolder, const UnattendedRequest& request,
+                                    SerialPort& port, Ticks& ticks, Prompter& prompter,
+                                    const UnattendedOutput& output, const QDateTime& startedAt);
+
+// The table name of an automatic download without --out: KORVEN_yyyymmdd_hhmmss.txt.
+QString defaultTableName(const QDateTime& startedAt);
+
+} // namespace korven

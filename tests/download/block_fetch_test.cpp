@@ -1,0 +1,143 @@
+#include "download/block_fetch.h"
+
+#include "download_rig.h"
+#include "link/link_texts.h"
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+using test::DownloadRig;
+
+// A woken logger and the blocks a fetch hands over.
+struct FetchRig : DownloadRig {
+    FetchRig() {
+        conversation.emplace(std::move(*session.link.startConversation()));
+        EXPECT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
+    }
+
+    FetchResult fetch(int first, int last, int extraAttempts = 0) {
+        FetchRequest request;
+        request.first = first;
+        request.last = last;
+        request.extraAttempts = extraAttempts;
+        request.onBlock = [this](int block, const BlockText& text) {
+            blocks.append(block);
+            texts.append(text);
+        };
+        request.onProgress = [this](const DownloadProgress& progress) {
+            progress.done == 0 ? void(totals.append(progress.total))
+                               : void(done.append(progress.done));
+        };
+        return fetchBlocks(*conversation, request);
+    }
+
+    std::optional<Conversation> conversation;
+    QList<int> blocks;
+    QList<BlockText> texts;
+    QList<int> totals;
+    QList<int> done;
+};
+
+TEST(FetchBlocks, AsksForEachBlockInTurnAndHandsOverItsText) {
+    FetchRig rig;
+    const qsizetype sentBefore = rig.port.sent().size();
+
+    const FetchResult result = rig.fetch(598, 599);
+    EXPECT_EQ(result.end, FetchEnd::Complete);
+    EXPECT_EQ(result.fetched, 2);
+    EXPECT_EQ(rig.port.sent().mid(sentBefore), "\x80S256\r\x80S257\r");
+    EXPECT_EQ(rig.blocks, QList<int>({598, 599}));
+    EXPECT_EQ(rig.texts[0].date, "05/03/24");
+    EXPECT_EQ(rig.texts[0].time, "11:50:00");
+    EXPECT_EQ(rig.texts[1].time, "12:00:00");
+    EXPECT_EQ(rig.totals, QList<int>({2}));
+    EXPECT_EQ(rig.done, QList<int>({1, 2}));
+}
+
+TEST(FetchBlocks, RunsAtTheSpeedOfTheLine) {
+    FetchRig rig;
+    const qint64 startMs = rig.clock.nowMs();
+    ASSERT_EQ(rig.fetch(500, 599).fetched, 100);
+    // A block exchange is "!" and 96 characters from the logger, about
+    // 111 ms at 9600 baud, plus the logger's own moment to answer; any pause
+    // of the program's own would show here.
+    EXPECT_LT((rig.clock.nowMs() - startMs) / 100, 140);
+}
+
+TEST(FetchBlocks, StopsAtTheFirstDamagedReplyUnlessAskedToTryAgain) {
+    {
+        FetchRig rig;
+        rig.faults().corruptEveryNth = 150; // a character of block 1's reply
+        const FetchResult result = rig.fetch(10, 13);
+        EXPECT_EQ(result.end, FetchEnd::TransmissionError);
+        EXPECT_EQ(result.fetched, 1);
+        EXPECT_EQ(rig.blocks, QList<int>({10}));
+    }
+    {
+        FetchRig rig;
+        rig.faults().corruptEveryNth = 150;
+        const FetchResult result = rig.fetch(10, 13, 2);
+        EXPECT_EQ(result.end, FetchEnd::Complete);
+        EXPECT_EQ(rig.blocks, QList<int>({10, 11, 12, 13}));
+        const QList<QByteArray> requests = rig.blockRequests();
+        EXPECT_GT(requests.size(), 4);
+        for (const char* block : {"S00A", "S00B", "S00C", "S00D"})
+            EXPECT_LE(requests.count(block), 3) << block;
+    }
+}
+
+TEST(FetchBlocks, AReplyCutShortIsAskedForTwoMoreTimesAtMost) {
+    FetchRig rig;
+    rig.faults().cutRepliesTo = 50;
+    const FetchResult result = rig.fetch(10, 12, 2);
+    EXPECT_EQ(result.end, FetchEnd::NotConnected);
+    EXPECT_EQ(result.fetched, 0);
+    EXPECT_EQ(rig.blockRequests(), QList<QByteArray>({"S00A", "S00A", "S00A"}));
+}
+
+TEST(FetchBlocks, ALineThatFallsSilentEndsTheFetchAtOnceKeepingWhatCame) {
+    FetchRig rig;
+    rig.faults().silentAfterCommands = 1 + 3; // "z" and three blocks
+    const FetchResult result = rig.fetch(20, 25, 2);
+    EXPECT_EQ(result.end, FetchEnd::NotConnected);
+    EXPECT_EQ(result.fetched, 3);
+    EXPECT_EQ(rig.blocks, QList<int>({20, 21, 22}));
+    EXPECT_EQ(rig.blockRequests().size(), 3);
+}
+
+TEST(FetchBlocks, EndsWhenTheConversationIsAskedToStop) {
+    FetchRig rig;
+    FetchRequest request;
+    request.first = 0;
+    request.last = 9;
+    request.onBlock = [&rig](int block, const BlockText&) {
+        if (block == 4)
+            rig.session.link.requestStop();
+    };
+    const FetchResult result = fetchBlocks(*rig.conversation, request);
+    EXPECT_EQ(result.end, FetchEnd::Stopped);
+    EXPECT_EQ(result.fetched, 5);
+}
+
+TEST(ReportFetchFailure, TellsTheUserAndMarksTheLinkFailed) {
+    FetchRig rig;
+    reportFetchFailure(*rig.conversation, FetchEnd::Complete);
+    reportFetchFailure(*rig.conversation, FetchEnd::Stopped);
+    EXPECT_TRUE(rig.prompter.texts().isEmpty());
+    EXPECT_EQ(rig.session.link.state().linkFailed, 0);
+
+    reportFetchFailure(*rig.conversation, FetchEnd::NotConnected);
+    reportFetchFailure(*rig.conversation, FetchEnd::TransmissionError);
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList({link_texts::notConnected, link_texts::transmissionError}));
+    EXPECT_EQ(rig.session.link.state().linkFailed, 1);
+    EXPECT_TRUE(rig.session.link.state().linkAborted);
+    EXPECT_EQ(rig.session.link.state().statusText, "   ");
+}
+
+} // namespace
+} // namespace korven

@@ -1,0 +1,79 @@
+#include "download/block_table_file.h"
+
+#include "support/temp_folder.h"
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+using test::TempFolder;
+
+// Line of block 26 as the layout describes it, field by field.
+const QByteArray kLine26 = QByteArray("0026;") + "05/03/24;" + "12:30:45;" + " +00000;" +
+                           " -00001;" + " +00291;" + " -32767;" + " +32767;" + " -00000;" +
+                           " +00255;" + " -00256;" + " 011000;" + "       ;" + "\r";
+
+BlockText block26() {
+    BlockText block;
+    block.date = "05/03/24";
+    block.time = "12:30:45";
+    block.digital1 = "011000";
+    block.digital2 = "110001";
+    block.channels = {"+00000", "-00001", "+00291", "-32767",
+                      "+32767", "-00000", "+00255", "-00256"};
+    return block;
+}
+
+TEST(BlockTableRecord, IsOneLineOf104BytesWithRightAlignedFields) {
+    BlockGrid grid;
+    grid.setupBlockGrid({}, 0, 4100);
+    grid.fillBlockRow(26, block26(), {true, false});
+    const QByteArray record = blockTableRecord(grid.rowCells(grid.rowOf(26)));
+    EXPECT_EQ(record.size(), 104);
+    EXPECT_EQ(record, kLine26);
+}
+
+TEST(BlockTableRecord, PadsShortTextsOnTheLeftAndCutsLongOnes) {
+    QStringList cells(13, QString());
+    cells[0] = "7";
+    cells[1] = "5/3/24";
+    cells[2] = "1:2:3";
+    cells[3] = "+1234567890";
+    const QByteArray record = blockTableRecord(cells);
+    ASSERT_EQ(record.size(), 104);
+    EXPECT_EQ(record.left(23), "0007;  5/3/24;   1:2:3;");
+    EXPECT_EQ(record.mid(23, 8), "+123456;");
+    EXPECT_EQ(record.mid(95), "       ;\r");
+}
+
+TEST(SaveBlockTable, WritesTheChosenBlocksInOrderAndReplacesAnOlderTable) {
+    TempFolder folder;
+    folder.write("dati.txt", QByteArray(104 * 10, 'x'));
+    BlockGrid grid;
+    grid.setupBlockGrid({}, 0, 4100);
+    for (int block = 25; block <= 27; ++block)
+        grid.fillBlockRow(block, block26(), {true, false});
+
+    ASSERT_TRUE(saveBlockTable(folder.path("dati.txt"), grid, 25, 27));
+    const QByteArray table = folder.read("dati.txt");
+    ASSERT_EQ(table.size(), 3 * 104);
+    EXPECT_EQ(table.mid(0, 4), "0025");
+    EXPECT_EQ(table.mid(104, 104), kLine26);
+    EXPECT_EQ(table.mid(208, 4), "0027");
+}
+
+TEST(SaveBlockTable, ReportsANameThatCannotBeCreatedAndWritesNothing) {
+    TempFolder folder;
+    BlockGrid grid;
+    grid.setupBlockGrid({}, 0, 10);
+    const BlockTableSave save = saveBlockTable(folder.path("missing/dati.txt"), grid, 0, 3);
+    EXPECT_EQ(save.outcome, BlockTableSave::Outcome::InvalidName);
+    EXPECT_EQ(saveBlockTable({}, grid, 0, 3).outcome, BlockTableSave::Outcome::InvalidName);
+    EXPECT_FALSE(folder.exists("missing"));
+}
+
+} // namespace
+} // namespace korven

@@ -1,0 +1,213 @@
+#include "download/screens/data_viewer_screen.h"
+
+#include "download/block_grid.h"
+#include "download/screens/block_grid_view.h"
+#include "download_rig.h"
+#include "link/link_texts.h"
+#include "qt_printers.h"
+
+#include <QAbstractProxyModel>
+#include <QLabel>
+#include <QPointer>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+using test::DownloadRig;
+
+const QString kResumed =
+    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 0 in scansione");
+
+// The block viewer on the simulated logger, shown offscreen.
+struct ViewerRig : DownloadRig {
+    ViewerRig() {
+        screen->resize(1000, 600);
+        screen->show();
+    }
+    ~ViewerRig() { delete screen; }
+
+    QSpinBox* field(const char* name) { return child<QSpinBox>(*screen, name); }
+    BlockGridView* view() { return child<BlockGridView>(*screen, "grid"); }
+    const BlockGrid& grid() { return *static_cast<const BlockGrid*>(source()); }
+    const QAbstractItemModel* source() {
+        return static_cast<QAbstractProxyModel*>(view()->model())->sourceModel();
+    }
+    QString cell(int block, int column) { return grid().cell(grid().rowOf(block), column); }
+
+    void download(int first, int last) {
+        field("VScroll1")->setValue(first);
+        field("VScroll2")->setValue(last);
+        click(*screen, "Command4");
+    }
+    void pressOn(int block, Qt::MouseButton button) {
+        view()->showBlock(block);
+        const QRect cell = view()->visualRect(view()->model()->index(grid().rowOf(block), 4));
+        QTest::mouseClick(view()->viewport(), button, {}, cell.center());
+    }
+
+    QPointer<DataViewerScreen> screen = new DataViewerScreen(session);
+};
+
+TEST(DataViewer, OpensWithAGridOfEveryBlockHeadedByTheChannelDescriptions) {
+    ViewerRig rig;
+    EXPECT_EQ(rig.screen->windowTitle(), "Blocco Finale");
+    EXPECT_EQ(rig.grid().rowCount(), 4100);
+    QStringList header;
+    for (int column = 0; column < BlockGrid::ColumnCount; ++column)
+        header << rig.grid().headerData(column, Qt::Horizontal).toString();
+    EXPECT_EQ(header, QStringList({"BLOCK", "D A T E", "T I M E", "Canale 0", "Canale 1",
+                                   "Canale 2", "Canale 3", "Canale 4", "Canale 5", "Canale 6",
+                                   "Canale 7", "digit 1", "digit 2"}));
+    EXPECT_EQ(rig.cell(4099, BlockGrid::BlockColumn), "4099");
+    EXPECT_EQ(rig.session.link.state().callerScreen, "form2");
+}
+
+TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
+    ViewerRig rig;
+    rig.download(100, 104);
+
+    EXPECT_EQ(rig.blockRequests(), QList<QByteArray>({"S064", "S065", "S066", "S067", "S068"}));
+    for (int block = 100; block <= 104; ++block) {
+        EXPECT_FALSE(rig.cell(block, BlockGrid::DateColumn).isEmpty()) << block;
+        EXPECT_EQ(rig.cell(block, BlockGrid::Digital1Column).size(), 6) << block;
+        EXPECT_EQ(rig.cell(block, BlockGrid::Digital2Column), "") << block; // switched off
+    }
+    EXPECT_EQ(rig.cell(99, BlockGrid::DateColumn), "");
+    EXPECT_EQ(rig.cell(105, BlockGrid::DateColumn), "");
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_FALSE(rig.session.link.busy());
+    EXPECT_EQ(rig.child<QLabel>(*rig.screen, "progressText")->text().left(41),
+              "Blocchi scaricati: 5   Da scaricare: 0   ");
+    EXPECT_TRUE(rig.prompter.texts().isEmpty());
+
+    rig.pressOn(101, Qt::LeftButton);
+    rig.pressOn(103, Qt::RightButton);
+    EXPECT_EQ(rig.field("VScroll1")->value(), 101);
+    EXPECT_EQ(rig.field("VScroll2")->value(), 103);
+    const auto colour = [&rig](int block, int column) {
+        return rig.view()->model()->index(rig.grid().rowOf(block), column).data(Qt::BackgroundRole);
+    };
+    EXPECT_EQ(colour(101, 2).value<QColor>(), QColor(Qt::green));
+    EXPECT_EQ(colour(103, 0).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(colour(101, 3).isValid());
+    EXPECT_FALSE(colour(100, 0).isValid());
+
+    rig.files.answers.enqueue(rig.folder.path("blocchi.txt"));
+    rig.click(*rig.screen, "Command1");
+    const QByteArray table = rig.folder.read("blocchi.txt");
+    ASSERT_EQ(table.size(), 3 * 104);
+    EXPECT_EQ(table.left(5), "0101;");
+    EXPECT_EQ(table.mid(104, 5), "0102;");
+    EXPECT_EQ(table.mid(208, 5), "0103;");
+    EXPECT_EQ(table.mid(208 + 14, 9), rig.cell(103, BlockGrid::TimeColumn).toLatin1() + ';');
+}
+
+TEST(DataViewer, AnEndBelowTheStartDownloadsFromTheEndAndSavesNoReversedRange) {
+    ViewerRig rig;
+    rig.download(10, 7);
+    EXPECT_EQ(rig.field("VScroll1")->value(), 7);
+    EXPECT_EQ(rig.blockRequests(), QList<QByteArray>({"S007"}));
+
+    rig.field("VScroll1")->setValue(9);
+    rig.field("VScroll2")->setValue(6);
+    rig.files.answers.enqueue(rig.folder.path("uno.txt"));
+    rig.click(*rig.screen, "Command1");
+    EXPECT_EQ(rig.field("VScroll2")->value(), 9);
+    EXPECT_EQ(rig.folder.read("uno.txt").left(5), "0009;");
+    EXPECT_EQ(rig.folder.read("uno.txt").size(), 104);
+}
+
+TEST(DataViewer, SaveDoesNothingWhenCancelledAndRefusesANameThatCannotBeWritten) {
+    ViewerRig rig;
+    rig.files.answers.enqueue(std::nullopt);
+    rig.files.answers.enqueue(QString());
+    rig.files.answers.enqueue(rig.folder.path("no/such/folder.txt"));
+    for (int save = 0; save < 3; ++save)
+        rig.click(*rig.screen, "Command1");
+    EXPECT_EQ(rig.files.requests.size(), 3);
+    EXPECT_EQ(rig.prompter.texts(), QStringList({"File name not valid"}));
+    EXPECT_EQ(QDir(rig.folder.path()).entryList(QDir::Files).size(), 3); // the set-up files only
+}
+
+TEST(DataViewer, ALineThatFailsPartWayKeepsTheRowsFetchedAndTheyCanBeSaved) {
+    ViewerRig rig;
+    rig.faults().silentAfterCommands = 1 + 3; // "z" and three blocks
+    rig.download(100, 109);
+
+    EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::notConnected}));
+    EXPECT_TRUE(rig.screen);
+    EXPECT_TRUE(rig.screen->isVisible());
+    EXPECT_FALSE(rig.cell(102, BlockGrid::DateColumn).isEmpty());
+    EXPECT_EQ(rig.cell(103, BlockGrid::DateColumn), "");
+    EXPECT_FALSE(rig.session.link.state().linkAborted);
+    EXPECT_TRUE(rig.child<QPushButton>(*rig.screen, "Command1")->isEnabled());
+
+    rig.field("VScroll2")->setValue(102);
+    rig.files.answers.enqueue(rig.folder.path("parte.txt"));
+    rig.click(*rig.screen, "Command1");
+    EXPECT_EQ(rig.folder.read("parte.txt").size(), 3 * 104);
+}
+
+TEST(DataViewer, ALoggerThatDoesNotWakeClosesTheScreen) {
+    ViewerRig rig;
+    rig.faults().silent = true;
+    rig.download(0, 5);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::notConnected}));
+    EXPECT_FALSE(rig.screen && rig.screen->isVisible());
+    EXPECT_FALSE(rig.session.link.state().linkAborted);
+    EXPECT_TRUE(rig.blockRequests().isEmpty());
+}
+
+TEST(DataViewer, OpensThePortNamedByTheComIndexFourIncluded) {
+    ViewerRig rig;
+    rig.writeIdentity('3', '1');
+    rig.download(0, 0);
+    EXPECT_EQ(rig.port.portNumber(), 4);
+    EXPECT_EQ(rig.port.lineSettings(), "4800,n,8,2");
+    EXPECT_EQ(rig.blockRequests().size(), 1);
+}
+
+TEST(DataViewer, LeavingPutsTheLoggerBackIntoScanningOnlyWhenItWasWoken) {
+    {
+        ViewerRig rig;
+        rig.click(*rig.screen, "Command3");
+        EXPECT_FALSE(rig.screen->isVisible());
+        EXPECT_TRUE(rig.port.writes().isEmpty());
+        EXPECT_EQ(rig.session.link.state().callerScreen, "");
+    }
+    {
+        ViewerRig rig;
+        rig.download(0, 1);
+        rig.click(*rig.screen, "Command3");
+        EXPECT_FALSE(rig.screen->isVisible());
+        EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
+        EXPECT_EQ(rig.port.logger().commands().last(), "Z");
+    }
+}
+
+TEST(DataViewer, ClosingDuringADownloadStopsItAndThenLeaves) {
+    ViewerRig rig;
+    QPointer<DataViewerScreen> screen = rig.screen;
+    rig.clock.at(3'000, [screen] { screen->close(); });
+    rig.download(0, 99);
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_LT(rig.blockRequests().size(), 20);
+    EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
+    EXPECT_FALSE(rig.session.link.busy());
+}
+
+TEST(DataViewer, ClearingEmptiesTheRowsDownloaded) {
+    ViewerRig rig;
+    rig.download(3, 4);
+    rig.click(*rig.screen, "Command2");
+    EXPECT_EQ(rig.cell(3, BlockGrid::DateColumn), "");
+    EXPECT_EQ(rig.cell(4, BlockGrid::FirstChannelColumn), "");
+    EXPECT_EQ(rig.cell(4, BlockGrid::BlockColumn), "4");
+}
+
+} // namespace
+} // namespace korven

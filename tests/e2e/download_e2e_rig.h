@@ -1,0 +1,149 @@
+#pragma once
+
+#include "support/temp_folder.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace korven::test::download_e2e {
+
+// A program folder for korvenctl: "config.dat" naming a system set-up on
+// COM 1 at 9600 baud and a logger set-up with digital input 1 on and 2 off.
+// Written byte by byte from the record layouts.
+class ProgramFolder {
+public:
+    ProgramFolder() {
+        QByteArray config(129, '\0');
+        config.replace(17, 45, path("plant.stp").toLatin1().leftJustified(45, ' '));
+        config.replace(62, 45, path("logger").toLatin1().leftJustified(45, ' '));
+        folder_.write("config.dat", config);
+
+        QByteArray identity(250, ' ');
+        identity.replace(35, 2, "02");
+        folder_.write("plant.pas", identity);
+        QByteArray par(39, ' ');
+        par.replace(0, 2, "8 ");
+        par.replace(4, 3, "000");
+        par[23] = '0';
+        par.replace(30, 6, "ON OFF");
+        folder_.write("logger.par", par);
+        QByteArray channels;
+        for (int channel = 0; channel < 8; ++channel)
+            channels += QByteArray("Canale " + QByteArray::number(channel)).leftJustified(35, ' ');
+        folder_.write("logger.tmr", channels);
+    }
+
+    QString path(const QString& name = {}) const { return folder_.path(name); }
+    QString link() const { return path("com1"); }
+    QByteArray read(const QString& name) const { return folder_.read(name); }
+    bool exists(const QString& name) const { return folder_.exists(name); }
+
+    // ".PUN" with its last-block field set and the rest zero bytes.
+    void writeDownloadPointer(int block) const {
+        QByteArray pointer(38, '\0');
+        pointer[12] = char(block & 0xFF);
+        pointer[13] = char(block >> 8);
+        folder_.write("plant.PUN", pointer);
+    }
+    int downloadPointer() const {
+        const QByteArray pointer = read("plant.PUN");
+        return quint8(pointer.at(12)) | quint8(pointer.at(13)) << 8;
+    }
+
+    // The block numbers of a table, each line checked against the layout.
+    QList<int> tableBlocks(const QString& name) const {
+        static const QRegularExpression line(
+            "^(\\d{4});\\d\\d/\\d\\d/\\d\\d;\\d\\d:\\d\\d:\\d\\d;( [+-]\\d{5};){8} "
+            "[0-9A-F]{6};       ;\\r$");
+        const QByteArray table = read(name);
+        EXPECT_EQ(table.size() % 104, 0) << qPrintable(name);
+        QList<int> blocks;
+        for (qsizetype at = 0; at + 104 <= table.size(); at += 104) {
+            const auto match = line.match(QString::fromLatin1(table.mid(at, 104)));
+            EXPECT_TRUE(match.hasMatch()) << table.mid(at, 104).constData();
+            blocks.append(table.mid(at, 4).toInt());
+        }
+        return blocks;
+    }
+
+private:
+    TempFolder folder_;
+};
+
+inline QList<int> blocksFrom(int first, int last) {
+    QList<int> blocks;
+    for (int block = first; block <= last; ++block)
+        blocks.append(block);
+    return blocks;
+}
+
+// korven-sim serving 600 blocks on a link, with its commands logged.
+class Simulator {
+public:
+    explicit Simulator(const QString& link) {
+        process_.start(QStringLiteral(KORVEN_SIM_PATH),
+                       {"--link", link, "--blocks", "600", "--verbose"});
+        while (!process_.canReadLine() && process_.waitForReadyRead(kWaitMs)) {
+        }
+        ready_ = process_.readLine().startsWith("korven-sim: serving on");
+        process_.setReadChannel(QProcess::StandardError);
+    }
+    ~Simulator() { stop(); }
+
+    bool ready() const { return ready_; }
+    // Waits until the logger has answered `count` block requests.
+    bool awaitBlockRequests(int count) {
+        int seen = 0;
+        while (seen < count && process_.waitForReadyRead(kWaitMs)) {
+            while (process_.canReadLine())
+                seen += process_.readLine().startsWith("korven-sim: command S") ? 1 : 0;
+        }
+        return seen >= count;
+    }
+    // Pulls the plug: the line goes dead at once.
+    void kill() {
+        process_.kill();
+        process_.waitForFinished(kWaitMs);
+    }
+    void stop() {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        process_.terminate();
+        process_.waitForFinished(kWaitMs);
+    }
+
+private:
+    static constexpr int kWaitMs = 10'000;
+    QProcess process_;
+    bool ready_ = false;
+};
+
+// One run of korvenctl.
+struct KorvenctlRun {
+    int exitCode = -1;
+    QStringList out;
+    QString err;
+};
+
+inline KorvenctlRun korvenctl(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(KORVENCTL_PATH), arguments);
+    KorvenctlRun run;
+    if (!process.waitForFinished(60'000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out =
+        QString::fromLocal8Bit(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+} // namespace korven::test::download_e2e
