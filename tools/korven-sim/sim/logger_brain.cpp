@@ -19,7 +19,7 @@ constexpr int kLongestCommand = 64;
 
 // The logger's firmware takes a moment before it answers a command; a channel
 // reading also waits for its conversion.
-constexpr int kReplyDelayMs = 20;
+constexpr int kReplyDelayMs = 2;
 constexpr int kConversionDelayMs = 100;
 
 constexpr int kFourChannels = 4;
