@@ -5,9 +5,9 @@
 #include "bench_setup.h"
 #include "counting_port.h"
 #include "download/unattended_download.h"
+#include "launcher/simulator_process.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_ticks.h"
-#include "simulator_process.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -76,9 +76,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString link = QDir(folder.path()).filePath(QStringLiteral("com1"));
-    bench::SimulatorProcess simulator(
-        link, {QStringLiteral("--throttle"), QStringLiteral("--blocks"), QStringLiteral("600")});
-    if (!simulator.ready()) {
+    SimulatorProcess simulator(
+        QStringLiteral(KORVEN_SIM_PATH), link,
+        {QStringLiteral("--throttle"), QStringLiteral("--blocks"), QStringLiteral("600")});
+    if (!simulator.isServing()) {
         std::fprintf(stderr, "korven-sim did not start\n");
         return 1;
     }

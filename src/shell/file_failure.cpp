@@ -16,4 +16,13 @@ bool reportFileFailure(Prompter& prompter, const QString& path, const FileStatus
     return true;
 }
 
+bool readFirstRecord(Prompter& prompter, const QString& path, int recordLength, Record& record) {
+    return !reportFileFailure(prompter, path, RecordFile(path, recordLength).read(1, record));
+}
+
+bool writeFirstRecord(Prompter& prompter, const QString& path, int recordLength,
+                      const Record& record) {
+    return !reportFileFailure(prompter, path, RecordFile(path, recordLength).write(1, record));
+}
+
 } // namespace korven

@@ -12,4 +12,10 @@ class Prompter;
 // written. True when `status` is a failure, so a command can end there.
 bool reportFileFailure(Prompter& prompter, const QString& path, const FileStatus& status);
 
+// Reads or writes record 1 of the file at `path`, records `recordLength`
+// bytes long, telling the user when that fails. True when it worked.
+bool readFirstRecord(Prompter& prompter, const QString& path, int recordLength, Record& record);
+bool writeFirstRecord(Prompter& prompter, const QString& path, int recordLength,
+                      const Record& record);
+
 } // namespace korven

@@ -24,47 +24,6 @@ TEST(AutomaticRange, CountsTheBlocksFromThePointerToTheLastStoredOne) {
               "Ultimo blocco memorizzato: 125\nVerranno scaricati 6 blocchi");
 }
 
-TEST(LastStoredBlock, IsTheLoggersNextBlockMinusOne) {
-    // Logger code, next block 0x007E, capacity 0x1000, 8 channels ...
-    EXPECT_EQ(lastStoredBlockOf("01 00 7E 10 00 08 00 00 01 00 00 00 00 00 00 00"), 125);
-    EXPECT_EQ(lastStoredBlockOf("01 00 00 10 00 08 00 00 01 00 00 00 00 00 00 00"), -1);
-    EXPECT_FALSE(lastStoredBlockOf("01 00 7x 10 00 08 00 00 01 00 00 00 00 00 00 00"));
-    EXPECT_FALSE(lastStoredBlockOf("01 00"));
-}
-
-TEST(QueryLastStoredBlock, AsksTheLoggerWithJ) {
-    DownloadRig rig;
-    auto conversation = rig.session.link.startConversation();
-    ASSERT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
-    const qsizetype sentBefore = rig.port.sent().size();
-    const int opensBefore = rig.port.opens();
-
-    const LastBlockQuery query = queryLastStoredBlock(*conversation);
-    EXPECT_EQ(query.end, QueryEnd::Ok);
-    EXPECT_EQ(query.lastStoredBlock, 599);
-    EXPECT_EQ(rig.port.sent().mid(sentBefore), "\x80j\r");
-    EXPECT_TRUE(rig.port.isOpen());
-    EXPECT_EQ(rig.port.opens(), opensBefore + 1);
-}
-
-TEST(QueryLastStoredBlock, TellsSilenceFromAWrongAnswer) {
-    {
-        DownloadRig rig;
-        auto conversation = rig.session.link.startConversation();
-        ASSERT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
-        rig.faults().silent = true;
-        EXPECT_EQ(queryLastStoredBlock(*conversation).end, QueryEnd::NoAnswer);
-    }
-    {
-        DownloadRig rig;
-        auto conversation = rig.session.link.startConversation();
-        ASSERT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
-        rig.faults().handshakeReply = '?';
-        EXPECT_EQ(queryLastStoredBlock(*conversation).end, QueryEnd::WrongAnswer);
-        EXPECT_FALSE(rig.port.logger().commands().contains("j"));
-    }
-}
-
 // A grid with blocks 120 to 125 fetched from the simulated logger.
 struct SavedDownloadRig : DownloadRig {
     SavedDownloadRig() {

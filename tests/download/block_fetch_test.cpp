@@ -99,45 +99,5 @@ TEST(FetchBlocks, AReplyCutShortIsAskedForTwoMoreTimesAtMost) {
     EXPECT_EQ(rig.blockRequests(), QList<QByteArray>({"S00A", "S00A", "S00A"}));
 }
 
-TEST(FetchBlocks, ALineThatFallsSilentEndsTheFetchAtOnceKeepingWhatCame) {
-    FetchRig rig;
-    rig.faults().silentAfterCommands = 1 + 3; // "z" and three blocks
-    const FetchResult result = rig.fetch(20, 25, 2);
-    EXPECT_EQ(result.end, FetchEnd::NotConnected);
-    EXPECT_EQ(result.fetched, 3);
-    EXPECT_EQ(rig.blocks, QList<int>({20, 21, 22}));
-    EXPECT_EQ(rig.blockRequests().size(), 3);
-}
-
-TEST(FetchBlocks, EndsWhenTheConversationIsAskedToStop) {
-    FetchRig rig;
-    FetchRequest request;
-    request.first = 0;
-    request.last = 9;
-    request.onBlock = [&rig](int block, const BlockText&) {
-        if (block == 4)
-            rig.session.link.requestStop();
-    };
-    const FetchResult result = fetchBlocks(*rig.conversation, request);
-    EXPECT_EQ(result.end, FetchEnd::Stopped);
-    EXPECT_EQ(result.fetched, 5);
-}
-
-TEST(ReportFetchFailure, TellsTheUserAndMarksTheLinkFailed) {
-    FetchRig rig;
-    reportFetchFailure(*rig.conversation, FetchEnd::Complete);
-    reportFetchFailure(*rig.conversation, FetchEnd::Stopped);
-    EXPECT_TRUE(rig.prompter.texts().isEmpty());
-    EXPECT_EQ(rig.session.link.state().linkFailed, 0);
-
-    reportFetchFailure(*rig.conversation, FetchEnd::NotConnected);
-    reportFetchFailure(*rig.conversation, FetchEnd::TransmissionError);
-    EXPECT_EQ(rig.prompter.texts(),
-              QStringList({link_texts::notConnected, link_texts::transmissionError}));
-    EXPECT_EQ(rig.session.link.state().linkFailed, 1);
-    EXPECT_TRUE(rig.session.link.state().linkAborted);
-    EXPECT_EQ(rig.session.link.state().statusText, "   ");
-}
-
 } // namespace
 } // namespace korven

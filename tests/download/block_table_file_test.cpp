@@ -65,15 +65,5 @@ TEST(SaveBlockTable, WritesTheChosenBlocksInOrderAndReplacesAnOlderTable) {
     EXPECT_EQ(table.mid(208, 4), "0027");
 }
 
-TEST(SaveBlockTable, ReportsANameThatCannotBeCreatedAndWritesNothing) {
-    TempFolder folder;
-    BlockGrid grid;
-    grid.setupBlockGrid({}, 0, 10);
-    const BlockTableSave save = saveBlockTable(folder.path("missing/dati.txt"), grid, 0, 3);
-    EXPECT_EQ(save.outcome, BlockTableSave::Outcome::InvalidName);
-    EXPECT_EQ(saveBlockTable({}, grid, 0, 3).outcome, BlockTableSave::Outcome::InvalidName);
-    EXPECT_FALSE(folder.exists("missing"));
-}
-
 } // namespace
 } // namespace korven

@@ -36,12 +36,6 @@ TEST(ParseBlockText, TakesDateTimeDigitalInputsAndChannelsByPosition) {
     EXPECT_EQ(block->channels, channels);
 }
 
-TEST(ParseBlockText, ShowsTheSignBitAsPlusAndTheRestAsFiveDigits) {
-    EXPECT_EQ(channelText(0x8000), "+00000");
-    EXPECT_EQ(channelText(0x0001), "-00001");
-    EXPECT_EQ(channelText(0x9234), "+04660");
-}
-
 TEST(ParseBlockText, RefusesAReplyThatIsCutOrDamaged) {
     QByteArray lowerCase = kBlock;
     lowerCase[49] = 'f';

@@ -17,9 +17,7 @@ namespace korven {
 namespace {
 
 using test::DownloadRig;
-
-const QString kResumed =
-    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 0 in scansione");
+using test::kResumed;
 
 // The block viewer on the simulated logger, shown offscreen.
 struct ViewerRig : DownloadRig {
@@ -95,7 +93,7 @@ TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
     EXPECT_FALSE(colour(101, 3).isValid());
     EXPECT_FALSE(colour(100, 0).isValid());
 
-    rig.files.answers.enqueue(rig.folder.path("blocchi.txt"));
+    rig.files.chooseNext(rig.folder.path("blocchi.txt"));
     rig.click(*rig.screen, "Command1");
     const QByteArray table = rig.folder.read("blocchi.txt");
     ASSERT_EQ(table.size(), 3 * 104);
@@ -103,33 +101,6 @@ TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
     EXPECT_EQ(table.mid(104, 5), "0102;");
     EXPECT_EQ(table.mid(208, 5), "0103;");
     EXPECT_EQ(table.mid(208 + 14, 9), rig.cell(103, BlockGrid::TimeColumn).toLatin1() + ';');
-}
-
-TEST(DataViewer, AnEndBelowTheStartDownloadsFromTheEndAndSavesNoReversedRange) {
-    ViewerRig rig;
-    rig.download(10, 7);
-    EXPECT_EQ(rig.field("VScroll1")->value(), 7);
-    EXPECT_EQ(rig.blockRequests(), QList<QByteArray>({"S007"}));
-
-    rig.field("VScroll1")->setValue(9);
-    rig.field("VScroll2")->setValue(6);
-    rig.files.answers.enqueue(rig.folder.path("uno.txt"));
-    rig.click(*rig.screen, "Command1");
-    EXPECT_EQ(rig.field("VScroll2")->value(), 9);
-    EXPECT_EQ(rig.folder.read("uno.txt").left(5), "0009;");
-    EXPECT_EQ(rig.folder.read("uno.txt").size(), 104);
-}
-
-TEST(DataViewer, SaveDoesNothingWhenCancelledAndRefusesANameThatCannotBeWritten) {
-    ViewerRig rig;
-    rig.files.answers.enqueue(std::nullopt);
-    rig.files.answers.enqueue(QString());
-    rig.files.answers.enqueue(rig.folder.path("no/such/folder.txt"));
-    for (int save = 0; save < 3; ++save)
-        rig.click(*rig.screen, "Command1");
-    EXPECT_EQ(rig.files.requests.size(), 3);
-    EXPECT_EQ(rig.prompter.texts(), QStringList({"File name not valid"}));
-    EXPECT_EQ(QDir(rig.folder.path()).entryList(QDir::Files).size(), 3); // the set-up files only
 }
 
 TEST(DataViewer, ALineThatFailsPartWayKeepsTheRowsFetchedAndTheyCanBeSaved) {
@@ -146,7 +117,7 @@ TEST(DataViewer, ALineThatFailsPartWayKeepsTheRowsFetchedAndTheyCanBeSaved) {
     EXPECT_TRUE(rig.child<QPushButton>(*rig.screen, "Command1")->isEnabled());
 
     rig.field("VScroll2")->setValue(102);
-    rig.files.answers.enqueue(rig.folder.path("parte.txt"));
+    rig.files.chooseNext(rig.folder.path("parte.txt"));
     rig.click(*rig.screen, "Command1");
     EXPECT_EQ(rig.folder.read("parte.txt").size(), 3 * 104);
 }
@@ -160,15 +131,6 @@ TEST(DataViewer, ALoggerThatDoesNotWakeClosesTheScreen) {
     EXPECT_FALSE(rig.screen && rig.screen->isVisible());
     EXPECT_FALSE(rig.session.link.state().linkAborted);
     EXPECT_TRUE(rig.blockRequests().isEmpty());
-}
-
-TEST(DataViewer, OpensThePortNamedByTheComIndexFourIncluded) {
-    ViewerRig rig;
-    rig.writeIdentity('3', '1');
-    rig.download(0, 0);
-    EXPECT_EQ(rig.port.portNumber(), 4);
-    EXPECT_EQ(rig.port.lineSettings(), "4800,n,8,2");
-    EXPECT_EQ(rig.blockRequests().size(), 1);
 }
 
 TEST(DataViewer, LeavingPutsTheLoggerBackIntoScanningOnlyWhenItWasWoken) {
@@ -198,15 +160,6 @@ TEST(DataViewer, ClosingDuringADownloadStopsItAndThenLeaves) {
     EXPECT_LT(rig.blockRequests().size(), 20);
     EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
     EXPECT_FALSE(rig.session.link.busy());
-}
-
-TEST(DataViewer, ClearingEmptiesTheRowsDownloaded) {
-    ViewerRig rig;
-    rig.download(3, 4);
-    rig.click(*rig.screen, "Command2");
-    EXPECT_EQ(rig.cell(3, BlockGrid::DateColumn), "");
-    EXPECT_EQ(rig.cell(4, BlockGrid::FirstChannelColumn), "");
-    EXPECT_EQ(rig.cell(4, BlockGrid::BlockColumn), "4");
 }
 
 } // namespace

@@ -101,23 +101,5 @@ TEST(KorvenctlDownload, ALineCutPartWayIsCompletedByTheNextRunWithNoGapAndNoRepe
     EXPECT_EQ(folder.downloadPointer(), 600);
 }
 
-TEST(KorvenctlDownload, RefusesBadUsageWithStatusTwo) {
-    ProgramFolder folder;
-    EXPECT_EQ(korvenctl(download(folder, {"--from", "5", "--to", "3", "--out", "x"})).exitCode, 2);
-    EXPECT_EQ(korvenctl(download(folder, {"--auto", "--from", "5"})).exitCode, 2);
-    EXPECT_EQ(korvenctl({"--folder", folder.path(), "upload"}).exitCode, 2);
-    EXPECT_EQ(korvenctl({"--folder", folder.path("nowhere"), "download", "--auto"}).exitCode, 2);
-}
-
-TEST(KorvenctlDownload, APortThatCannotBeOpenedIsALinkFailure) {
-    ProgramFolder folder;
-    const KorvenctlRun run =
-        korvenctl(download(folder, {"--from", "0", "--to", "1", "--out", folder.path("none.txt")}));
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.contains("the port cannot be opened")) << qPrintable(run.err);
-    EXPECT_FALSE(folder.exists("none.txt"));
-}
-
 } // namespace
 } // namespace korven::test::download_e2e

@@ -1,5 +1,3 @@
-#include "logger_setup/calendar_names.h"
-#include "logger_setup/channel_tables.h"
 #include "logger_setup/number_format.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +37,8 @@ TEST(NormaliseEntry, ValidValuesTakeTheChannelFormat) {
 }
 
 TEST(NormaliseEntry, BadEntriesAreReportedOnceAndBecomeZero) {
-    for (const QString& typed : {QStringLiteral("abc"), QStringLiteral("0.0"), QStringLiteral("1.2.3")}) {
+    for (const QString& typed :
+         {QStringLiteral("abc"), QStringLiteral("0.0"), QStringLiteral("1.2.3")}) {
         const NormalisedEntry entry = normaliseEntry(typed, 2);
         EXPECT_TRUE(entry.showInvalid) << typed.toStdString();
         EXPECT_TRUE(entry.changed);
@@ -49,29 +48,4 @@ TEST(NormaliseEntry, BadEntriesAreReportedOnceAndBecomeZero) {
     EXPECT_FALSE(empty.showInvalid);
     EXPECT_FALSE(empty.changed);
     EXPECT_EQ(kInvalidValueMessage, "Valore non valido");
-}
-
-TEST(ChannelTables, LookUpBothWaysByExactText) {
-    EXPECT_EQ(maskText(3), "**.***");
-    EXPECT_EQ(maskDecimals("*.****"), 4);
-    EXPECT_EQ(maskDecimals("*.***"), std::nullopt);
-    EXPECT_EQ(inputTypeText("C"), "Pt100");
-    EXPECT_EQ(inputTypeText("D"), std::nullopt);
-    EXPECT_EQ(inputTypeCode("200mV Diff Rif est"), "5");
-    EXPECT_EQ(inputTypeCode("200mv"), std::nullopt);
-    EXPECT_EQ(supplyText(3), " 5 V");
-    EXPECT_EQ(supplyCode("5 V"), std::nullopt);
-    EXPECT_EQ(supplyCode("24 V"), 4);
-    EXPECT_EQ(unitText("4"), QString::fromUtf8("°C"));
-    EXPECT_EQ(unitText("8"), std::nullopt);
-    EXPECT_EQ(unitCode("---"), "7");
-}
-
-TEST(CalendarNames, AreNineCharactersAndNoneOutsideTheRange) {
-    EXPECT_EQ(monthName(3), "MARZO    ");
-    EXPECT_EQ(monthName(9), "SETTEMBRE");
-    EXPECT_EQ(monthName(13), std::nullopt);
-    EXPECT_EQ(weekdayName(1), "Domenica ");
-    EXPECT_EQ(weekdayName(7), "Sabato   ");
-    EXPECT_EQ(weekdayName(0), std::nullopt);
 }

@@ -6,16 +6,6 @@
 using namespace korven;
 using korven::test::TempFolder;
 
-TEST(SettingsFile, AMissingFileMeansNoPathsAndNoPassword) {
-    TempFolder folder;
-    Settings settings(folder.path());
-    ASSERT_TRUE(settings.load());
-    EXPECT_EQ(settings.systemFilePath(), QString(45, QChar(u'\0')));
-    EXPECT_FALSE(settings.passwordActive());
-    EXPECT_FALSE(settings.hasStoredPassword());
-    EXPECT_NE(settings.password(), QString());
-}
-
 TEST(SettingsFile, EverySaveWritesTheWhole129ByteRecordIntoTheProgramFolder) {
     TempFolder folder;
     Settings settings(folder.path());

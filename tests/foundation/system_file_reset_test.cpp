@@ -1,5 +1,5 @@
-#include "system_setup/system_file_reset.h"
 #include "support/temp_folder.h"
+#include "system_setup/system_file_reset.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +12,23 @@ namespace {
 QByteArray expectedChannel(int n) {
     QByteArray r;
     r += QByteArray(1, char(n & 0xFF)) + QByteArray(1, char(n >> 8)); // 0: channel index
-    r += "000";                                                      // 2: module code
-    r += QByteArray::number(n).rightJustified(4, '0');               // 5: module channel
-    r += "OFF";                                                      // 9: activation
-    r += "+10000";                                                   // 12: upper value
-    r += "-10000";                                                   // 18: lower value
-    r += "0 ";                                                       // 24: treatment
-    r += "+20000";                                                   // 26: gain
-    r += "+00000";                                                   // 32: zero
-    r += QByteArray("\x03\x00", 2);                                  // 38: mask index 3
-    r += QByteArray(20, ' ');                                        // 40: description
-    r += "Volt";                                                     // 60: unit
-    r += "0" "00" "00" "00" "00";                                    // 64: reserved codes
-    r += QByteArray(2, '\0');                                        // 73: spare word
+    r += "000";                                                       // 2: module code
+    r += QByteArray::number(n).rightJustified(4, '0');                // 5: module channel
+    r += "OFF";                                                       // 9: activation
+    r += "+10000";                                                    // 12: upper value
+    r += "-10000";                                                    // 18: lower value
+    r += "0 ";                                                        // 24: treatment
+    r += "+20000";                                                    // 26: gain
+    r += "+00000";                                                    // 32: zero
+    r += QByteArray("\x03\x00", 2);                                   // 38: mask index 3
+    r += QByteArray(20, ' ');                                         // 40: description
+    r += "Volt";                                                      // 60: unit
+    r += "0"
+         "00"
+         "00"
+         "00"
+         "00";                // 64: reserved codes
+    r += QByteArray(2, '\0'); // 73: spare word
     return r;
 }
 
@@ -62,7 +66,13 @@ TEST(SystemFileReset, WritesTheIdentityDefaultsOverWhatTheRecordHeld) {
 
     const QByteArray pas = folder.read("plant.pas");
     ASSERT_EQ(pas.size(), 250);
-    EXPECT_EQ(pas.mid(0, 12), QByteArray("00" "00" "0" "00" "00" "0" "00"));
+    EXPECT_EQ(pas.mid(0, 12), QByteArray("00"
+                                         "00"
+                                         "0"
+                                         "00"
+                                         "00"
+                                         "0"
+                                         "00"));
     EXPECT_EQ(pas.mid(12, 3), QByteArray("1  "));
     EXPECT_EQ(pas.mid(15, 4), QByteArray(4, '\0'));
     EXPECT_EQ(pas.mid(19, 16), QByteArray(16, ' '));
@@ -87,24 +97,4 @@ TEST(SystemFileReset, NamesDatiPrnAsDataFileAndUsesAnExistingLowerCaseDir) {
     EXPECT_EQ(dir.left(100), QByteArray("dati.prn").leftJustified(100, ' '));
     EXPECT_EQ(dir.mid(100), old.mid(100));
     EXPECT_EQ(dataFileNameOf(records.dataDirectory), QStringLiteral("dati.prn"));
-}
-
-TEST(SideFiles, AreNamedByReplacingTheLastFourCharacters) {
-    EXPECT_EQ(identityFilePath("/x/PLANT.stp"), "/x/PLANT.pas");
-    EXPECT_EQ(dataDirectoryFilePath("/x/PLANT.stp"), "/x/PLANT.DIR");
-    EXPECT_EQ(downloadPointerFilePath("/x/PLANT.stp"), "/x/PLANT.PUN");
-    EXPECT_EQ(identityFilePath("/x/PLANTS"), "/x/PL.pas");
-}
-
-TEST(SideFiles, IndexesAndCountsReadNonDigitsAsZero) {
-    Record identity(IdentityLayout::recordLength);
-    EXPECT_EQ(comIndexOf(identity), 0);
-    EXPECT_EQ(speedIndexOf(identity), 0);
-    EXPECT_EQ(loggerCountOf(identity), 0);
-    identity.setText(IdentityLayout::comIndex, QStringLiteral("3"));
-    identity.setText(IdentityLayout::speedIndex, QStringLiteral("2"));
-    identity.setText(IdentityLayout::loggerCount, QStringLiteral("12"));
-    EXPECT_EQ(comIndexOf(identity), 3);
-    EXPECT_EQ(speedIndexOf(identity), 2);
-    EXPECT_EQ(loggerCountOf(identity), 12);
 }

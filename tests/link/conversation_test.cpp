@@ -14,29 +14,6 @@ struct AwakeRig : LinkRig {
     }
 };
 
-TEST(Conversation, SecondConversationIsRefusedWhileOneRuns) {
-    LinkRig rig;
-    auto first = rig.link.startConversation();
-    ASSERT_TRUE(first);
-    EXPECT_TRUE(rig.link.busy());
-    EXPECT_FALSE(rig.link.startConversation());
-
-    first.reset();
-    EXPECT_FALSE(rig.link.busy());
-    EXPECT_TRUE(rig.link.startConversation());
-}
-
-TEST(Conversation, ConversationAskedForDuringAWaitIsRefusedAndSendsNothing) {
-    LinkRig rig;
-    bool refused = false;
-    rig.clock.at(500, [&] { refused = !rig.link.startConversation(); });
-
-    auto conversation = rig.link.startConversation();
-    ASSERT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(rig.writesOf(kBroadcast), 1);
-}
-
 TEST(Conversation, StopEndsTheWakeUpAtOnceAndNothingMoreIsSent) {
     LinkRig rig;
     rig.faults().silent = true;
@@ -56,12 +33,6 @@ TEST(Conversation, StopEndsTheWakeUpAtOnceAndNothingMoreIsSent) {
     // The next conversation starts afresh.
     conversation.reset();
     rig.faults().silent = false;
-    EXPECT_EQ(rig.link.startConversation()->wakeLogger(), LinkStatus::Ok);
-}
-
-TEST(Conversation, StopWithoutConversationIsForgotten) {
-    LinkRig rig;
-    rig.link.requestStop();
     EXPECT_EQ(rig.link.startConversation()->wakeLogger(), LinkStatus::Ok);
 }
 

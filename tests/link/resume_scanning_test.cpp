@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace korven::test {
 namespace {
 
@@ -37,66 +39,50 @@ struct ResumeRig : LinkRig {
 
 const QString kDone = QStringLiteral("Procedura terminata con successo\rKORVEN nr. 3 in scansione");
 
-TEST(ResumeScanning, AcquisitionOnRestartsScanning) {
-    ResumeRig rig;
-    rig.saveFlags('1', '0');
-
-    EXPECT_EQ(rig.resume(), LinkStatus::Ok);
-    EXPECT_EQ(rig.resumeWrites(), QList<QByteArray>({kBroadcast, "Z\r"}));
-    EXPECT_EQ(rig.prompter.texts(), QStringList{kDone});
-    EXPECT_FALSE(rig.port.isOpen());
-    EXPECT_FALSE(rig.port.logger().isAwake());
-    // The flags were read into the shared in-memory record.
-    EXPECT_EQ(rig.par.text(LoggerParLayout::acquisitionFlag), "1");
-}
-
-TEST(ResumeScanning, AutosleepSendsSleepAfterASecondHandshake) {
-    ResumeRig rig;
-    rig.saveFlags('0', '1');
-
-    EXPECT_EQ(rig.resume(), LinkStatus::Ok);
-    EXPECT_EQ(rig.resumeWrites(), QList<QByteArray>({kBroadcast, "z\r", kBroadcast, "Y\r"}));
-    EXPECT_EQ(rig.prompter.texts(), QStringList{kDone});
-}
-
-TEST(ResumeScanning, MissingFlagsLeaveTheLoggerStopped) {
-    ResumeRig rig;
-
-    EXPECT_EQ(rig.resume(), LinkStatus::Ok);
-    EXPECT_EQ(rig.resumeWrites(), QList<QByteArray>({kBroadcast, "z\r"}));
-    EXPECT_TRUE(rig.port.logger().isAwake());
-}
-
-TEST(ResumeScanning, SilentLoggerIsReportedAndThePortClosed) {
-    ResumeRig rig;
-    rig.saveFlags('1', '1');
-    rig.faults().silent = true;
-
-    EXPECT_EQ(rig.resume(), LinkStatus::NoAnswer);
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::resumeFailed});
-    EXPECT_EQ(rig.resumeWrites(), QList<QByteArray>{kBroadcast});
-    EXPECT_FALSE(rig.port.isOpen());
-}
-
-TEST(ResumeScanning, WrongAnswerAsksToCheckTheLogger) {
-    ResumeRig rig;
-    rig.saveFlags('1', '0');
-    rig.faults().handshakeReply = '?';
-
-    EXPECT_EQ(rig.resume(), LinkStatus::BadReply);
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::resumeRefused});
-    EXPECT_EQ(rig.resumeWrites(), QList<QByteArray>{kBroadcast});
-    EXPECT_FALSE(rig.port.isOpen());
-}
-
-TEST(ResumeScanning, NoAnswerToTheSleepHandshakeIsReported) {
-    ResumeRig rig;
-    rig.saveFlags('0', '1');
-    rig.faults().silentAfterCommands = 2; // "z" of the wake-up, "z" of the resume
-
-    EXPECT_EQ(rig.resume(), LinkStatus::NoAnswer);
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::resumeFailed});
-    EXPECT_EQ(rig.resumeWrites(), QList<QByteArray>({kBroadcast, "z\r", kBroadcast}));
+TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
+    struct Case {
+        char acquisition, autosleep;
+        std::function<void(sim::FaultPlan&)> fault;
+        LinkStatus status;
+        QList<QByteArray> writes;
+        QString message;
+    };
+    const QList<Case> cases = {
+        {'1', '0', {}, LinkStatus::Ok, {kBroadcast, "Z\r"}, kDone},
+        // Autosleep sends sleep after a second handshake.
+        {'0', '1', {}, LinkStatus::Ok, {kBroadcast, "z\r", kBroadcast, "Y\r"}, kDone},
+        {'1',
+         '1',
+         [](sim::FaultPlan& f) { f.silent = true; },
+         LinkStatus::NoAnswer,
+         {kBroadcast},
+         link_texts::resumeFailed},
+        {'1',
+         '0',
+         [](sim::FaultPlan& f) { f.handshakeReply = '?'; },
+         LinkStatus::BadReply,
+         {kBroadcast},
+         link_texts::resumeRefused},
+        // "z" of the wake-up and "z" of the resume are answered, not the sleep.
+        {'0',
+         '1',
+         [](sim::FaultPlan& f) { f.silentAfterCommands = 2; },
+         LinkStatus::NoAnswer,
+         {kBroadcast, "z\r", kBroadcast},
+         link_texts::resumeFailed},
+    };
+    for (const Case& c : cases) {
+        ResumeRig rig;
+        rig.saveFlags(c.acquisition, c.autosleep);
+        if (c.fault)
+            c.fault(rig.faults());
+        EXPECT_EQ(rig.resume(), c.status);
+        EXPECT_EQ(rig.resumeWrites(), c.writes);
+        EXPECT_EQ(rig.prompter.texts(), QStringList{c.message});
+        EXPECT_FALSE(rig.port.isOpen());
+        // The flags were read into the shared in-memory record.
+        EXPECT_EQ(rig.par.text(LoggerParLayout::acquisitionFlag), QString(QChar(c.acquisition)));
+    }
 }
 
 } // namespace

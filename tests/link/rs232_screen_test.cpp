@@ -73,32 +73,6 @@ TEST(Rs232Screen, PortThatDoesNotExistFallsBackToCom1WithTheChosenSpeed) {
     EXPECT_TRUE(screen.isVisible());
 }
 
-TEST(Rs232Screen, PortHeldElsewhereIsReportedAndNothingStored) {
-    ScreenRig rig;
-    rig.port.setPortHeld(2);
-    Rs232Screen screen(rig.session);
-    screen.show();
-    choose(screen, "Tipocom1_1");
-    ScreenRig::click(screen, "Command3D2");
-
-    EXPECT_EQ(rig.prompter.texts(),
-              QStringList{"Errore seriale nr. 8005\rControllare eventuali conflitti sulla porta"});
-    EXPECT_EQ(rig.storedIndexes(), "02");
-    EXPECT_TRUE(screen.isVisible());
-}
-
-TEST(Rs232Screen, UscitaClosesWithoutSaving) {
-    ScreenRig rig;
-    Rs232Screen screen(rig.session);
-    screen.show();
-    choose(screen, "Tipocom1_3");
-    ScreenRig::click(screen, "Command3D1");
-
-    EXPECT_FALSE(screen.isVisible());
-    EXPECT_EQ(rig.storedIndexes(), "02");
-    EXPECT_EQ(rig.port.opens(), 0);
-}
-
 TEST(Rs232Screen, ConfirmWhileAnotherScreenTalksToTheLoggerLeavesThePortAlone) {
     ScreenRig rig;
     Rs232Screen screen(rig.session);

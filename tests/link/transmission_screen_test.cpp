@@ -81,17 +81,6 @@ TEST(TransmissionScreen, LastBlockRequestHandsBackBlock300AndCloses) {
     EXPECT_FALSE(rig.session.transmission.cancelled);
 }
 
-TEST(TransmissionScreen, ClockRequestHandsBackDateAndTime) {
-    TransmissionScreenRig rig(7, "H");
-    QSignalSpy clock(&rig.screen, &TransmissionScreen::clockRead);
-    rig.confirm("1");
-
-    ASSERT_EQ(clock.size(), 1);
-    const QDateTime loggerClock = rig.port.logger().clock();
-    EXPECT_EQ(clock[0][0].toString(), loggerClock.toString("dd/MM/yy"));
-    EXPECT_EQ(clock[0][1].toString().left(5), loggerClock.toString("hh:mm"));
-}
-
 TEST(TransmissionScreen, PreparedCommandReachesTheTypedLoggerWithItsProgressText) {
     const std::pair<int, QString> operations[] = {{1, "Invio parametri"},
                                                   {6, "Channel parameters"}};
@@ -123,38 +112,6 @@ TEST(TransmissionScreen, ConnectOnlyWakesTheLoggerAndHandsBackTheCode) {
     EXPECT_EQ(rig.screen.result(), QDialog::Accepted);
 }
 
-TEST(TransmissionScreen, ConnectOnlyToASilentLoggerCountsAsLeft) {
-    TransmissionScreenRig rig(0);
-    rig.session.transmission.connectOnly = true;
-    rig.port.logger().faults().silent = true;
-    rig.confirm("1");
-
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::notConnected});
-    EXPECT_TRUE(rig.session.transmission.cancelled);
-    EXPECT_TRUE(rig.session.transmission.typedLoggerCode.isEmpty());
-}
-
-TEST(TransmissionScreen, PortThatDoesNotExistKeepsTheScreenOpen) {
-    TransmissionScreenRig rig(8);
-    rig.writeIdentity('2', '2');
-    rig.port.setPortMissing(3);
-    rig.confirm("1");
-
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::invalidPort});
-    EXPECT_TRUE(rig.screen.isVisible());
-    EXPECT_TRUE(ScreenRig::child(rig.screen, "Command3D2")->isEnabled());
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-}
-
-TEST(TransmissionScreen, UscitaLeavesWithTheTransmissionCancelled) {
-    TransmissionScreenRig rig(8);
-    ScreenRig::click(rig.screen, "Command3D1");
-
-    EXPECT_FALSE(rig.screen.isVisible());
-    EXPECT_TRUE(rig.session.transmission.cancelled);
-    EXPECT_TRUE(rig.session.link.state().callerScreen.isEmpty());
-}
-
 TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
     TransmissionScreenRig rig(1, "M31");
     rig.screen.setAttribute(Qt::WA_DeleteOnClose);
@@ -181,30 +138,25 @@ TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
     EXPECT_TRUE(screen);
 }
 
-TEST(TransmissionScreen, SecondTransmissionAskedForDuringAWaitIsRefused) {
+// Another transmission or the port settings confirmed during a wait are
+// refused or wait their turn; the exchange under way runs to its end.
+TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
     TransmissionScreenRig rig(8);
     TransmissionScreen other(rig.session);
     other.show();
     QTest::keyClicks(ScreenRig::child<QLineEdit>(other, "numld2"), "2");
+    Rs232Screen settings(rig.session);
+    settings.show();
     rig.clock.at(1500, [&] { ScreenRig::click(other, "Command3D2"); });
+    rig.clock.at(1600, [&] { ScreenRig::click(settings, "Command3D2"); });
     rig.confirm("1");
 
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
     EXPECT_FALSE(rig.port.writes().contains(QByteArray("\x82")));
-    EXPECT_TRUE(other.isVisible());
-    EXPECT_FALSE(rig.screen.isVisible());
-}
-
-TEST(TransmissionScreen, PortSettingsConfirmedDuringATransmissionWaitTheirTurn) {
-    TransmissionScreenRig rig(8);
-    Rs232Screen settings(rig.session);
-    settings.show();
-    rig.clock.at(1500, [&] { ScreenRig::click(settings, "Command3D2"); });
-    rig.confirm("1");
-
     EXPECT_EQ(rig.port.opens(), 2); // the transmission and its resume
+    EXPECT_TRUE(other.isVisible());
     EXPECT_TRUE(settings.isVisible());
-    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
+    EXPECT_FALSE(rig.screen.isVisible());
 }
 
 } // namespace

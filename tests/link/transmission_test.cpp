@@ -76,28 +76,5 @@ TEST(Transmission, LoggerThatStopsAnsweringAfterWakingIsReportedOnce) {
     EXPECT_FALSE(rig.port.isOpen());
 }
 
-TEST(Transmission, LoggerThatDoesNotWakeGetsNothingElse) {
-    TransmissionRig rig;
-    rig.faults().silent = true;
-    const auto result = rig.run(1, "M31");
-
-    EXPECT_EQ(result.status, LinkStatus::NoAnswer);
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::notConnected});
-    EXPECT_FALSE(rig.port.writes().contains("M31\r"));
-    EXPECT_FALSE(rig.port.isOpen());
-}
-
-TEST(Transmission, StopDuringTheOperationEndsQuietlyWithThePortClosed) {
-    TransmissionRig rig;
-    rig.faults().silentAfterCommands = 1;
-    rig.clock.at(4000, [&] { rig.link.requestStop(); });
-    const auto result = rig.run(1, "M31");
-
-    EXPECT_EQ(result.status, LinkStatus::Stopped);
-    EXPECT_LE(rig.clock.nowMs(), 4000);
-    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
-    EXPECT_FALSE(rig.port.isOpen());
-}
-
 } // namespace
 } // namespace korven::test

@@ -60,19 +60,6 @@ TEST(WakeLogger, SilentLoggerFailsAfterFourCyclesWithOneMessageInVirtualTime) {
     EXPECT_EQ(rig.clock.fastTicks(), 0);
 }
 
-TEST(WakeLogger, LoggerThatKeepsAnsweringWrongCharacterIsGivenUpAfterFourCycles) {
-    LinkRig rig;
-    rig.faults().handshakeReply = '?';
-
-    EXPECT_EQ(wake(rig), LinkStatus::NoAnswer);
-
-    EXPECT_EQ(rig.writesOf(kBroadcast), 4);
-    EXPECT_EQ(rig.progress.last(), "Ciclo 3");
-    EXPECT_EQ(rig.prompter.countOf(link_texts::notConnected), 1);
-    EXPECT_EQ(rig.link.state().linkFailed, 1);
-    EXPECT_LT(rig.clock.nowMs(), 4 * 3400);
-}
-
 TEST(WakeLogger, WrongCharacterStartsNewCycleThatCanSucceed) {
     LinkRig rig;
     rig.faults().handshakeReply = '?';
@@ -94,24 +81,6 @@ TEST(WakeLogger, MoreThanTenWaitingCharactersAreNotTakenForAnAnswer) {
     // The first cycle waited for its time-out instead of reading.
     EXPECT_GT(rig.writesOf(kBroadcast), 1);
     EXPECT_FALSE(rig.port.writes().contains("z\r"));
-}
-
-TEST(WakeLogger, ProgressGoesOnlyToTheCallerScreenLabel) {
-    LinkRig rig;
-    QStringList readingTexts;
-    rig.link.progress().attach("form5", &readingTexts,
-                               [&](const QString& text) { readingTexts.append(text); });
-    rig.link.state().callerScreen = "form5";
-
-    ASSERT_EQ(wake(rig), LinkStatus::Ok);
-    EXPECT_TRUE(rig.progress.isEmpty());
-    EXPECT_EQ(readingTexts.first(), "Attesa 0");
-
-    rig.link.state().callerScreen = "form99";
-    readingTexts.clear();
-    rig.link.startConversation()->closePort();
-    ASSERT_EQ(wake(rig), LinkStatus::Ok);
-    EXPECT_TRUE(readingTexts.isEmpty());
 }
 
 } // namespace

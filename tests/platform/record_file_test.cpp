@@ -68,15 +68,6 @@ TEST(RecordFile, WholeWritesReplaceTheirRecordsAndKeepTheOnesAfter) {
     EXPECT_EQ(folder.read("w.dat"), QByteArray("aaaXXXYY\0ddd", 12));
 }
 
-TEST(RecordFile, AFailedWholeWriteReportsItAndCreatesNothing) {
-    TempFolder folder;
-    const FileStatus status =
-        RecordFile(folder.path("missing-folder/w.dat"), 3).writeRecords(1, {"abc"});
-    EXPECT_FALSE(status);
-    EXPECT_FALSE(status.error.isEmpty());
-    EXPECT_FALSE(folder.exists("missing-folder"));
-}
-
 TEST(RecordFile, AnExistingFileIsFoundWhateverItsLetterCase) {
     TempFolder folder;
     folder.write("SET.dir", "old");
@@ -87,11 +78,4 @@ TEST(RecordFile, AnExistingFileIsFoundWhateverItsLetterCase) {
     ASSERT_TRUE(file.write(1, record));
     EXPECT_EQ(folder.read("SET.dir"), QByteArray("new"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
-}
-
-TEST(RecordFile, ANewFileTakesTheSpellingGiven) {
-    TempFolder folder;
-    Record record(3);
-    ASSERT_TRUE(RecordFile(folder.path("SET.PUN"), 3).write(1, record));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"SET.PUN"});
 }

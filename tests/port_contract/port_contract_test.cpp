@@ -76,20 +76,6 @@ TYPED_TEST(PortContract, PortWithoutDeviceFailsWithError8002) {
     }
 }
 
-TYPED_TEST(PortContract, KeepsTheLineSettingsGivenAndIgnoresNonsense) {
-    this->port().setLineSettings("4800,n,8,2");
-    EXPECT_EQ(this->port().lineSettings(), "4800,n,8,2");
-    this->port().setLineSettings("fast");
-    EXPECT_EQ(this->port().lineSettings(), "4800,n,8,2");
-}
-
-TYPED_TEST(PortContract, HighBytesGoOutAsSingleBytesAndTheAnswerIsCounted) {
-    this->openLoggerPort();
-    EXPECT_EQ(this->port().inputCount(), 0);
-    this->selectLogger();
-    EXPECT_EQ(this->port().inputCount(), 0);
-}
-
 TYPED_TEST(PortContract, ReplyArrivesInPiecesAndIsReadWhole) {
     this->openLoggerPort();
     this->selectLogger();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "launcher/simulator_process.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_ticks.h"
 #include "support/simulated_port.h"
-#include "support/simulator_process.h"
 #include "support/temp_folder.h"
 #include "support/virtual_clock.h"
 

@@ -30,12 +30,6 @@ protected:
     QLineEdit* lastBlock = nullptr;
 };
 
-TEST_F(Configuration, OpensWithTheValuesOfTheSideFiles) {
-    EXPECT_EQ(screen->windowTitle(), "Configurazione");
-    EXPECT_EQ(loggers->text(), "3");
-    EXPECT_EQ(lastBlock->text(), "37");
-}
-
 TEST_F(Configuration, TheLastBlockMustBeANumberUpTo4099) {
     const QList<std::tuple<QString, QString, bool>> cases = {
         {"abc", "0", true}, {"4100", "0", true},  {"4099", "4099", false},

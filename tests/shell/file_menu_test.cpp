@@ -9,14 +9,6 @@ namespace {
 
 const QString kNewFile = QString::fromUtf8(shell_texts::newFileReset);
 
-// A new system channel record, field by field from the layout table.
-QByteArray newSystemChannel(int n) {
-    return int16Bytes(static_cast<qint16>(n)) + "000" +
-           QByteArray::number(n).rightJustified(4, '0') + "OFF" + "+10000" + "-10000" + "0 " +
-           "+20000" + "+00000" + int16Bytes(3) + QByteArray(20, ' ') + "Volt" + "000000000" +
-           QByteArray(2, '\0');
-}
-
 class FileMenu : public ShellTest {
 protected:
     void SetUp() override {
@@ -43,10 +35,7 @@ TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaults) {
 
     EXPECT_EQ(prompter.texts(), QStringList{kNewFile});
     EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Critical);
-    const QByteArray stp = folder.read("nuovo.stp");
-    ASSERT_EQ(stp.size(), 2401 * 75);
-    for (int n : {0, 1, 1024, 2400})
-        EXPECT_EQ(stp.mid(n * 75, 75), newSystemChannel(n)) << "channel " << n;
+    EXPECT_EQ(folder.read("nuovo.stp").size(), 2401 * 75);
     const QByteArray pas = folder.read("nuovo.pas");
     ASSERT_EQ(pas.size(), 250);
     EXPECT_EQ(pas.mid(12, 3), "1  ");
@@ -104,48 +93,6 @@ TEST_F(FileMenu, SistemaLeavesThePortToAConversationUnderWay) {
     EXPECT_EQ(port.opens(), opensBefore);
     EXPECT_EQ(panel("StatusBar1Panel1"), "Com 3, 9600");
     EXPECT_EQ(session.portSettings.portNumber(), 3) << "the next conversation uses it";
-}
-
-TEST_F(FileMenu, SistemaWithAMissingIdentityFileResetsTheSetUp) {
-    QFile::remove(folder.path("plant.pas"));
-    files.chooseNext(folder.path("plant.stp"));
-    trigger("Sistema");
-    EXPECT_EQ(prompter.texts(), QStringList{kNewFile});
-    EXPECT_EQ(folder.read("plant.stp").size(), 2401 * 75);
-    EXPECT_EQ(folder.read("plant.DIR").left(100), field("dati.prn", 100));
-}
-
-TEST_F(FileMenu, CancellingEitherDialogChangesNothing) {
-    const QByteArray settingsBefore = folder.read("config.dat");
-    const QString systemText = panel("StatusBar2Panel1");
-    const QString loggerText = panel("StatusBar2Panel2");
-    files.cancelNext();
-    trigger("Sistema");
-    files.cancelNext();
-    trigger("veskar");
-
-    EXPECT_TRUE(prompter.prompts().isEmpty());
-    EXPECT_EQ(folder.read("config.dat"), settingsBefore);
-    EXPECT_EQ(session.systemFilePath, folder.path("plant.stp"));
-    EXPECT_EQ(session.loggerSetupPath, folder.path("logger"));
-    EXPECT_EQ(panel("StatusBar2Panel1"), systemText);
-    EXPECT_EQ(panel("StatusBar2Panel2"), loggerText);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 5);
-}
-
-TEST_F(FileMenu, APathTooLongToRememberIsToldToTheUser) {
-    const QString deep = folder.path("una-cartella-dal-nome-davvero-troppo-lungo/ancora/plant.stp");
-    QDir().mkpath(QFileInfo(deep).path());
-    const QByteArray settingsBefore = folder.read("config.dat");
-    files.chooseNext(deep);
-    trigger("Sistema");
-
-    ASSERT_EQ(prompter.prompts().size(), 2);
-    EXPECT_EQ(prompter.texts()[0], kNewFile);
-    EXPECT_TRUE(prompter.texts()[1].startsWith("ATTENZIONE")) << prompter.texts()[1].toStdString();
-    EXPECT_EQ(prompter.prompts()[1].icon, MessageIcon::Critical);
-    EXPECT_EQ(folder.read("config.dat"), settingsBefore);
-    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + deep) << "in use for this run";
 }
 
 TEST_F(FileMenu, KorvenCreatesANewLoggerSetUp) {

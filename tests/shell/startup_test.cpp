@@ -1,11 +1,7 @@
 #include "installation.h"
-#include "shell/screens/splash_screen.h"
 #include "shell/shell_texts.h"
-#include "shell/status_clock.h"
 #include "shell_fixture.h"
 
-#include <QLabel>
-#include <QSignalSpy>
 #include <QStatusBar>
 
 using namespace korven;
@@ -53,19 +49,6 @@ TEST_F(StartUp, AValidInstallationFillsTheStatusBarsAndTestsItsPort) {
     EXPECT_TRUE(find<QStatusBar>("StatusBar3")->isHidden());
 }
 
-TEST_F(StartUp, COM4IsPortFourAndAModemNotActivatedDisablesItsItem) {
-    Installation installation;
-    installation.comIndex = '3';
-    installation.speedIndex = '0';
-    installation.linkFlag = '1';
-    writeValidInstallation(installation);
-    startProgram();
-
-    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 4, 2400");
-    EXPECT_EQ(port.portNumber(), 4);
-    EXPECT_FALSE(find<QAction>("Modem")->isEnabled());
-}
-
 TEST_F(StartUp, WithoutConfigDatTheUserIsToldOnceHowToChooseTheFiles) {
     startProgram();
     expectFallbackTexts();
@@ -79,36 +62,16 @@ TEST_F(StartUp, WithTheDownloadPointerFileMissingTheLoaderStopsBeforeThePort) {
     expectFallbackTexts();
 }
 
-TEST_F(StartUp, AfterAFailedStartTheFileMenuStillSetsUpTheProgram) {
-    startProgram();
-    writeInstallation(folder);
-    files.chooseNext(folder.path("plant.stp"));
-    trigger("Sistema");
-    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
-    EXPECT_EQ(panel("StatusBar1Panel1"), "Com 2, 9600");
-}
-
-TEST_F(StartUp, APortThatDoesNotExistIsReportedAndTheStartGoesOn) {
-    writeValidInstallation();
-    port.setPortMissing(2);
-    startProgram();
-
-    EXPECT_EQ(prompter.texts(), QStringList{"PORTA SERIALE NON VALIDA. CONTROLLARE"});
-    EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
-    EXPECT_EQ(session.dataFileName, "misure.prn") << "the steps after the port still run";
-    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
-}
-
-TEST_F(StartUp, APortHeldByAnotherProgramIsNamedAsSuchNotAsAMissingInstallation) {
+TEST_F(StartUp, APortThatCannotBeOpenedIsReportedAndTheStartGoesOn) {
     writeValidInstallation();
     port.setPortHeld(2);
     startProgram();
-
+    // Named as a port conflict, not as a missing installation.
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_TRUE(prompter.texts()[0].startsWith("Errore seriale nr. "));
     EXPECT_TRUE(prompter.texts()[0].endsWith("\rControllare eventuali conflitti sulla porta"));
     EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
-    EXPECT_EQ(session.dataFileName, "misure.prn");
+    EXPECT_EQ(session.dataFileName, "misure.prn") << "the steps after the port still run";
 }
 
 TEST_F(StartUp, ExitAskedNoDoesNothingAndYesEndsTheProgram) {
@@ -130,47 +93,6 @@ TEST_F(StartUp, ExitAskedNoDoesNothingAndYesEndsTheProgram) {
     prompter.answerNext(true);
     trigger("extm");
     EXPECT_EQ(programEnds, 1);
-}
-
-TEST(StatusClock, ShowsDateAndTimeWithTheirBlanks) {
-    EXPECT_EQ(clockText(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), "   05/03/2024    09:07:03");
-}
-
-TEST_F(StartUp, TheClockCountsEachNewSecondModuloThirty) {
-    StatusClock statusClock(session);
-    const QDateTime start(QDate(2024, 3, 5), QTime(9, 7, 3));
-    statusClock.tick(start);
-    statusClock.tick(start.addMSecs(200));
-    statusClock.tick(start.addMSecs(400));
-    EXPECT_EQ(session.halfMinuteTicks, 1) << "ticks within one second count once";
-    EXPECT_EQ(session.status.text(StatusTexts::Clock), "   05/03/2024    09:07:03");
-
-    for (int second = 1; second < 30; ++second)
-        statusClock.tick(start.addSecs(second));
-    EXPECT_EQ(session.halfMinuteTicks, 0);
-    statusClock.tick(start.addSecs(30));
-    EXPECT_EQ(session.halfMinuteTicks, 1);
-}
-
-TEST(SplashScreen, StepsThroughItsTextsInAboutOnePointEightSeconds) {
-    SplashScreen splash;
-    QSignalSpy finished(&splash, &SplashScreen::finished);
-    EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(),
-              QStringLiteral("Versione %1.%2").arg(KORVEN_VERSION_MAJOR).arg(KORVEN_VERSION_MINOR));
-    EXPECT_FALSE(splash.findChild<QLabel*>("lblDescription")->text().isEmpty());
-    auto* progress = splash.findChild<QLabel*>("lblStatus");
-
-    int total = splash.interval();
-    splash.step();
-    EXPECT_EQ(progress->text(), "Loading... Components");
-    total += splash.interval();
-    splash.step();
-    EXPECT_EQ(progress->text(), "Loading... Settings");
-    total += splash.interval();
-    EXPECT_EQ(finished.count(), 0);
-    splash.step();
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(total, 1800);
 }
 
 } // namespace

@@ -121,26 +121,6 @@ TEST(SimulatorEndToEnd, ServesTheLoggerOnALinkAndRemovesItWhenStopped) {
     EXPECT_FALSE(folder.exists("korven0"));
 }
 
-TEST(SimulatorEndToEnd, ThrottledRepliesTakeTheirTimeOnTheLine) {
-    korven::test::TempFolder folder;
-    const QString link = folder.path("korven0");
-    RunningSimulator simulator(link, {"--throttle", "--blocks", "1"});
-    Line line(link);
-    ASSERT_TRUE(line.isOpen());
-    ASSERT_TRUE(line.handshake());
-
-    QElapsedTimer clock;
-    clock.start();
-    line.send("S000\r");
-    const QByteArray reply = line.receive(96);
-    const qint64 elapsedMs = clock.elapsed();
-    ASSERT_EQ(reply.size(), 96);
-    EXPECT_TRUE(reply.endsWith('\r'));
-    // 96 characters of 11 bits at 9600 baud: 110 ms.
-    EXPECT_GE(elapsedMs, 100);
-    EXPECT_LT(elapsedMs, 1000);
-}
-
 } // namespace
 } // namespace korven::sim::test
 

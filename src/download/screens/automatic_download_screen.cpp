@@ -3,11 +3,11 @@
 #include "download/download_setup.h"
 #include "download/download_texts.h"
 #include "download/screens/automatic_fetch_screen.h"
+#include "download/screens/download_screen_steps.h"
 #include "download/screens/sibling_window.h"
 #include "link/link_state.h"
 #include "shell/session.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,10 +17,6 @@ namespace korven {
 namespace {
 
 namespace texts = download_texts;
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 } // namespace
 
@@ -124,17 +120,7 @@ void AutomaticDownloadScreen::startFetch() {
 }
 
 void AutomaticDownloadScreen::closeEvent(QCloseEvent* event) {
-    if (session_.link.busy()) {
-        event->ignore();
-        return;
-    }
-    if (loggerWoken_) {
-        loggerWoken_ = false;
-        if (auto conversation = session_.link.startConversation())
-            conversation->resumeScanning(session_.loggerSetupPath, session_.loggerRecords.par);
-    }
-    session_.link.state().callerScreen.clear();
-    event->accept();
+    closeReleasingLogger(session_, loggerWoken_, event);
 }
 
 QWidget* makeAutomaticDownloadScreen(Session& session) {

@@ -5,6 +5,7 @@
 #include "download/download_texts.h"
 #include "download/screens/block_grid_view.h"
 #include "download/screens/download_progress_bar.h"
+#include "download/screens/download_screen_steps.h"
 #include "shell/session.h"
 #include "shell/status_panels.h"
 
@@ -20,10 +21,6 @@ namespace korven {
 namespace {
 
 namespace texts = download_texts;
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 } // namespace
 
@@ -66,23 +63,8 @@ void AutomaticFetchScreen::fetch() {
     if (conversation) {
         fetching_ = true;
         session_.link.showBusyPointer(true);
-        FetchRequest request;
-        request.first = range_.first;
-        request.last = range_.last;
-        request.onBlock = [this](int block, const BlockText& text) {
-            grid_.fillBlockRow(block, text, digitalInputs_);
-            view_->showBlock(block);
-        };
-        request.onProgress = [this](const DownloadProgress& progress) {
-            progress_->showProgress(progress);
-        };
-        request.heardFromLogger = [this] { session_.halfMinuteTicks = 0; };
-        result = fetchBlocks(*conversation, request);
-        reportFetchFailure(*conversation, result.end);
-        session_.link.state().linkAborted = false;
-        conversation->closePort();
-        conversation.reset();
-        session_.link.showBusyPointer(false);
+        result = fetchIntoGrid(session_, conversation, range_.first, range_.last, grid_, *view_,
+                               *progress_, digitalInputs_);
         fetching_ = false;
     }
     // Only a complete download may be saved, so the download pointer never

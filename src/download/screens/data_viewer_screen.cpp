@@ -1,11 +1,11 @@
 #include "download/screens/data_viewer_screen.h"
 
-#include "download/block_fetch.h"
 #include "download/block_table_file.h"
 #include "download/download_setup.h"
 #include "download/download_texts.h"
 #include "download/screens/block_grid_view.h"
 #include "download/screens/download_progress_bar.h"
+#include "download/screens/download_screen_steps.h"
 #include "shell/session.h"
 
 #include <QCloseEvent>
@@ -25,10 +25,6 @@ namespace texts = download_texts;
 constexpr char kCallerName[] = "form2";
 // Rows for blocks 0 to 4099, as the logger's pointer field allows.
 constexpr int kLastBlock = 4099;
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QPushButton* button(const char* name, const char* caption, QWidget* parent) {
     auto* pushButton = new QPushButton(text(caption), parent);
@@ -114,34 +110,16 @@ void DataViewerScreen::download(int first, int last) {
     if (conversation->wakeLogger() != LinkStatus::Ok) {
         // Nothing was fetched: the screen goes, as it does when the logger
         // cannot be reached.
-        session_.link.state().linkAborted = false;
-        conversation->closePort();
-        conversation.reset();
+        endConversation(session_, conversation);
         setDownloading(false);
         closeAfterDownload_ = true;
         return;
     }
     loggerWoken_ = true;
 
-    FetchRequest request;
-    request.first = first;
-    request.last = last;
-    request.onBlock = [this](int block, const BlockText& text) {
-        grid_.fillBlockRow(block, text, digitalInputs_);
-        view_->showBlock(block);
-    };
-    request.onProgress = [this](const DownloadProgress& progress) {
-        progress_->showProgress(progress);
-    };
-    request.heardFromLogger = [this] { session_.halfMinuteTicks = 0; };
-    const FetchResult result = fetchBlocks(*conversation, request);
     // A block that cannot be fetched ends the download, but the rows already
     // in stay on screen and can be saved.
-    reportFetchFailure(*conversation, result.end);
-    session_.link.state().linkAborted = false;
-    conversation->closePort();
-    conversation.reset();
-    session_.link.showBusyPointer(false);
+    fetchIntoGrid(session_, conversation, first, last, grid_, *view_, *progress_, digitalInputs_);
     setDownloading(false);
 }
 
@@ -185,17 +163,7 @@ void DataViewerScreen::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (session_.link.busy()) {
-        event->ignore();
-        return;
-    }
-    if (loggerWoken_) {
-        loggerWoken_ = false;
-        if (auto conversation = session_.link.startConversation())
-            conversation->resumeScanning(session_.loggerSetupPath, session_.loggerRecords.par);
-    }
-    session_.link.state().callerScreen.clear();
-    event->accept();
+    closeReleasingLogger(session_, loggerWoken_, event);
 }
 
 QWidget* makeDataViewerScreen(Session& session) {

@@ -26,9 +26,8 @@ void chooseLoggerSetupFile(Session& session) {
 
     LoggerSetupRecords& records = session.loggerRecords;
     const QString channelPath = channelFilePath(basePath);
-    if (reportFileFailure(
-            session.prompter, channelPath,
-            RecordFile(channelPath, LoggerChannelLayout::recordLength).read(1, records.channel)))
+    if (!readFirstRecord(session.prompter, channelPath, LoggerChannelLayout::recordLength,
+                         records.channel))
         return;
     if (isNewChannelFile(records.channel)) {
         session.prompter.message(shell_texts::newFileReset, MessageIcon::Critical);

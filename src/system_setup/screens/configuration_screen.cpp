@@ -57,23 +57,20 @@ void ConfigurationScreen::load() {
     SystemSetupRecords& records = session_.systemRecords;
     const QString& system = session_.systemFilePath;
     const QString identityPath = identityFilePath(system);
-    if (reportFileFailure(
-            session_.prompter, identityPath,
-            RecordFile(identityPath, IdentityLayout::recordLength).read(1, records.identity)))
+    if (!readFirstRecord(session_.prompter, identityPath, IdentityLayout::recordLength,
+                         records.identity))
         return;
     loggerCount_->setText(QString::number(loggerCountOf(records.identity)));
 
     const QString directoryPath = dataDirectoryFilePath(system);
-    if (reportFileFailure(session_.prompter, directoryPath,
-                          RecordFile(directoryPath, DataDirectoryLayout::recordLength)
-                              .read(1, records.dataDirectory)))
+    if (!readFirstRecord(session_.prompter, directoryPath, DataDirectoryLayout::recordLength,
+                         records.dataDirectory))
         return;
     dataFileField_ = records.dataDirectory.text(DataDirectoryLayout::dataFileName);
 
     const QString pointerPath = downloadPointerFilePath(system);
-    if (reportFileFailure(session_.prompter, pointerPath,
-                          RecordFile(pointerPath, DownloadPointerLayout::recordLength)
-                              .read(1, records.downloadPointer)))
+    if (!readFirstRecord(session_.prompter, pointerPath, DownloadPointerLayout::recordLength,
+                         records.downloadPointer))
         return;
     lastBlock_->setText(
         QString::number(records.downloadPointer.integer(DownloadPointerLayout::lastBlock)));
@@ -106,26 +103,23 @@ void ConfigurationScreen::save() {
     records.identity.setText(IdentityLayout::typedLastBlock, lastBlock_->text());
     records.identity.setText(IdentityLayout::loggerCount, loggerCount_->text());
     const QString identityPath = identityFilePath(system);
-    if (reportFileFailure(
-            session_.prompter, identityPath,
-            RecordFile(identityPath, IdentityLayout::recordLength).write(1, records.identity)))
+    if (!writeFirstRecord(session_.prompter, identityPath, IdentityLayout::recordLength,
+                          records.identity))
         return;
     session_.status.setText(StatusTexts::LastBlock,
                             QStringLiteral("Ultimo Blocco: ") + lastBlock_->text());
 
     records.dataDirectory.setText(DataDirectoryLayout::dataFileName, dataFileField_);
     const QString directoryPath = dataDirectoryFilePath(system);
-    if (reportFileFailure(session_.prompter, directoryPath,
-                          RecordFile(directoryPath, DataDirectoryLayout::recordLength)
-                              .write(1, records.dataDirectory)))
+    if (!writeFirstRecord(session_.prompter, directoryPath, DataDirectoryLayout::recordLength,
+                          records.dataDirectory))
         return;
 
     records.downloadPointer.setInteger(DownloadPointerLayout::lastBlock,
                                        fieldValue(lastBlock_->text()).value_or(0));
     const QString pointerPath = downloadPointerFilePath(system);
-    reportFileFailure(session_.prompter, pointerPath,
-                      RecordFile(pointerPath, DownloadPointerLayout::recordLength)
-                          .write(1, records.downloadPointer));
+    writeFirstRecord(session_.prompter, pointerPath, DownloadPointerLayout::recordLength,
+                     records.downloadPointer);
 }
 
 } // namespace korven

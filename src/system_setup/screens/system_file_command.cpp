@@ -59,9 +59,8 @@ void chooseSystemFile(Session& session) {
     SystemSetupRecords& records = session.systemRecords;
 
     const QString identityPath = identityFilePath(path);
-    if (reportFileFailure(
-            session.prompter, identityPath,
-            RecordFile(identityPath, IdentityLayout::recordLength).read(1, records.identity)))
+    if (!readFirstRecord(session.prompter, identityPath, IdentityLayout::recordLength,
+                         records.identity))
         return;
     if (isNewSystemSetup(records.identity)) {
         session.prompter.message(shell_texts::newFileReset, MessageIcon::Critical);
@@ -71,18 +70,16 @@ void chooseSystemFile(Session& session) {
     takeIdentity(session);
 
     const QString pointerPath = downloadPointerFilePath(path);
-    if (reportFileFailure(session.prompter, pointerPath,
-                          RecordFile(pointerPath, DownloadPointerLayout::recordLength)
-                              .read(1, records.downloadPointer)))
+    if (!readFirstRecord(session.prompter, pointerPath, DownloadPointerLayout::recordLength,
+                         records.downloadPointer))
         return;
     showDownloadPointer(session.status, records.downloadPointer);
 
     applyPortSettings(session);
 
     const QString directoryPath = dataDirectoryFilePath(path);
-    if (reportFileFailure(session.prompter, directoryPath,
-                          RecordFile(directoryPath, DataDirectoryLayout::recordLength)
-                              .read(1, records.dataDirectory)))
+    if (!readFirstRecord(session.prompter, directoryPath, DataDirectoryLayout::recordLength,
+                         records.dataDirectory))
         return;
     session.dataFileName = dataFileNameOf(records.dataDirectory);
 

@@ -4,15 +4,18 @@
 #include <QString>
 #include <QStringList>
 
-namespace korven::test {
+namespace korven {
 
-// The korven-sim program serving a pseudo-terminal at `linkPath` for as long
-// as this object lives.
+// The korven-sim program at `program` serving a pseudo-terminal at
+// `linkPath` for as long as this object lives. Its error output goes to ours.
 class SimulatorProcess {
 public:
     SimulatorProcess(const QString& program, const QString& linkPath,
                      const QStringList& options = {});
     ~SimulatorProcess();
+
+    SimulatorProcess(const SimulatorProcess&) = delete;
+    SimulatorProcess& operator=(const SimulatorProcess&) = delete;
 
     // True once it said it is serving.
     bool isServing() const { return serving_; }
@@ -22,4 +25,4 @@ private:
     bool serving_ = false;
 };
 
-} // namespace korven::test
+} // namespace korven

@@ -1,6 +1,6 @@
-#include "support/simulator_process.h"
+#include "launcher/simulator_process.h"
 
-namespace korven::test {
+namespace korven {
 
 namespace {
 
@@ -25,4 +25,4 @@ SimulatorProcess::~SimulatorProcess() {
         process_.kill();
 }
 
-} // namespace korven::test
+} // namespace korven

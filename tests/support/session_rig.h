@@ -1,0 +1,59 @@
+#pragma once
+
+#include "shell/session.h"
+#include "support/recording_document_opener.h"
+#include "support/scripted_file_chooser.h"
+#include "support/scripted_prompter.h"
+#include "support/simulated_port.h"
+#include "support/temp_folder.h"
+#include "support/virtual_clock.h"
+#include "system_setup/side_file_layouts.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace korven::test {
+
+// A session over the simulated logger on virtual time, with a system set-up
+// whose identity file names COM 1 at 9600 baud; the logger set-up is the
+// caller's to write.
+struct SessionRig {
+    explicit SessionRig(sim::LoggerConfig config) : port(clock, config) {
+        session.systemFilePath = folder.path("plant.stp");
+        session.loggerSetupPath = folder.path("logger");
+        writeIdentity('0', '2');
+    }
+
+    void writeIdentity(char comIndex, char speedIndex) {
+        QByteArray identity(IdentityLayout::recordLength, ' ');
+        identity[IdentityLayout::comIndex.offset] = comIndex;
+        identity[IdentityLayout::speedIndex.offset] = speedIndex;
+        folder.write("plant.pas", identity);
+    }
+    QByteArray storedIndexes() const {
+        return folder.read("plant.pas").mid(IdentityLayout::comIndex.offset, 2);
+    }
+    sim::FaultPlan& faults() { return port.logger().faults(); }
+
+    template <typename T = QWidget> static T* child(QWidget& screen, const char* name) {
+        T* found = screen.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+    static void click(QWidget& screen, const char* name) {
+        QTest::mouseClick(child<QPushButton>(screen, name), Qt::LeftButton);
+    }
+
+    TempFolder folder;
+    VirtualClock clock;
+    SimulatedPort port;
+    ScriptedPrompter prompter;
+    ScriptedFileChooser files;
+    RecordingDocumentOpener documents;
+    Session session{port, clock, prompter, files, documents, folder.path()};
+};
+
+} // namespace korven::test
