@@ -8,10 +8,10 @@ constexpr int kLimitSeconds = 5;
 constexpr char kCarriageReturn = '\r';
 // A block reply: 95 characters and its CR.
 constexpr int kReplyLength = 96;
-// How long the wait rests at a time while much of the reply is still on the
-// line: short enough for nobody to notice, long enough to take the reply in
-// pieces of several characters rather than waking for each one.
-constexpr int kRestMs = 10;
+// The longest the wait rests at a time while the reply is still on the line:
+// short enough for nobody to notice, and the reply is taken in a few large
+// pieces rather than waking for every character.
+constexpr int kLongestRestMs = 20;
 constexpr int kBitsPerCharacter = 11;
 
 // How long `characters` take on the line at the port's speed, at least.
@@ -69,8 +69,9 @@ BlockReply requestBlockText(Conversation& conversation, int block,
         reply += take(conversation, heardFromLogger);
         const qsizetype end = reply.indexOf(kCarriageReturn);
         if (end < 0) {
-            if (lineMs(conversation.port(), kReplyLength - reply.size()) > kRestMs)
-                conversation.ticks().rest(kRestMs);
+            const int stillOnTheLineMs = lineMs(conversation.port(), kReplyLength - reply.size());
+            if (stillOnTheLineMs > 1)
+                conversation.ticks().rest(qMin(stillOnTheLineMs, kLongestRestMs));
             continue;
         }
         auto text = parseBlockText(QByteArrayView(reply).first(end));
