@@ -3,7 +3,7 @@
 #include "link/port_settings.h"
 #include "logger_setup/logger_setup_files.h"
 #include "platform/record_file.h"
-#include "shell/settings_file.h"
+#include "system_setup/settings_file.h"
 #include "system_setup/system_setup_files.h"
 
 #include <QDir>

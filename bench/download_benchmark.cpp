@@ -6,6 +6,7 @@
 #include "counting_port.h"
 #include "download/unattended_download.h"
 #include "launcher/simulator_process.h"
+#include "link/link_texts.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_ticks.h"
 
@@ -28,14 +29,18 @@ constexpr int kBaud = 9600;
 constexpr double kBitsPerCharacter = 11.0;
 
 // The link's messages are not the benchmark's business, but a failure is.
-class LoggingPrompter : public Prompter {
+class LoggingReporter : public LinkReporter {
 public:
-    void message(const QString& text, MessageIcon) override {
-        std::fprintf(stderr, "  (%s)\n", qPrintable(QString(text).replace(u'\r', u' ')));
+    void progress(const QString&, const QString&) override {}
+    void busy(bool) override {}
+    void failure(LinkFailure failure) override { log(link_texts::failureText(failure)); }
+    void scanningResumed(int loggerNumber) override {
+        log(link_texts::scanningResumed(loggerNumber));
     }
-    bool askYesNo(const QString& text, MessageIcon icon, bool) override {
-        message(text, icon);
-        return false;
+
+private:
+    static void log(const QString& text) {
+        std::fprintf(stderr, "  (%s)\n", qPrintable(QString(text).replace(u'\r', u' ')));
     }
 };
 
@@ -88,7 +93,7 @@ int main(int argc, char** argv) {
     device.setDevice(link);
     bench::CountingPort port(device);
     QtTicks ticks;
-    LoggingPrompter prompter;
+    LoggingReporter reporter;
     QElapsedTimer clock;
     Phase total;
     Phase blocks;
@@ -114,7 +119,7 @@ int main(int argc, char** argv) {
     clock.start();
     const UnattendedEnd end = runUnattendedDownload(
         folder.path(), {false, kFirstBlock, kLastBlock, folder.filePath(QStringLiteral("b.txt"))},
-        port, ticks, prompter, output, QDateTime::currentDateTime());
+        port, ticks, reporter, output, QDateTime::currentDateTime());
     total.endMs = clock.elapsed();
     total.endCpu = cpuSeconds();
     total.endCharacters = port.characters();

@@ -1,12 +1,13 @@
 # korven_module(<name> [DEPENDS libs...] [SCREEN_DEPENDS libs...])
 #
-# Builds the logic of a subsystem folder (its *.cpp files, Qt Core only) as
-# korven_<name>, and the screens in its screens/ folder (Qt Widgets) as
-# korven_<name>_screens. The logic never sees QtWidgets.
+# Builds the logic of a subsystem folder (its sources and those of its
+# subfolders, Qt Core only) as korven_<name>, and the screens in its screens/
+# folder (Qt Widgets) as korven_<name>_screens. The logic never sees QtWidgets.
 function(korven_module name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;SCREEN_DEPENDS" ${ARGN})
-  file(GLOB logic_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+  file(GLOB_RECURSE logic_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER logic_sources EXCLUDE REGEX "/(screens|widgets)/")
   add_library(korven_${name} STATIC ${logic_sources})
   target_include_directories(korven_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(korven_${name} PUBLIC Qt6::Core ${ARG_DEPENDS})
@@ -15,16 +16,16 @@ function(korven_module name)
        ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.h)
   if(screen_sources)
     add_library(korven_${name}_screens STATIC ${screen_sources})
-    target_link_libraries(korven_${name}_screens PUBLIC korven_${name} Qt6::Widgets
+    target_link_libraries(korven_${name}_screens PUBLIC korven_${name} korven_platform_widgets
                           ${ARG_SCREEN_DEPENDS})
   endif()
 endfunction()
 
-# korven_test(<name> LIBS libs...): tests/<name>/*_test.cpp as one GoogleTest
-# program, each test registered with CTest.
+# korven_test(<name> LIBS libs...): the sources of tests/<name> and its
+# subfolders as one GoogleTest program, each test registered with CTest.
 function(korven_test name)
   cmake_parse_arguments(ARG "" "LABEL" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.h)
   add_executable(korven_${name}_tests ${sources})
   target_link_libraries(korven_${name}_tests PRIVATE korven_test_support ${ARG_LIBS})

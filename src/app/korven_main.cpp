@@ -5,9 +5,9 @@
 #include "platform/widgets/desktop_document_opener.h"
 #include "platform/widgets/dialog_file_chooser.h"
 #include "platform/widgets/message_box_prompter.h"
+#include "session/session.h"
 #include "shell/screens/main_window.h"
 #include "shell/screens/splash_screen.h"
-#include "shell/session.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     Session session(port, ticks, prompter, files, documents,
                     QCoreApplication::applicationDirPath());
 
-    session.link.setBusyPointer(showBusyPointer);
+    session.linkReporter.setBusyPointer(showBusyPointer);
 
     MainWindow window(session, korvenScreens(), [] { QCoreApplication::exit(0); });
     prompter.setParentWindow(&window);

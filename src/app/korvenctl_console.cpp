@@ -1,5 +1,7 @@
 #include "korvenctl_console.h"
 
+#include "link/link_texts.h"
+
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -59,14 +61,17 @@ void Console::endProgressLine() {
     progressShown_ = false;
 }
 
-void ConsolePrompter::message(const QString& text, MessageIcon) {
-    // A message box breaks its lines at CR; one line reads better in a log.
-    console_.problem(QString(text).replace(u'\r', QStringLiteral(" - ")));
+void ConsoleReporter::failure(LinkFailure failure) {
+    tell(link_texts::failureText(failure));
 }
 
-bool ConsolePrompter::askYesNo(const QString& text, MessageIcon icon, bool) {
-    message(text, icon);
-    return false;
+void ConsoleReporter::scanningResumed(int loggerNumber) {
+    tell(link_texts::scanningResumed(loggerNumber));
+}
+
+void ConsoleReporter::tell(const QString& text) {
+    // A message box breaks its lines at CR; one line reads better in a log.
+    console_.problem(QString(text).replace(u'\r', QStringLiteral(" - ")));
 }
 
 } // namespace korven

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "download/download_progress.h"
-#include "platform/prompter.h"
+#include "link/link_reporter.h"
 
 #include <QString>
 
@@ -29,16 +29,20 @@ private:
     bool progressShown_ = false;
 };
 
-// The link's messages, written as problems: nobody is there to answer a
-// question, so every question is answered No.
-class ConsolePrompter : public Prompter {
+// The link's reports, written as problems: the messages a screen would show,
+// each on one line.
+class ConsoleReporter : public LinkReporter {
 public:
-    explicit ConsolePrompter(Console& console) : console_(console) {}
+    explicit ConsoleReporter(Console& console) : console_(console) {}
 
-    void message(const QString& text, MessageIcon icon) override;
-    bool askYesNo(const QString& text, MessageIcon icon, bool noIsDefault = false) override;
+    void progress(const QString&, const QString&) override {}
+    void busy(bool) override {}
+    void failure(LinkFailure failure) override;
+    void scanningResumed(int loggerNumber) override;
 
 private:
+    void tell(const QString& text);
+
     Console& console_;
 };
 

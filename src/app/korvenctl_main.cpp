@@ -24,12 +24,12 @@ int main(int argc, char** argv) {
     port.setDevice(parsed.command->device);
     QtTicks ticks;
     Console console;
-    ConsolePrompter prompter(console);
+    ConsoleReporter reporter(console);
     UnattendedOutput output;
     output.progress = [&console](const DownloadProgress& done) { console.progress(done); };
     output.problem = [&console](const QString& text) { console.problem(text); };
     output.result = [&console](const QString& text) { console.result(text); };
     return static_cast<int>(runUnattendedDownload(parsed.command->programFolder,
-                                                  parsed.command->download, port, ticks, prompter,
+                                                  parsed.command->download, port, ticks, reporter,
                                                   output, QDateTime::currentDateTime()));
 }

@@ -1,15 +1,11 @@
 #include "download/automatic_download.h"
 
 #include "download/download_texts.h"
-#include "link/transmission.h"
 #include "platform/record_file.h"
 
 namespace korven {
 
 namespace {
-
-constexpr int kLimitSeconds = 5;
-constexpr int kStatusReplyLength = 47;
 
 AutomaticSave failedSave(AutomaticSave::Outcome outcome, const QString& file,
                          const QString& error) {
@@ -22,50 +18,15 @@ AutomaticSave failedSave(AutomaticSave::Outcome outcome, const QString& file,
 
 } // namespace
 
-std::optional<int> lastStoredBlockOf(QByteArrayView statusReply) {
-    const auto next = lastBlockOf(statusReply);
-    if (!next)
-        return std::nullopt;
-    return *next - 1;
-}
-
-LastBlockQuery queryLastStoredBlock(Conversation& conversation) {
-    conversation.port().setReadLength(0);
-    conversation.resetSeconds();
-    conversation.sendAddress(0);
-    switch (conversation.awaitInput(1, kLimitSeconds)) {
-    case LinkStatus::Ok:
-        break;
-    case LinkStatus::Stopped:
-        return {QueryEnd::Stopped};
-    default:
-        return {QueryEnd::NoAnswer};
-    }
-    if (conversation.receive() != "!")
-        return {QueryEnd::WrongAnswer};
-
-    const Reply reply = conversation.exchange("j", kStatusReplyLength, kLimitSeconds);
-    if (reply.status == LinkStatus::Stopped)
-        return {QueryEnd::Stopped};
-    if (reply.status != LinkStatus::Ok)
-        return {QueryEnd::NoAnswer};
-    conversation.closePort();
-    conversation.openPort();
-
-    const auto last = lastStoredBlockOf(reply.bytes);
-    if (!last)
-        return {QueryEnd::Malformed};
-    return {QueryEnd::Ok, *last};
-}
-
 QString plannedDownloadText(const AutomaticRange& range) {
-    return QString::fromUtf8(download_texts::lastStoredBlock) + QString::number(range.last) +
-           u'\n' + QString::fromUtf8(download_texts::blocksToFetch).arg(range.count());
+    return download_texts::lastStoredBlock + QString::number(range.last) + u'\n' +
+           download_texts::blocksToFetch.arg(range.count());
 }
 
-AutomaticSave saveAutomaticDownload(const QString& systemFilePath, SystemSetupRecords& records,
-                                    const BlockGrid& grid, int saved, const QString& tablePath,
-                                    const QDate& today) {
+AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid& grid, int saved,
+                                    const QString& tablePath, const QDate& today) {
+    const QString& systemFilePath = installation.systemFilePath;
+    SystemSetupRecords& records = installation.systemRecords;
     using Outcome = AutomaticSave::Outcome;
     const BlockTableSave table =
         saveBlockTable(tablePath, grid, grid.firstBlock(), grid.firstBlock() + saved - 1);
@@ -109,15 +70,14 @@ QString automaticSaveFailureText(const AutomaticSave& save) {
     case Outcome::Saved:
         break;
     case Outcome::InvalidName:
-        return QString::fromUtf8(download_texts::fileNameNotValid);
+        return download_texts::fileNameNotValid;
     case Outcome::TableNotWritten:
-        return QString::fromUtf8(download_texts::tableNotWritten).arg(save.failedFile, save.error) +
-               QString::fromUtf8(download_texts::pointerUnchanged);
+        return download_texts::tableNotWritten.arg(save.failedFile, save.error) +
+               download_texts::pointerUnchanged;
     case Outcome::DirectoryNotWritten:
     case Outcome::PointerNotWritten:
-        return QString::fromUtf8(download_texts::sideFileNotWritten)
-                   .arg(save.failedFile, save.error) +
-               QString::fromUtf8(download_texts::pointerUnchanged);
+        return download_texts::sideFileNotWritten.arg(save.failedFile, save.error) +
+               download_texts::pointerUnchanged;
     }
     return {};
 }

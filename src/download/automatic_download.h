@@ -2,14 +2,10 @@
 
 #include "download/block_grid.h"
 #include "download/block_table_file.h"
-#include "link/logger_link.h"
-#include "system_setup/system_setup_files.h"
+#include "system_setup/installation.h"
 
-#include <QByteArrayView>
 #include <QDate>
 #include <QString>
-
-#include <optional>
 
 namespace korven {
 
@@ -22,28 +18,6 @@ struct AutomaticRange {
     bool nothingNew() const { return first > last; }
     int count() const { return nothingNew() ? 0 : last - first + 1; }
 };
-
-// The last block the logger stored, from its answer to "j": the block it will
-// write next, minus one.
-std::optional<int> lastStoredBlockOf(QByteArrayView statusReply);
-
-enum class QueryEnd {
-    Ok,
-    NoAnswer,    // no "!" or no full answer to "j" within the limit
-    WrongAnswer, // something other than "!" answered the address byte
-    Malformed,   // the answer to "j" is not hexadecimal where the pointer is
-    Stopped,
-};
-
-struct LastBlockQuery {
-    QueryEnd end = QueryEnd::NoAnswer;
-    int lastStoredBlock = -1;
-};
-
-// Asks the woken logger for its last stored block: address byte, "!", "j",
-// 47 characters, each wait limited to five seconds. The port is closed and
-// opened again afterwards, which leaves nothing of the answer behind.
-LastBlockQuery queryLastStoredBlock(Conversation& conversation);
 
 // The information line of the first screen: the last stored block and how
 // many blocks will be fetched, on two lines.
@@ -70,11 +44,11 @@ struct AutomaticSave {
 // then records the table's path in the data-directory file and moves the
 // download pointer past the saved blocks with `today`'s date. Each step runs
 // only when the one before succeeded: the pointer never moves past blocks
-// that are not safely on disk. The records are the shared in-memory copies;
-// the download pointer is the one read when the download began.
-AutomaticSave saveAutomaticDownload(const QString& systemFilePath, SystemSetupRecords& records,
-                                    const BlockGrid& grid, int saved, const QString& tablePath,
-                                    const QDate& today);
+// that are not safely on disk. The records are the installation's shared
+// in-memory copies; the download pointer is the one read when the download
+// began.
+AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid& grid, int saved,
+                                    const QString& tablePath, const QDate& today);
 
 // The message that tells the user what went wrong with a save.
 QString automaticSaveFailureText(const AutomaticSave& save);

@@ -34,14 +34,15 @@ FetchResult fetchBlocks(Conversation& conversation, const FetchRequest& request)
     if (request.onProgress)
         request.onProgress({0, total, 0});
 
+    conversation.setHeardListener(request.heardFromLogger);
     FetchResult result;
     for (int block = request.first; block <= request.last; ++block) {
-        BlockReply reply = requestBlockText(conversation, block, request.heardFromLogger);
+        BlockReply reply = requestBlock(conversation, block);
         // Reading a block again is harmless: the logger's memory does not
         // change by being read.
         for (int again = 0; again < request.extraAttempts && worthAskingAgain(reply.outcome);
              ++again)
-            reply = requestBlockText(conversation, block, request.heardFromLogger);
+            reply = requestBlock(conversation, block);
         if (reply.outcome != BlockOutcome::Ok) {
             result.end = endFor(reply.outcome);
             return result;
@@ -58,10 +59,10 @@ FetchResult fetchBlocks(Conversation& conversation, const FetchRequest& request)
 void reportFetchFailure(Conversation& conversation, FetchEnd end) {
     switch (end) {
     case FetchEnd::NotConnected:
-        conversation.showNotConnected();
+        conversation.reporter().failure(LinkFailure::NotConnected);
         break;
     case FetchEnd::TransmissionError:
-        conversation.showTransmissionError();
+        conversation.reporter().failure(LinkFailure::TransmissionError);
         break;
     case FetchEnd::Complete:
     case FetchEnd::Stopped:

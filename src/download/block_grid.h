@@ -1,6 +1,6 @@
 #pragma once
 
-#include "download/block_text.h"
+#include "link/protocol/block_reply.h"
 
 #include <QAbstractTableModel>
 #include <QString>

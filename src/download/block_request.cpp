@@ -1,85 +1,55 @@
 #include "download/block_request.h"
 
+#include "link/protocol/commands.h"
+
 namespace korven {
 
 namespace {
 
 constexpr int kLimitSeconds = 5;
-constexpr char kCarriageReturn = '\r';
-// A block reply: 95 characters and its CR.
-constexpr int kReplyLength = 96;
 // The longest the wait rests at a time while the reply is still on the line:
 // short enough for nobody to notice, and the reply is taken in a few large
 // pieces rather than waking for every character.
 constexpr int kLongestRestMs = 20;
-constexpr int kBitsPerCharacter = 11;
-
-// How long `characters` take on the line at the port's speed, at least.
-int lineMs(const SerialPort& port, qsizetype characters) {
-    const int baud = port.lineSettings().section(u',', 0, 0).toInt();
-    return baud > 0 ? static_cast<int>(characters * kBitsPerCharacter * 1000 / baud) : 0;
-}
-
-// Reads what is waiting; tells whoever listens that the logger was heard.
-QByteArray take(Conversation& conversation, const std::function<void()>& heardFromLogger) {
-    QByteArray arrived = conversation.receive();
-    if (!arrived.isEmpty() && heardFromLogger)
-        heardFromLogger();
-    return arrived;
-}
-
-// The address byte and its "!". Everything waiting is read in each round, so
-// a "!" that comes with other characters is thrown away with them and the
-// wait goes on.
-BlockOutcome addressLogger(Conversation& conversation,
-                           const std::function<void()>& heardFromLogger) {
-    // The tail of an earlier reply that came too late is not this block's.
-    conversation.receive();
-    // The logger answers at once, so there is no pause before the wait: a
-    // download runs at the speed of the line.
-    conversation.sendAddress(0);
-    conversation.resetSeconds();
-    bool heard = false;
-    while (conversation.pump()) {
-        if (conversation.ticks().secondTicks() > kLimitSeconds)
-            return heard ? BlockOutcome::CutShort : BlockOutcome::Silent;
-        const QByteArray arrived = take(conversation, heardFromLogger);
-        if (arrived == "!")
-            return BlockOutcome::Ok;
-        heard = heard || !arrived.isEmpty();
-    }
-    return BlockOutcome::Stopped;
-}
 
 } // namespace
 
-BlockReply requestBlockText(Conversation& conversation, int block,
-                            const std::function<void()>& heardFromLogger) {
-    if (const BlockOutcome addressed = addressLogger(conversation, heardFromLogger);
-        addressed != BlockOutcome::Ok)
-        return {addressed, {}};
+BlockReply requestBlock(Conversation& conversation, int block) {
+    // The tail of an earlier reply that came too late is not this block's.
+    // The logger answers at once, so there is no pause before the wait: a
+    // download runs at the speed of the line.
+    const Handshake answer =
+        conversation.handshake(0, {.discardWaiting = true, .limit = kLimitSeconds});
+    switch (answer.status) {
+    case LinkStatus::Ok:
+        break;
+    case LinkStatus::Stopped:
+        return {BlockOutcome::Stopped, {}};
+    default:
+        return {answer.heard ? BlockOutcome::CutShort : BlockOutcome::Silent, {}};
+    }
 
-    conversation.sendCommand(shortBlockRequest(block));
+    conversation.sendCommand(command::blockRequest(block));
     conversation.resetSeconds();
     QByteArray reply;
-    while (conversation.pump()) {
-        if (conversation.ticks().secondTicks() > kLimitSeconds)
-            return {BlockOutcome::CutShort, {}};
-        // Whatever is waiting is taken in one read; the reply ends at its CR.
-        reply += take(conversation, heardFromLogger);
-        const qsizetype end = reply.indexOf(kCarriageReturn);
-        if (end < 0) {
-            const int stillOnTheLineMs = lineMs(conversation.port(), kReplyLength - reply.size());
-            if (stillOnTheLineMs > 1)
-                conversation.ticks().rest(qMin(stillOnTheLineMs, kLongestRestMs));
-            continue;
-        }
-        auto text = parseBlockText(QByteArrayView(reply).first(end));
-        if (!text)
+    for (;;) {
+        // What has arrived is taken before the limit is looked at, so a reply
+        // that came while the program was busy elsewhere still counts.
+        const bool limitPassed = conversation.ticks().secondTicks() > kLimitSeconds;
+        reply += conversation.receive();
+        Parsed<BlockText> text = parseBlockReply(reply);
+        if (text.state == ParseState::Done)
+            return {BlockOutcome::Ok, std::move(text.value)};
+        if (text.state == ParseState::Bad)
             return {BlockOutcome::Malformed, {}};
-        return {BlockOutcome::Ok, std::move(text)};
+        if (limitPassed)
+            return {BlockOutcome::CutShort, {}};
+        const int stillOnTheLineMs = conversation.lineMs(kBlockReplyLength - reply.size());
+        if (stillOnTheLineMs > 1)
+            conversation.ticks().rest(qMin(stillOnTheLineMs, kLongestRestMs));
+        if (!conversation.pump())
+            return {BlockOutcome::Stopped, {}};
     }
-    return {BlockOutcome::Stopped, {}};
 }
 
 } // namespace korven

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "download/block_text.h"
-#include "link/logger_link.h"
+#include "link/conversation.h"
+#include "link/protocol/block_reply.h"
 
-#include <functional>
 #include <optional>
 
 namespace korven {
@@ -23,10 +22,8 @@ struct BlockReply {
 };
 
 // Asks the woken logger for block `block`: the address byte, "!" back, the
-// short block request, and the reply read up to its CR. Each of the two waits
-// is limited to five seconds. Every time characters arrive, `heardFromLogger`
-// runs (when given).
-BlockReply requestBlockText(Conversation& conversation, int block,
-                            const std::function<void()>& heardFromLogger = {});
+// block request, and the reply read up to its CR. Each of the two waits is
+// limited to five seconds.
+BlockReply requestBlock(Conversation& conversation, int block);
 
 } // namespace korven

@@ -8,28 +8,21 @@ const QString kOn = QStringLiteral("ON ");
 
 } // namespace
 
-FileStatus readPortSettings(const QString& systemFilePath, Record& identity,
-                            PortSettings& settings) {
+FileStatus readDigitalInputFlags(Installation& installation, DigitalInputFlags& flags) {
+    Record& par = installation.loggerRecords.par;
     const FileStatus status =
-        RecordFile(identityFilePath(systemFilePath), IdentityLayout::recordLength)
-            .readExisting(1, identity);
-    settings = portSettingsOf(identity);
-    return status;
-}
-
-FileStatus readDigitalInputFlags(const QString& loggerSetupPath, Record& par,
-                                 DigitalInputFlags& flags) {
-    const FileStatus status =
-        RecordFile(parFilePath(loggerSetupPath), LoggerParLayout::recordLength)
+        RecordFile(parFilePath(installation.loggerSetupPath), LoggerParLayout::recordLength)
             .readExisting(1, par);
     flags.input1 = par.text(LoggerParLayout::digital1Flag) == kOn;
     flags.input2 = par.text(LoggerParLayout::digital2Flag) == kOn;
     return status;
 }
 
-FileStatus readChannelDescriptions(const QString& loggerSetupPath, Record& channel,
+FileStatus readChannelDescriptions(Installation& installation,
                                    BlockGrid::Descriptions& descriptions) {
-    const RecordFile file(channelFilePath(loggerSetupPath), LoggerChannelLayout::recordLength);
+    Record& channel = installation.loggerRecords.channel;
+    const RecordFile file(channelFilePath(installation.loggerSetupPath),
+                          LoggerChannelLayout::recordLength);
     for (int n = 0; n < kAnalogChannels; ++n) {
         if (FileStatus status = file.readExisting(n + 1, channel); !status)
             return status;
@@ -39,9 +32,9 @@ FileStatus readChannelDescriptions(const QString& loggerSetupPath, Record& chann
     return {};
 }
 
-FileStatus readDownloadPointer(const QString& systemFilePath, Record& downloadPointer,
-                               int& firstBlock) {
-    const RecordFile file(downloadPointerFilePath(systemFilePath),
+FileStatus readDownloadPointer(Installation& installation, int& firstBlock) {
+    Record& downloadPointer = installation.systemRecords.downloadPointer;
+    const RecordFile file(downloadPointerFilePath(installation.systemFilePath),
                           DownloadPointerLayout::recordLength);
     if (!file.exists())
         downloadPointer.setBytes({});

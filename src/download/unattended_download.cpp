@@ -1,10 +1,8 @@
 #include "download/unattended_download.h"
 
-#include "download/automatic_download.h"
-#include "download/block_fetch.h"
-#include "download/download_setup.h"
+#include "download/download_job.h"
 #include "link/logger_link.h"
-#include "shell/settings_file.h"
+#include "system_setup/settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,46 +14,38 @@ namespace {
 // Reading a block again is harmless, so a noisy line gets two more tries.
 constexpr int kExtraAttempts = 2;
 
-// What the run reads from the set-up files before it touches the line.
-struct RunSetup {
-    QString systemFilePath;
-    QString loggerSetupPath;
-    SystemSetupRecords systemRecords;
-    LoggerSetupRecords loggerRecords;
-    PortSettings port;
-    DigitalInputFlags digitalInputs;
-    BlockGrid::Descriptions descriptions;
-    int downloadPointer = 0;
-};
-
 class Run {
 public:
     Run(const QString& programFolder, const UnattendedRequest& request, SerialPort& port,
-        Ticks& ticks, Prompter& prompter, const UnattendedOutput& output,
+        Ticks& ticks, LinkReporter& reporter, const UnattendedOutput& output,
         const QDateTime& startedAt)
-        : programFolder_(programFolder), request_(request), port_(port),
-          link_(port, ticks, prompter), output_(output), startedAt_(startedAt) {}
+        : programFolder_(programFolder), request_(request), link_(port, ticks, reporter),
+          output_(output), startedAt_(startedAt) {}
 
     UnattendedEnd run();
 
 private:
     bool readSetup();
     bool checkOutPath();
-    UnattendedEnd talkToLogger(Conversation& conversation);
+    UnattendedEnd download();
     UnattendedEnd save(int fetched);
     UnattendedEnd refuse(UnattendedEnd end, const QString& why) {
         if (output_.problem)
             output_.problem(why);
         return end;
     }
+    void tell(const QString& result) {
+        if (output_.result)
+            output_.result(result);
+    }
 
     const QString& programFolder_;
     const UnattendedRequest& request_;
-    SerialPort& port_;
     LoggerLink link_;
     const UnattendedOutput& output_;
     QDateTime startedAt_;
-    RunSetup setup_;
+    Installation installation_;
+    DownloadJob job_{link_, installation_};
     QString outPath_;
     BlockGrid grid_;
     AutomaticRange range_;
@@ -72,24 +62,15 @@ bool Run::readSetup() {
         QFileInfo::exists(settings.filePath())
             ? settings.load()
             : FileStatus::failure(settings.filePath() + QStringLiteral(" not found"));
-    setup_.systemFilePath = settings.systemFilePath();
-    setup_.loggerSetupPath = settings.loggerSetupPath();
-    if (status && !(namesAFile(setup_.systemFilePath) && namesAFile(setup_.loggerSetupPath)))
+    installation_.systemFilePath = settings.systemFilePath();
+    installation_.loggerSetupPath = settings.loggerSetupPath();
+    if (status &&
+        !(namesAFile(installation_.systemFilePath) && namesAFile(installation_.loggerSetupPath)))
         status = FileStatus::failure(QStringLiteral("%1 names no system set-up or no logger "
                                                     "set-up")
                                          .arg(settings.filePath()));
     if (status)
-        status =
-            readPortSettings(setup_.systemFilePath, setup_.systemRecords.identity, setup_.port);
-    if (status)
-        status = readDigitalInputFlags(setup_.loggerSetupPath, setup_.loggerRecords.par,
-                                       setup_.digitalInputs);
-    if (status)
-        status = readChannelDescriptions(setup_.loggerSetupPath, setup_.loggerRecords.channel,
-                                         setup_.descriptions);
-    if (status)
-        status = readDownloadPointer(setup_.systemFilePath, setup_.systemRecords.downloadPointer,
-                                     setup_.downloadPointer);
+        status = job_.readSetup(request_.automatic);
     if (!status)
         refuse(UnattendedEnd::BadSetup, status.error);
     return static_cast<bool>(status);
@@ -113,59 +94,40 @@ bool Run::checkOutPath() {
 UnattendedEnd Run::run() {
     if (!readSetup() || !checkOutPath())
         return UnattendedEnd::BadSetup;
-    configurePort(port_, setup_.port);
-    auto conversation = link_.startConversation();
-    const LinkStatus awake = conversation->wakeLogger();
+    const LinkStatus awake = job_.wake();
     if (awake == LinkStatus::PortFailed)
-        return refuse(
-            UnattendedEnd::LinkFailed,
-            QStringLiteral("the port cannot be opened: %1").arg(conversation->portError().text));
-    if (awake != LinkStatus::Ok) {
-        conversation->closePort();
+        return refuse(UnattendedEnd::LinkFailed,
+                      QStringLiteral("the port cannot be opened: %1").arg(job_.portError().text));
+    if (awake != LinkStatus::Ok)
         return UnattendedEnd::LinkFailed;
-    }
-    UnattendedEnd end = talkToLogger(*conversation);
-    conversation.reset();
 
+    UnattendedEnd end = download();
     // Saved or not, the logger goes back to its scanning.
-    auto resume = link_.startConversation();
-    if (resume->resumeScanning(setup_.loggerSetupPath, setup_.loggerRecords.par) !=
-            LinkStatus::Ok &&
-        end == UnattendedEnd::Done)
+    if (job_.resume() != LinkStatus::Ok && end == UnattendedEnd::Done)
         end = UnattendedEnd::LinkFailed;
     return end;
 }
 
-UnattendedEnd Run::talkToLogger(Conversation& conversation) {
+UnattendedEnd Run::download() {
     range_ = {request_.from, request_.to};
     if (request_.automatic) {
-        const LastBlockQuery query = queryLastStoredBlock(conversation);
-        if (query.end != QueryEnd::Ok)
+        const RangeQuery query = job_.queryRange();
+        if (query.status != LinkStatus::Ok)
             return refuse(UnattendedEnd::LinkFailed,
                           QStringLiteral("the logger did not tell its last stored block"));
-        range_ = {setup_.downloadPointer, query.lastStoredBlock};
+        range_ = query.range;
         if (range_.nothingNew()) {
-            if (output_.result)
-                output_.result(QStringLiteral("Nothing new: the last stored block is %1 and "
-                                              "the next download starts at block %2")
-                                   .arg(range_.last)
-                                   .arg(range_.first));
+            tell(QStringLiteral("Nothing new: the last stored block is %1 and the next download "
+                                "starts at block %2")
+                     .arg(range_.last)
+                     .arg(range_.first));
             return UnattendedEnd::Done;
         }
     }
 
-    grid_.setupBlockGrid(setup_.descriptions, range_.first, range_.count());
-    FetchRequest fetch;
-    fetch.first = range_.first;
-    fetch.last = range_.last;
-    fetch.extraAttempts = kExtraAttempts;
-    fetch.onBlock = [this](int block, const BlockText& text) {
-        grid_.fillBlockRow(block, text, setup_.digitalInputs);
-    };
-    fetch.onProgress = output_.progress;
-    const FetchResult result = fetchBlocks(conversation, fetch);
-    reportFetchFailure(conversation, result.end);
-    conversation.closePort();
+    grid_.setupBlockGrid(job_.descriptions(), range_.first, range_.count());
+    const FetchResult result =
+        job_.fetch(range_.first, range_.last, grid_, kExtraAttempts, {{}, output_.progress, {}});
 
     const UnattendedEnd saved = result.fetched > 0 ? save(result.fetched) : UnattendedEnd::Done;
     if (result.end != FetchEnd::Complete)
@@ -177,9 +139,7 @@ UnattendedEnd Run::talkToLogger(Conversation& conversation) {
 
 UnattendedEnd Run::save(int fetched) {
     if (request_.automatic) {
-        const AutomaticSave saved =
-            saveAutomaticDownload(setup_.systemFilePath, setup_.systemRecords, grid_, fetched,
-                                  outPath_, startedAt_.date());
+        const AutomaticSave saved = job_.saveAutomatic(grid_, fetched, outPath_, startedAt_.date());
         if (!saved)
             return refuse(UnattendedEnd::BadSetup,
                           automaticSaveFailureText(saved).replace(u'\r', u' '));
@@ -189,17 +149,16 @@ UnattendedEnd Run::save(int fetched) {
         return refuse(UnattendedEnd::BadSetup,
                       QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
     }
-    if (output_.result)
-        output_.result(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
+    tell(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
     return UnattendedEnd::Done;
 }
 
 } // namespace
 
 UnattendedEnd runUnattendedDownload(const QString& programFolder, const UnattendedRequest& request,
-                                    SerialPort& port, Ticks& ticks, Prompter& prompter,
+                                    SerialPort& port, Ticks& ticks, LinkReporter& reporter,
                                     const UnattendedOutput& output, const QDateTime& startedAt) {
-    return Run(programFolder, request, port, ticks, prompter, output, startedAt).run();
+    return Run(programFolder, request, port, ticks, reporter, output, startedAt).run();
 }
 
 QString defaultTableName(const QDateTime& startedAt) {

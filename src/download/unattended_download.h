@@ -1,7 +1,7 @@
 #pragma once
 
 #include "download/download_progress.h"
-#include "platform/prompter.h"
+#include "link/link_reporter.h"
 #include "platform/serial_port.h"
 #include "platform/ticks.h"
 
@@ -42,9 +42,9 @@ struct UnattendedOutput {
 // When the line fails part-way, the blocks fetched so far are saved, and an
 // automatic download moves its pointer past them and no further, so the next
 // run goes on from there. Whenever the logger was woken it is put back into
-// scanning at the end. The link's messages go to `prompter`.
+// scanning at the end. The link reports to `reporter`.
 UnattendedEnd runUnattendedDownload(const QString& programFolder, const UnattendedRequest& request,
-                                    SerialPort& port, Ticks& ticks, Prompter& prompter,
+                                    SerialPort& port, Ticks& ticks, LinkReporter& reporter,
                                     const UnattendedOutput& output, const QDateTime& startedAt);
 
 // The table name of an automatic download without --out: KORVEN_yyyymmdd_hhmmss.txt.

@@ -4,21 +4,11 @@
 
 namespace korven {
 
-// The names a screen gives itself in `callerScreen` so that the wake-up's
-// progress texts reach its status label.
-namespace caller_screen {
-inline constexpr char automaticDownload[] = "form9";
-inline constexpr char singleChannelReading[] = "form36";
-inline constexpr char transmission[] = "form27";
-inline constexpr char channelReading[] = "form5";
-inline constexpr char modem[] = "modem";
-} // namespace caller_screen
-
 // What the screens and menu actions know about the last conversation with a
 // logger. Process-wide: one per session.
 struct LinkState {
     int loggerNumber = 0;     // the logger addressed, for the address byte and the texts
-    QString callerScreen;     // whose status label shows the wake-up's progress
+    QString callerScreen;     // the screen whose status label shows the wake-up's progress
     int linkFailed = 0;       // 1 once a wake-up or a reply has given up
     bool linkAborted = false; // the menu actions drop a screen whose link failed
     QString statusText;       // three blanks after a failure

@@ -1,16 +1,42 @@
 #pragma once
 
+#include "link/link_reporter.h"
+
+#include <QString>
+
 namespace korven::link_texts {
 
 // Messages the link shows; the screens that talk to a logger share them.
-inline constexpr char notConnected[] = "ATTENZIONE! KORVEN NON COLLEGATA.";
-inline constexpr char transmissionError[] = "Attention! Trasmission error. Try again.";
-inline constexpr char invalidPort[] = "Porta seriale non valida";
-inline constexpr char invalidValue[] = "ATTENZIONE valore non valido";
-inline constexpr char resumeFailed[] = "ATTENZIONE: Errore durante la rimessa in scansione";
-inline constexpr char resumeRefused[] =
-    "ATTENTIONE: Errore durante la rimessa in scansione. CONTROLLARE KORVEN";
-inline constexpr char resumeDone[] = "Procedura terminata con successo";
-inline constexpr char failedLinkStatus[] = "   ";
+inline const QString notConnected = QStringLiteral("ATTENZIONE! KORVEN NON COLLEGATA.");
+inline const QString transmissionError = QStringLiteral("Attention! Trasmission error. Try again.");
+inline const QString invalidPort = QStringLiteral("Porta seriale non valida");
+inline const QString invalidValue = QStringLiteral("ATTENZIONE valore non valido");
+inline const QString resumeFailed =
+    QStringLiteral("ATTENZIONE: Errore durante la rimessa in scansione");
+inline const QString resumeRefused =
+    QStringLiteral("ATTENTIONE: Errore durante la rimessa in scansione. CONTROLLARE KORVEN");
+inline const QString resumeDone = QStringLiteral("Procedura terminata con successo");
+inline const QString failedLinkStatus = QStringLiteral("   ");
+
+// What the user is told of a failure of the line.
+inline const QString& failureText(LinkFailure failure) {
+    switch (failure) {
+    case LinkFailure::NotConnected:
+        return notConnected;
+    case LinkFailure::TransmissionError:
+        return transmissionError;
+    case LinkFailure::ResumeNoAnswer:
+        return resumeFailed;
+    case LinkFailure::ResumeRefused:
+        break;
+    }
+    return resumeRefused;
+}
+
+// "Procedura terminata con successo", then "KORVEN nr. 3 in scansione" on a
+// line of its own.
+inline QString scanningResumed(int loggerNumber) {
+    return resumeDone + QStringLiteral("\rKORVEN nr. %1 in scansione").arg(loggerNumber);
+}
 
 } // namespace korven::link_texts

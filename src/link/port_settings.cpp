@@ -35,6 +35,15 @@ void storePortSettings(const PortSettings& settings, Record& identity) {
     identity.setText(IdentityLayout::speedIndex, QString::number(settings.speedIndex));
 }
 
+FileStatus readPortSettings(Installation& installation, PortSettings& settings) {
+    Record& identity = installation.systemRecords.identity;
+    const FileStatus status =
+        RecordFile(identityFilePath(installation.systemFilePath), IdentityLayout::recordLength)
+            .readExisting(1, identity);
+    settings = portSettingsOf(identity);
+    return status;
+}
+
 void configurePort(SerialPort& port, const PortSettings& settings) {
     if (port.isOpen())
         port.close();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/record.h"
+#include "platform/record_file.h"
 #include "platform/serial_port.h"
+#include "system_setup/installation.h"
 
 #include <QString>
 
@@ -24,6 +26,12 @@ struct PortSettings {
 PortSettings portSettingsOf(const Record& identity);
 // Stores both indexes as one digit each.
 void storePortSettings(const PortSettings& settings, Record& identity);
+
+// Reads the identity record of the installation's system set-up into its
+// shared copy and takes the port settings from it. A file that does not exist
+// is reported and creates nothing; the settings then come from the record as
+// it was.
+FileStatus readPortSettings(Installation& installation, PortSettings& settings);
 
 // Closes the port if it is open and gives it the number and line settings; the
 // port is left closed.

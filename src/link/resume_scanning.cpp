@@ -1,12 +1,30 @@
-#include "link/link_texts.h"
-#include "link/logger_link.h"
+#include "link/resume_scanning.h"
+
+#include "link/protocol/commands.h"
 #include "logger_setup/logger_setup_files.h"
 #include "platform/numeric_text.h"
+#include "platform/record_file.h"
 
 namespace korven {
 
-LinkStatus Conversation::resumeScanning(const QString& loggerSetupPath, Record& par) {
-    if (stopped())
+namespace {
+
+// Closes the port and tells the user why the resume failed.
+LinkStatus endResume(Conversation& conversation, LinkStatus status,
+                     LinkFailure failure = LinkFailure::ResumeNoAnswer) {
+    conversation.closePort();
+    // A stopped conversation ends quietly: the screen that stopped it is
+    // going away.
+    if (status != LinkStatus::Stopped)
+        conversation.reporter().failure(failure);
+    conversation.reporter().busy(false);
+    return status;
+}
+
+} // namespace
+
+LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetupPath, Record& par) {
+    if (conversation.stopped())
         return LinkStatus::Stopped;
 
     // Unreadable flags read as 0: the logger is left stopped and awake, the
@@ -18,54 +36,37 @@ LinkStatus Conversation::resumeScanning(const QString& loggerSetupPath, Record& 
         autosleep = digitValue(par.text(LoggerParLayout::sleepFlag)) == 1;
     }
 
-    if (!pause(0))
-        return endResume(LinkStatus::Stopped);
-    link_->showBusyPointer(true);
-    if (openPort())
-        return endResume(LinkStatus::PortFailed, link_texts::resumeFailed);
+    if (!conversation.pause(0))
+        return endResume(conversation, LinkStatus::Stopped);
+    conversation.reporter().busy(true);
+    if (conversation.openPort())
+        return endResume(conversation, LinkStatus::PortFailed);
 
-    resetSeconds();
-    receive();
-    sendAddress(0);
-    pump();
-    LinkStatus status = awaitInput(1, 2);
-    if (status != LinkStatus::Ok)
-        return endResume(status, link_texts::resumeFailed);
-    if (receive() != "!")
-        return endResume(LinkStatus::BadReply, link_texts::resumeRefused);
+    const Handshake answer = conversation.handshake(
+        0, {.discardWaiting = true, .limit = 2, .answer = HandshakeRules::Answer::First});
+    if (answer.status == LinkStatus::WrongAnswer)
+        return endResume(conversation, LinkStatus::WrongAnswer, LinkFailure::ResumeRefused);
+    if (answer.status != LinkStatus::Ok)
+        return endResume(conversation, answer.status);
 
-    sendCommand(acquisition ? "Z" : "z");
-    if (!pause(0))
-        return endResume(LinkStatus::Stopped);
+    conversation.sendCommand(acquisition ? command::scanWithAcquisition : command::stopScanning);
+    if (!conversation.pause(0))
+        return endResume(conversation, LinkStatus::Stopped);
 
     if (autosleep) {
         // The ticks run on from the pause: the logger has one to two seconds.
-        sendAddress(0);
-        pump();
-        status = awaitInput(1, 2);
-        if (status != LinkStatus::Ok)
-            return endResume(status, link_texts::resumeFailed);
-        if (receive() == "!")
-            sendCommand("Y");
+        const Handshake again = conversation.handshake(
+            0, {.restartTicks = false, .limit = 2, .answer = HandshakeRules::Answer::First});
+        if (again.status == LinkStatus::Ok)
+            conversation.sendCommand(command::autoSleep);
+        else if (again.status != LinkStatus::WrongAnswer)
+            return endResume(conversation, again.status);
     }
 
-    link_->prompter_.message(
-        QString::fromLatin1(link_texts::resumeDone) +
-            QStringLiteral("\rKORVEN nr. %1 in scansione").arg(state().loggerNumber),
-        MessageIcon::None);
-    closePort();
-    link_->showBusyPointer(false);
+    conversation.reporter().scanningResumed(conversation.state().loggerNumber);
+    conversation.closePort();
+    conversation.reporter().busy(false);
     return LinkStatus::Ok;
-}
-
-LinkStatus Conversation::endResume(LinkStatus status, const char* failure) {
-    closePort();
-    // A stopped conversation ends quietly: the screen that stopped it is
-    // going away.
-    if (status != LinkStatus::Stopped)
-        link_->prompter_.message(QString::fromLatin1(failure), MessageIcon::None);
-    link_->showBusyPointer(false);
-    return status;
 }
 
 } // namespace korven

@@ -1,13 +1,14 @@
 #include "link/transmission.h"
 
-#include "link/hex_value.h"
+#include "link/last_block_query.h"
+#include "link/port_settings.h"
+#include "link/protocol/clock_reply.h"
+#include "link/resume_scanning.h"
+#include "link/wake_logger.h"
 
 namespace korven {
 
 namespace {
-
-constexpr int kClockReplyLength = 13;
-constexpr int kLastBlockReplyLength = 47;
 
 // How a prepared command is framed: the pause after the address byte, the
 // limit for the "!", and the pause after the command (none for a request whose
@@ -24,16 +25,16 @@ void showOperation(Conversation& conversation, const QString& progress) {
 
 LinkStatus reportNoAnswer(Conversation& conversation, LinkStatus status) {
     if (status == LinkStatus::NoAnswer)
-        conversation.showNotConnected();
+        conversation.reporter().failure(LinkFailure::NotConnected);
     return status;
 }
 
 LinkStatus sendPrepared(Conversation& conversation, const QByteArray& command,
                         const Framing& framing, const QString& progress) {
-    const LinkStatus handshake = conversation.addressHandshake(conversation.state().loggerNumber,
-                                                               framing.preWait, framing.limit);
-    if (handshake != LinkStatus::Ok)
-        return reportNoAnswer(conversation, handshake);
+    const Handshake handshake = conversation.handshake(
+        conversation.state().loggerNumber, {.pause = framing.preWait, .limit = framing.limit});
+    if (handshake.status != LinkStatus::Ok)
+        return reportNoAnswer(conversation, handshake.status);
     showOperation(conversation, progress);
     conversation.sendCommand(command);
     if (framing.afterWait && !conversation.pause(*framing.afterWait))
@@ -50,42 +51,34 @@ TransmissionResult readClock(Conversation& conversation, const QByteArray& comma
     const LinkStatus arrived = conversation.awaitInput(kClockReplyLength, 3);
     if (arrived != LinkStatus::Ok)
         return {reportNoAnswer(conversation, arrived), {}, {}};
-    const auto clock = loggerClockOf(conversation.receive());
-    if (!clock) {
-        conversation.showTransmissionError();
+    const Parsed<LoggerClock> clock = parseClockReply(conversation.receive());
+    if (!clock.isDone()) {
+        conversation.reporter().failure(LinkFailure::TransmissionError);
         return {LinkStatus::BadReply, {}, {}};
     }
-    return {LinkStatus::Ok, clock, {}};
-}
-
-LinkStatus failLastBlock(Conversation& conversation, LinkStatus status) {
-    if (status == LinkStatus::Stopped)
-        return status;
-    conversation.showNotConnected();
-    conversation.markLinkFailed();
-    return status;
+    return {LinkStatus::Ok, clock.value, {}};
 }
 
 TransmissionResult readLastBlock(Conversation& conversation) {
-    conversation.port().setReadLength(0);
     conversation.showProgress(QStringLiteral("ATTENDERE. Richiesta ultimo blocco memorizzato"));
-    // No pause and no reset: the limit counts from the wake-up's last burst.
-    conversation.sendAddress(conversation.state().loggerNumber);
-    LinkStatus status = conversation.awaitInput(1, 5);
-    if (status == LinkStatus::Ok && conversation.receive() != "!")
-        status = LinkStatus::NoAnswer;
-    if (status != LinkStatus::Ok)
-        return {failLastBlock(conversation, status), {}, {}};
-
-    const Reply reply = conversation.exchange("j", kLastBlockReplyLength, 5);
-    if (reply.status != LinkStatus::Ok)
-        return {failLastBlock(conversation, reply.status), {}, {}};
-    const auto block = lastBlockOf(reply.bytes);
-    if (!block) {
-        conversation.showTransmissionError();
-        return {LinkStatus::BadReply, {}, {}};
+    // No reset: the limit for the "!" counts from the wake-up's last burst.
+    const LastBlockQuery query =
+        queryLastBlock(conversation, conversation.state().loggerNumber, false);
+    switch (query.status) {
+    case LinkStatus::Ok:
+        return {LinkStatus::Ok, {}, query.nextBlock};
+    case LinkStatus::BadReply:
+        conversation.reporter().failure(LinkFailure::TransmissionError);
+        break;
+    case LinkStatus::Stopped:
+        break;
+    default:
+        // A wrong answer to the address byte fails like silence.
+        conversation.reporter().failure(LinkFailure::NotConnected);
+        conversation.markLinkFailed();
+        break;
     }
-    return {LinkStatus::Ok, {}, block};
+    return {query.status, {}, {}};
 }
 
 TransmissionResult perform(Conversation& conversation, int code, const QByteArray& commandText) {
@@ -115,40 +108,33 @@ QString onLineText(int loggerNumber) {
     return QStringLiteral("KORVEN nr. %1 on line").arg(loggerNumber);
 }
 
-std::optional<LoggerClock> loggerClockOf(QByteArrayView reply) {
-    constexpr int kDigits = 12;
-    if (reply.size() < kDigits)
-        return std::nullopt;
-    for (int i = 0; i < kDigits; ++i) {
-        if (reply[i] < '0' || reply[i] > '9')
-            return std::nullopt;
-    }
-    const auto pair = [&](int first) { return QString::fromLatin1(reply.sliced(first, 2)); };
-    return LoggerClock{pair(4) + u'/' + pair(2) + u'/' + pair(0),
-                       pair(6) + u':' + pair(8) + u':' + pair(10)};
-}
+TransmissionResult transmit(Conversation& conversation, const TransmissionRequest& request,
+                            Installation& installation) {
+    conversation.state().loggerNumber = request.loggerNumber;
+    if (request.connectOnly)
+        return {wakeLogger(conversation), {}, {}};
 
-std::optional<int> lastBlockOf(QByteArrayView reply) {
-    if (reply.size() < 8)
-        return std::nullopt;
-    return hexToValue(reply.sliced(3, 2).toByteArray() + reply.sliced(6, 2).toByteArray());
-}
-
-TransmissionResult transmit(Conversation& conversation, int code, const QByteArray& commandText,
-                            const ScanFlagsSource& scanFlags) {
     if (conversation.openPort())
         return {LinkStatus::PortFailed, {}, {}};
     // A logger that did not wake has been reported already and was never
     // stopped, so there is nothing to send and nothing to resume.
-    const LinkStatus awake = conversation.wakeLogger();
+    const LinkStatus awake = wakeLogger(conversation);
     if (awake != LinkStatus::Ok) {
         conversation.closePort();
         return {awake, {}, {}};
     }
-    const TransmissionResult result = perform(conversation, code, commandText);
+    const TransmissionResult result = perform(conversation, request.code, request.commandText);
     conversation.closePort();
-    conversation.resumeScanning(scanFlags.loggerSetupPath, scanFlags.par);
+    resumeScanning(conversation, installation.loggerSetupPath, installation.loggerRecords.par);
     return result;
+}
+
+TransmissionResult runTransmission(Conversation& conversation, Installation& installation,
+                                   const TransmissionRequest& request) {
+    PortSettings port;
+    readPortSettings(installation, port);
+    configurePort(conversation.port(), port);
+    return transmit(conversation, request, installation);
 }
 
 } // namespace korven

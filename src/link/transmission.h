@@ -1,7 +1,8 @@
 #pragma once
 
-#include "link/logger_link.h"
-#include "platform/record.h"
+#include "link/conversation.h"
+#include "link/protocol/clock_reply.h"
+#include "system_setup/installation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,17 +14,22 @@ namespace korven {
 // What a set-up screen hands to the transmission screen, and what it finds
 // there afterwards.
 struct TransmissionHandOff {
-    int code = 0;             // 1, 6, 7 or 8: the operation (see transmit())
+    int code = 0;             // 1, 6, 7 or 8: the operation (see TransmissionRequest)
     QByteArray commandText;   // the prepared command, without its CR
     bool connectOnly = false; // only wake the logger and hand the typed code back
     QString typedLoggerCode;  // the code typed, in connect-only mode
     bool cancelled = false;   // the user left with "Uscita"
 };
 
-// The logger's clock as the transmission shows it: "dd/mm/yy" and "hh:mm:ss".
-struct LoggerClock {
-    QString date;
-    QString time;
+struct TransmissionRequest {
+    int loggerNumber = 0;
+    // 1 sends the command (parameters), 6 sends it (a setting), 7 sends it and
+    // reads the clock back, 8 asks for the last stored block; any other code
+    // only wakes the logger and resumes its scanning.
+    int code = 0;
+    QByteArray commandText; // without its CR
+    // Only wake the logger and leave it awake for the caller's own commands.
+    bool connectOnly = false;
 };
 
 struct TransmissionResult {
@@ -32,30 +38,20 @@ struct TransmissionResult {
     std::optional<int> lastBlock;     // code 8: the next block the logger writes
 };
 
-// Where the logger set-up's saved scan flags are read from when the logger is
-// put back into scanning.
-struct ScanFlagsSource {
-    QString loggerSetupPath;
-    Record& par;
-};
+// The transmission to one logger over the port as it is set: wakes the
+// logger, and - unless only the connection was asked for - performs the
+// operation, closes the port and puts the logger back into scanning as the
+// installation's logger set-up says. Progress goes to the caller screen's
+// label. A logger that does not wake gets nothing else, not even the resume.
+TransmissionResult transmit(Conversation& conversation, const TransmissionRequest& request,
+                            Installation& installation);
 
-// The transmission to the logger numbered `state().loggerNumber`, with the port
-// already configured: wake it, perform the operation of `code`, close the port
-// and put the logger back into scanning. Codes: 1 sends the command
-// (parameters), 6 sends it (a setting), 7 sends it and reads the clock back,
-// 8 asks for the last stored block; any other code only wakes the logger and
-// resumes its scanning. Progress goes to the caller screen's label. A logger
-// that does not wake gets nothing else, not even the resume.
-TransmissionResult transmit(Conversation& conversation, int code, const QByteArray& commandText,
-                            const ScanFlagsSource& scanFlags);
+// The whole run: reads the port settings from the identity file into the
+// shared record, sets the port, and transmits.
+TransmissionResult runTransmission(Conversation& conversation, Installation& installation,
+                                   const TransmissionRequest& request);
 
 // The line above the progress text: "KORVEN nr. 3 on line".
 QString onLineText(int loggerNumber);
-
-// A clock reply "YYMMDDhhmmss" as date and time; empty unless the twelve
-// characters are digits.
-std::optional<LoggerClock> loggerClockOf(QByteArrayView reply);
-// A last-block reply: the hexadecimal digits at characters 4-5 and 7-8.
-std::optional<int> lastBlockOf(QByteArrayView reply);
 
 } // namespace korven

@@ -1,6 +1,6 @@
 #include "shell/manual.h"
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "shell/shell_texts.h"
 
 #include <QDir>
@@ -11,16 +11,15 @@ namespace korven {
 void openManual(Session& session) {
     const QString path = QDir(session.programFolder).filePath(shell_texts::manualFile);
     if (!QFileInfo::exists(path)) {
-        session.prompter.message(QString::fromUtf8(shell_texts::manualMissing)
-                                     .arg(QString::fromUtf8(shell_texts::manualFile),
-                                          QDir::toNativeSeparators(session.programFolder)),
-                                 MessageIcon::Critical);
+        session.prompter.message(
+            shell_texts::manualMissing.arg(shell_texts::manualFile,
+                                           QDir::toNativeSeparators(session.programFolder)),
+            MessageIcon::Critical);
         return;
     }
     QString why;
     if (!session.documents.openDocument(path, shell_texts::manualTitle, &why))
-        session.prompter.message(QString::fromUtf8(shell_texts::manualNotOpened).arg(why),
-                                 MessageIcon::Critical);
+        session.prompter.message(shell_texts::manualNotOpened.arg(why), MessageIcon::Critical);
 }
 
 } // namespace korven

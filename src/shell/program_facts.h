@@ -7,12 +7,13 @@ namespace korven::program_facts {
 
 // Major and minor number, as "1.0".
 QString version();
-inline constexpr char fileDescription[] = "KORVEN - configurazione e scarico dati dei logger";
+inline const QString fileDescription =
+    QStringLiteral("KORVEN - configurazione e scarico dati dei logger");
 
-inline constexpr char maker[] = "Progetto KORVEN";
-inline constexpr char purpose[] =
-    "Programma libero per impostare e leggere i data logger KORVEN via RS-232 o modem.";
-inline constexpr char mailAddress[] = "dev@korven.local";
-inline constexpr char webAddress[] = "https://korven.local/";
+inline const QString maker = QStringLiteral("Progetto KORVEN");
+inline const QString purpose = QStringLiteral(
+    "Programma libero per impostare e leggere i data logger KORVEN via RS-232 o modem.");
+inline const QString mailAddress = QStringLiteral("dev@korven.local");
+inline const QString webAddress = QStringLiteral("https://korven.local/");
 
 } // namespace korven::program_facts

@@ -1,6 +1,6 @@
 #include "shell/status_clock.h"
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace korven {
 

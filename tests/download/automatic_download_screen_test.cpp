@@ -3,7 +3,7 @@
 #include "download/screens/automatic_fetch_screen.h"
 #include "download_rig.h"
 #include "link/link_texts.h"
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,10 +1,9 @@
 #include "download/automatic_download.h"
 
-#include "download/block_fetch.h"
-#include "download/download_setup.h"
+#include "download/download_job.h"
 #include "download_rig.h"
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -24,37 +23,27 @@ TEST(AutomaticRange, CountsTheBlocksFromThePointerToTheLastStoredOne) {
               "Ultimo blocco memorizzato: 125\nVerranno scaricati 6 blocchi");
 }
 
-// A grid with blocks 120 to 125 fetched from the simulated logger.
+// A grid with blocks 120 to 125 fetched from the simulated logger by the
+// download job, which read the pointer when it started.
 struct SavedDownloadRig : DownloadRig {
     SavedDownloadRig() {
         writeDownloadPointer(120);
         folder.write("plant.DIR", QByteArray(200, 'd'));
+        EXPECT_TRUE(job.readSetup(true));
+        EXPECT_EQ(job.downloadPointer(), 120);
         grid.setupBlockGrid({}, 120, 6);
-        auto conversation = session.link.startConversation();
-        EXPECT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
-        FetchRequest request{120,
-                             125,
-                             0,
-                             [this](int block, const BlockText& text) {
-                                 grid.fillBlockRow(block, text, {true, true}); },
-                             {},
-                             {}};
-        EXPECT_EQ(fetchBlocks(*conversation, request).end, FetchEnd::Complete);
-        // The automatic download reads the pointer when it starts.
-        int first = 0;
-        EXPECT_TRUE(readDownloadPointer(session.systemFilePath,
-                                        session.systemRecords.downloadPointer, first));
-        EXPECT_EQ(first, 120);
+        EXPECT_EQ(job.wake(), LinkStatus::Ok);
+        EXPECT_EQ(job.fetch(120, 125, grid, 0, {}).end, FetchEnd::Complete);
     }
 
+    DownloadJob job{session.link, session.installation};
     BlockGrid grid;
 };
 
 TEST(SaveAutomaticDownload, WritesTheTableThenTheDataFileNameThenMovesThePointer) {
     SavedDownloadRig rig;
     const QString table = rig.folder.path("scarico.txt");
-    const AutomaticSave saved = saveAutomaticDownload(
-        rig.session.systemFilePath, rig.session.systemRecords, rig.grid, 6, table, kToday);
+    const AutomaticSave saved = rig.job.saveAutomatic(rig.grid, 6, table, kToday);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved.nextBlock, 126);
     EXPECT_EQ(saved.date, "06/03/2024");
@@ -84,13 +73,13 @@ TEST(SaveAutomaticDownload, ATableThatCannotBeWrittenLeavesTheSideFilesAlone) {
     const QByteArray directoryBefore = rig.folder.read("plant.DIR");
 
     const AutomaticSave saved =
-        saveAutomaticDownload(rig.session.systemFilePath, rig.session.systemRecords, rig.grid, 6,
-                              rig.folder.path("no/such/folder.txt"), kToday);
+        rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("no/such/folder.txt"), kToday);
     EXPECT_EQ(saved.outcome, AutomaticSave::Outcome::InvalidName);
     EXPECT_EQ(automaticSaveFailureText(saved), "File name not valid");
     EXPECT_EQ(rig.folder.read("plant.PUN"), pointerBefore);
     EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
-    EXPECT_EQ(rig.session.systemRecords.downloadPointer.integer(DownloadPointerLayout::lastBlock),
+    EXPECT_EQ(rig.session.installation.systemRecords.downloadPointer.integer(
+                  DownloadPointerLayout::lastBlock),
               120);
 }
 

@@ -1,9 +1,10 @@
 #include "download/block_fetch.h"
+#include "link/wake_logger.h"
 
 #include "download_rig.h"
 #include "link/link_texts.h"
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ using test::DownloadRig;
 struct FetchRig : DownloadRig {
     FetchRig() {
         conversation.emplace(std::move(*session.link.startConversation()));
-        EXPECT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
+        EXPECT_EQ(wakeLogger(*conversation), LinkStatus::Ok);
     }
 
     FetchResult fetch(int first, int last, int extraAttempts = 0) {

@@ -2,7 +2,7 @@
 
 #include "support/temp_folder.h"
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

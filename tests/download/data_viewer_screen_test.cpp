@@ -1,10 +1,11 @@
 #include "download/screens/data_viewer_screen.h"
+#include "session/screen_names.h"
 
 #include "download/block_grid.h"
 #include "download/screens/block_grid_view.h"
 #include "download_rig.h"
 #include "link/link_texts.h"
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include <QAbstractProxyModel>
 #include <QLabel>
@@ -60,7 +61,7 @@ TEST(DataViewer, OpensWithAGridOfEveryBlockHeadedByTheChannelDescriptions) {
                                    "Canale 2", "Canale 3", "Canale 4", "Canale 5", "Canale 6",
                                    "Canale 7", "digit 1", "digit 2"}));
     EXPECT_EQ(rig.cell(4099, BlockGrid::BlockColumn), "4099");
-    EXPECT_EQ(rig.session.link.state().callerScreen, "form2");
+    EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::blockViewer);
 }
 
 TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {

@@ -1,6 +1,6 @@
 #include "download/download_progress.h"
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

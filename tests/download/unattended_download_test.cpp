@@ -3,7 +3,7 @@
 #include "download/unattended_download.h"
 
 #include "download_rig.h"
-#include "shell/settings_file.h"
+#include "system_setup/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ namespace {
 struct UnattendedRig : test::DownloadRig {
     UnattendedRig() {
         Settings settings(folder.path());
-        EXPECT_TRUE(settings.saveSystemFilePath(session.systemFilePath));
-        EXPECT_TRUE(settings.saveLoggerSetupPath(session.loggerSetupPath));
+        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
+        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
     }
 
     UnattendedEnd run(const UnattendedRequest& request) {
@@ -23,8 +23,8 @@ struct UnattendedRig : test::DownloadRig {
         output.progress = [](const DownloadProgress&) {};
         output.problem = [this](const QString& text) { problems.append(text); };
         output.result = [this](const QString& text) { results.append(text); };
-        return runUnattendedDownload(folder.path(), request, port, clock, prompter, output,
-                                     QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
+        return runUnattendedDownload(folder.path(), request, port, clock, session.linkReporter,
+                                     output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
     }
 
     QStringList problems;

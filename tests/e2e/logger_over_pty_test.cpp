@@ -2,7 +2,7 @@
 #include "link/link_texts.h"
 #include "link/screens/transmission_screen.h"
 #include "real_line.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "support/recording_document_opener.h"
 #include "support/scripted_file_chooser.h"
 #include "support/temp_folder.h"
@@ -41,8 +41,8 @@ TEST(LoggerOverPty, TransmissionScreenWakesTheLoggerAndHandsBackTheLastBlock) {
     RecordingDocumentOpener documents;
     Session session(logger.line.port, logger.line.ticks, logger.line.prompter, files, documents,
                     logger.folder.path());
-    session.systemFilePath = logger.folder.path("plant.stp");
-    session.loggerSetupPath = logger.folder.path("set");
+    session.installation.systemFilePath = logger.folder.path("plant.stp");
+    session.installation.loggerSetupPath = logger.folder.path("set");
     QByteArray identity(IdentityLayout::recordLength, ' ');
     identity[IdentityLayout::comIndex.offset] = '0';
     identity[IdentityLayout::speedIndex.offset] = '2';
@@ -59,9 +59,8 @@ TEST(LoggerOverPty, TransmissionScreenWakesTheLoggerAndHandsBackTheLastBlock) {
 
     ASSERT_EQ(block.size(), 1);
     EXPECT_EQ(block[0][0].toInt(), 123);
-    EXPECT_EQ(
-        logger.line.prompter.texts(),
-        QStringList{QString::fromLatin1(link_texts::resumeDone) + "\rKORVEN nr. 1 in scansione"});
+    EXPECT_EQ(logger.line.prompter.texts(),
+              QStringList{link_texts::resumeDone + "\rKORVEN nr. 1 in scansione"});
     EXPECT_FALSE(logger.line.port.isOpen());
     EXPECT_FALSE(screen.isVisible());
 }

@@ -2,6 +2,8 @@
 
 #include "link/logger_link.h"
 #include "link/port_settings.h"
+#include "link/progress_labels.h"
+#include "link/prompting_reporter.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_ticks.h"
 #include "support/scripted_prompter.h"
@@ -18,7 +20,9 @@ struct RealLine {
     QtSerialPort port;
     QtTicks ticks;
     ScriptedPrompter prompter;
-    LoggerLink link{port, ticks, prompter};
+    ProgressLabels labels;
+    PromptingReporter reporter{prompter, labels};
+    LoggerLink link{port, ticks, reporter};
 };
 
 } // namespace korven::test

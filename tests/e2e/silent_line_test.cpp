@@ -1,4 +1,5 @@
 #include "link/link_texts.h"
+#include "link/wake_logger.h"
 #include "real_line.h"
 
 #include <QElapsedTimer>
@@ -44,7 +45,7 @@ TEST(SilentLine, WakeUpGivesUpAfterFourCyclesAndBurnsNoProcessor) {
     const std::clock_t cpuStart = std::clock();
 
     auto conversation = line.link.startConversation();
-    EXPECT_EQ(conversation->wakeLogger(), LinkStatus::NoAnswer);
+    EXPECT_EQ(wakeLogger(*conversation), LinkStatus::NoAnswer);
 
     const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const qint64 wallMs = wall.elapsed();

@@ -1,5 +1,5 @@
-#include "shell/settings_file.h"
 #include "support/temp_folder.h"
+#include "system_setup/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "link/logger_link.h"
+#include "link/progress_labels.h"
+#include "link/prompting_reporter.h"
 #include "support/scripted_prompter.h"
 #include "support/simulated_port.h"
 #include "support/virtual_clock.h"
@@ -15,9 +17,9 @@ namespace korven::test {
 // texts of the transmission screen's label collected.
 struct LinkRig {
     explicit LinkRig(sim::LoggerConfig config = {}) : port(clock, config) {
-        link.state().callerScreen = QStringLiteral("form27");
-        link.progress().attach(QStringLiteral("form27"), this,
-                               [this](const QString& text) { progress.append(text); });
+        link.state().callerScreen = QStringLiteral("Form27");
+        labels.attach(QStringLiteral("Form27"), this,
+                      [this](const QString& text) { progress.append(text); });
         port.setLineSettings(QStringLiteral("9600,n,8,2"));
     }
 
@@ -29,7 +31,9 @@ struct LinkRig {
     VirtualClock clock;
     SimulatedPort port;
     ScriptedPrompter prompter;
-    LoggerLink link{port, clock, prompter};
+    ProgressLabels labels;
+    PromptingReporter reporter{prompter, labels};
+    LoggerLink link{port, clock, reporter};
     QStringList progress;
 };
 

@@ -1,4 +1,6 @@
 #include "link/link_texts.h"
+#include "link/resume_scanning.h"
+#include "link/wake_logger.h"
 #include "link_rig.h"
 #include "logger_setup/logger_setup_layouts.h"
 #include "support/temp_folder.h"
@@ -14,7 +16,7 @@ namespace {
 struct ResumeRig : LinkRig {
     ResumeRig() {
         auto conversation = link.startConversation();
-        EXPECT_EQ(conversation->wakeLogger(), LinkStatus::Ok);
+        EXPECT_EQ(wakeLogger(*conversation), LinkStatus::Ok);
         link.state().loggerNumber = 3;
     }
 
@@ -27,7 +29,8 @@ struct ResumeRig : LinkRig {
 
     LinkStatus resume() {
         sentBefore = static_cast<int>(port.writes().size());
-        return link.startConversation()->resumeScanning(folder.path("set"), par);
+        auto conversation = link.startConversation();
+        return resumeScanning(*conversation, folder.path("set"), par);
     }
 
     QList<QByteArray> resumeWrites() const { return port.writes().mid(sentBefore); }
@@ -60,7 +63,7 @@ TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
         {'1',
          '0',
          [](sim::FaultPlan& f) { f.handshakeReply = '?'; },
-         LinkStatus::BadReply,
+         LinkStatus::WrongAnswer,
          {kBroadcast},
          link_texts::resumeRefused},
         // "z" of the wake-up and "z" of the resume are answered, not the sleep.

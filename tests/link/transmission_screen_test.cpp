@@ -2,6 +2,7 @@
 #include "link/screens/rs232_screen.h"
 #include "link/screens/transmission_screen.h"
 #include "screen_rig.h"
+#include "session/screen_names.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,7 +46,7 @@ TEST(TransmissionScreen, OpensForLoggerZeroAndRefusesCodesOutsideOneToNine) {
          {QStringLiteral("12"), QStringLiteral("abc"), QStringLiteral("-3")}) {
         TransmissionScreenRig rig(8);
         EXPECT_EQ(rig.codeBox()->text(), "0");
-        EXPECT_EQ(rig.session.link.state().callerScreen, "form27");
+        EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::transmission);
         rig.typeCode(typed);
         rig.leaveCodeBox();
 
@@ -153,7 +154,8 @@ TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
 
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
     EXPECT_FALSE(rig.port.writes().contains(QByteArray("\x82")));
-    EXPECT_EQ(rig.port.opens(), 2); // the transmission and its resume
+    // The transmission, the fresh opening after the status reply, and the resume.
+    EXPECT_EQ(rig.port.opens(), 3);
     EXPECT_TRUE(other.isVisible());
     EXPECT_TRUE(settings.isVisible());
     EXPECT_FALSE(rig.screen.isVisible());

@@ -20,25 +20,12 @@ struct TransmissionRig : LinkRig {
 
     TransmissionResult run(int code, const QByteArray& command = {}) {
         auto conversation = link.startConversation();
-        return transmit(*conversation, code, command, {folder.path("set"), par});
+        return transmit(*conversation, {1, code, command, false}, installation);
     }
 
     TempFolder folder;
-    Record par{LoggerParLayout::recordLength};
+    Installation installation{{}, folder.path("set"), {}, {}};
 };
-
-TEST(Transmission, ClockAndLastBlockRepliesAreTakenApartByPosition) {
-    const auto clock = loggerClockOf("240305123045\r");
-    ASSERT_TRUE(clock);
-    EXPECT_EQ(clock->date, "05/03/24");
-    EXPECT_EQ(clock->time, "12:30:45");
-    EXPECT_FALSE(loggerClockOf("2403051230x5\r"));
-    EXPECT_FALSE(loggerClockOf("24030512"));
-
-    EXPECT_EQ(lastBlockOf("00 01 2C 00 00 00 00 00 00 00 00 00 00 00 00 00"), 300);
-    EXPECT_EQ(lastBlockOf("00 01 2c 00"), std::nullopt);
-    EXPECT_EQ(lastBlockOf("00 01 2"), std::nullopt);
-}
 
 TEST(Transmission, NoiseInTheLastBlockIsATransmissionErrorNotANumber) {
     TransmissionRig rig;

@@ -1,4 +1,5 @@
 #include "link/link_texts.h"
+#include "link/wake_logger.h"
 #include "link_rig.h"
 
 #include <QElapsedTimer>
@@ -10,7 +11,7 @@ namespace {
 
 LinkStatus wake(LinkRig& rig) {
     auto conversation = rig.link.startConversation();
-    return conversation->wakeLogger();
+    return wakeLogger(*conversation);
 }
 
 TEST(WakeLogger, LoggerThatAnswersAtOnceIsWokenInOneCycle) {

@@ -1,5 +1,5 @@
 #include "installation.h"
-#include "shell/shell_texts.h"
+#include "session/session_texts.h"
 #include "shell_fixture.h"
 
 using namespace korven;
@@ -7,7 +7,7 @@ using namespace korven::test;
 
 namespace {
 
-const QString kNewFile = QString::fromUtf8(shell_texts::newFileReset);
+const QString kNewFile = session_texts::newFileReset;
 
 class FileMenu : public ShellTest {
 protected:
@@ -44,7 +44,7 @@ TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaults) {
     EXPECT_EQ(folder.read("nuovo.DIR").left(100), field("dati.prn", 100));
 
     EXPECT_EQ(storedSystemPath(), field(path.toLatin1(), 45));
-    EXPECT_EQ(session.systemFilePath, path);
+    EXPECT_EQ(session.installation.systemFilePath, path);
     EXPECT_EQ(session.dataFileName, "dati.prn");
     EXPECT_EQ(panel("StatusBar1Panel1"), "Com 1, 9600");
     EXPECT_EQ(panel("StatusBar1Panel3"), "Ultimo Blocco: 0");
@@ -53,7 +53,7 @@ TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaults) {
 }
 
 TEST_F(FileMenu, SistemaOnAnExistingSetUpRewritesNothingAndProbesCom4) {
-    Installation other;
+    SampleInstallation other;
     other.stem = QStringLiteral("altro");
     other.comIndex = '3';
     other.speedIndex = '1';
@@ -82,7 +82,7 @@ TEST_F(FileMenu, SistemaLeavesThePortToAConversationUnderWay) {
     ASSERT_TRUE(conversation);
     ASSERT_FALSE(conversation->openPort());
     const int opensBefore = port.opens();
-    Installation other;
+    SampleInstallation other;
     other.stem = QStringLiteral("altro");
     other.comIndex = '2';
     writeInstallation(folder, other);
@@ -113,7 +113,7 @@ TEST_F(FileMenu, KorvenCreatesANewLoggerSetUp) {
     EXPECT_EQ(par.left(2), "16");
     EXPECT_EQ(par.mid(24, 5), "256 K");
 
-    EXPECT_EQ(session.loggerSetupPath, folder.path("logger2"));
+    EXPECT_EQ(session.installation.loggerSetupPath, folder.path("logger2"));
     EXPECT_EQ(storedLoggerPath(), field(folder.path("logger2").toLatin1(), 45));
     EXPECT_EQ(panel("StatusBar2Panel2"), "File KORVEN: " + path);
 }

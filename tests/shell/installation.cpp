@@ -11,7 +11,7 @@ QByteArray int16Bytes(qint16 value) {
     return QByteArray(1, char(bits & 0xFF)) + QByteArray(1, char(bits >> 8));
 }
 
-QByteArray identityRecord(const Installation& installation) {
+QByteArray identityRecord(const SampleInstallation& installation) {
     QByteArray record(250, '\0');
     record.replace(0, 12, "000000000000");
     record.replace(12, 3, field(installation.loggerCount, 3));
@@ -23,7 +23,7 @@ QByteArray identityRecord(const Installation& installation) {
     return record;
 }
 
-QByteArray downloadPointerRecord(const Installation& installation) {
+QByteArray downloadPointerRecord(const SampleInstallation& installation) {
     QByteArray record(38, '\0');
     record.replace(0, 12, "carried-over");
     record.replace(12, 2, int16Bytes(installation.lastBlock));
@@ -31,11 +31,11 @@ QByteArray downloadPointerRecord(const Installation& installation) {
     return record;
 }
 
-QByteArray dataDirectoryRecord(const Installation& installation) {
+QByteArray dataDirectoryRecord(const SampleInstallation& installation) {
     return field(installation.dataFileName, 100) + QByteArray(100, '\0');
 }
 
-void writeInstallation(const TempFolder& folder, const Installation& installation) {
+void writeInstallation(const TempFolder& folder, const SampleInstallation& installation) {
     folder.write(installation.stem + ".stp", QByteArray(10 * 75, 'S'));
     folder.write(installation.stem + ".pas", identityRecord(installation));
     folder.write(installation.stem + ".PUN", downloadPointerRecord(installation));

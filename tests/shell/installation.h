@@ -9,7 +9,7 @@ namespace korven::test {
 
 // A small installation laid out byte by byte from the record layouts, so that
 // the tests never lean on the code they check.
-struct Installation {
+struct SampleInstallation {
     QString stem = QStringLiteral("plant");
     char comIndex = '1';
     char speedIndex = '2';
@@ -24,12 +24,12 @@ struct Installation {
 QByteArray field(const QByteArray& text, int size);
 QByteArray int16Bytes(qint16 value);
 
-QByteArray identityRecord(const Installation& installation);
-QByteArray downloadPointerRecord(const Installation& installation);
-QByteArray dataDirectoryRecord(const Installation& installation);
+QByteArray identityRecord(const SampleInstallation& installation);
+QByteArray downloadPointerRecord(const SampleInstallation& installation);
+QByteArray dataDirectoryRecord(const SampleInstallation& installation);
 
 // The ".stp" (a few recognisable records) and its three side files.
-void writeInstallation(const TempFolder& folder, const Installation& installation = {});
+void writeInstallation(const TempFolder& folder, const SampleInstallation& installation = {});
 
 // "config.dat" naming a system set-up and a logger set-up in the folder, and
 // a password with its state.

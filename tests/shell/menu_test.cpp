@@ -1,4 +1,5 @@
 #include "installation.h"
+#include "session/session_texts.h"
 #include "shell/shell_texts.h"
 #include "shell_fixture.h"
 
@@ -10,8 +11,8 @@ using namespace korven::test;
 
 namespace {
 
-const QString kNotInRelease = QString::fromUtf8(shell_texts::notInThisRelease);
-const QString kModemUp = QString::fromUtf8(shell_texts::modemConnectionUp);
+const QString kNotInRelease = shell_texts::notInThisRelease;
+const QString kModemUp = session_texts::modemConnectionUp;
 
 using MainMenu = ShellTest;
 

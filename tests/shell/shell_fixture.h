@@ -1,7 +1,7 @@
 #pragma once
 
+#include "session/session.h"
 #include "shell/screens/main_window.h"
-#include "shell/session.h"
 #include "support/recording_document_opener.h"
 #include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"

@@ -1,5 +1,5 @@
 #include "installation.h"
-#include "shell/shell_texts.h"
+#include "session/session_texts.h"
 #include "shell_fixture.h"
 
 #include <QStatusBar>
@@ -9,11 +9,11 @@ using namespace korven::test;
 
 namespace {
 
-const QString kPathMessage = QString::fromUtf8(shell_texts::pathNotFound);
+const QString kPathMessage = session_texts::pathNotFound;
 
 class StartUp : public ShellTest {
 protected:
-    void writeValidInstallation(const Installation& installation = {}) {
+    void writeValidInstallation(const SampleInstallation& installation = {}) {
         writeInstallation(folder, installation);
         writeSettings(folder, settingsRecord(installation.stem.toLatin1() + ".stp", "logger"));
     }
@@ -24,7 +24,7 @@ protected:
         EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
         EXPECT_EQ(panel("StatusBar2Panel1"), "FILE DI SISTEMA NON CORRETTAMENTE INSERITO");
         EXPECT_EQ(panel("StatusBar2Panel2"), "FILE KORVEN NON CORRETTAMENTE INSERITO");
-        EXPECT_EQ(session.systemFilePath, folder.path("sistema.stp"));
+        EXPECT_EQ(session.installation.systemFilePath, folder.path("sistema.stp"));
         EXPECT_EQ(port.opens(), 0) << "the port is not tested";
     }
 };
@@ -44,7 +44,7 @@ TEST_F(StartUp, AValidInstallationFillsTheStatusBarsAndTestsItsPort) {
     EXPECT_FALSE(port.isOpen()) << "the test opening closes the port again";
     EXPECT_EQ(session.loggerCount, 3);
     EXPECT_EQ(session.dataFileName, "misure.prn");
-    EXPECT_EQ(session.loggerSetupPath, folder.path("logger"));
+    EXPECT_EQ(session.installation.loggerSetupPath, folder.path("logger"));
     EXPECT_TRUE(find<QAction>("Modem")->isEnabled());
     EXPECT_TRUE(find<QStatusBar>("StatusBar3")->isHidden());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "support/recording_document_opener.h"
 #include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
@@ -22,8 +22,8 @@ namespace korven::test {
 // caller's to write.
 struct SessionRig {
     explicit SessionRig(sim::LoggerConfig config) : port(clock, config) {
-        session.systemFilePath = folder.path("plant.stp");
-        session.loggerSetupPath = folder.path("logger");
+        session.installation.systemFilePath = folder.path("plant.stp");
+        session.installation.loggerSetupPath = folder.path("logger");
         writeIdentity('0', '2');
     }
 

@@ -1,7 +1,7 @@
 #include "sample_installation.h"
 
 #include "logger_setup/logger_setup_files.h"
-#include "shell/settings_file.h"
+#include "system_setup/settings_file.h"
 #include "system_setup/system_file_reset.h"
 
 #include <QDir>

@@ -1,12 +1,11 @@
 #include "download/screens/automatic_download_screen.h"
 
-#include "download/download_setup.h"
 #include "download/download_texts.h"
 #include "download/screens/automatic_fetch_screen.h"
 #include "download/screens/download_screen_steps.h"
-#include "download/screens/sibling_window.h"
-#include "link/link_state.h"
-#include "shell/session.h"
+#include "platform/widgets/screen_frame.h"
+#include "session/screen_names.h"
+#include "session/session.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,22 +21,23 @@ namespace texts = download_texts;
 
 AutomaticDownloadScreen::AutomaticDownloadScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), message_(new QLabel(this)), progress_(new QLabel(this)),
-      startFrame_(new QWidget(this)), information_(new QLabel(startFrame_)) {
-    setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(text(texts::automaticTitle));
+      startFrame_(new QWidget(this)), information_(new QLabel(startFrame_)),
+      job_(std::make_unique<DownloadJob>(session.link, session.installation)) {
+    setObjectName(screen_name::automaticDownload);
+    setWindowTitle(texts::automaticTitle);
     message_->setObjectName(QStringLiteral("messageLine"));
     progress_->setObjectName(QStringLiteral("statusLabel"));
     startFrame_->setObjectName(QStringLiteral("startFrame"));
     information_->setObjectName(QStringLiteral("informationLine"));
 
-    auto* start = new QPushButton(text(texts::startButton), startFrame_);
+    auto* start = new QPushButton(texts::startButton, startFrame_);
     start->setObjectName(QStringLiteral("Command1"));
     auto* frameLayout = new QVBoxLayout(startFrame_);
     frameLayout->addWidget(information_);
     frameLayout->addWidget(start);
     startFrame_->hide();
 
-    auto* leave = new QPushButton(text(texts::leaveButton), this);
+    auto* leave = new QPushButton(texts::leaveButton, this);
     leave->setObjectName(QStringLiteral("Command2"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(message_);
@@ -45,62 +45,41 @@ AutomaticDownloadScreen::AutomaticDownloadScreen(Session& session, QWidget* pare
     layout->addWidget(startFrame_);
     layout->addWidget(leave);
 
-    session_.link.progress().attach(QString::fromLatin1(caller_screen::automaticDownload), this,
-                                    [this](const QString& text) { progress_->setText(text); });
+    session_.progressLabels.attach(screen_name::automaticDownload, this,
+                                   [this](const QString& text) { progress_->setText(text); });
     connect(start, &QPushButton::clicked, this, &AutomaticDownloadScreen::startFetch);
     connect(leave, &QPushButton::clicked, this, &QWidget::close);
 }
 
 AutomaticDownloadScreen::~AutomaticDownloadScreen() {
-    session_.link.progress().detach(QString::fromLatin1(caller_screen::automaticDownload), this);
+    session_.progressLabels.detach(screen_name::automaticDownload, this);
 }
 
 bool AutomaticDownloadScreen::load() {
     LinkState& link = session_.link.state();
-    link.callerScreen = QString::fromLatin1(caller_screen::automaticDownload);
+    link.callerScreen = screen_name::automaticDownload;
     link.linkAborted = false;
-    readDownloadPointer(session_.systemFilePath, session_.systemRecords.downloadPointer,
-                        range_.first);
-    message_->setText(text(texts::wakingLogger));
-    PortSettings port;
-    readPortSettings(session_.systemFilePath, session_.systemRecords.identity, port);
-    configurePort(session_.port, port);
-
-    auto conversation = session_.link.startConversation();
-    if (!conversation)
+    job_->readDownloadPointer();
+    range_.first = job_->downloadPointer();
+    message_->setText(texts::wakingLogger);
+    job_->readPortSettings();
+    if (job_->wake() != LinkStatus::Ok)
         return false;
-    if (conversation->wakeLogger() != LinkStatus::Ok)
-        return false;
-    loggerWoken_ = true;
-    queryLastBlock(*conversation);
+    queryLastBlock();
     return !link.linkAborted;
 }
 
-void AutomaticDownloadScreen::queryLastBlock(Conversation& conversation) {
-    message_->setText(text(texts::askingLastBlock));
-    const LastBlockQuery query = queryLastStoredBlock(conversation);
-    switch (query.end) {
-    case QueryEnd::Ok:
-        break;
-    case QueryEnd::NoAnswer:
-        conversation.showNotConnected();
-        conversation.markLinkFailed();
+void AutomaticDownloadScreen::queryLastBlock() {
+    message_->setText(texts::askingLastBlock);
+    const RangeQuery query = job_->queryRange();
+    // A logger that answered wrongly, or whose answer cannot be trusted, stays
+    // on this screen: the user leaves with "Uscire", which puts it back into
+    // scanning.
+    if (query.status != LinkStatus::Ok)
         return;
-    case QueryEnd::Malformed:
-        // The logger is there but its answer cannot be trusted: the user
-        // leaves with "Uscire", which puts it back into scanning.
-        conversation.showTransmissionError();
-        return;
-    case QueryEnd::WrongAnswer:
-        return;
-    case QueryEnd::Stopped:
-        conversation.markLinkFailed();
-        return;
-    }
-
-    range_.last = query.lastStoredBlock;
+    range_ = query.range;
     if (range_.nothingNew()) {
-        session_.prompter.message(text(texts::pointerBeyondLogger), MessageIcon::Critical);
+        session_.prompter.message(texts::pointerBeyondLogger, MessageIcon::Critical);
         return;
     }
     message_->clear();
@@ -109,18 +88,18 @@ void AutomaticDownloadScreen::queryLastBlock(Conversation& conversation) {
 }
 
 void AutomaticDownloadScreen::startFetch() {
-    DigitalInputFlags flags;
-    readDigitalInputFlags(session_.loggerSetupPath, session_.loggerRecords.par, flags);
+    job_->readDigitalInputs();
+    job_->readDescriptions();
     // The second screen now owns the woken logger and puts it back into
     // scanning when it is done.
-    loggerWoken_ = false;
-    showBeside(this, new AutomaticFetchScreen(session_, range_, flags));
+    showBeside(this, new AutomaticFetchScreen(session_, std::move(job_), range_));
+    job_ = std::make_unique<DownloadJob>(session_.link, session_.installation);
     session_.link.state().callerScreen.clear();
     close();
 }
 
 void AutomaticDownloadScreen::closeEvent(QCloseEvent* event) {
-    closeReleasingLogger(session_, loggerWoken_, event);
+    closeReleasingLogger(session_, *job_, event);
 }
 
 QWidget* makeAutomaticDownloadScreen(Session& session) {

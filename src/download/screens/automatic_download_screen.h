@@ -1,8 +1,10 @@
 #pragma once
 
-#include "download/automatic_download.h"
+#include "download/download_job.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -30,7 +32,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void queryLastBlock(Conversation& conversation);
+    void queryLastBlock();
     void startFetch();
 
     Session& session_;
@@ -38,8 +40,8 @@ private:
     QLabel* progress_;
     QWidget* startFrame_;
     QLabel* information_;
+    std::unique_ptr<DownloadJob> job_;
     AutomaticRange range_;
-    bool loggerWoken_ = false;
 };
 
 // The menu's way in: a loaded first screen, or nothing when the link failed.

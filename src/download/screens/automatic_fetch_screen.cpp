@@ -1,13 +1,12 @@
 #include "download/screens/automatic_fetch_screen.h"
 
-#include "download/block_fetch.h"
-#include "download/download_setup.h"
 #include "download/download_texts.h"
 #include "download/screens/block_grid_view.h"
 #include "download/screens/download_progress_bar.h"
 #include "download/screens/download_screen_steps.h"
-#include "shell/session.h"
-#include "shell/status_panels.h"
+#include "session/screen_names.h"
+#include "session/session.h"
+#include "session/status_panels.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -24,14 +23,14 @@ namespace texts = download_texts;
 
 } // namespace
 
-AutomaticFetchScreen::AutomaticFetchScreen(Session& session, const AutomaticRange& range,
-                                           DigitalInputFlags flags, QWidget* parent)
-    : QWidget(parent), session_(session), range_(range), digitalInputs_(flags),
+AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<DownloadJob> job,
+                                           const AutomaticRange& range, QWidget* parent)
+    : QWidget(parent), session_(session), job_(std::move(job)), range_(range),
       view_(new BlockGridView(grid_, this)), progress_(new DownloadProgressBar(this)),
-      save_(new QPushButton(text(texts::saveButton), this)),
-      exit_(new QPushButton(text(texts::exitButton), this)) {
-    setObjectName(QStringLiteral("Form17"));
-    setWindowTitle(text(texts::automaticTitle));
+      save_(new QPushButton(texts::saveButton, this)),
+      exit_(new QPushButton(texts::exitButton, this)) {
+    setObjectName(screen_name::automaticFetch);
+    setWindowTitle(texts::automaticTitle);
     view_->setObjectName(QStringLiteral("grid"));
     save_->setObjectName(QStringLiteral("Command1"));
     exit_->setObjectName(QStringLiteral("Command2"));
@@ -47,9 +46,7 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, const AutomaticRang
     layout->addWidget(progress_);
     layout->addWidget(view_, 1);
 
-    BlockGrid::Descriptions descriptions;
-    readChannelDescriptions(session_.loggerSetupPath, session_.loggerRecords.channel, descriptions);
-    grid_.setupBlockGrid(descriptions, range_.first, range_.count());
+    grid_.setupBlockGrid(job_->descriptions(), range_.first, range_.count());
 
     connect(save_, &QPushButton::clicked, this, &AutomaticFetchScreen::save);
     connect(exit_, &QPushButton::clicked, this, &QWidget::close);
@@ -58,13 +55,11 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, const AutomaticRang
 }
 
 void AutomaticFetchScreen::fetch() {
-    auto conversation = session_.link.startConversation();
     FetchResult result{FetchEnd::Stopped, 0};
-    if (conversation) {
+    if (!session_.link.busy()) {
         fetching_ = true;
-        session_.link.showBusyPointer(true);
-        result = fetchIntoGrid(session_, conversation, range_.first, range_.last, grid_, *view_,
-                               *progress_, digitalInputs_);
+        result = job_->fetch(range_.first, range_.last, grid_, 0,
+                             screenObserver(session_, *view_, *progress_));
         fetching_ = false;
     }
     // Only a complete download may be saved, so the download pointer never
@@ -77,29 +72,19 @@ void AutomaticFetchScreen::fetch() {
 
 void AutomaticFetchScreen::save() {
     const auto path = session_.files.chooseSaveFile(
-        {session_.programFolder, text(texts::saveFilter), text(texts::saveExtension)});
+        {session_.programFolder, texts::saveFilter, texts::saveExtension});
     if (!path || path->isEmpty())
         return;
     const AutomaticSave saved =
-        saveAutomaticDownload(session_.systemFilePath, session_.systemRecords, grid_,
-                              grid_.blockCount(), *path, QDate::currentDate());
+        job_->saveAutomatic(grid_, grid_.blockCount(), *path, QDate::currentDate());
     if (!saved) {
         session_.prompter.message(automaticSaveFailureText(saved), MessageIcon::Critical);
         return;
     }
-    session_.dataFileName = dataFileNameOf(session_.systemRecords.dataDirectory);
-    session_.prompter.message(text(texts::dataSaved) + *path, MessageIcon::Exclamation);
-    showDownloadPointer(session_.status, session_.systemRecords.downloadPointer);
-    resumeScanningOnce();
-}
-
-void AutomaticFetchScreen::resumeScanningOnce() {
-    if (resumed_)
-        return;
-    if (auto conversation = session_.link.startConversation()) {
-        resumed_ = true;
-        conversation->resumeScanning(session_.loggerSetupPath, session_.loggerRecords.par);
-    }
+    session_.dataFileName = dataFileNameOf(session_.installation.systemRecords.dataDirectory);
+    session_.prompter.message(texts::dataSaved + *path, MessageIcon::Exclamation);
+    showDownloadPointer(session_.status, session_.installation.systemRecords.downloadPointer);
+    job_->resume();
 }
 
 void AutomaticFetchScreen::closeEvent(QCloseEvent* event) {
@@ -110,12 +95,11 @@ void AutomaticFetchScreen::closeEvent(QCloseEvent* event) {
         return;
     }
     if (session_.link.busy() ||
-        (!closeAfterFetch_ &&
-         !session_.prompter.askYesNo(text(texts::confirmExit), MessageIcon::None))) {
+        (!closeAfterFetch_ && !session_.prompter.askYesNo(texts::confirmExit, MessageIcon::None))) {
         event->ignore();
         return;
     }
-    resumeScanningOnce();
+    job_->resume();
     event->accept();
 }
 

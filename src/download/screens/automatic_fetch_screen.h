@@ -1,9 +1,11 @@
 #pragma once
 
-#include "download/automatic_download.h"
 #include "download/block_grid.h"
+#include "download/download_job.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QPushButton;
 
@@ -19,8 +21,9 @@ class DownloadProgressBar;
 class AutomaticFetchScreen : public QWidget {
     Q_OBJECT
 public:
-    AutomaticFetchScreen(Session& session, const AutomaticRange& range, DigitalInputFlags flags,
-                         QWidget* parent = nullptr);
+    // `job` has woken the logger and read the set-up the fetch needs.
+    AutomaticFetchScreen(Session& session, std::unique_ptr<DownloadJob> job,
+                         const AutomaticRange& range, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -28,18 +31,16 @@ protected:
 private:
     void fetch();
     void save();
-    void resumeScanningOnce();
 
     Session& session_;
+    std::unique_ptr<DownloadJob> job_;
     AutomaticRange range_;
-    DigitalInputFlags digitalInputs_;
     BlockGrid grid_;
     BlockGridView* view_;
     DownloadProgressBar* progress_;
     QPushButton* save_;
     QPushButton* exit_;
     bool fetching_ = false;
-    bool resumed_ = false;
     bool closeAfterFetch_ = false;
 };
 

@@ -1,12 +1,12 @@
 #include "download/screens/data_viewer_screen.h"
 
 #include "download/block_table_file.h"
-#include "download/download_setup.h"
 #include "download/download_texts.h"
 #include "download/screens/block_grid_view.h"
 #include "download/screens/download_progress_bar.h"
 #include "download/screens/download_screen_steps.h"
-#include "shell/session.h"
+#include "session/screen_names.h"
+#include "session/session.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -22,19 +22,18 @@ namespace {
 
 namespace texts = download_texts;
 
-constexpr char kCallerName[] = "form2";
 // Rows for blocks 0 to 4099, as the logger's pointer field allows.
 constexpr int kLastBlock = 4099;
 
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* pushButton = new QPushButton(text(caption), parent);
-    pushButton->setObjectName(QString::fromLatin1(name));
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* pushButton = new QPushButton(caption, parent);
+    pushButton->setObjectName(name);
     return pushButton;
 }
 
-QSpinBox* blockField(const char* name, QWidget* parent) {
+QSpinBox* blockField(const QString& name, QWidget* parent) {
     auto* field = new QSpinBox(parent);
-    field->setObjectName(QString::fromLatin1(name));
+    field->setObjectName(name);
     field->setRange(0, kLastBlock);
     return field;
 }
@@ -43,24 +42,25 @@ QSpinBox* blockField(const char* name, QWidget* parent) {
 
 DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), view_(new BlockGridView(grid_, this)),
-      startBlock_(blockField("VScroll1", this)), endBlock_(blockField("VScroll2", this)),
-      start_(button("Command4", texts::startButton, this)),
-      save_(button("Command1", texts::saveButton, this)),
-      clear_(button("Command2", texts::clearButton, this)),
-      progress_(new DownloadProgressBar(this)) {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(text(texts::viewerTitle));
+      startBlock_(blockField(QStringLiteral("VScroll1"), this)),
+      endBlock_(blockField(QStringLiteral("VScroll2"), this)),
+      start_(button(QStringLiteral("Command4"), texts::startButton, this)),
+      save_(button(QStringLiteral("Command1"), texts::saveButton, this)),
+      clear_(button(QStringLiteral("Command2"), texts::clearButton, this)),
+      progress_(new DownloadProgressBar(this)), job_(session.link, session.installation) {
+    setObjectName(screen_name::blockViewer);
+    setWindowTitle(texts::viewerTitle);
     view_->setObjectName(QStringLiteral("grid"));
-    QPushButton* exit = button("Command3", texts::exitButton, this);
+    QPushButton* exit = button(QStringLiteral("Command3"), texts::exitButton, this);
 
-    auto* dataFrame = new QGroupBox(text(texts::dataFrame), this);
+    auto* dataFrame = new QGroupBox(texts::dataFrame, this);
     auto* dataLayout = new QHBoxLayout(dataFrame);
-    dataLayout->addWidget(new QLabel(text(texts::startBlock), dataFrame));
+    dataLayout->addWidget(new QLabel(texts::startBlock, dataFrame));
     dataLayout->addWidget(startBlock_);
-    dataLayout->addWidget(new QLabel(text(texts::endBlock), dataFrame));
+    dataLayout->addWidget(new QLabel(texts::endBlock, dataFrame));
     dataLayout->addWidget(endBlock_);
     dataLayout->addWidget(start_);
-    auto* saveFrame = new QGroupBox(text(texts::saveFrame), this);
+    auto* saveFrame = new QGroupBox(texts::saveFrame, this);
     auto* saveLayout = new QHBoxLayout(saveFrame);
     saveLayout->addWidget(save_);
 
@@ -75,10 +75,9 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     layout->addWidget(progress_);
     layout->addWidget(view_, 1);
 
-    session_.link.state().callerScreen = QString::fromLatin1(kCallerName);
-    BlockGrid::Descriptions descriptions;
-    readChannelDescriptions(session_.loggerSetupPath, session_.loggerRecords.channel, descriptions);
-    grid_.setupBlockGrid(descriptions, 0, kLastBlock + 1);
+    session_.link.state().callerScreen = screen_name::blockViewer;
+    job_.readDescriptions();
+    grid_.setupBlockGrid(job_.descriptions(), 0, kLastBlock + 1);
 
     connect(start_, &QPushButton::clicked, this, &DataViewerScreen::startDownload);
     connect(save_, &QPushButton::clicked, this, &DataViewerScreen::saveRange);
@@ -90,10 +89,8 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
 void DataViewerScreen::startDownload() {
     if (downloading_)
         return;
-    PortSettings port;
-    readPortSettings(session_.systemFilePath, session_.systemRecords.identity, port);
-    readDigitalInputFlags(session_.loggerSetupPath, session_.loggerRecords.par, digitalInputs_);
-    configurePort(session_.port, port);
+    job_.readPortSettings();
+    job_.readDigitalInputs();
     if (endBlock_->value() < startBlock_->value())
         startBlock_->setValue(endBlock_->value());
     download(startBlock_->value(), endBlock_->value());
@@ -102,24 +99,22 @@ void DataViewerScreen::startDownload() {
 }
 
 void DataViewerScreen::download(int first, int last) {
-    auto conversation = session_.link.startConversation();
-    if (!conversation)
+    if (session_.link.busy())
         return;
     setDownloading(true);
-    session_.link.showBusyPointer(true);
-    if (conversation->wakeLogger() != LinkStatus::Ok) {
+    session_.linkReporter.busy(true);
+    if (job_.wake() != LinkStatus::Ok) {
         // Nothing was fetched: the screen goes, as it does when the logger
         // cannot be reached.
-        endConversation(session_, conversation);
+        session_.link.state().linkAborted = false;
         setDownloading(false);
         closeAfterDownload_ = true;
         return;
     }
-    loggerWoken_ = true;
 
     // A block that cannot be fetched ends the download, but the rows already
     // in stay on screen and can be saved.
-    fetchIntoGrid(session_, conversation, first, last, grid_, *view_, *progress_, digitalInputs_);
+    job_.fetch(first, last, grid_, 0, screenObserver(session_, *view_, *progress_));
     setDownloading(false);
 }
 
@@ -137,9 +132,9 @@ void DataViewerScreen::saveRange() {
         return;
     const BlockTableSave saved = saveBlockTable(*path, grid_, first, last);
     if (saved.outcome == BlockTableSave::Outcome::InvalidName)
-        session_.prompter.message(text(texts::fileNameNotValid), MessageIcon::Critical);
+        session_.prompter.message(texts::fileNameNotValid, MessageIcon::Critical);
     else if (!saved)
-        session_.prompter.message(text(texts::tableNotWritten).arg(*path, saved.error),
+        session_.prompter.message(texts::tableNotWritten.arg(*path, saved.error),
                                   MessageIcon::Critical);
 }
 
@@ -163,7 +158,7 @@ void DataViewerScreen::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    closeReleasingLogger(session_, loggerWoken_, event);
+    closeReleasingLogger(session_, job_, event);
 }
 
 QWidget* makeDataViewerScreen(Session& session) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "download/block_grid.h"
+#include "download/download_job.h"
 
 #include <QWidget>
 
@@ -41,9 +42,8 @@ private:
     QPushButton* save_;
     QPushButton* clear_;
     DownloadProgressBar* progress_;
-    DigitalInputFlags digitalInputs_;
+    DownloadJob job_;
     bool downloading_ = false;
-    bool loggerWoken_ = false;
     bool closeAfterDownload_ = false;
 };
 

@@ -2,47 +2,25 @@
 
 #include "download/screens/block_grid_view.h"
 #include "download/screens/download_progress_bar.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 #include <QCloseEvent>
 
 namespace korven {
 
-void endConversation(Session& session, std::optional<Conversation>& conversation) {
-    session.link.state().linkAborted = false;
-    conversation->closePort();
-    conversation.reset();
+DownloadObserver screenObserver(Session& session, BlockGridView& view,
+                                DownloadProgressBar& progress) {
+    return {[&view](int block) { view.showBlock(block); },
+            [&progress](const DownloadProgress& pace) { progress.showProgress(pace); },
+            [&session] { session.halfMinuteTicks = 0; }};
 }
 
-FetchResult fetchIntoGrid(Session& session, std::optional<Conversation>& conversation, int first,
-                          int last, BlockGrid& grid, BlockGridView& view,
-                          DownloadProgressBar& progress, const DigitalInputFlags& digitalInputs) {
-    FetchRequest request;
-    request.first = first;
-    request.last = last;
-    request.onBlock = [&](int block, const BlockText& text) {
-        grid.fillBlockRow(block, text, digitalInputs);
-        view.showBlock(block);
-    };
-    request.onProgress = [&progress](const DownloadProgress& pace) { progress.showProgress(pace); };
-    request.heardFromLogger = [&session] { session.halfMinuteTicks = 0; };
-    const FetchResult result = fetchBlocks(*conversation, request);
-    reportFetchFailure(*conversation, result.end);
-    endConversation(session, conversation);
-    session.link.showBusyPointer(false);
-    return result;
-}
-
-void closeReleasingLogger(Session& session, bool& loggerWoken, QCloseEvent* event) {
+void closeReleasingLogger(Session& session, DownloadJob& job, QCloseEvent* event) {
     if (session.link.busy()) {
         event->ignore();
         return;
     }
-    if (loggerWoken) {
-        loggerWoken = false;
-        if (auto conversation = session.link.startConversation())
-            conversation->resumeScanning(session.loggerSetupPath, session.loggerRecords.par);
-    }
+    job.resume();
     session.link.state().callerScreen.clear();
     event->accept();
 }

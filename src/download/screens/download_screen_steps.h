@@ -1,12 +1,6 @@
 #pragma once
 
-#include "download/block_fetch.h"
-#include "download/block_grid.h"
-#include "link/logger_link.h"
-
-#include <QString>
-
-#include <optional>
+#include "download/download_job.h"
 
 class QCloseEvent;
 
@@ -16,26 +10,14 @@ struct Session;
 class BlockGridView;
 class DownloadProgressBar;
 
-// A caption or message of download_texts, which are UTF-8.
-inline QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+// What a download screen shows while its job fetches: each new row brought
+// into view, the pace on the progress bar, and the status-bar clock told that
+// the logger is heard.
+DownloadObserver screenObserver(Session& session, BlockGridView& view,
+                                DownloadProgressBar& progress);
 
-// Ends a conversation while its screen stays up: a stop or failure no longer
-// counts, the port is closed and the link is free again.
-void endConversation(Session& session, std::optional<Conversation>& conversation);
-
-// Fetches blocks `first` to `last` over the woken logger of `conversation`
-// into `grid`, bringing each new row into `view` and the pace onto
-// `progress`, and tells the user why when the fetch breaks off. The rows
-// already in stay. The conversation is then ended and the busy pointer put
-// away.
-FetchResult fetchIntoGrid(Session& session, std::optional<Conversation>& conversation, int first,
-                          int last, BlockGrid& grid, BlockGridView& view,
-                          DownloadProgressBar& progress, const DigitalInputFlags& digitalInputs);
-
-// Closes a screen that may have left the logger woken, unless the link is
-// busy: a woken logger goes back to scanning and the link forgets the screen.
-void closeReleasingLogger(Session& session, bool& loggerWoken, QCloseEvent* event);
+// Closes a download screen, unless the link is busy: a logger the job woke
+// goes back to scanning and the link forgets the screen.
+void closeReleasingLogger(Session& session, DownloadJob& job, QCloseEvent* event);
 
 } // namespace korven

@@ -3,8 +3,9 @@
 #include "link/link_texts.h"
 #include "link/port_settings.h"
 #include "link/screens/choice_colours.h"
-#include "shell/session.h"
-#include "system_setup/side_file_layouts.h"
+#include "session/identity.h"
+#include "session/screen_names.h"
+#include "session/session.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,13 +32,14 @@ QList<QRadioButton*> addOptions(QGroupBox* group, const QStringList& captions) {
 }
 
 RecordFile identityFile(const Session& session) {
-    return RecordFile(identityFilePath(session.systemFilePath), IdentityLayout::recordLength);
+    return RecordFile(identityFilePath(session.installation.systemFilePath),
+                      IdentityLayout::recordLength);
 }
 
 } // namespace
 
 Rs232Screen::Rs232Screen(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(screen_name::rs232Settings);
     setWindowTitle(QStringLiteral("Impostazione RS232"));
 
     auto* portGroup = new QGroupBox(QStringLiteral("Porta"), this);
@@ -75,9 +77,7 @@ Rs232Screen::Rs232Screen(Session& session, QWidget* parent) : QDialog(parent), s
     connect(confirm, &QPushButton::clicked, this, &Rs232Screen::confirm);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 
-    Record& identity = session_.systemRecords.identity;
-    identityFile(session_).read(1, identity);
-    session_.portSettings = portSettingsOf(identity);
+    loadIdentity(session_);
     // An index no option stands for leaves its group without a choice.
     if (session_.portSettings.comIndex < ports_.size())
         ports_[session_.portSettings.comIndex]->setChecked(true);
@@ -110,7 +110,7 @@ void Rs232Screen::confirm() {
     conversation.reset();
 
     if (error.code == kInvalidPortNumber) {
-        session_.prompter.message(QString::fromLatin1(link_texts::invalidPort), MessageIcon::None);
+        session_.prompter.message(link_texts::invalidPort, MessageIcon::None);
         ports_[0]->setChecked(true);
         saveIdentity();
         return;
@@ -128,8 +128,9 @@ void Rs232Screen::confirm() {
 }
 
 bool Rs232Screen::saveIdentity() {
-    storePortSettings(session_.portSettings, session_.systemRecords.identity);
-    const FileStatus saved = identityFile(session_).write(1, session_.systemRecords.identity);
+    storePortSettings(session_.portSettings, session_.installation.systemRecords.identity);
+    const FileStatus saved =
+        identityFile(session_).write(1, session_.installation.systemRecords.identity);
     if (!saved)
         session_.prompter.message(saved.error, MessageIcon::Critical);
     return saved.ok;

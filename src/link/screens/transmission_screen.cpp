@@ -1,9 +1,9 @@
 #include "link/screens/transmission_screen.h"
 
 #include "link/link_texts.h"
-#include "link/port_settings.h"
-#include "shell/session.h"
-#include "system_setup/side_file_layouts.h"
+#include "session/identity.h"
+#include "session/screen_names.h"
+#include "session/session.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,8 +14,6 @@ namespace korven {
 
 namespace {
 
-const QString kCallerName = QString::fromLatin1(caller_screen::transmission);
-
 constexpr int kHighestLoggerCode = 9;
 
 } // namespace
@@ -23,7 +21,7 @@ constexpr int kHighestLoggerCode = 9;
 TransmissionScreen::TransmissionScreen(Session& session, QWidget* parent)
     : QDialog(parent), session_(session), code_(new QLineEdit(QStringLiteral("0"), this)),
       status_(new QLabel(this)), confirm_(new QPushButton(QStringLiteral("OK"), this)) {
-    setObjectName(QStringLiteral("Form27"));
+    setObjectName(screen_name::transmission);
     setWindowTitle(QStringLiteral("Trasmissione"));
     code_->setObjectName(QStringLiteral("numld2"));
     status_->setObjectName(QStringLiteral("Label2"));
@@ -46,15 +44,15 @@ TransmissionScreen::TransmissionScreen(Session& session, QWidget* parent)
     connect(confirm_, &QPushButton::clicked, this, &TransmissionScreen::confirm);
     connect(exit, &QPushButton::clicked, this, &TransmissionScreen::reject);
 
-    session_.link.state().callerScreen = kCallerName;
+    session_.link.state().callerScreen = screen_name::transmission;
     // The texts carry CR where a line ends; the label breaks lines at LF.
-    session_.link.progress().attach(kCallerName, this, [this](const QString& text) {
+    session_.progressLabels.attach(screen_name::transmission, this, [this](const QString& text) {
         status_->setText(QString(text).replace(u'\r', u'\n'));
     });
 }
 
 TransmissionScreen::~TransmissionScreen() {
-    session_.link.progress().detach(kCallerName, this);
+    session_.progressLabels.detach(screen_name::transmission, this);
 }
 
 bool TransmissionScreen::checkCode() {
@@ -66,7 +64,7 @@ bool TransmissionScreen::checkCode() {
         code_->setText(QString::number(code));
         return true;
     }
-    session_.prompter.message(QString::fromLatin1(link_texts::invalidValue), MessageIcon::Critical);
+    session_.prompter.message(link_texts::invalidValue, MessageIcon::Critical);
     code_->setText(QStringLiteral("0"));
     codeRefused_ = true;
     return false;
@@ -83,10 +81,10 @@ void TransmissionScreen::confirm() {
         return;
     transmitting_ = true;
     confirm_->setEnabled(false);
-    session_.link.showBusyPointer(true);
+    session_.linkReporter.busy(true);
     const LinkStatus status = run(*conversation);
     conversation.reset();
-    session_.link.showBusyPointer(false);
+    session_.linkReporter.busy(false);
     transmitting_ = false;
     confirm_->setEnabled(true);
 
@@ -95,35 +93,27 @@ void TransmissionScreen::confirm() {
         return;
     }
     if (status == LinkStatus::PortFailed) {
-        session_.prompter.message(QString::fromLatin1(link_texts::invalidPort), MessageIcon::None);
+        session_.prompter.message(link_texts::invalidPort, MessageIcon::None);
         return;
     }
     accept();
 }
 
 LinkStatus TransmissionScreen::run(Conversation& conversation) {
-    session_.link.state().loggerNumber = code_->text().toInt();
-    Record& identity = session_.systemRecords.identity;
-    RecordFile(identityFilePath(session_.systemFilePath), IdentityLayout::recordLength)
-        .read(1, identity);
-    session_.portSettings = portSettingsOf(identity);
-    configurePort(session_.port, session_.portSettings);
-
     TransmissionHandOff& handOff = session_.transmission;
+    const TransmissionResult result = runTransmission(
+        conversation, session_.installation,
+        {code_->text().toInt(), handOff.code, handOff.commandText, handOff.connectOnly});
+    takeIdentity(session_);
     if (handOff.connectOnly) {
-        const LinkStatus status = conversation.wakeLogger();
         // A logger that did not wake has been reported; the caller has
         // nothing to go on with, as if the user had left.
-        if (status == LinkStatus::Ok)
+        if (result.status == LinkStatus::Ok)
             handOff.typedLoggerCode = code_->text();
-        else if (status == LinkStatus::NoAnswer)
+        else if (result.status == LinkStatus::NoAnswer)
             handOff.cancelled = true;
-        return status;
+        return result.status;
     }
-
-    const TransmissionResult result =
-        transmit(conversation, handOff.code, handOff.commandText,
-                 {session_.loggerSetupPath, session_.loggerRecords.par});
     if (result.clock)
         Q_EMIT clockRead(result.clock->date, result.clock->time);
     if (result.lastBlock)

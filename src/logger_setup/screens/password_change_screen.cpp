@@ -1,10 +1,11 @@
 #include "logger_setup/screens/password_change_screen.h"
 
-#include "logger_setup/screens/password_rules.h"
 #include "logger_setup/screens/password_texts.h"
 #include "platform/widgets/focus_watch.h"
-#include "shell/file_failure.h"
-#include "shell/session.h"
+#include "session/file_failure.h"
+#include "session/password_rules.h"
+#include "session/screen_names.h"
+#include "session/session.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ PasswordChangeScreen::PasswordChangeScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), oldPassword_(passwordField("Text1", this)),
       newPassword_(passwordField("Text2", this)), confirmation_(passwordField("Text3", this)),
       confirm_(new QPushButton(QStringLiteral("OK"), this)) {
-    setObjectName(QStringLiteral("Form12"));
+    setObjectName(screen_name::passwordChange);
     setWindowTitle(QStringLiteral("Modifica Password"));
     confirm_->setObjectName(QStringLiteral("Command1"));
     confirm_->setEnabled(false);

@@ -1,8 +1,9 @@
 #include "logger_setup/screens/password_prompt.h"
 
-#include "logger_setup/screens/password_rules.h"
 #include "logger_setup/screens/password_texts.h"
-#include "shell/session.h"
+#include "session/password_rules.h"
+#include "session/screen_names.h"
+#include "session/session.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,7 @@ namespace korven {
 PasswordPrompt::PasswordPrompt(Session& session, OpenTarget openTarget, QWidget* parent)
     : QWidget(parent), session_(session), openTarget_(std::move(openTarget)),
       entry_(new QLineEdit(this)) {
-    setObjectName(QStringLiteral("Form10"));
+    setObjectName(screen_name::passwordPrompt);
     setWindowTitle(QStringLiteral("PASSWORD"));
     entry_->setObjectName(QStringLiteral("Text1"));
     entry_->setEchoMode(QLineEdit::Password);

@@ -1,9 +1,10 @@
 #include "logger_setup/screens/password_switch_screen.h"
 
-#include "logger_setup/screens/password_rules.h"
 #include "logger_setup/screens/password_texts.h"
-#include "shell/file_failure.h"
-#include "shell/session.h"
+#include "session/file_failure.h"
+#include "session/password_rules.h"
+#include "session/screen_names.h"
+#include "session/session.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +16,7 @@ namespace korven {
 
 PasswordSwitchScreen::PasswordSwitchScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), entry_(new QLineEdit(this)) {
-    setObjectName(QStringLiteral("Form11"));
+    setObjectName(screen_name::passwordSwitch);
     setWindowTitle(session.settings.passwordActive() ? QStringLiteral("DISATTIVA PASSWORD")
                                                      : QStringLiteral("ATTIVA PASSWORD"));
     auto* frame = new QGroupBox(QStringLiteral("Immettere la Password"), this);

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QString>
+
 // Messages of the password screens. A "\r" is a line break in the message box.
 namespace korven::password_texts {
 
-inline constexpr char wrongInPrompt[] = "Password non corretta";
-inline constexpr char askSwitchOn[] = "Password non attivata. Si vuole attivarla?";
-inline constexpr char askSwitchOff[] = "Password attivata. Si vuole disattivarla?";
-inline constexpr char switchedOn[] = "Password corretta. La password verrא attivata";
-inline constexpr char switchedOff[] = "Password corretta. La password verrא disattivata";
-inline constexpr char wrongInSwitch[] = "ATTENZIONE: \rPASSWORD NON CORRETTA";
-inline constexpr char wrongOld[] = "Password errata";
-inline constexpr char oldFirst[] = "Immettere la vecchia password corretta";
-inline constexpr char mismatch[] = "Le due password non coincidono";
-inline constexpr char changed[] = "Password modificata";
+inline const QString wrongInPrompt = QStringLiteral("Password non corretta");
+inline const QString askSwitchOn = QStringLiteral("Password non attivata. Si vuole attivarla?");
+inline const QString askSwitchOff = QStringLiteral("Password attivata. Si vuole disattivarla?");
+inline const QString switchedOn = QStringLiteral("Password corretta. La password verrא attivata");
+inline const QString switchedOff =
+    QStringLiteral("Password corretta. La password verrא disattivata");
+inline const QString wrongInSwitch = QStringLiteral("ATTENZIONE: \rPASSWORD NON CORRETTA");
+inline const QString wrongOld = QStringLiteral("Password errata");
+inline const QString oldFirst = QStringLiteral("Immettere la vecchia password corretta");
+inline const QString mismatch = QStringLiteral("Le due password non coincidono");
+inline const QString changed = QStringLiteral("Password modificata");
 
 } // namespace korven::password_texts

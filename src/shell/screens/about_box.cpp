@@ -1,4 +1,5 @@
 #include "shell/screens/about_box.h"
+#include "session/screen_names.h"
 
 #include "platform/document_opener.h"
 #include "shell/program_facts.h"
@@ -39,7 +40,7 @@ private:
 
 AboutBox::AboutBox(DocumentOpener& documents, QWidget* parent) : QWidget(parent) {
     using namespace program_facts;
-    setObjectName(QStringLiteral("About"));
+    setObjectName(screen_name::about);
     setWindowTitle(QStringLiteral("About KORVEN..."));
 
     auto* title = new QLabel(QStringLiteral("KORVEN"), this);
@@ -49,13 +50,13 @@ AboutBox::AboutBox(DocumentOpener& documents, QWidget* parent) : QWidget(parent)
     title->setFont(titleFont);
     auto* version = new QLabel(QStringLiteral("Versione ") + program_facts::version(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* description = new QLabel(QString::fromUtf8(fileDescription), this);
-    auto* details = new QLabel(QString::fromUtf8(purpose), this);
+    auto* description = new QLabel(fileDescription, this);
+    auto* details = new QLabel(purpose, this);
     details->setWordWrap(true);
-    auto* makerLabel = new QLabel(QString::fromUtf8(maker), this);
+    auto* makerLabel = new QLabel(maker, this);
 
-    const QString mail = QString::fromLatin1(mailAddress);
-    const QString web = QString::fromLatin1(webAddress);
+    const QString mail = mailAddress;
+    const QString web = webAddress;
     auto* mailLink = new LinkLabel(
         QStringLiteral("MAILlbl"), mail,
         [&documents, mail] { documents.openLink(QStringLiteral("mailto:") + mail); }, this);

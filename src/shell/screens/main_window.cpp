@@ -1,26 +1,27 @@
 #include "shell/screens/main_window.h"
 
-#include "logger_setup/screens/logger_file_command.h"
 #include "logger_setup/screens/password_change_screen.h"
 #include "logger_setup/screens/password_prompt.h"
 #include "logger_setup/screens/password_switch_screen.h"
 #include "logger_setup/screens/password_texts.h"
+#include "platform/widgets/screen_frame.h"
+#include "session/logger_file_command.h"
+#include "session/modem_check.h"
+#include "session/password_gate.h"
+#include "session/screen_names.h"
+#include "session/session.h"
+#include "session/startup_loader.h"
+#include "session/system_file_command.h"
 #include "shell/manual.h"
-#include "shell/modem_check.h"
-#include "shell/password_gate.h"
 #include "shell/screens/about_box.h"
 #include "shell/screens/korven_picture.h"
 #include "shell/screens/main_menu.h"
 #include "shell/screens/status_bars.h"
-#include "shell/session.h"
 #include "shell/shell_texts.h"
-#include "shell/startup_loader.h"
 #include "system_setup/screens/configuration_screen.h"
-#include "system_setup/screens/system_file_command.h"
 
 #include <QAction>
 #include <QDateTime>
-#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -30,22 +31,6 @@ namespace korven {
 namespace {
 
 constexpr int kClockInterval = 200;
-
-// A screen that closes itself (its own "Uscita") takes its frame with it, so no
-// empty frame is left behind; the frame deletes the screen as it goes.
-class FrameCloser : public QObject {
-public:
-    FrameCloser(QMdiSubWindow* frame, QWidget* screen) : QObject(screen), frame_(frame) {}
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::HideToParent)
-            frame_->close();
-        return false;
-    }
-
-private:
-    QMdiSubWindow* frame_;
-};
 
 } // namespace
 
@@ -88,16 +73,18 @@ void MainWindow::connectMenu(const QHash<QString, QAction*>& items) {
     on("Sistema", [this] { chooseSystemFile(session_); });
     on("veskar", [this] { chooseLoggerSetupFile(session_); });
     on("Mod_seriale",
-       [this] { openSettingsScreen(QStringLiteral("Form4"), screens_.rs232Settings); });
-    on("Mod_modem", [this] { openSettingsScreen(QStringLiteral("Form71"), screens_.modemSetup); });
+       [this] { openSettingsScreen(screen_name::rs232Settings, screens_.rs232Settings); });
+    on("Mod_modem", [this] { openSettingsScreen(screen_name::modemSetup, screens_.modemSetup); });
     on("Mod_canali",
-       [this] { openSettingsScreen(QStringLiteral("Form3"), screens_.systemSetupEditor); });
+       [this] { openSettingsScreen(screen_name::systemSetupEditor, screens_.systemSetupEditor); });
     on("generale", [this] {
-        openScreen(QStringLiteral("Form7"), [this] { return new ConfigurationScreen(session_); });
+        openScreen(screen_name::configuration,
+                   [this] { return new ConfigurationScreen(session_); });
     });
     on("pass_att", [this] { switchPassword(); });
     on("pass_mod", [this] {
-        openScreen(QStringLiteral("Form12"), [this] { return new PasswordChangeScreen(session_); });
+        openScreen(screen_name::passwordChange,
+                   [this] { return new PasswordChangeScreen(session_); });
     });
     on("Lettura_conf", [this] { sayNotInThisRelease(); });
     on("SET_CAN_VESKAR", [this] {
@@ -108,22 +95,22 @@ void MainWindow::connectMenu(const QHash<QString, QAction*>& items) {
     on("gene_VESKAR", [this] { passGate(PasswordTarget::GeneralParameters); });
     on("Modem", [this] { switchModemConnection(); });
     on("leggi_tutti",
-       [this] { openLinkedScreen(QStringLiteral("Form5"), screens_.channelReading); });
+       [this] { openLinkedScreen(screen_name::channelReading, screens_.channelReading); });
     on("leggi_uno",
-       [this] { openScreen(QStringLiteral("Form36"), screens_.singleChannelReading); });
+       [this] { openScreen(screen_name::singleChannelReading, screens_.singleChannelReading); });
     on("sc_manuale", [this] {
         setCursor(Qt::WaitCursor);
         session_.automaticDownload = false;
-        openScreen(QStringLiteral("Form2"), screens_.blockViewer);
+        openScreen(screen_name::blockViewer, screens_.blockViewer);
         unsetCursor();
     });
     on("sc_autom", [this] {
         session_.automaticDownload = true;
-        openLinkedScreen(QStringLiteral("Form9"), screens_.automaticDownload);
+        openLinkedScreen(screen_name::automaticDownload, screens_.automaticDownload);
     });
     on("mnuManuale", [this] { openManual(session_); });
     on("mnuAbout", [this] {
-        openScreen(QStringLiteral("About"), [this] { return new AboutBox(session_.documents); });
+        openScreen(screen_name::about, [this] { return new AboutBox(session_.documents); });
     });
     on("extm", [this] { confirmExit(); });
     modemItem_ = items.value(QStringLiteral("Modem"));
@@ -136,7 +123,7 @@ void MainWindow::showModemItem() {
 
 void MainWindow::showLoaderPicture() {
     auto* picture = new KorvenPicture;
-    picture->setObjectName(QStringLiteral("Form1"));
+    picture->setObjectName(screen_name::loaderPicture);
     QMdiSubWindow* window = area_->addSubWindow(picture, Qt::FramelessWindowHint);
     window->show();
     window->move((area_->width() - window->width()) / 2, (area_->height() - window->height()) / 3);
@@ -154,10 +141,7 @@ void MainWindow::openScreen(const QString& name, const std::function<QWidget*()>
     QWidget* screen = make();
     if (!screen)
         return;
-    QMdiSubWindow* window = area_->addSubWindow(screen);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    screen->installEventFilter(new FrameCloser(window, screen));
-    window->show();
+    showInFrame(*area_, screen);
 }
 
 void MainWindow::openScreen(const QString& name, const ScreenFactory& factory) {
@@ -193,13 +177,13 @@ void MainWindow::openSettingsScreen(const QString& name, const ScreenFactory& fa
 void MainWindow::openPasswordTarget(PasswordTarget target) {
     switch (target) {
     case PasswordTarget::ChannelSetup:
-        openScreen(QStringLiteral("Form41"), screens_.channelSetup);
+        openScreen(screen_name::channelSetup, screens_.channelSetup);
         break;
     case PasswordTarget::ScanSettings:
-        openScreen(QStringLiteral("Form6"), screens_.scanSettings);
+        openScreen(screen_name::scanSettings, screens_.scanSettings);
         break;
     case PasswordTarget::GeneralParameters:
-        openScreen(QStringLiteral("Form28"), screens_.generalParameters);
+        openScreen(screen_name::generalParameters, screens_.generalParameters);
         break;
     case PasswordTarget::None:
         break;
@@ -210,7 +194,7 @@ void MainWindow::passGate(PasswordTarget target) {
     passPasswordGate(
         session_, target, [this](PasswordTarget pending) { openPasswordTarget(pending); },
         [this] {
-            openScreen(QStringLiteral("Form10"), [this] {
+            openScreen(screen_name::passwordPrompt, [this] {
                 return new PasswordPrompt(
                     session_, [this](PasswordTarget pending) { openPasswordTarget(pending); });
             });
@@ -218,11 +202,11 @@ void MainWindow::passGate(PasswordTarget target) {
 }
 
 void MainWindow::switchPassword() {
-    const char* question = session_.settings.passwordActive() ? password_texts::askSwitchOff
-                                                              : password_texts::askSwitchOn;
+    const QString& question = session_.settings.passwordActive() ? password_texts::askSwitchOff
+                                                                 : password_texts::askSwitchOn;
     if (!session_.prompter.askYesNo(question, MessageIcon::None))
         return;
-    openScreen(QStringLiteral("Form11"), [this] { return new PasswordSwitchScreen(session_); });
+    openScreen(screen_name::passwordSwitch, [this] { return new PasswordSwitchScreen(session_); });
 }
 
 void MainWindow::switchModemConnection() {

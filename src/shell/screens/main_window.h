@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/password_target.h"
+#include "session/password_target.h"
 #include "shell/screens/screen_catalog.h"
 #include "shell/status_clock.h"
 

@@ -20,7 +20,7 @@ SplashScreen::SplashScreen(QWidget* parent)
     setObjectName(QStringLiteral("Preloader"));
     auto* version = new QLabel(QStringLiteral("Versione ") + program_facts::version(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* description = new QLabel(QString::fromUtf8(program_facts::fileDescription), this);
+    auto* description = new QLabel(program_facts::fileDescription, this);
     description->setObjectName(QStringLiteral("lblDescription"));
     progress_->setObjectName(QStringLiteral("lblStatus"));
 

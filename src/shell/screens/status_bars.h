@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/status_texts.h"
+#include "session/status_texts.h"
 
 #include <QWidget>
 

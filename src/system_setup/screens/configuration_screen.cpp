@@ -1,9 +1,10 @@
 #include "system_setup/screens/configuration_screen.h"
 
 #include "platform/widgets/focus_watch.h"
-#include "shell/file_failure.h"
-#include "shell/session.h"
-#include "system_setup/screens/configuration_values.h"
+#include "session/file_failure.h"
+#include "session/screen_names.h"
+#include "session/session.h"
+#include "system_setup/configuration_values.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,7 +23,7 @@ constexpr char kZeroLoggers[] = "ATTENZIONE: Valore 0 non valido";
 ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), loggerCount_(new QLineEdit(this)),
       lastBlock_(new QLineEdit(this)) {
-    setObjectName(QStringLiteral("Form7"));
+    setObjectName(screen_name::configuration);
     setWindowTitle(QStringLiteral("Configurazione"));
     loggerCount_->setObjectName(QStringLiteral("Text2"));
     lastBlock_->setObjectName(QStringLiteral("Text1"));
@@ -54,8 +55,8 @@ ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
 }
 
 void ConfigurationScreen::load() {
-    SystemSetupRecords& records = session_.systemRecords;
-    const QString& system = session_.systemFilePath;
+    SystemSetupRecords& records = session_.installation.systemRecords;
+    const QString& system = session_.installation.systemFilePath;
     const QString identityPath = identityFilePath(system);
     if (!readFirstRecord(session_.prompter, identityPath, IdentityLayout::recordLength,
                          records.identity))
@@ -97,8 +98,8 @@ void ConfigurationScreen::save() {
         session_.prompter.message(kZeroLoggers, MessageIcon::Critical);
         return;
     }
-    SystemSetupRecords& records = session_.systemRecords;
-    const QString& system = session_.systemFilePath;
+    SystemSetupRecords& records = session_.installation.systemRecords;
+    const QString& system = session_.installation.systemFilePath;
 
     records.identity.setText(IdentityLayout::typedLastBlock, lastBlock_->text());
     records.identity.setText(IdentityLayout::loggerCount, loggerCount_->text());

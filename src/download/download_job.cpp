@@ -1,0 +1,118 @@
+#include "download/download_job.h"
+
+#include "download/download_setup.h"
+#include "link/last_block_query.h"
+#include "link/resume_scanning.h"
+#include "link/wake_logger.h"
+
+namespace korven {
+
+FileStatus DownloadJob::readSetup(bool automatic) {
+    FileStatus status = readPortSettings();
+    if (status)
+        status = readDigitalInputs();
+    if (status)
+        status = readDescriptions();
+    if (status && automatic)
+        status = readDownloadPointer();
+    return status;
+}
+
+FileStatus DownloadJob::readPortSettings() {
+    return korven::readPortSettings(installation_, port_);
+}
+
+FileStatus DownloadJob::readDigitalInputs() {
+    return readDigitalInputFlags(installation_, digitalInputs_);
+}
+
+FileStatus DownloadJob::readDescriptions() {
+    return readChannelDescriptions(installation_, descriptions_);
+}
+
+FileStatus DownloadJob::readDownloadPointer() {
+    return korven::readDownloadPointer(installation_, downloadPointer_);
+}
+
+LinkStatus DownloadJob::wake() {
+    auto conversation = link_.startConversation();
+    if (!conversation)
+        return LinkStatus::Busy;
+    configurePort(link_.port(), port_);
+    const LinkStatus status = wakeLogger(*conversation);
+    portError_ = conversation->portError();
+    if (status == LinkStatus::Ok)
+        woken_ = true;
+    else
+        conversation->closePort();
+    return status;
+}
+
+RangeQuery DownloadJob::queryRange() {
+    auto conversation = link_.startConversation();
+    if (!conversation)
+        return {LinkStatus::Busy, {}};
+    const LastBlockQuery query = queryLastBlock(*conversation, 0, true);
+    switch (query.status) {
+    case LinkStatus::Ok:
+        return {LinkStatus::Ok, {downloadPointer_, query.nextBlock - 1}};
+    case LinkStatus::BadReply:
+        // The logger is there but its answer cannot be trusted: it is put back
+        // into scanning when the user leaves.
+        link_.reporter().failure(LinkFailure::TransmissionError);
+        break;
+    case LinkStatus::WrongAnswer:
+        break;
+    case LinkStatus::Stopped:
+        conversation->markLinkFailed();
+        break;
+    default:
+        link_.reporter().failure(LinkFailure::NotConnected);
+        conversation->markLinkFailed();
+        break;
+    }
+    return {query.status, {}};
+}
+
+FetchResult DownloadJob::fetch(int first, int last, BlockGrid& grid, int extraAttempts,
+                               const DownloadObserver& observer) {
+    auto conversation = link_.startConversation();
+    if (!conversation)
+        return {FetchEnd::Stopped, 0};
+    link_.reporter().busy(true);
+    FetchRequest request;
+    request.first = first;
+    request.last = last;
+    request.extraAttempts = extraAttempts;
+    request.onBlock = [&](int block, const BlockText& text) {
+        grid.fillBlockRow(block, text, digitalInputs_);
+        if (observer.blockFilled)
+            observer.blockFilled(block);
+    };
+    request.onProgress = observer.progress;
+    request.heardFromLogger = observer.heardFromLogger;
+    const FetchResult result = fetchBlocks(*conversation, request);
+    reportFetchFailure(*conversation, result.end);
+    link_.state().linkAborted = false;
+    conversation->closePort();
+    link_.reporter().busy(false);
+    return result;
+}
+
+AutomaticSave DownloadJob::saveAutomatic(const BlockGrid& grid, int count, const QString& tablePath,
+                                         const QDate& today) {
+    return saveAutomaticDownload(installation_, grid, count, tablePath, today);
+}
+
+LinkStatus DownloadJob::resume() {
+    if (!woken_)
+        return LinkStatus::Ok;
+    auto conversation = link_.startConversation();
+    if (!conversation)
+        return LinkStatus::Busy;
+    woken_ = false;
+    return resumeScanning(*conversation, installation_.loggerSetupPath,
+                          installation_.loggerRecords.par);
+}
+
+} // namespace korven

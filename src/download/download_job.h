@@ -1,0 +1,95 @@
+#pragma once
+
+#include "download/automatic_download.h"
+#include "download/block_fetch.h"
+#include "download/block_grid.h"
+#include "link/logger_link.h"
+#include "link/port_settings.h"
+#include "system_setup/installation.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+namespace korven {
+
+// What a fetch tells whoever runs it, as it goes.
+struct DownloadObserver {
+    std::function<void(int block)> blockFilled; // the block's row of the grid is filled in
+    std::function<void(const DownloadProgress&)> progress;
+    std::function<void()> heardFromLogger; // characters came from the logger
+};
+
+// What the automatic download learns from the logger before it fetches.
+struct RangeQuery {
+    LinkStatus status = LinkStatus::NoAnswer;
+    AutomaticRange range;
+};
+
+// One download from a logger, in the steps the block viewer, the automatic
+// download's two screens and korvenctl all take: read the set-up, wake the
+// logger, (ask for its last block,) fetch blocks into a grid, save, move the
+// download pointer, resume its scanning. Each step holds the link only while
+// it runs, so a screen stays usable between steps; the logger stays awake in
+// between until resume(). The link's failures are reported through the
+// link's reporter as they happen.
+class DownloadJob {
+public:
+    DownloadJob(LoggerLink& link, Installation& installation)
+        : link_(link), installation_(installation) {}
+
+    // Reads the port settings, the digital-input flags and the channel
+    // descriptions, and with `automatic` the download pointer; the first file
+    // that cannot be read ends it.
+    FileStatus readSetup(bool automatic);
+    // Each reads only its own part of the set-up, for the screens that need
+    // no more.
+    FileStatus readPortSettings();
+    FileStatus readDigitalInputs();
+    FileStatus readDescriptions();
+    FileStatus readDownloadPointer();
+
+    const PortSettings& portSettings() const { return port_; }
+    const DigitalInputFlags& digitalInputs() const { return digitalInputs_; }
+    const BlockGrid::Descriptions& descriptions() const { return descriptions_; }
+    int downloadPointer() const { return downloadPointer_; }
+
+    // Sets the port and wakes the logger. Busy while another conversation
+    // holds the line; PortFailed (see portError()) when the port will not open.
+    LinkStatus wake();
+    PortError portError() const { return portError_; }
+    bool loggerWoken() const { return woken_; }
+
+    // Asks the woken logger for its last stored block: the range runs from the
+    // download pointer to it. A logger that does not answer is reported.
+    RangeQuery queryRange();
+
+    // Fetches blocks `first` to `last` into their rows of `grid`, asking for a
+    // block whose reply is cut or damaged up to `extraAttempts` more times.
+    // The rows fetched before a failure stay; the failure is reported and no
+    // longer marks the link as failed, since the screen stays up.
+    FetchResult fetch(int first, int last, BlockGrid& grid, int extraAttempts,
+                      const DownloadObserver& observer);
+
+    // Saves the first `count` rows of `grid` as the table at `tablePath` and
+    // moves the download pointer past them.
+    AutomaticSave saveAutomatic(const BlockGrid& grid, int count, const QString& tablePath,
+                                const QDate& today);
+
+    // Puts the logger back into scanning, once, when this job woke it.
+    // Busy while another conversation holds the line (nothing is done then).
+    LinkStatus resume();
+
+private:
+    LoggerLink& link_;
+    Installation& installation_;
+    PortSettings port_;
+    DigitalInputFlags digitalInputs_;
+    BlockGrid::Descriptions descriptions_;
+    int downloadPointer_ = 0;
+    PortError portError_;
+    bool woken_ = false;
+};
+
+} // namespace korven

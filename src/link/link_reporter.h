@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace korven {
+
+// What can go wrong with the line, as the user is told.
+enum class LinkFailure {
+    NotConnected,      // the logger did not answer
+    TransmissionError, // a reply came back malformed
+    ResumeNoAnswer,    // no answer while putting the logger back into scanning
+    ResumeRefused,     // a wrong answer while putting it back into scanning
+};
+
+// Where the link reports to whoever watches it: the screens show message
+// boxes, status labels and the busy pointer; korvenctl writes lines to
+// standard error. The procedures call it; they never show anything themselves.
+class LinkReporter {
+public:
+    virtual ~LinkReporter() = default;
+
+    // A progress text for the status label of the screen named `callerScreen`.
+    virtual void progress(const QString& callerScreen, const QString& text) = 0;
+    // The hourglass while the program waits for a logger.
+    virtual void busy(bool busy) = 0;
+    virtual void failure(LinkFailure failure) = 0;
+    // The logger numbered `loggerNumber` is scanning again.
+    virtual void scanningResumed(int loggerNumber) = 0;
+};
+
+} // namespace korven

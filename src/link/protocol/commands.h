@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+
+// What the program sends a logger. Text commands are given without their
+// closing CR, which the conversation adds as it sends them.
+namespace korven::command {
+
+// Wakes a sleeping logger: 200 bytes of 0xFF, sent as one write.
+QByteArray wakeBurst();
+// Selects the logger numbered `loggerNumber`: the byte 128 + number (0
+// reaches any logger). Every command needs its own.
+QByteArray address(int loggerNumber);
+
+inline const QByteArray stopScanning = QByteArrayLiteral("z");
+inline const QByteArray scanWithAcquisition = QByteArrayLiteral("Z");
+inline const QByteArray autoSleep = QByteArrayLiteral("Y");
+inline const QByteArray lastBlockRequest = QByteArrayLiteral("j");
+inline const QByteArray digitalInputsRequest = QByteArrayLiteral("A0");
+// A lone CR: clears whatever the logger had collected of a command.
+inline const QByteArray clearLine = QByteArrayLiteral("");
+
+// "S" and the last three hexadecimal digits of the block number, upper case
+// ("S01A" for 26, "S000" for 4096): block numbers wrap at 4096 on the wire.
+QByteArray blockRequest(int block);
+// "F" and the channel 0-7 as one digit ("F3"), as the all-channels reading
+// asks, or as two ("F03"), as the single-channel reading does.
+QByteArray channelReading(int channel, int digits);
+
+} // namespace korven::command

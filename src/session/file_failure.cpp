@@ -1,0 +1,27 @@
+#include "session/file_failure.h"
+
+#include "platform/prompter.h"
+#include "session/session_texts.h"
+
+#include <QDir>
+
+namespace korven {
+
+bool reportFileFailure(Prompter& prompter, const QString& path, const FileStatus& status) {
+    if (status)
+        return false;
+    prompter.message(session_texts::fileError.arg(QDir::toNativeSeparators(path), status.error),
+                     MessageIcon::Critical);
+    return true;
+}
+
+bool readFirstRecord(Prompter& prompter, const QString& path, int recordLength, Record& record) {
+    return !reportFileFailure(prompter, path, RecordFile(path, recordLength).read(1, record));
+}
+
+bool writeFirstRecord(Prompter& prompter, const QString& path, int recordLength,
+                      const Record& record) {
+    return !reportFileFailure(prompter, path, RecordFile(path, recordLength).write(1, record));
+}
+
+} // namespace korven

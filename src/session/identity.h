@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/record_file.h"
+
+namespace korven {
+
+struct Session;
+
+// Takes what the session keeps of the identity record - the modem flag, "Nr.
+// Logger" and the port settings - from its shared in-memory copy.
+void takeIdentity(Session& session);
+
+// Reads the identity record of the current system set-up into its shared copy
+// and takes it into the session. A file that does not exist is reported and
+// creates nothing; the session then takes the record as it was.
+FileStatus loadIdentity(Session& session);
+
+} // namespace korven

@@ -1,0 +1,82 @@
+#include "link/protocol/clock_reply.h"
+#include "link/protocol/commands.h"
+#include "link/protocol/hex_value.h"
+#include "link/protocol/reading_reply.h"
+#include "link/protocol/status_reply.h"
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+TEST(Commands, AreTheBytesTheLoggerExpects) {
+    EXPECT_EQ(command::wakeBurst(), QByteArray(200, '\xFF'));
+    EXPECT_EQ(command::address(0), "\x80");
+    EXPECT_EQ(command::address(9), "\x89");
+    EXPECT_EQ(command::channelReading(3, 1), "F3");
+    EXPECT_EQ(command::channelReading(3, 2), "F03");
+}
+
+TEST(Commands, BlockRequestNamesTheBlockByItsLastThreeHexadecimalDigits) {
+    EXPECT_EQ(command::blockRequest(26), "S01A");
+    EXPECT_EQ(command::blockRequest(0), "S000");
+    EXPECT_EQ(command::blockRequest(4095), "SFFF");
+    EXPECT_EQ(command::blockRequest(4096), "S000");
+    EXPECT_EQ(command::blockRequest(4099), "S003");
+}
+
+TEST(HexToValue, ReadsFourUpperCaseDigitsAndNothingElse) {
+    EXPECT_EQ(hexToValue("0000"), 0);
+    EXPECT_EQ(hexToValue("00FF"), 255);
+    EXPECT_EQ(hexToValue("1A2B"), 6699);
+    EXPECT_EQ(hexToValue("FFFF"), 65535);
+    EXPECT_EQ(hexToValue("00ff"), std::nullopt);
+    EXPECT_EQ(hexToValue("00 F"), std::nullopt);
+    EXPECT_EQ(hexToValue("00F"), std::nullopt);
+}
+
+TEST(StatusReply, TakesTheNextBlockFromItsPlaceOnceAllHasCome) {
+    const QByteArray reply = "00 01 2C 10 00 08 00 00 01 00 00 00 00 00 00 00";
+    ASSERT_EQ(reply.size(), kStatusReplyLength);
+    const Parsed<int> next = parseStatusReply(reply);
+    EXPECT_EQ(next.state, ParseState::Done);
+    EXPECT_EQ(next.value, 300);
+    EXPECT_EQ(parseStatusReply(reply.left(46)).state, ParseState::NeedMore);
+    QByteArray lowerCase = reply;
+    lowerCase[6] = 'c';
+    EXPECT_EQ(parseStatusReply(lowerCase).state, ParseState::Bad);
+}
+
+TEST(ClockReply, ShowsDateAndTimeFromTwelveDigits) {
+    const Parsed<LoggerClock> clock = parseClockReply("240305123045\r");
+    ASSERT_EQ(clock.state, ParseState::Done);
+    EXPECT_EQ(clock.value.date, "05/03/24");
+    EXPECT_EQ(clock.value.time, "12:30:45");
+    EXPECT_EQ(parseClockReply("2403051230x5\r").state, ParseState::Bad);
+    EXPECT_EQ(parseClockReply("24030512").state, ParseState::NeedMore);
+}
+
+TEST(ReadingReply, IsTheWholeTextOnceNineCharactersHaveCome) {
+    EXPECT_EQ(parseReadingReply("+123.45 ").state, ParseState::NeedMore);
+    const Parsed<QString> reading = parseReadingReply("+123.45 \r");
+    ASSERT_EQ(reading.state, ParseState::Done);
+    EXPECT_EQ(reading.value, "+123.45 \r");
+}
+
+TEST(DigitalInputsReply, TakesEachContactFromItsPosition) {
+    // Positions 5, 8, ... 20 and 23, 26, ... 38 (from 1) carry the contacts.
+    QByteArray reply(399, '0');
+    for (int i = 2; i < 399; i += 3)
+        reply[i] = ' ';
+    const char contacts[] = "101100010011";
+    for (int k = 0; k < 12; ++k)
+        reply[4 + 3 * k] = contacts[k];
+    EXPECT_EQ(parseDigitalInputsReply(reply).state, ParseState::NeedMore);
+    const Parsed<DigitalInputsReading> inputs = parseDigitalInputsReply(reply + '\r');
+    ASSERT_EQ(inputs.state, ParseState::Done);
+    EXPECT_EQ(inputs.value.input1, "101100");
+    EXPECT_EQ(inputs.value.input2, "010011");
+}
+
+} // namespace
+} // namespace korven
