@@ -11,6 +11,9 @@ function(korven_module name)
   add_library(korven_${name} STATIC ${logic_sources})
   target_include_directories(korven_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(korven_${name} PUBLIC Qt6::Core ${ARG_DEPENDS})
+  # Texts are UTF-16 literals; no conversion from a byte string may choose an
+  # encoding behind our back.
+  target_compile_definitions(korven_${name} PRIVATE QT_NO_CAST_FROM_ASCII)
 
   file(GLOB screen_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/screens/*.h)
@@ -18,6 +21,7 @@ function(korven_module name)
     add_library(korven_${name}_screens STATIC ${screen_sources})
     target_link_libraries(korven_${name}_screens PUBLIC korven_${name} korven_platform_widgets
                           ${ARG_SCREEN_DEPENDS})
+    target_compile_definitions(korven_${name}_screens PRIVATE QT_NO_CAST_FROM_ASCII)
   endif()
 endfunction()
 

@@ -29,8 +29,8 @@ const QStringList kSupplies = {QStringLiteral("----"), QStringLiteral("1 mA"),
                                QStringLiteral("24 V")};
 
 const QString kUnitCodes = QStringLiteral("01234567");
-const QStringList kUnits = {QStringLiteral("V"),  QStringLiteral("mV"),    QStringLiteral("mA"),
-                            QStringLiteral("mm"), QString::fromUtf8("°C"), QStringLiteral("R.J."),
+const QStringList kUnits = {QStringLiteral("V"),  QStringLiteral("mV"), QStringLiteral("mA"),
+                            QStringLiteral("mm"), QStringLiteral("°C"), QStringLiteral("R.J."),
                             QStringLiteral("T"),  QStringLiteral("---")};
 
 std::optional<QString> entryAt(const QStringList& table, int index) {

@@ -18,7 +18,7 @@ QString fromWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), QChar());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        text[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+        text[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHighControls[b - 0x80]) : QChar(char16_t(b));
     }
     return text;
 }

@@ -1,7 +1,7 @@
 #include "download/automatic_download.h"
 
 #include "download/download_job.h"
-#include "download_rig.h"
+#include "download/download_rig.h"
 
 #include "support/qt_printers.h"
 

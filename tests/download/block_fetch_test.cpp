@@ -1,7 +1,7 @@
 #include "download/block_fetch.h"
 #include "link/wake_logger.h"
 
-#include "download_rig.h"
+#include "download/download_rig.h"
 #include "link/link_texts.h"
 
 #include "support/qt_printers.h"

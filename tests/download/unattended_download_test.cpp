@@ -2,7 +2,7 @@
 // korvenctl tests; here only what stops a run before it fetches anything.
 #include "download/unattended_download.h"
 
-#include "download_rig.h"
+#include "download/download_rig.h"
 #include "system_setup/settings_file.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "link/link_rig.h"
 #include "link/resume_scanning.h"
 #include "link/wake_logger.h"
-#include "link_rig.h"
 
 #include <gtest/gtest.h>
 

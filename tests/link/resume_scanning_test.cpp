@@ -1,7 +1,7 @@
+#include "link/link_rig.h"
 #include "link/link_texts.h"
 #include "link/resume_scanning.h"
 #include "link/wake_logger.h"
-#include "link_rig.h"
 #include "logger_setup/logger_setup_layouts.h"
 #include "support/temp_folder.h"
 

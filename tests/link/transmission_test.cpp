@@ -1,6 +1,6 @@
+#include "link/link_rig.h"
 #include "link/link_texts.h"
 #include "link/transmission.h"
-#include "link_rig.h"
 #include "logger_setup/logger_setup_layouts.h"
 #include "support/temp_folder.h"
 

@@ -1,13 +1,7 @@
 #pragma once
 
-#include "session/session.h"
 #include "shell/screens/main_window.h"
-#include "support/recording_document_opener.h"
-#include "support/scripted_file_chooser.h"
-#include "support/scripted_prompter.h"
-#include "support/simulated_port.h"
-#include "support/temp_folder.h"
-#include "support/virtual_clock.h"
+#include "support/session_rig.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -25,17 +19,9 @@
 
 namespace korven::test {
 
-// A session over a fresh program folder, a simulated port on virtual time, and
-// scripted prompts, dialogs and document opener; with the main window on top.
-class ShellTest : public ::testing::Test {
+// The session's parts with the main window on top.
+class ShellTest : public ::testing::Test, protected SessionParts {
 protected:
-    TempFolder folder;
-    VirtualClock clock;
-    SimulatedPort port{clock};
-    ScriptedPrompter prompter;
-    ScriptedFileChooser files;
-    RecordingDocumentOpener documents;
-    Session session{port, clock, prompter, files, documents, folder.path()};
     int programEnds = 0;
     QStringList screensOpened;
 

@@ -17,11 +17,27 @@
 
 namespace korven::test {
 
-// A session over the simulated logger on virtual time, with a system set-up
-// whose identity file names COM 1 at 9600 baud; the logger set-up is the
-// caller's to write.
-struct SessionRig {
-    explicit SessionRig(sim::LoggerConfig config) : port(clock, config) {
+// A session over a fresh program folder, the simulated logger on virtual
+// time, and scripted prompts, file dialogs and document opener.
+struct SessionParts {
+    explicit SessionParts(sim::LoggerConfig config = {}) : port(clock, config) {}
+
+    sim::FaultPlan& faults() { return port.logger().faults(); }
+
+    TempFolder folder;
+    VirtualClock clock;
+    SimulatedPort port;
+    ScriptedPrompter prompter;
+    ScriptedFileChooser files;
+    RecordingDocumentOpener documents;
+    Session session{port, clock, prompter, files, documents, folder.path()};
+};
+
+// The session with a system set-up whose identity file names COM 1 at 9600
+// baud; the logger set-up is the caller's to write. Screens are driven by
+// their object names.
+struct SessionRig : SessionParts {
+    explicit SessionRig(sim::LoggerConfig config) : SessionParts(config) {
         session.installation.systemFilePath = folder.path("plant.stp");
         session.installation.loggerSetupPath = folder.path("logger");
         writeIdentity('0', '2');
@@ -36,7 +52,6 @@ struct SessionRig {
     QByteArray storedIndexes() const {
         return folder.read("plant.pas").mid(IdentityLayout::comIndex.offset, 2);
     }
-    sim::FaultPlan& faults() { return port.logger().faults(); }
 
     template <typename T = QWidget> static T* child(QWidget& screen, const char* name) {
         T* found = screen.findChild<T*>(QString::fromLatin1(name));
@@ -46,14 +61,6 @@ struct SessionRig {
     static void click(QWidget& screen, const char* name) {
         QTest::mouseClick(child<QPushButton>(screen, name), Qt::LeftButton);
     }
-
-    TempFolder folder;
-    VirtualClock clock;
-    SimulatedPort port;
-    ScriptedPrompter prompter;
-    ScriptedFileChooser files;
-    RecordingDocumentOpener documents;
-    Session session{port, clock, prompter, files, documents, folder.path()};
 };
 
 } // namespace korven::test

@@ -5,29 +5,30 @@
 #include "system_setup/system_file_reset.h"
 
 #include <QDir>
+#include <QStringView>
 
 namespace korven::demo {
 namespace {
 
 struct SampleChannel {
-    const char* systemDescription; // 20 characters at most
-    const char* systemUnit;        // 4 characters at most
-    const char* loggerDescription; // 10 characters at most
-    const char* inputType;         // input type code
-    const char* decimals;
-    const char* supply;
-    const char* unit; // unit code
+    QStringView systemDescription; // 20 characters at most
+    QStringView systemUnit;        // 4 characters at most
+    QStringView loggerDescription; // 10 characters at most
+    QStringView inputType;         // input type code
+    QStringView decimals;
+    QStringView supply;
+    QStringView unit; // unit code
 };
 
 constexpr SampleChannel kChannels[] = {
-    {"Temperatura aria", "°C", "T aria", "C", "1", "1", "4"},
-    {"Umidità relativa", "%UR", "Umidita", "B", "1", "4", "2"},
-    {"Pressione atmosf.", "hPa", "Pressione", "B", "1", "4", "2"},
-    {"Velocità vento", "m/s", "Vento vel", "3", "2", "3", "1"},
-    {"Direzione vento", "gr", "Vento dir", "6", "0", "3", "0"},
-    {"Radiazione solare", "W/m2", "Radiazione", "0", "1", "0", "1"},
-    {"Pioggia", "mm", "Pioggia", "6", "1", "0", "3"},
-    {"Tensione batteria", "Volt", "Batteria", "9", "2", "0", "0"},
+    {u"Temperatura aria", u"°C", u"T aria", u"C", u"1", u"1", u"4"},
+    {u"Umidità relativa", u"%UR", u"Umidita", u"B", u"1", u"4", u"2"},
+    {u"Pressione atmosf.", u"hPa", u"Pressione", u"B", u"1", u"4", u"2"},
+    {u"Velocità vento", u"m/s", u"Vento vel", u"3", u"2", u"3", u"1"},
+    {u"Direzione vento", u"gr", u"Vento dir", u"6", u"0", u"3", u"0"},
+    {u"Radiazione solare", u"W/m2", u"Radiazione", u"0", u"1", u"0", u"1"},
+    {u"Pioggia", u"mm", u"Pioggia", u"6", u"1", u"0", u"3"},
+    {u"Tensione batteria", u"Volt", u"Batteria", u"9", u"2", u"0", u"0"},
 };
 
 FileStatus writeSystemSetUp(const QString& stp) {
@@ -41,10 +42,9 @@ FileStatus writeSystemSetUp(const QString& stp) {
         fillNewSystemChannel(records.channel, n);
         records.channel.setText(L::moduleCode, QStringLiteral("001"));
         records.channel.setText(L::activation, QStringLiteral("ON "));
-        records.channel.setText(L::description, QString::fromUtf8(sample.systemDescription));
-        records.channel.setText(L::unit, QString::fromUtf8(sample.systemUnit));
-        records.channel.setInteger(L::decimalMaskIndex,
-                                   QString::fromLatin1(sample.decimals).toShort());
+        records.channel.setText(L::description, sample.systemDescription.toString());
+        records.channel.setText(L::unit, sample.systemUnit.toString());
+        records.channel.setInteger(L::decimalMaskIndex, sample.decimals.toString().toShort());
         if (FileStatus status = channels.write(n + 1, records.channel); !status)
             return status;
         ++n;
@@ -65,14 +65,14 @@ FileStatus writeLoggerSetUp(const QString& basePath) {
     const RecordFile channels(channelFilePath(basePath), C::recordLength);
     int n = 1;
     for (const SampleChannel& sample : kChannels) {
-        records.channel.setText(C::description, QString::fromUtf8(sample.loggerDescription));
+        records.channel.setText(C::description, sample.loggerDescription.toString());
         records.channel.setText(C::activeFlag, QStringLiteral("ON "));
         records.channel.setText(C::gain, QStringLiteral("+10000"));
         records.channel.setText(C::zero, QStringLiteral("+00000"));
-        records.channel.setText(C::inputType, QString::fromLatin1(sample.inputType));
-        records.channel.setText(C::decimals, QString::fromLatin1(sample.decimals));
-        records.channel.setText(C::supply, QString::fromLatin1(sample.supply));
-        records.channel.setText(C::unit, QString::fromLatin1(sample.unit));
+        records.channel.setText(C::inputType, sample.inputType.toString());
+        records.channel.setText(C::decimals, sample.decimals.toString());
+        records.channel.setText(C::supply, sample.supply.toString());
+        records.channel.setText(C::unit, sample.unit.toString());
         records.channel.setText(C::scalingFlag, QStringLiteral("OFF"));
         records.channel.setText(C::scalingFlagCopy, QStringLiteral("OFF"));
         if (FileStatus status = channels.write(n++, records.channel); !status)

@@ -9,7 +9,7 @@
 namespace korven::demo {
 namespace {
 
-constexpr char kManual[] = R"(
+constexpr char16_t kManual[] = uR"(
 <h1>Manuale d'uso KORVEN</h1>
 <p>Versione dimostrativa: descrive in breve i menu del programma.</p>
 <h2>File</h2>
@@ -33,7 +33,7 @@ bool writeSampleManual(const QString& programFolder) {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setResolution(96);
     QTextDocument text;
-    text.setHtml(QString::fromUtf8(kManual));
+    text.setHtml(QString::fromUtf16(kManual));
     text.setPageSize(pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
     QPainter painter;
     if (!painter.begin(&pdf))

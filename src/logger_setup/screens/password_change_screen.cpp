@@ -16,9 +16,9 @@
 namespace korven {
 namespace {
 
-QLineEdit* passwordField(const char* name, QWidget* parent) {
+QLineEdit* passwordField(const QString& name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(name));
+    field->setObjectName(name);
     field->setEchoMode(QLineEdit::Password);
     return field;
 }
@@ -26,8 +26,10 @@ QLineEdit* passwordField(const char* name, QWidget* parent) {
 } // namespace
 
 PasswordChangeScreen::PasswordChangeScreen(Session& session, QWidget* parent)
-    : QWidget(parent), session_(session), oldPassword_(passwordField("Text1", this)),
-      newPassword_(passwordField("Text2", this)), confirmation_(passwordField("Text3", this)),
+    : QWidget(parent), session_(session),
+      oldPassword_(passwordField(QStringLiteral("Text1"), this)),
+      newPassword_(passwordField(QStringLiteral("Text2"), this)),
+      confirmation_(passwordField(QStringLiteral("Text3"), this)),
       confirm_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(screen_name::passwordChange);
     setWindowTitle(QStringLiteral("Modifica Password"));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStringView>
 
 namespace korven {
 namespace {
@@ -10,42 +11,42 @@ namespace {
 enum class Kind { Menu, Item };
 
 struct MenuEntry {
-    const char* name;
-    const char* caption;
-    const char* parent; // nullptr: on the menu bar itself
+    QStringView name;
+    QStringView caption;
+    QStringView parent; // empty: on the menu bar itself
     Kind kind;
 };
 
 // In the order they appear; a menu comes before its items.
 constexpr MenuEntry kEntries[] = {
-    {"sysetup", "File", nullptr, Kind::Menu},
-    {"Sistema", "Sistema", "sysetup", Kind::Item},
-    {"veskar", "KORVEN", "sysetup", Kind::Item},
-    {"Mod_config", "Configurazione", nullptr, Kind::Menu},
-    {"Mod_sistems", "Sistema", "Mod_config", Kind::Menu},
-    {"Mod_seriale", "Seriale", "Mod_sistems", Kind::Item},
-    {"Mod_modem", "Modem", "Mod_sistems", Kind::Item},
-    {"Mod_canali", "Set up canali", "Mod_sistems", Kind::Item},
-    {"generale", "Generale", "Mod_sistems", Kind::Item},
-    {"Passw", "Password", "Mod_config", Kind::Menu},
-    {"pass_att", "Attiva/disattiva", "Passw", Kind::Item},
-    {"pass_mod", "Modifica", "Passw", Kind::Item},
-    {"Mod_VESKAR", "KORVEN", "Mod_config", Kind::Menu},
-    {"Lettura_conf", "Leggi configurazione", "Mod_VESKAR", Kind::Item},
-    {"SET_CAN_VESKAR", "Set up canali", "Mod_VESKAR", Kind::Item},
-    {"Freq_acq", "Frequenza acquisizione", "Mod_VESKAR", Kind::Item},
-    {"gene_VESKAR", "Generale", "Mod_VESKAR", Kind::Item},
-    {"Modem", "Attivazione Modem", nullptr, Kind::Item},
-    {"Lettura", "Lettura canali", nullptr, Kind::Menu},
-    {"leggi_tutti", "Leggi tutti i canali", "Lettura", Kind::Item},
-    {"leggi_uno", "Leggi un solo canale", "Lettura", Kind::Item},
-    {"scarico", "Scarico dati", nullptr, Kind::Menu},
-    {"sc_manuale", "Manuale", "scarico", Kind::Item},
-    {"sc_autom", "Automatico", "scarico", Kind::Item},
-    {"mnuHelp", "Help", nullptr, Kind::Menu},
-    {"mnuManuale", "Manuale", "mnuHelp", Kind::Item},
-    {"mnuAbout", "KORVEN", "mnuHelp", Kind::Item},
-    {"extm", "Exit", nullptr, Kind::Item},
+    {u"sysetup", u"File", {}, Kind::Menu},
+    {u"Sistema", u"Sistema", u"sysetup", Kind::Item},
+    {u"veskar", u"KORVEN", u"sysetup", Kind::Item},
+    {u"Mod_config", u"Configurazione", {}, Kind::Menu},
+    {u"Mod_sistems", u"Sistema", u"Mod_config", Kind::Menu},
+    {u"Mod_seriale", u"Seriale", u"Mod_sistems", Kind::Item},
+    {u"Mod_modem", u"Modem", u"Mod_sistems", Kind::Item},
+    {u"Mod_canali", u"Set up canali", u"Mod_sistems", Kind::Item},
+    {u"generale", u"Generale", u"Mod_sistems", Kind::Item},
+    {u"Passw", u"Password", u"Mod_config", Kind::Menu},
+    {u"pass_att", u"Attiva/disattiva", u"Passw", Kind::Item},
+    {u"pass_mod", u"Modifica", u"Passw", Kind::Item},
+    {u"Mod_VESKAR", u"KORVEN", u"Mod_config", Kind::Menu},
+    {u"Lettura_conf", u"Leggi configurazione", u"Mod_VESKAR", Kind::Item},
+    {u"SET_CAN_VESKAR", u"Set up canali", u"Mod_VESKAR", Kind::Item},
+    {u"Freq_acq", u"Frequenza acquisizione", u"Mod_VESKAR", Kind::Item},
+    {u"gene_VESKAR", u"Generale", u"Mod_VESKAR", Kind::Item},
+    {u"Modem", u"Attivazione Modem", {}, Kind::Item},
+    {u"Lettura", u"Lettura canali", {}, Kind::Menu},
+    {u"leggi_tutti", u"Leggi tutti i canali", u"Lettura", Kind::Item},
+    {u"leggi_uno", u"Leggi un solo canale", u"Lettura", Kind::Item},
+    {u"scarico", u"Scarico dati", {}, Kind::Menu},
+    {u"sc_manuale", u"Manuale", u"scarico", Kind::Item},
+    {u"sc_autom", u"Automatico", u"scarico", Kind::Item},
+    {u"mnuHelp", u"Help", {}, Kind::Menu},
+    {u"mnuManuale", u"Manuale", u"mnuHelp", Kind::Item},
+    {u"mnuAbout", u"KORVEN", u"mnuHelp", Kind::Item},
+    {u"extm", u"Exit", {}, Kind::Item},
 };
 
 } // namespace
@@ -54,9 +55,9 @@ QHash<QString, QAction*> buildMainMenu(QMenuBar& bar) {
     QHash<QString, QMenu*> menus;
     QHash<QString, QAction*> items;
     for (const MenuEntry& entry : kEntries) {
-        const QString name = QString::fromLatin1(entry.name);
-        const QString caption = QString::fromLatin1(entry.caption);
-        QMenu* parent = entry.parent ? menus.value(QString::fromLatin1(entry.parent)) : nullptr;
+        const QString name = entry.name.toString();
+        const QString caption = entry.caption.toString();
+        QMenu* parent = entry.parent.isEmpty() ? nullptr : menus.value(entry.parent.toString());
         if (entry.kind == Kind::Menu) {
             QMenu* menu = parent ? parent->addMenu(caption) : bar.addMenu(caption);
             menu->setObjectName(name);

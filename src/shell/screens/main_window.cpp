@@ -67,52 +67,52 @@ void MainWindow::load() {
 }
 
 void MainWindow::connectMenu(const QHash<QString, QAction*>& items) {
-    const auto on = [&items, this](const char* name, auto handler) {
-        connect(items.value(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    const auto on = [&items, this](QStringView name, auto handler) {
+        connect(items.value(name.toString()), &QAction::triggered, this, handler);
     };
-    on("Sistema", [this] { chooseSystemFile(session_); });
-    on("veskar", [this] { chooseLoggerSetupFile(session_); });
-    on("Mod_seriale",
+    on(u"Sistema", [this] { chooseSystemFile(session_); });
+    on(u"veskar", [this] { chooseLoggerSetupFile(session_); });
+    on(u"Mod_seriale",
        [this] { openSettingsScreen(screen_name::rs232Settings, screens_.rs232Settings); });
-    on("Mod_modem", [this] { openSettingsScreen(screen_name::modemSetup, screens_.modemSetup); });
-    on("Mod_canali",
+    on(u"Mod_modem", [this] { openSettingsScreen(screen_name::modemSetup, screens_.modemSetup); });
+    on(u"Mod_canali",
        [this] { openSettingsScreen(screen_name::systemSetupEditor, screens_.systemSetupEditor); });
-    on("generale", [this] {
+    on(u"generale", [this] {
         openScreen(screen_name::configuration,
                    [this] { return new ConfigurationScreen(session_); });
     });
-    on("pass_att", [this] { switchPassword(); });
-    on("pass_mod", [this] {
+    on(u"pass_att", [this] { switchPassword(); });
+    on(u"pass_mod", [this] {
         openScreen(screen_name::passwordChange,
                    [this] { return new PasswordChangeScreen(session_); });
     });
-    on("Lettura_conf", [this] { sayNotInThisRelease(); });
-    on("SET_CAN_VESKAR", [this] {
+    on(u"Lettura_conf", [this] { sayNotInThisRelease(); });
+    on(u"SET_CAN_VESKAR", [this] {
         passGate(PasswordTarget::ChannelSetup);
         unsetCursor();
     });
-    on("Freq_acq", [this] { passGate(PasswordTarget::ScanSettings); });
-    on("gene_VESKAR", [this] { passGate(PasswordTarget::GeneralParameters); });
-    on("Modem", [this] { switchModemConnection(); });
-    on("leggi_tutti",
+    on(u"Freq_acq", [this] { passGate(PasswordTarget::ScanSettings); });
+    on(u"gene_VESKAR", [this] { passGate(PasswordTarget::GeneralParameters); });
+    on(u"Modem", [this] { switchModemConnection(); });
+    on(u"leggi_tutti",
        [this] { openLinkedScreen(screen_name::channelReading, screens_.channelReading); });
-    on("leggi_uno",
+    on(u"leggi_uno",
        [this] { openScreen(screen_name::singleChannelReading, screens_.singleChannelReading); });
-    on("sc_manuale", [this] {
+    on(u"sc_manuale", [this] {
         setCursor(Qt::WaitCursor);
         session_.automaticDownload = false;
         openScreen(screen_name::blockViewer, screens_.blockViewer);
         unsetCursor();
     });
-    on("sc_autom", [this] {
+    on(u"sc_autom", [this] {
         session_.automaticDownload = true;
         openLinkedScreen(screen_name::automaticDownload, screens_.automaticDownload);
     });
-    on("mnuManuale", [this] { openManual(session_); });
-    on("mnuAbout", [this] {
+    on(u"mnuManuale", [this] { openManual(session_); });
+    on(u"mnuAbout", [this] {
         openScreen(screen_name::about, [this] { return new AboutBox(session_.documents); });
     });
-    on("extm", [this] { confirmExit(); });
+    on(u"extm", [this] { confirmExit(); });
     modemItem_ = items.value(QStringLiteral("Modem"));
 }
 

@@ -1,5 +1,6 @@
 #include "system_setup/screens/configuration_screen.h"
 
+#include "link/link_texts.h"
 #include "platform/widgets/focus_watch.h"
 #include "session/file_failure.h"
 #include "session/screen_names.h"
@@ -15,8 +16,7 @@
 namespace korven {
 namespace {
 
-constexpr char kInvalidValue[] = "ATTENZIONE valore non valido";
-constexpr char kZeroLoggers[] = "ATTENZIONE: Valore 0 non valido";
+const QString kZeroLoggers = QStringLiteral("ATTENZIONE: Valore 0 non valido");
 
 } // namespace
 
@@ -80,14 +80,14 @@ void ConfigurationScreen::load() {
 void ConfigurationScreen::leaveLastBlock() {
     const FieldCheck check = checkLastBlock(lastBlock_->text());
     if (check.invalid)
-        session_.prompter.message(kInvalidValue, MessageIcon::Critical);
+        session_.prompter.message(link_texts::invalidValue, MessageIcon::Critical);
     lastBlock_->setText(check.text);
 }
 
 void ConfigurationScreen::leaveLoggerCount() {
     const FieldCheck check = checkLoggerCount(loggerCount_->text());
     if (check.invalid)
-        session_.prompter.message(kInvalidValue, MessageIcon::Critical);
+        session_.prompter.message(link_texts::invalidValue, MessageIcon::Critical);
     loggerCount_->setText(check.text);
 }
 

@@ -1,7 +1,7 @@
 #include "download/screens/automatic_download_screen.h"
 
+#include "download/download_rig.h"
 #include "download/screens/automatic_fetch_screen.h"
-#include "download_rig.h"
 #include "link/link_texts.h"
 #include "support/qt_printers.h"
 

@@ -2,8 +2,8 @@
 #include "session/screen_names.h"
 
 #include "download/block_grid.h"
+#include "download/download_rig.h"
 #include "download/screens/block_grid_view.h"
-#include "download_rig.h"
 #include "link/link_texts.h"
 #include "support/qt_printers.h"
 

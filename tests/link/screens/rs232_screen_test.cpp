@@ -1,6 +1,6 @@
 #include "link/link_texts.h"
 #include "link/screens/rs232_screen.h"
-#include "screen_rig.h"
+#include "link/screens/screen_rig.h"
 
 #include <QRadioButton>
 

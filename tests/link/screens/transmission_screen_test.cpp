@@ -1,7 +1,7 @@
 #include "link/link_texts.h"
 #include "link/screens/rs232_screen.h"
+#include "link/screens/screen_rig.h"
 #include "link/screens/transmission_screen.h"
-#include "screen_rig.h"
 #include "session/screen_names.h"
 
 #include <QLabel>
