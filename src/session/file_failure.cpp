@@ -1,17 +1,14 @@
 #include "session/file_failure.h"
 
+#include "platform/file_failure_text.h"
 #include "platform/prompter.h"
-#include "session/session_texts.h"
-
-#include <QDir>
 
 namespace korven {
 
 bool reportFileFailure(Prompter& prompter, const QString& path, const FileStatus& status) {
     if (status)
         return false;
-    prompter.message(session_texts::fileError.arg(QDir::toNativeSeparators(path), status.error),
-                     MessageIcon::Critical);
+    prompter.message(fileFailureText(path, status.error), MessageIcon::Critical);
     return true;
 }
 

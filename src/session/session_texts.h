@@ -29,6 +29,5 @@ inline const QString modemConnectionUp =
 inline const QString newFileReset =
     QStringLiteral("FILE NUOVO! Il programma eseguirא il RESET del file\r"
                    "Ricordarsi di eseguire il settaggio dei nuovi parametri");
-inline const QString fileError = QStringLiteral("ATTENZIONE: errore sul file %1\r%2");
 
 } // namespace korven::session_texts

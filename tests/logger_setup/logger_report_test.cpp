@@ -1,0 +1,188 @@
+#include "logger_set_bytes.h"
+#include "logger_setup/logger_report.h"
+#include "support/recording_canvas.h"
+#include "support/scripted_prompter.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+const QDate kToday(2023, 11, 28);
+
+// The rows of the eight distinct channels, written out from their records.
+const QStringList kRows = {
+    "00   SENSORE 0    OFF    V        *****.    ----   20mV               -00050    +01234    ON ",
+    "01   SENSORE 1    ON     mV       ****.*    1 mA   20mV Diff Rif int  -00050    +01234    ON ",
+    "02   SENSORE 2    OFF    mA       ***.**    2V r   20mV Diff Rif est  -00050    +01234    ON ",
+    "03   SENSORE 3    ON     mm       **.***     5 V   200mV              -00050    +01234    ON ",
+    QStringLiteral("04   SENSORE 4    OFF    °C       *.****    24 V   200mV Diff Rif int -00050   "
+                   " +01234    ON "),
+    "05   SENSORE 5    ON     R.J.     *****.    ----   200mV Diff Rif est -00050    +01234    ON ",
+    "06   SENSORE 6    OFF    T        ****.*    1 mA   2V                 -00050    +01234    ON ",
+    "07   SENSORE 7    ON     ----     ***.**    2V r   Pt100              -00050    +01234    ON ",
+};
+
+PrintedText table(const QString& text, bool bold, TextColour colour, int x, int y, int page) {
+    return {text, QStringLiteral("courier new"), 10, bold, colour, x, y, page};
+}
+
+class LoggerReport : public ::testing::Test {
+protected:
+    void SetUp() override { install(8, "8 "); }
+
+    void install(int records, const QByteArray& channelCount) {
+        QList<LoggerChannelBytes> channels;
+        for (int n = 0; n < records; ++n)
+            channels.append(distinctLoggerChannel(n));
+        writeLoggerSet(folder_, channels, channelCount);
+    }
+
+    bool print(RecordingCanvas& canvas) {
+        SheetPrinter printer{canvas, prompter_, setup_};
+        return printLoggerReport(base(), kToday, printer);
+    }
+    QString base() const { return folder_.path(QStringLiteral("logger")); }
+
+    QStringList rowsPrinted(const RecordingCanvas& canvas) const {
+        QStringList rows;
+        for (const PrintedText& text : canvas.texts()) {
+            if (!text.bold && text.font == QStringLiteral("courier new"))
+                rows.append(text.text);
+        }
+        return rows;
+    }
+
+    TempFolder folder_;
+    ScriptedPrompter prompter_;
+    CountingPrinterSetup setup_;
+};
+
+TEST_F(LoggerReport, FirstPageCarriesTitleDateHeadingsAndOneRowPerChannel) {
+    RecordingCanvas canvas(PageOrientation::Landscape);
+    ASSERT_TRUE(print(canvas));
+
+    const QString date = QStringLiteral("Aggiornamento: 28 NOVEMBRE 2023   Pag. 1");
+    QList<PrintedText> expected = {
+        {"File: " + QDir::toNativeSeparators(base()) + ".Tmr", "Times New Roman", 12, true,
+         kDarkGreen, 200, 300, 1},
+        {date, "Times New Roman", 9, false, kBlack,
+         RecordingCanvas::kA4Width - RecordingCanvas::widthOf(date, 9) - 50, 50, 1},
+        table("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 1900, 1),
+        table("UN.MISURA", true, kBlue, 2948, 1900, 1),
+        table("PUNTO DEC.", true, kBlue, 4139, 1900, 1),
+        table("ALIM.", true, kBlue, 5500, 1900, 1),
+        table("SCALA", true, kBlue, 6293, 1900, 1),
+        table("ZERO", true, kBlue, 8675, 1900, 1),
+        table("GAIN", true, kBlue, 9865, 1900, 1),
+        table("ATT.SCAL.", true, kBlue, 10702, 1900, 1),
+    };
+    for (int n = 0; n < 8; ++n)
+        expected.append(table(kRows[n], false, kBlack, 200, 2400 + 300 * n, 1));
+    EXPECT_EQ(canvas.texts(), expected);
+    EXPECT_EQ(canvas.pages(), 1);
+    EXPECT_EQ(canvas.documentsEnded(), 1);
+    EXPECT_TRUE(prompter_.prompts().isEmpty());
+}
+
+TEST_F(LoggerReport, ContinuationPageHasItsOwnHeadingsAndNoUnitHeading) {
+    RecordingCanvas canvas(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
+    ASSERT_TRUE(print(canvas));
+
+    QList<PrintedText> expected = {
+        {"Pag.  2", "Times New Roman", 9, false, kBlack,
+         RecordingCanvas::kA4Width - RecordingCanvas::widthOf("Pag.  2", 9) - 50, 50, 2},
+        table("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 500, 2),
+        table("PUNTO DEC.", true, kBlue, 3842, 500, 2),
+        table("ALIM.", true, kBlue, 5984, 500, 2),
+        table("SCALA", true, kBlue, 7754, 500, 2),
+        table("ZERO", true, kBlue, 9101, 500, 2),
+        table("GAIN", true, kBlue, 10689, 500, 2),
+        table("ATTIV.SCAL.", true, kBlue, 12674, 500, 2),
+    };
+    for (int n = 3; n < 8; ++n)
+        expected.append(table(kRows[n], false, kBlack, 200, 1000 + 300 * (n - 3), 2));
+    EXPECT_EQ(canvas.textsOnPage(2), expected);
+    EXPECT_EQ(canvas.pages(), 2);
+}
+
+TEST_F(LoggerReport, PrintsAsManyRowsAsTheChannelCountSaysUpToTheRecordsThatExist) {
+    install(8, "4 ");
+    RecordingCanvas four(PageOrientation::Landscape);
+    ASSERT_TRUE(print(four));
+    EXPECT_EQ(rowsPrinted(four), kRows.mid(0, 4));
+
+    install(8, "16");
+    RecordingCanvas neverSaved(PageOrientation::Landscape);
+    ASSERT_TRUE(print(neverSaved));
+    EXPECT_EQ(rowsPrinted(neverSaved), kRows) << "not rows of zero bytes past the end";
+
+    install(5, "8 ");
+    RecordingCanvas shortFile(PageOrientation::Landscape);
+    ASSERT_TRUE(print(shortFile));
+    EXPECT_EQ(rowsPrinted(shortFile), kRows.mid(0, 5));
+}
+
+TEST_F(LoggerReport, ACodeOutsideItsTablePrintsTheTextOfTheRowBefore) {
+    QList<LoggerChannelBytes> channels = {distinctLoggerChannel(0), distinctLoggerChannel(1),
+                                          distinctLoggerChannel(2)};
+    channels[0].unit = "9";
+    channels[0].inputType = "Z";
+    channels[1].unit = "4";
+    channels[2].unit = "9";
+    channels[2].inputType = "D";
+    channels[2].decimals = "7";
+    channels[2].supply = "8";
+    writeLoggerSet(folder_, channels, "8 ");
+    RecordingCanvas canvas(PageOrientation::Landscape);
+    ASSERT_TRUE(print(canvas));
+    EXPECT_EQ(rowsPrinted(canvas),
+              (QStringList{
+                  "00   SENSORE 0    OFF             *****.    ----                      -00050 "
+                  "   +01234    ON ",
+                  QStringLiteral("01   SENSORE 1    ON     °C       ****.*    1 mA   20mV Diff "
+                                 "Rif int  -00050    +01234    ON "),
+                  QStringLiteral("02   SENSORE 2    OFF    °C       ****.*    1 mA   20mV Diff "
+                                 "Rif int  -00050    +01234    ON "),
+              }));
+}
+
+TEST_F(LoggerReport, APortraitPrinterIsTurnedToLandscapeAfterTheMessageAndTheDialog) {
+    RecordingCanvas canvas(PageOrientation::Portrait);
+    ASSERT_TRUE(print(canvas));
+    EXPECT_EQ(prompter_.texts(), QStringList{"Set the printer in the 'LANDSCAPE' mode"});
+    EXPECT_EQ(setup_.shown(), 1);
+    EXPECT_EQ(canvas.lateOrientationChanges(), 0);
+    EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
+}
+
+TEST_F(LoggerReport, AMissingFileOfThePairIsNamedAndNothingIsPrinted) {
+    for (const char* name : {"logger.par", "logger.tmr"}) {
+        install(8, "8 ");
+        QFile::remove(folder_.path(name));
+        prompter_.clear();
+        RecordingCanvas canvas(PageOrientation::Portrait);
+        EXPECT_FALSE(print(canvas));
+        ASSERT_EQ(prompter_.prompts().size(), 1) << name;
+        EXPECT_TRUE(prompter_.prompts()[0].text.startsWith(
+            "ATTENZIONE: errore sul file " + QDir::toNativeSeparators(folder_.path(name))))
+            << prompter_.prompts()[0].text.toStdString();
+        EXPECT_TRUE(canvas.texts().isEmpty());
+        EXPECT_EQ(canvas.documentsEnded(), 0);
+        EXPECT_FALSE(folder_.exists(name)) << "reading never creates the file";
+    }
+}
+
+TEST_F(LoggerReport, APrintThatFailsSaysSoAndIsNotReportedAsDone) {
+    RecordingCanvas canvas(PageOrientation::Landscape);
+    canvas.failAtEnd("Impossibile scrivere il file /nowhere/x.pdf");
+    EXPECT_FALSE(print(canvas));
+    EXPECT_EQ(prompter_.texts(), QStringList{"ATTENZIONE: stampa non riuscita.\r"
+                                             "Impossibile scrivere il file /nowhere/x.pdf"});
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+#include "platform/widgets/page_setup_printer_setup.h"
+#include "platform/widgets/qt_printer_canvas.h"
+#include "support/pdf_words.h"
+#include "support/temp_folder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace korven;
+using korven::test::PdfText;
+using korven::test::TempFolder;
+
+namespace {
+
+constexpr double kMarginPoints = 36; // half an inch all round
+// Where pdftotext puts a word's box depends on the font's own ascent; a point
+// either way is close enough to tell a twip mapping error.
+constexpr double kTolerance = 1.5;
+
+bool popplerMissing() {
+    return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+class QtPrinterCanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        printer_.setPageSize(QPageSize(QPageSize::A4));
+        printer_.setPageMargins(
+            QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+            QPageLayout::Point);
+        directToPdfFile(printer_, pdf());
+    }
+
+    QString pdf() const { return folder_.path(QStringLiteral("sheet.pdf")); }
+
+    TempFolder folder_;
+    QPrinter printer_{QPrinter::HighResolution};
+};
+
+TEST_F(QtPrinterCanvasTest, TurnsToLandscapeAndMeasuresThePrintableAreaInTwips) {
+    QtPrinterCanvas canvas(printer_);
+    EXPECT_EQ(canvas.orientation(), PageOrientation::Portrait);
+    // Qt's A4 is 595 × 842 points, less the margins; a point is 20 twips.
+    EXPECT_EQ(canvas.pageWidth(), (595 - 72) * 20);
+    EXPECT_EQ(canvas.pageHeight(), (842 - 72) * 20);
+    canvas.setOrientation(PageOrientation::Landscape);
+    EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(canvas.pageWidth(), (842 - 72) * 20);
+    EXPECT_EQ(canvas.pageHeight(), (595 - 72) * 20);
+}
+
+TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePosition) {
+    if (popplerMissing())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QtPrinterCanvas canvas(printer_);
+    canvas.setOrientation(PageOrientation::Landscape);
+    canvas.setFontName(QStringLiteral("courier new"));
+    canvas.setFontSize(10);
+    printAt(canvas, 1440, 2880, QStringLiteral("Uno"));
+    canvas.setFontName(QStringLiteral("Times New Roman"));
+    canvas.setFontSize(12);
+    canvas.setBold(true);
+    canvas.setColour(kDarkGreen);
+    printAt(canvas, 200, 300, QStringLiteral("Titolo"));
+    canvas.newPage();
+    printAt(canvas, 7200, 1000, QStringLiteral("Due"));
+    ASSERT_TRUE(canvas.endDocument());
+
+    const PdfText text = korven::test::readPdfText(pdf());
+    ASSERT_EQ(text.pages, 2);
+    EXPECT_GT(text.pageWidth, text.pageHeight) << "landscape";
+    const auto word = text.find(QStringLiteral("Uno"));
+    EXPECT_NEAR(word.xMin, kMarginPoints + 72, kTolerance);
+    EXPECT_NEAR(word.yMin, kMarginPoints + 144, kTolerance);
+    const auto title = text.find(QStringLiteral("Titolo"));
+    EXPECT_NEAR(title.xMin, kMarginPoints + 10, kTolerance);
+    EXPECT_NEAR(title.yMin, kMarginPoints + 15, kTolerance);
+    const auto second = text.find(QStringLiteral("Due"), 2);
+    EXPECT_EQ(second.page, 2);
+    EXPECT_NEAR(second.xMin, kMarginPoints + 360, kTolerance);
+    EXPECT_NEAR(second.yMin, kMarginPoints + 50, kTolerance);
+}
+
+TEST_F(QtPrinterCanvasTest, MeasuredWidthsMatchThePrintedOnes) {
+    if (popplerMissing())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QtPrinterCanvas canvas(printer_);
+    canvas.setFontName(QStringLiteral("courier new"));
+    canvas.setFontSize(10);
+    // The fixed-pitch face advances 0.6 of its size: 6 points, 120 twips.
+    EXPECT_NEAR(canvas.textWidth(QStringLiteral("0123456789")), 1200, 2);
+    printAt(canvas, 0, 0, QStringLiteral("0123456789"));
+    canvas.setFontName(QStringLiteral("Times New Roman"));
+    canvas.setFontSize(9);
+    const QString date = QStringLiteral("Aggiornamento:");
+    const int width = canvas.textWidth(date);
+    printAt(canvas, canvas.pageWidth() - width - 50, 1000, date);
+    ASSERT_TRUE(canvas.endDocument());
+
+    const PdfText text = korven::test::readPdfText(pdf());
+    const auto digits = text.find(QStringLiteral("0123456789"));
+    EXPECT_NEAR(digits.xMax - digits.xMin, 60, kTolerance);
+    const auto right = text.find(date);
+    EXPECT_NEAR(right.xMax, text.pageWidth - kMarginPoints - 2.5, kTolerance)
+        << "ends 50 twips before the printable area's right edge";
+}
+
+TEST(QtPrinterCanvasFailure, APrinterThatIsNoneSaysThatNoPrinterIsInstalled) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    printer.setPrinterName(QString());
+    QtPrinterCanvas canvas(printer);
+    printAt(canvas, 0, 0, QStringLiteral("lost"));
+    EXPECT_EQ(canvas.endDocument().error, QStringLiteral("Nessuna stampante installata"));
+}
+
+TEST(FontStandIns, MissingWindowsFacesAreDrawnWithTheirMetricTwins) {
+    if (!QFontDatabase::hasFamily(QStringLiteral("Times New Roman"))) {
+        EXPECT_EQ(installedFamilyFor(QStringLiteral("Times New Roman")),
+                  QStringLiteral("Liberation Serif"));
+    }
+    if (!QFontDatabase::hasFamily(QStringLiteral("Courier New"))) {
+        EXPECT_EQ(installedFamilyFor(QStringLiteral("courier new")),
+                  QStringLiteral("Liberation Mono"));
+    }
+    EXPECT_EQ(installedFamilyFor(QStringLiteral("No Such Face")), QStringLiteral("No Such Face"));
+}
+
+TEST_F(QtPrinterCanvasTest, AFileThatCannotBeWrittenFailsTheJobAndNamesIt) {
+    const QString unwritable = folder_.path(QStringLiteral("missing/sheet.pdf"));
+    directToPdfFile(printer_, unwritable);
+    QtPrinterCanvas canvas(printer_);
+    printAt(canvas, 0, 0, QStringLiteral("lost"));
+    canvas.newPage();
+    const PrintStatus status = canvas.endDocument();
+    EXPECT_FALSE(status.ok);
+    EXPECT_EQ(status.error, QStringLiteral("Impossibile scrivere il file ") +
+                                QDir::toNativeSeparators(unwritable));
+    EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+TEST(PageSetupPrinterSetupTest, ShowsThePageSetupOfThePrinterPrintedOn) {
+    QPrinter printer;
+    PageSetupPrinterSetup setup(printer, nullptr);
+    QPrinter* shownFor = nullptr;
+    QTimer::singleShot(0, [&shownFor] {
+        if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+            shownFor = dialog->printer();
+            dialog->reject();
+        }
+    });
+    setup.showPrinterSetup();
+    EXPECT_EQ(shownFor, &printer);
+}
+
+} // namespace
