@@ -97,8 +97,9 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     Phase total;
     Phase blocks;
-    UnattendedOutput output;
-    output.progress = [&](const DownloadProgress& progress) {
+    UnattendedRequest request{
+        false, kFirstBlock, kLastBlock, folder.filePath(QStringLiteral("b.txt")), {}};
+    request.progress = [&](const DownloadProgress& progress) {
         if (progress.done == 0) {
             blocks.startMs = clock.elapsed();
             blocks.startCharacters = port.characters();
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
             blocks.endCpu = cpuSeconds();
         }
     };
+    UnattendedOutput output;
     output.problem = [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
     output.result = [](const QString& text) { std::printf("%s\n", qPrintable(text)); };
 
@@ -117,9 +119,8 @@ int main(int argc, char** argv) {
                 kFirstBlock, kLastBlock, kBaud);
     total.startCpu = cpuSeconds();
     clock.start();
-    const UnattendedEnd end = runUnattendedDownload(
-        folder.path(), {false, kFirstBlock, kLastBlock, folder.filePath(QStringLiteral("b.txt"))},
-        port, ticks, reporter, output, QDateTime::currentDateTime());
+    const UnattendedEnd end = runUnattendedDownload(folder.path(), request, port, ticks, reporter,
+                                                    output, QDateTime::currentDateTime());
     total.endMs = clock.elapsed();
     total.endCpu = cpuSeconds();
     total.endCharacters = port.characters();

@@ -2,7 +2,6 @@
 
 #include "download/download_job.h"
 #include "link/logger_link.h"
-#include "system_setup/settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,13 +29,8 @@ private:
     UnattendedEnd download();
     UnattendedEnd save(int fetched);
     UnattendedEnd refuse(UnattendedEnd end, const QString& why) {
-        if (output_.problem)
-            output_.problem(why);
+        output_.tellProblem(why);
         return end;
-    }
-    void tell(const QString& result) {
-        if (output_.result)
-            output_.result(result);
     }
 
     const QString& programFolder_;
@@ -51,24 +45,8 @@ private:
     AutomaticRange range_;
 };
 
-// A path field never written holds zero bytes, which name no file.
-bool namesAFile(const QString& path) {
-    return !path.isEmpty() && !path.contains(QChar(0));
-}
-
 bool Run::readSetup() {
-    Settings settings(programFolder_);
-    FileStatus status =
-        QFileInfo::exists(settings.filePath())
-            ? settings.load()
-            : FileStatus::failure(settings.filePath() + QStringLiteral(" not found"));
-    installation_.systemFilePath = settings.systemFilePath();
-    installation_.loggerSetupPath = settings.loggerSetupPath();
-    if (status &&
-        !(namesAFile(installation_.systemFilePath) && namesAFile(installation_.loggerSetupPath)))
-        status = FileStatus::failure(QStringLiteral("%1 names no system set-up or no logger "
-                                                    "set-up")
-                                         .arg(settings.filePath()));
+    FileStatus status = readInstallationSettings(programFolder_, installation_);
     if (status)
         status = job_.readSetup(request_.automatic);
     if (!status)
@@ -117,17 +95,18 @@ UnattendedEnd Run::download() {
                           QStringLiteral("the logger did not tell its last stored block"));
         range_ = query.range;
         if (range_.nothingNew()) {
-            tell(QStringLiteral("Nothing new: the last stored block is %1 and the next download "
-                                "starts at block %2")
-                     .arg(range_.last)
-                     .arg(range_.first));
+            output_.tellResult(
+                QStringLiteral("Nothing new: the last stored block is %1 and the next download "
+                               "starts at block %2")
+                    .arg(range_.last)
+                    .arg(range_.first));
             return UnattendedEnd::Done;
         }
     }
 
     grid_.setupBlockGrid(job_.descriptions(), range_.first, range_.count());
     const FetchResult result =
-        job_.fetch(range_.first, range_.last, grid_, kExtraAttempts, {{}, output_.progress, {}});
+        job_.fetch(range_.first, range_.last, grid_, kExtraAttempts, {{}, request_.progress, {}});
 
     const UnattendedEnd saved = result.fetched > 0 ? save(result.fetched) : UnattendedEnd::Done;
     if (result.end != FetchEnd::Complete)
@@ -149,7 +128,7 @@ UnattendedEnd Run::save(int fetched) {
         return refuse(UnattendedEnd::BadSetup,
                       QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
     }
-    tell(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
+    output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
     return UnattendedEnd::Done;
 }
 

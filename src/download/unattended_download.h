@@ -2,6 +2,7 @@
 
 #include "download/download_progress.h"
 #include "link/link_reporter.h"
+#include "link/unattended.h"
 #include "platform/serial_port.h"
 #include "platform/ticks.h"
 
@@ -20,21 +21,7 @@ struct UnattendedRequest {
     int from = 0; // the range, when not automatic
     int to = 0;
     QString outPath; // automatic: empty for a name of the run's time in the program folder
-};
-
-// How a run ends, as the process's exit status.
-enum class UnattendedEnd {
-    Done = 0,
-    BadSetup = 2,   // the set-up files cannot be read, or the table cannot be written
-    LinkFailed = 3, // the logger could not be reached, or the line failed part-way
-};
-
-// Where a run tells what happens.
-struct UnattendedOutput {
     std::function<void(const DownloadProgress&)> progress;
-    std::function<void(const QString&)> problem;
-    // The outcome in one line, "N blocks saved to FILE".
-    std::function<void(const QString&)> result;
 };
 
 // Runs the download with the set-up of the program folder's "config.dat".
@@ -43,6 +30,7 @@ struct UnattendedOutput {
 // automatic download moves its pointer past them and no further, so the next
 // run goes on from there. Whenever the logger was woken it is put back into
 // scanning at the end. The link reports to `reporter`.
+// The outcome goes to `output` in one line, "N blocks saved to FILE".
 UnattendedEnd runUnattendedDownload(const QString& programFolder, const UnattendedRequest& request,
                                     SerialPort& port, Ticks& ticks, LinkReporter& reporter,
                                     const UnattendedOutput& output, const QDateTime& startedAt);

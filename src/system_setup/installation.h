@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logger_setup/logger_setup_files.h"
+#include "platform/record_file.h"
 #include "system_setup/system_setup_files.h"
 
 #include <QString>
@@ -16,5 +17,10 @@ struct Installation {
     SystemSetupRecords systemRecords;
     LoggerSetupRecords loggerRecords;
 };
+
+// The set-up files "config.dat" in `programFolder` names, for a job run
+// without the program's start-up (korvenctl). A missing "config.dat", or one
+// that names no system set-up or no logger set-up, is an error.
+FileStatus readInstallationSettings(const QString& programFolder, Installation& installation);
 
 } // namespace korven

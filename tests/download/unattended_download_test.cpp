@@ -20,7 +20,6 @@ struct UnattendedRig : test::DownloadRig {
 
     UnattendedEnd run(const UnattendedRequest& request) {
         UnattendedOutput output;
-        output.progress = [](const DownloadProgress&) {};
         output.problem = [this](const QString& text) { problems.append(text); };
         output.result = [this](const QString& text) { results.append(text); };
         return runUnattendedDownload(folder.path(), request, port, clock, session.linkReporter,

@@ -1,4 +1,4 @@
-#include "korvenctl_console.h"
+#include "korvenctl/console.h"
 
 #include "link/link_texts.h"
 

@@ -1,0 +1,71 @@
+#include "korvenctl/download_command.h"
+
+#include "download/unattended_download.h"
+
+#include <QDateTime>
+
+namespace korven {
+
+namespace {
+
+// Block numbers are 16-bit on the logger's side.
+constexpr int kHighestBlock = 32767;
+
+const QString kUsage = QStringLiteral(
+    "  korvenctl [--folder DIR] [--device PATH] download --from N --to M --out FILE\n"
+    "  korvenctl [--folder DIR] [--device PATH] download --auto [--out FILE]\n"
+    "\n"
+    "  --from N, --to M\n"
+    "                 download blocks N to M into the block table FILE\n"
+    "  --auto         download every block stored since the last automatic download,\n"
+    "                 into FILE or KORVEN_yyyymmdd_hhmmss.txt in the program folder,\n"
+    "                 and move the download pointer on\n");
+
+UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand& command) {
+    const QCommandLineOption from(QStringLiteral("from"), {}, QStringLiteral("N"));
+    const QCommandLineOption to(QStringLiteral("to"), {}, QStringLiteral("M"));
+    const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption automatic(QStringLiteral("auto"));
+    CommandOptions options(context, command, {from, to, out, automatic});
+    if (!options.read())
+        return UnattendedEnd::BadSetup;
+
+    UnattendedRequest request;
+    request.outPath = options.value(out);
+    request.automatic = options.isSet(automatic);
+    if (request.automatic) {
+        if (options.isSet(from) || options.isSet(to))
+            return options.refuse(QStringLiteral("--auto takes no --from or --to."));
+    } else {
+        if (!options.isSet(from) || !options.isSet(to) || !options.isSet(out))
+            return options.refuse(QStringLiteral("A range download needs --from, --to and --out."));
+        const auto first = numberIn(options.value(from), 0, kHighestBlock);
+        const auto last = numberIn(options.value(to), 0, kHighestBlock);
+        if (!first || !last)
+            return options.refuse(
+                QStringLiteral("Block numbers go from 0 to %1.").arg(kHighestBlock));
+        if (*last < *first)
+            return options.refuse(QStringLiteral("--to must not be below --from."));
+        request.from = *first;
+        request.to = *last;
+    }
+    request.progress = [&context](const DownloadProgress& done) { context.console.progress(done); };
+
+    UnattendedOutput output;
+    output.problem = [&context](const QString& text) { context.console.problem(text); };
+    output.result = [&context](const QString& text) { context.console.result(text); };
+    return runUnattendedDownload(context.programFolder, request, context.port, context.ticks,
+                                 context.reporter, output, QDateTime::currentDateTime());
+}
+
+} // namespace
+
+KorvenctlCommand downloadCommand() {
+    KorvenctlCommand command{QStringLiteral("download"), kUsage, {}};
+    command.run = [command](const CommandContext& context) {
+        return runDownload(context, command);
+    };
+    return command;
+}
+
+} // namespace korven

@@ -1,0 +1,54 @@
+#include "korvenctl/command_line.h"
+#include "korvenctl/console.h"
+#include "korvenctl/download_command.h"
+#include "platform/qt_serial_port.h"
+#include "platform/qt_ticks.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace korven;
+
+namespace {
+
+// Every command korvenctl knows, in the order the help lists them.
+QList<KorvenctlCommand> commands() {
+    return {downloadCommand()};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QList<KorvenctlCommand> known = commands();
+    QString usage;
+    for (const KorvenctlCommand& command : known)
+        usage += command.usage + u'\n';
+
+    const GlobalParse parsed = parseGlobalOptions(QCoreApplication::arguments(),
+                                                  QCoreApplication::applicationDirPath(), usage);
+    if (!parsed.options) {
+        std::fputs(parsed.message.toLocal8Bit().constData(), parsed.done ? stdout : stderr);
+        return parsed.done ? 0 : static_cast<int>(UnattendedEnd::BadSetup);
+    }
+
+    const QString name = parsed.options->commandArguments.first();
+    const auto command =
+        std::find_if(known.cbegin(), known.cend(),
+                     [&name](const KorvenctlCommand& c) { return c.name == name; });
+    if (command == known.cend()) {
+        std::fprintf(stderr, "Unknown command: %s\n\nUsage:\n%s", qPrintable(name),
+                     qPrintable(usage));
+        return static_cast<int>(UnattendedEnd::BadSetup);
+    }
+
+    QtSerialPort port;
+    port.setDevice(parsed.options->device);
+    QtTicks ticks;
+    Console console;
+    ConsoleReporter reporter(console);
+    return static_cast<int>(
+        command->run({parsed.options->programFolder, parsed.options->commandArguments, console,
+                      port, ticks, reporter}));
+}
