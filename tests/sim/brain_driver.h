@@ -18,10 +18,14 @@ inline QDateTime marchFifth() {
 class BrainDriver {
 public:
     explicit BrainDriver(LoggerConfig config = {})
-        : brain(withStart(config), [this] { return now; }) {}
+        : brain(withStart(config), [this] { return now; }) {
+        brain.setEventSink([this](EventTopic, const QByteArray& text) { events.append(text); });
+    }
 
     QDateTime now = marchFifth();
     LoggerBrain brain;
+    // What the logger told about itself, one line each.
+    QList<QByteArray> events;
 
     // Everything the logger sends for `bytes`, joined.
     QByteArray send(const QByteArray& bytes) { return joined(brain.receive(bytes)); }
@@ -34,6 +38,9 @@ public:
         const QByteArray reply = send(QByteArray("\x80") + text + '\r');
         return reply.startsWith('!') ? reply.mid(1) : reply;
     }
+
+    // Moves the wall clock the logger runs on.
+    void wait(int seconds) { now = now.addSecs(seconds); }
 
     static QByteArray joined(const QList<Emission>& emissions) {
         QByteArray bytes;
