@@ -67,6 +67,7 @@ TEST(ChannelSetUp, RefusesACommandThatBreaksTheLayoutAnywhere) {
         [](ChannelFields& f) { f.zero = "+00a0"; },
         [](ChannelFields& f) { f.trailer = "58062"; },
         [](ChannelFields& f) { f.description = "SHORT"; },
+        [](ChannelFields& f) { f.description = QByteArray(10, '\0'); },
     };
     for (qsizetype i = 0; i < breaks.size(); ++i) {
         SCOPED_TRACE(i);

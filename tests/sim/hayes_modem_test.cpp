@@ -157,6 +157,29 @@ TEST(HayesFaults, ARemoteLoggerThatDoesNotWakeLeavesTheCallSilent) {
     EXPECT_EQ(line.send(QByteArray(200, '\xFF') + "\x80"), "");
 }
 
+TEST(HayesFaults, AModemCanIgnoreTheEscapeOrLeaveATH0Unanswered) {
+    ModemConfig deaf;
+    deaf.ignoresEscape = true;
+    ModemDriver stuck(deaf);
+    stuck.connect();
+    stuck.wait(1000);
+    stuck.send("+++");
+    EXPECT_EQ(stuck.wait(10'000), "");
+    EXPECT_TRUE(stuck.modem.isOnline());
+
+    ModemConfig quiet;
+    quiet.silentHangUp = true;
+    ModemDriver held(quiet);
+    held.connect();
+    held.wait(1000);
+    held.send("+++");
+    EXPECT_EQ(held.wait(1000), kOk);
+    EXPECT_EQ(held.send("ATH0\r"), "");
+    EXPECT_EQ(held.wait(10'000), "");
+    EXPECT_TRUE(held.modem.hasCall());
+    EXPECT_EQ(held.events.last(), "modem command ATH0: no answer");
+}
+
 TEST(HayesEvents, TheLogFollowsTheCall) {
     ModemDriver line;
     line.connect();

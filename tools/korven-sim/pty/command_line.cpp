@@ -77,6 +77,8 @@ ServeOptions parseCommandLine(const QStringList& arguments) {
                "(default 3000).",
                "MS"),
         flag("modem-off", "The modem is switched off: it answers nothing."),
+        flag("modem-ignore-escape", "Fault: \"+++\" never returns the modem to command mode."),
+        flag("modem-silent-hang-up", "Fault: ATH0 is never answered and the call stays up."),
     });
 
     OptionReader reader(parser);
@@ -112,7 +114,8 @@ ServeOptions parseCommandLine(const QStringList& arguments) {
     faults.slowMs = reader.number(name("slow-reply"), 0, kLongestDelayMs, 0);
 
     if (!reader.isSet(name("modem"))) {
-        for (const char* modemOption : {"modem-call", "modem-call-time", "modem-off"}) {
+        for (const char* modemOption : {"modem-call", "modem-call-time", "modem-off",
+                                        "modem-ignore-escape", "modem-silent-hang-up"}) {
             if (reader.isSet(name(modemOption)))
                 reader.refuse(QStringLiteral("--%1 needs --modem").arg(name(modemOption)));
         }
@@ -120,6 +123,8 @@ ServeOptions parseCommandLine(const QStringList& arguments) {
     }
     ModemConfig modem;
     modem.switchedOn = !reader.isSet(name("modem-off"));
+    modem.ignoresEscape = reader.isSet(name("modem-ignore-escape"));
+    modem.silentHangUp = reader.isSet(name("modem-silent-hang-up"));
     modem.call = static_cast<CallOutcome>(reader.choice(name("modem-call"), kCallOutcomes, 0));
     modem.callMs = reader.number(name("modem-call-time"), 0, kLongestDelayMs, modem.callMs);
     result.modem = modem;

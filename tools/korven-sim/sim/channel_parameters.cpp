@@ -3,6 +3,7 @@
 #include "sim/logger_events.h"
 #include "sim/wire_numbers.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace korven::sim {
@@ -30,6 +31,12 @@ constexpr int kLargestMagnitude = 19999;
 
 bool within(char c, char lowest, char highest) {
     return c >= lowest && c <= highest;
+}
+
+// The description is shown and printed as text; a control byte in it (the
+// NUL of a set never saved, say) has no business on the line.
+bool isText(const QByteArray& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return within(c, ' ', '~'); });
 }
 
 // Input types are "0" to "9", then "A", "B", "C" for the current loops and
@@ -72,6 +79,8 @@ ChannelCommandReading readChannelCommand(const QByteArray& command) {
     const auto zero = signedMagnitude(command, kZeroSign);
     if (!within(channel, '0', '7'))
         return refused("channel must be 0 to 7");
+    if (!isText(command.mid(kDescription, kDescriptionLength)))
+        return refused("the description holds control characters");
     if (!within(command.at(kUnit), '0', '7'))
         return refused("unit must be 0 to 7");
     if (!isInputType(command.at(kInputType)))

@@ -110,7 +110,7 @@ void HayesModem::takeOnlineByte(char byte, QList<Emission>& out) {
     lastInputMs_ = now;
     const bool continues = pluses_ == 0 ? quiet >= guardMs() : quiet < guardMs();
     if (byte == kEscapeCharacter && pluses_ < kEscapeLength && continues) {
-        if (++pluses_ == kEscapeLength)
+        if (++pluses_ == kEscapeLength && !config_.ignoresEscape)
             escapeDueMs_ = now + guardMs();
     } else {
         pluses_ = 0;
@@ -128,8 +128,10 @@ void HayesModem::runLine(const QByteArray& line, QList<Emission>& out) {
     commandLines_.append(typed);
     const auto commands = parseAtCommands(typed.mid(2));
     const QByteArray word = commands ? runCommands(*commands, out) : QByteArray("ERROR");
-    report("modem command " + printable(typed) + ": " +
-           (word.isEmpty() ? "dialling " + printable(dialled_) : word));
+    const QByteArray outcome = isDialling()     ? "dialling " + printable(dialled_)
+                               : word.isEmpty() ? "no answer"
+                                                : word;
+    report("modem command " + printable(typed) + ": " + outcome);
     if (!word.isEmpty())
         result(word, kResultDelayMs, out);
 }
@@ -147,6 +149,8 @@ QByteArray HayesModem::runCommands(const QList<AtCommand>& commands, QList<Emiss
             registers_.clear();
             [[fallthrough]];
         case AtCommand::Kind::HangUp:
+            if (config_.silentHangUp)
+                return {};
             if (call_)
                 report("modem hung up");
             call_ = false;

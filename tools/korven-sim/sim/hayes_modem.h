@@ -53,7 +53,8 @@ private:
     void takeCommandByte(char byte, QList<Emission>& out);
     void takeOnlineByte(char byte, QList<Emission>& out);
     void runLine(const QByteArray& line, QList<Emission>& out);
-    // Runs the commands in order; the result word, or nothing while dialling.
+    // Runs the commands in order; the result word, or nothing while dialling
+    // (or when a fault keeps the modem quiet).
     QByteArray runCommands(const QList<AtCommand>& commands, QList<Emission>& out);
     void dial(const AtCommand& command);
     void result(const QByteArray& word, int delayMs, QList<Emission>& out) const;

@@ -15,6 +15,10 @@ struct ModemConfig {
     CallOutcome call = CallOutcome::Connect;
     int callMs = 3000;   // from the dial command to CONNECT, BUSY or NO CARRIER
     int lineBaud = 9600; // the speed CONNECT reports
+    // Faults of the hang-up: "+++" never leaves the call, ATH0 is never answered
+    // (the call stays up).
+    bool ignoresEscape = false;
+    bool silentHangUp = false;
 };
 
 } // namespace korven::sim
