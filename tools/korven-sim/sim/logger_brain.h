@@ -40,6 +40,9 @@ public:
     // `now` is the wall clock the logger's clock runs on; by default the
     // computer's clock.
     explicit LoggerBrain(LoggerConfig config = {}, std::function<QDateTime()> now = {});
+    // Its memory reads the clock through this very object.
+    LoggerBrain(const LoggerBrain&) = delete;
+    LoggerBrain& operator=(const LoggerBrain&) = delete;
 
     // Bytes the program sent, in order.
     QList<Emission> receive(const QByteArray& bytes);
