@@ -56,15 +56,89 @@ TEST(BrainAddressing, HandshakeGoesOutAtOnceAndRepliesSoonAfter) {
     EXPECT_LT(out[1].delayMs, 1000);
 }
 
-TEST(BrainScanning, AcquisitionAndAutoSleepPutTheLoggerToSleep) {
-    for (const QByteArray command : {"Z", "Y"}) {
-        SCOPED_TRACE(command.constData());
-        BrainDriver logger;
-        EXPECT_EQ(logger.command(command), "");
-        EXPECT_FALSE(logger.brain.isAwake());
-        EXPECT_EQ(logger.send(kAddress), "");
-        EXPECT_EQ(logger.send(kWake + kAddress), "!");
+// Putting the logger back into scanning talks as follows: address, "!",
+// "Z" (acquisition) or "z" (none); then, for auto-sleep, address, "!", "Y"
+// without any new wake-up burst.
+QByteArray resume(BrainDriver& logger, bool acquisition, bool autoSleep) {
+    QByteArray heard = logger.send(kAddress);
+    logger.send(acquisition ? "Z\r" : "z\r");
+    logger.wait(1);
+    if (autoSleep) {
+        heard += logger.send(kAddress);
+        logger.send("Y\r");
     }
+    return heard;
+}
+
+TEST(BrainScanning, EveryWayOfResumingScanningIsAnswered) {
+    for (const bool acquisition : {false, true}) {
+        for (const bool autoSleep : {false, true}) {
+            SCOPED_TRACE(QStringLiteral("acquisition %1, auto-sleep %2")
+                             .arg(acquisition)
+                             .arg(autoSleep)
+                             .toStdString());
+            BrainDriver logger;
+            logger.command("z");
+            EXPECT_EQ(resume(logger, acquisition, autoSleep), autoSleep ? "!!" : "!");
+            EXPECT_EQ(logger.brain.isAcquiring(), acquisition);
+            EXPECT_EQ(logger.brain.isAwake(), !autoSleep);
+            // Asleep, it needs a burst again; awake, the address is enough.
+            EXPECT_EQ(logger.send(kAddress), autoSleep ? "" : "!");
+            EXPECT_EQ(logger.send(kWake + kAddress), "!");
+        }
+    }
+}
+
+TEST(BrainScanning, TheLogShowsTheResumeStepByStep) {
+    BrainDriver logger;
+    logger.command("z");
+    logger.events.clear();
+    resume(logger, true, true);
+    EXPECT_EQ(logger.events,
+              QList<QByteArray>({"address 80 answered !", "command Z", "scanning with acquisition",
+                                 "address 80 answered !", "command Y", "asleep"}));
+}
+
+TEST(BrainScanning, WithAutoSleepAnAcquiringLoggerLeftAloneDozesOff) {
+    BrainDriver logger;
+    logger.command("M21");
+    logger.command("Z");
+    logger.wait(9);
+    EXPECT_TRUE(logger.brain.isAwake());
+    logger.wait(1);
+    EXPECT_FALSE(logger.brain.isAwake());
+    EXPECT_EQ(logger.send(kAddress), "");
+    EXPECT_EQ(logger.events.last(), "asleep (auto-sleep)");
+
+    // Stopped, or without auto-sleep, it waits for the program however long.
+    BrainDriver stopped;
+    stopped.command("M21");
+    stopped.command("z");
+    stopped.wait(3600);
+    EXPECT_EQ(stopped.send(kAddress), "!");
+    BrainDriver awake;
+    awake.command("M20");
+    awake.command("Z");
+    awake.wait(3600);
+    EXPECT_EQ(awake.send(kAddress), "!");
+}
+
+TEST(BrainFaults, ALoggerThatNeverWakesSleepsThroughEveryBurst) {
+    BrainDriver logger;
+    logger.brain.faults().neverWakes = true;
+    EXPECT_EQ(logger.send(kWake + kAddress + "j\r"), "");
+    EXPECT_FALSE(logger.brain.isAwake());
+    EXPECT_TRUE(logger.brain.commands().isEmpty());
+}
+
+TEST(BrainEvents, TheLogNamesWakeUpAddressAndCommand) {
+    BrainDriver logger;
+    logger.brain.faults().handshakeReply = '?';
+    logger.send(kWake + "\x82" + kAddress + "j\r");
+    EXPECT_EQ(logger.events, QList<QByteArray>({"woken", "address 80 answered ?", "command j"}));
+    logger.brain.faults().silent = true;
+    logger.send(kAddress);
+    EXPECT_EQ(logger.events.last(), "address 80 not answered");
 }
 
 } // namespace

@@ -18,10 +18,14 @@ inline QDateTime marchFifth() {
 class BrainDriver {
 public:
     explicit BrainDriver(LoggerConfig config = {})
-        : brain(withStart(config), [this] { return now; }) {}
+        : brain(withStart(config), [this] { return now; }) {
+        brain.setEventSink([this](EventTopic, const QByteArray& text) { events.append(text); });
+    }
 
     QDateTime now = marchFifth();
     LoggerBrain brain;
+    // What the logger told about itself, one line each.
+    QList<QByteArray> events;
 
     // Everything the logger sends for `bytes`, joined.
     QByteArray send(const QByteArray& bytes) { return joined(brain.receive(bytes)); }
@@ -35,6 +39,9 @@ public:
         return reply.startsWith('!') ? reply.mid(1) : reply;
     }
 
+    // Moves the wall clock the logger runs on.
+    void wait(int seconds) { now = now.addSecs(seconds); }
+
     static QByteArray joined(const QList<Emission>& emissions) {
         QByteArray bytes;
         for (const Emission& emission : emissions)
@@ -47,6 +54,28 @@ private:
         if (!config.clockStart.isValid())
             config.clockStart = marchFifth();
         return config;
+    }
+};
+
+// A "P" command written field by field; change a field to break it.
+struct ChannelFields {
+    char channel = '0';
+    QByteArray description = "CANALE    ";
+    char unit = '3';
+    char inputType = '6';
+    char one = '1';
+    char decimals = '0';
+    char supply = '0';
+    char active = '1';
+    char scaling = '0';
+    QByteArray gain = "+2710";
+    char scalingAgain = '0';
+    QByteArray zero = "+0000";
+    QByteArray trailer = "58061";
+
+    QByteArray text() const {
+        return QByteArray("P") + channel + description + unit + inputType + one + decimals +
+               supply + active + scaling + gain + scalingAgain + zero + trailer;
     }
 };
 

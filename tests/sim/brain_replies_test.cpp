@@ -59,6 +59,35 @@ TEST(BlockReply, StartsWithTheDateAndTimeInBcd) {
     EXPECT_EQ(at(logger.command("S000"), 1, 17), "24 03 03 10 40 00");
 }
 
+TEST(BlockReply, CanEndWithASeparatorAndUseAnotherOne) {
+    struct Case {
+        BlockForm form;
+        int length; // before the CR
+    };
+    for (const Case& c : {Case{{' ', false}, 95}, Case{{' ', true}, 96}, Case{{'-', true}, 96},
+                          Case{{'x', false}, 95}}) {
+        SCOPED_TRACE(std::string(1, c.form.separator) +
+                     (c.form.separatorAfterLast ? " after" : ""));
+        LoggerConfig config;
+        config.blockForm = c.form;
+        BrainDriver logger(config);
+        for (const QByteArray& reply : {logger.command("S12B"), logger.command("S12C")}) {
+            ASSERT_EQ(reply.size(), c.length + 1);
+            EXPECT_TRUE(reply.endsWith('\r'));
+            // Digits at the start of every three characters, the separator after them.
+            for (int i = 0; i < c.length; ++i) {
+                const char ch = reply.at(i);
+                if (i % 3 == 2)
+                    EXPECT_EQ(ch, c.form.separator) << "at " << i;
+                else
+                    EXPECT_TRUE((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F')) << "at " << i;
+            }
+        }
+        EXPECT_EQ(at(logger.command("S12B"), 1, 8),
+                  QByteArray("24 03 05").replace(' ', c.form.separator));
+    }
+}
+
 TEST(BlockReply, ThreeDigitsNameTheNewestBlockWithThem) {
     LoggerConfig config;
     config.blocks = 4096 + 10;
@@ -69,6 +98,12 @@ TEST(BlockReply, ThreeDigitsNameTheNewestBlockWithThem) {
     EXPECT_EQ(at(logger.command("S009"), 10, 8), "12 30 00");
     // 4106 is not written yet, but block 10 still is.
     EXPECT_NE(at(logger.command("S00A"), 1), "FF");
+}
+
+TEST(BlockReply, ABlockNotWrittenYetIsAllFF) {
+    BrainDriver logger;
+    const QByteArray reply = logger.command("S12C"); // block 300, the next to be written
+    EXPECT_EQ(reply, QByteArray("FF ").repeated(32).chopped(1) + '\r');
 }
 
 TEST(ClockReply, ShowsTheLoggerClockRunningOnTheWallClock) {
@@ -88,6 +123,22 @@ TEST(ReadingReply, OneAndTwoDigitFormsReadTheSameChannel) {
         for (char digit : one.mid(1, 5))
             EXPECT_TRUE(digit >= '0' && digit <= '9') << one.constData();
         EXPECT_EQ(one.mid(6), "  \r");
+    }
+}
+
+TEST(ReadingReply, PlacesThePointByTheChannelDecimals) {
+    BrainDriver logger;
+    for (char decimals = '0'; decimals <= '4'; ++decimals) {
+        ChannelFields fields;
+        fields.channel = '2';
+        fields.decimals = decimals;
+        logger.command(fields.text());
+        const QByteArray reply = logger.command("F2");
+        ASSERT_EQ(reply.size(), 9) << reply.constData();
+        const QByteArray shown = reply.left(8).trimmed();
+        const int count = decimals - '0';
+        EXPECT_EQ(shown.size(), count == 0 ? 6 : 7) << shown.constData();
+        EXPECT_EQ(shown.indexOf('.'), count == 0 ? -1 : 6 - count) << shown.constData();
     }
 }
 

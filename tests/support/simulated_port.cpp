@@ -21,6 +21,11 @@ QDateTime virtualStart() {
 SimulatedPort::SimulatedPort(VirtualClock& clock, sim::LoggerConfig config)
     : clock_(clock), logger_(config, [&clock] { return virtualStart().addMSecs(clock.nowMs()); }) {}
 
+sim::HayesModem& SimulatedPort::putModemInFront(sim::ModemConfig config) {
+    modem_.emplace(config, logger_, [this] { return clock_.nowMs(); });
+    return *modem_;
+}
+
 void SimulatedPort::inject(const QByteArray& noise) {
     if (open_)
         input_.append(noise);
@@ -57,8 +62,25 @@ void SimulatedPort::send(const QByteArray& bytes) {
         return;
     }
     writes_.append(bytes);
-    for (const sim::Emission& emission : logger_.receive(bytes))
+    for (const sim::Emission& emission : modem_ ? modem_->receive(bytes) : logger_.receive(bytes))
         transmitReply(emission.bytes, emission.delayMs);
+    watchModem();
+}
+
+// What the modem sends on its own time (CONNECT, OK after "+++") goes out
+// when the virtual clock gets there.
+void SimulatedPort::watchModem() {
+    const auto due = modem_ ? modem_->nextDueMs() : std::nullopt;
+    if (!due || due == modemWatchMs_)
+        return;
+    modemWatchMs_ = due;
+    clock_.at(*due, [this, due] {
+        if (modemWatchMs_ == due)
+            modemWatchMs_.reset();
+        for (const sim::Emission& emission : modem_->takeDue())
+            transmitReply(emission.bytes, emission.delayMs);
+        watchModem();
+    });
 }
 
 QByteArray SimulatedPort::receive() {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/serial_port.h"
+#include "sim/hayes_modem.h"
 #include "sim/logger_brain.h"
 #include "support/virtual_clock.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QSet>
+
+#include <optional>
 
 namespace korven::test {
 
@@ -20,6 +23,10 @@ public:
     explicit SimulatedPort(VirtualClock& clock, sim::LoggerConfig config = {});
 
     sim::LoggerBrain& logger() { return logger_; }
+    // Puts a Hayes modem between this port and the logger, on the virtual
+    // clock: the program then dials before it reaches the logger.
+    sim::HayesModem& putModemInFront(sim::ModemConfig config = {});
+    sim::HayesModem* modem() { return modem_ ? &*modem_ : nullptr; }
     // Opening this port number fails as for a port that does not exist.
     void setPortMissing(int number) { missing_.insert(number); }
     // Opening this port number fails as for a port another program holds.
@@ -49,9 +56,12 @@ public:
 
 private:
     void transmitReply(const QByteArray& bytes, int delayMs);
+    void watchModem();
 
     VirtualClock& clock_;
     sim::LoggerBrain logger_;
+    std::optional<sim::HayesModem> modem_;
+    std::optional<qint64> modemWatchMs_;
     QSet<int> missing_;
     QSet<int> held_;
     int portNumber_ = 1;

@@ -1,10 +1,14 @@
 #include "pty/serve_loop.h"
 
 #include "pty/command_line.h"
+#include "pty/event_log.h"
 #include "pty/pseudo_terminal.h"
+#include "pty/setup_file.h"
+#include "sim/hayes_modem.h"
 #include "sim/line_pacer.h"
 #include "sim/logger_brain.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -19,10 +23,6 @@ namespace {
 
 using Clock = LinePacer::Clock;
 
-void log(const char* what, const QByteArray& text) {
-    std::fprintf(stderr, "korven-sim: %s %s\n", what, text.constData());
-}
-
 // Milliseconds poll() may sleep before `due`, rounded up so that it never
 // wakes too early; -1 (no limit) when nothing is due.
 int pollTimeout(const std::optional<Clock::time_point>& due) {
@@ -32,13 +32,22 @@ int pollTimeout(const std::optional<Clock::time_point>& due) {
     return wait.count() > 0 ? static_cast<int>(wait.count()) : 0;
 }
 
+std::optional<Clock::time_point> earliest(std::optional<Clock::time_point> a,
+                                          std::optional<Clock::time_point> b) {
+    if (a && b)
+        return std::min(*a, *b);
+    return a ? a : b;
+}
+
 class Server {
 public:
-    Server(PseudoTerminal& terminal, LoggerBrain& brain, const ServeOptions& options)
-        : terminal_(terminal), brain_(brain), options_(options) {}
+    Server(PseudoTerminal& terminal, FarEnd farEnd, const ServeOptions& options)
+        : terminal_(terminal), farEnd_(farEnd), options_(options) {}
 
     int run(int stopDescriptor) {
+        updateSetupFile();
         for (;;) {
+            takeModemDue();
             if (!sendDue())
                 return failure("cannot write to the pseudo-terminal");
             std::array<pollfd, 2> watched{{
@@ -46,8 +55,9 @@ public:
                 {stopDescriptor, POLLIN, 0},
             }};
             // Unsent bytes wait for room in the line, not for a time.
-            const int timeout = unsent_.isEmpty() ? pollTimeout(pacer_.nextDue()) : -1;
-            if (poll(watched.data(), watched.size(), timeout) < 0) {
+            const auto paced = unsent_.isEmpty() ? pacer_.nextDue() : std::nullopt;
+            if (poll(watched.data(), watched.size(), pollTimeout(earliest(paced, modemDue()))) <
+                0) {
                 if (errno == EINTR)
                     continue;
                 return failure("poll failed");
@@ -67,19 +77,35 @@ private:
         if (bytes.isEmpty())
             return;
         const Clock::time_point arrived = Clock::now();
-        const qsizetype commandsBefore = brain_.commands().size();
-        const QList<Emission> emissions = brain_.receive(bytes);
-        if (options_.verbose) {
-            log("<-", bytes.toHex(' ').toUpper());
-            const QList<QByteArray> commands = brain_.commands();
-            for (qsizetype i = commandsBefore; i < commands.size(); ++i)
-                log("command", commands.at(i));
-        }
+        if (options_.verbose)
+            logLine("<- " + bytes.toHex(' ').toUpper());
+        schedule(farEnd_.modem ? farEnd_.modem->receive(bytes) : farEnd_.logger.receive(bytes),
+                 arrived);
+        updateSetupFile();
+    }
+
+    // The modem's own timed output: CONNECT after the call time, OK after
+    // the escape's guard time.
+    void takeModemDue() {
+        if (farEnd_.modem && modemDue() && *modemDue() <= Clock::now())
+            schedule(farEnd_.modem->takeDue(), Clock::now());
+    }
+
+    std::optional<Clock::time_point> modemDue() const {
+        if (!farEnd_.modem)
+            return std::nullopt;
+        const auto due = farEnd_.modem->nextDueMs();
+        if (!due)
+            return std::nullopt;
+        return Clock::time_point(std::chrono::milliseconds(*due));
+    }
+
+    void schedule(const QList<Emission>& emissions, Clock::time_point from) {
         const LinePacer::Duration perCharacter =
             options_.throttle ? LinePacer::characterTime(terminal_.lineSpeed())
                               : LinePacer::Duration::zero();
         for (const Emission& emission : emissions)
-            pacer_.schedule(emission.bytes, arrived + std::chrono::milliseconds(emission.delayMs),
+            pacer_.schedule(emission.bytes, from + std::chrono::milliseconds(emission.delayMs),
                             perCharacter);
     }
 
@@ -91,9 +117,14 @@ private:
         if (written < 0)
             return false;
         if (options_.verbose && written > 0)
-            log("->", unsent_.left(written).toHex(' ').toUpper());
+            logLine("-> " + unsent_.left(written).toHex(' ').toUpper());
         unsent_.remove(0, written);
         return true;
+    }
+
+    void updateSetupFile() {
+        if (farEnd_.setupFile && !farEnd_.setupFile->update(farEnd_.logger))
+            logLine("cannot write " + options_.setupDumpPath.toLocal8Bit());
     }
 
     int failure(const char* what) {
@@ -102,7 +133,7 @@ private:
     }
 
     PseudoTerminal& terminal_;
-    LoggerBrain& brain_;
+    FarEnd farEnd_;
     const ServeOptions& options_;
     LinePacer pacer_;
     QByteArray unsent_;
@@ -110,9 +141,9 @@ private:
 
 } // namespace
 
-int serve(PseudoTerminal& terminal, LoggerBrain& brain, const ServeOptions& options,
+int serve(PseudoTerminal& terminal, FarEnd farEnd, const ServeOptions& options,
           int stopDescriptor) {
-    return Server(terminal, brain, options).run(stopDescriptor);
+    return Server(terminal, farEnd, options).run(stopDescriptor);
 }
 
 } // namespace korven::sim

@@ -7,7 +7,8 @@
 namespace korven::sim {
 
 // What the program told the logger about one analog channel with a "P"
-// command. Gain and zero are signed magnitudes of at most 19999.
+// command. Codes are kept as the characters that came on the line; gain and
+// zero are signed magnitudes of at most 19999.
 struct ChannelParameters {
     QByteArray description = "          ";
     char unit = '7';
@@ -27,8 +28,23 @@ struct ChannelCommand {
     ChannelParameters parameters;
 };
 
-// Reads a 35-character "P" command (without its CR). A command that does not
-// follow the layout exactly gives nothing, so the logger ignores it.
-std::optional<ChannelCommand> parseChannelCommand(const QByteArray& command);
+// A "P" command read, or why the logger turned it down.
+struct ChannelCommandReading {
+    std::optional<ChannelCommand> command;
+    QByteArray refusal;
+};
+
+// Reads a 35-character "P" command (without its CR). A command that breaks
+// the layout anywhere is refused as a whole, and the logger keeps what it had.
+ChannelCommandReading readChannelCommand(const QByteArray& command);
+
+// A gain or zero as sign and five digits, as the set-up files hold them
+// ("+12345", "-00150").
+QByteArray signedFiveDigits(int value);
+
+// One line telling what a channel now holds, for people and for tests:
+// channel 3: description "PRESSIONE " unit 3 type 6 decimals 2 supply 4
+// active 1 scaling 1 gain +12345 zero -00150
+QByteArray describeChannel(int channel, const ChannelParameters& parameters);
 
 } // namespace korven::sim

@@ -1,8 +1,5 @@
 #include "sim/logger_brain.h"
 
-#include "sim/replies.h"
-#include "sim/wire_numbers.h"
-
 #include <utility>
 
 namespace korven::sim {
@@ -22,9 +19,9 @@ constexpr int kLongestCommand = 64;
 constexpr int kReplyDelayMs = 2;
 constexpr int kConversionDelayMs = 100;
 
-constexpr int kFourChannels = 4;
-constexpr int kHighestScanCode = 7;
-constexpr int kHighestSleepCode = 1;
+QByteArray hexByte(quint8 byte) {
+    return QByteArray::number(byte, 16).rightJustified(2, '0').toUpper();
+}
 
 } // namespace
 
@@ -32,35 +29,55 @@ LoggerBrain::LoggerBrain(LoggerConfig config, std::function<QDateTime()> now)
     : config_(std::move(config)),
       now_(now ? std::move(now) : [] { return QDateTime::currentDateTime(); }),
       clockOffsetMs_(config_.clockStart.isValid() ? now_().msecsTo(config_.clockStart) : 0),
-      memory_(config_.blocks, clock()) {}
+      lastInput_(now_()), memory_(config_.blocks, [this] { return clock(); }) {
+    if (config_.recording)
+        memory_.startRecording(recordingIntervalSeconds());
+}
 
 QDateTime LoggerBrain::clock() const {
     return now_().addMSecs(clockOffsetMs_);
 }
 
+bool LoggerBrain::isAwake() const {
+    return state_ != State::Asleep && !dozedOff();
+}
+
 QList<Emission> LoggerBrain::receive(const QByteArray& bytes) {
     QList<Emission> out;
-    for (char c : bytes) {
-        const auto byte = static_cast<quint8>(c);
-        if (state_ == State::Asleep) {
-            if (byte == kWakeByte)
-                state_ = State::Awake;
-        } else if (isAddress(byte)) {
-            // An address byte also starts over a command left unfinished.
-            state_ = State::Selected;
-            line_.clear();
-            send(QByteArray(1, faults().handshakeReply.value_or(kHandshake)), 0, out);
-        } else if (state_ == State::Selected && byte < kBroadcastAddress) {
-            if (c != kCarriageReturn) {
-                if (line_.size() < kLongestCommand)
-                    line_.append(c);
-            } else if (!line_.isEmpty()) {
-                state_ = State::Awake;
-                execute(std::exchange(line_, {}), out);
-            }
+    if (dozedOff()) {
+        state_ = State::Asleep;
+        report(EventTopic::Conversation, "asleep (auto-sleep)");
+    }
+    for (char c : bytes)
+        take(static_cast<quint8>(c), out);
+    lastInput_ = now_();
+    return out;
+}
+
+// With auto-sleep on, a logger scanning with acquisition sleeps between its
+// scans once nobody talks to it; a stopped logger waits for the program.
+bool LoggerBrain::dozedOff() const {
+    return state_ == State::Awake && acquiring_ && sleepCode_ == 1 &&
+           lastInput_.msecsTo(now_()) >= kDozeAfterMs;
+}
+
+void LoggerBrain::take(quint8 byte, QList<Emission>& out) {
+    if (state_ == State::Asleep) {
+        if (byte == kWakeByte && !faults().neverWakes) {
+            state_ = State::Awake;
+            report(EventTopic::Conversation, "woken");
+        }
+    } else if (isAddress(byte)) {
+        answerAddress(byte, out);
+    } else if (state_ == State::Selected && byte < kBroadcastAddress) {
+        if (byte != kCarriageReturn) {
+            if (line_.size() < kLongestCommand)
+                line_.append(static_cast<char>(byte));
+        } else if (!line_.isEmpty()) {
+            state_ = State::Awake;
+            execute(std::exchange(line_, {}), out);
         }
     }
-    return out;
 }
 
 bool LoggerBrain::isAddress(quint8 byte) const {
@@ -68,132 +85,39 @@ bool LoggerBrain::isAddress(quint8 byte) const {
            (byte == kBroadcastAddress || byte == kBroadcastAddress + config_.code);
 }
 
+// An address byte also starts over a command left unfinished.
+void LoggerBrain::answerAddress(quint8 byte, QList<Emission>& out) {
+    state_ = State::Selected;
+    line_.clear();
+    const char handshake = faults().handshakeReply.value_or(kHandshake);
+    const QByteArray sent = send(QByteArray(1, handshake), 0, false, out);
+    report(EventTopic::Conversation,
+           "address " + hexByte(byte) +
+               (sent.isEmpty() ? " not answered" : " answered " + printable(sent)));
+}
+
 void LoggerBrain::execute(const QByteArray& command, QList<Emission>& out) {
+    report(EventTopic::Conversation, "command " + printable(command));
     const bool measures = command.startsWith('F');
     const QByteArray reply = replyTo(command);
     if (!reply.isEmpty())
-        send(reply, measures ? kConversionDelayMs : kReplyDelayMs, out);
+        send(reply, measures ? kConversionDelayMs : kReplyDelayMs, true, out);
     commands_.append(command);
 }
 
-void LoggerBrain::send(const QByteArray& reply, int delayMs, QList<Emission>& out) {
+QByteArray LoggerBrain::send(const QByteArray& reply, int delayMs, bool answersCommand,
+                             QList<Emission>& out) {
     if (faults_.mute(commands_.size()))
-        return;
-    const QByteArray bytes = faults_.distort(reply);
+        return {};
+    const QByteArray bytes = faults_.distort(reply, answersCommand);
     if (!bytes.isEmpty())
         out.append({bytes, delayMs + faults().slowMs});
+    return bytes;
 }
 
-// Runs one command and gives its reply, or nothing for the commands that have
-// none. "z" (stop scanning) lands here as an unknown command: the logger is
-// awake already and stays so.
-QByteArray LoggerBrain::replyTo(const QByteArray& command) {
-    const QByteArray argument = command.mid(1);
-    if (command == "Z" || command == "Y") {
-        // Scanning with acquisition, or auto-sleep: either way the logger
-        // sleeps until the next wake-up burst.
-        state_ = State::Asleep;
-    } else if (command == "Q0000Q") {
-        memory_.clear();
-    } else if (command == "C0" || command == "C1") {
-        channelCount_ = command == "C0" ? kFourChannels : kAnalogChannels;
-    } else if (command == "j") {
-        return statusReplyText();
-    } else if (command == "H") {
-        return clockReply(clock());
-    } else if (command == "A0") {
-        return digitalInputsReply(digitalInputs(clock()));
-    } else if (command.startsWith('G')) {
-        setClock(argument);
-    } else if (command.startsWith('M')) {
-        setScan(argument);
-    } else if (command.startsWith('P')) {
-        if (const auto parsed = parseChannelCommand(command))
-            channels_[parsed->channel] = parsed->parameters;
-    } else if (command.startsWith('S')) {
-        return blockReplyFor(argument);
-    } else if (command.startsWith('F')) {
-        return readingReplyFor(argument);
-    }
-    return {};
-}
-
-// YYMMDDhhmmss; an impossible date or time is ignored.
-void LoggerBrain::setClock(const QByteArray& digits) {
-    if (digits.size() != 12 || !allDecimalDigits(digits))
-        return;
-    const auto field = [&digits](int index) { return digits.mid(2 * index, 2).toInt(); };
-    const QDate date(2000 + field(0), field(1), field(2));
-    const QTime time(field(3), field(4), field(5));
-    if (!date.isValid() || !time.isValid())
-        return;
-    // The new clock keeps the time zone handling of the wall clock it runs on.
-    const QDateTime reference = now_();
-    QDateTime target = reference;
-    target.setDate(date);
-    target.setTime(time);
-    clockOffsetMs_ = reference.msecsTo(target);
-}
-
-// Scan interval digit (0-7), then sleep digit (0-1).
-void LoggerBrain::setScan(const QByteArray& digits) {
-    if (digits.size() != 2 || !allDecimalDigits(digits))
-        return;
-    const int scan = digits.at(0) - '0';
-    const int sleep = digits.at(1) - '0';
-    if (scan > kHighestScanCode || sleep > kHighestSleepCode)
-        return;
-    scanCode_ = scan;
-    sleepCode_ = sleep;
-}
-
-QByteArray LoggerBrain::blockReplyFor(const QByteArray& number) const {
-    const auto requested = number.size() == 3 ? upperHexNumber(number) : std::nullopt;
-    if (!requested)
-        return {};
-    const auto block = memory_.find(*requested);
-    if (!block)
-        return unwrittenBlockReply();
-    BlockContent content;
-    content.time = memory_.timeOf(*block);
-    content.digital = digitalInputs(content.time);
-    for (int channel = 0; channel < kAnalogChannels; ++channel)
-        content.readings[channel] = reading(channel, content.time);
-    return blockReply(content);
-}
-
-// One digit ("F3") or two ("F03").
-QByteArray LoggerBrain::readingReplyFor(const QByteArray& number) const {
-    const auto channel =
-        number.size() == 1 || number.size() == 2 ? decimalNumber(number) : std::nullopt;
-    if (!channel || *channel >= kAnalogChannels)
-        return {};
-    return readingReply(reading(*channel, clock()), channels_[*channel].decimals);
-}
-
-QByteArray LoggerBrain::statusReplyText() const {
-    LoggerStatus status;
-    status.code = config_.code;
-    status.nextBlock = memory_.nextBlock();
-    status.capacity = BlockMemory::kCapacity;
-    status.channelCount = channelCount_;
-    status.scanCode = scanCode_;
-    status.sleepCode = sleepCode_;
-    return statusReply(status);
-}
-
-// Channels beyond the four of a four-channel set-up read 0, as inactive ones.
-int LoggerBrain::reading(int channel, const QDateTime& at) const {
-    if (channel >= channelCount_)
-        return 0;
-    return channelReading(channels_[channel], sensorReading(channel, at));
-}
-
-DigitalInputs LoggerBrain::digitalInputs(const QDateTime& at) const {
-    DigitalInputs inputs;
-    for (int input = 0; input < kDigitalInputs; ++input)
-        inputs[input] = digitalContacts(input, at);
-    return inputs;
+void LoggerBrain::report(EventTopic topic, const QByteArray& text) const {
+    if (sink_)
+        sink_(topic, text);
 }
 
 } // namespace korven::sim

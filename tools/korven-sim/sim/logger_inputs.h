@@ -20,9 +20,13 @@ using DigitalInputs = std::array<quint8, kDigitalInputs>;
 // so a stored block and a live reading taken at the same moment agree, and a
 // block reads the same however often it is fetched.
 
-// Channel `channel` (0-7) before the channel's own settings apply: a smooth
-// curve of its own level, swing and period.
-int sensorReading(int channel, const QDateTime& at);
+// Channel `channel` (0-7) in converter counts, before the channel's scaling
+// applies: a slow curve of the channel's own period and phase, a faint ripple
+// and a little noise that changes every second. `configured` is the set-up
+// the program sent, if any: its input type sets level and swing (a 4-20 mA
+// loop stays between 4000 and 20000 counts, a Pt100 reads room temperature in
+// hundredths of a degree); without one each channel has a curve of its own.
+int sensorReading(int channel, const ChannelParameters* configured, const QDateTime& at);
 
 // The reading the logger reports once the channel's settings apply: an
 // inactive channel reads 0; with scaling on the sensor reading is multiplied

@@ -33,13 +33,27 @@ void appendContacts(QByteArray& bytes, quint8 contacts) {
     }
 }
 
+// The separator is put in after upper-casing the digits, so that a letter
+// chosen as separator goes out as it was given.
+QByteArray blockText(const QByteArray& bytes, const BlockForm& form) {
+    const QByteArray digits = bytes.toHex().toUpper();
+    QByteArray text;
+    text.reserve(3 * bytes.size() + 1);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        text.append(digits.mid(2 * i, 2));
+        if (i + 1 < bytes.size() || form.separatorAfterLast)
+            text.append(form.separator);
+    }
+    return text + kCarriageReturn;
+}
+
 } // namespace
 
 QByteArray hexText(const QByteArray& bytes) {
     return bytes.toHex(' ').toUpper();
 }
 
-QByteArray blockReply(const BlockContent& block) {
+QByteArray blockReply(const BlockContent& block, const BlockForm& form) {
     const QDate date = block.time.date();
     const QTime time = block.time.time();
     QByteArray bytes;
@@ -51,11 +65,11 @@ QByteArray blockReply(const BlockContent& block) {
     bytes.append(4, '\0');
     for (int reading : block.readings)
         appendWord(bytes, signBitWord(reading));
-    return hexText(bytes) + kCarriageReturn;
+    return blockText(bytes, form);
 }
 
-QByteArray unwrittenBlockReply() {
-    return hexText(QByteArray(kBlockBytes, '\xFF')) + kCarriageReturn;
+QByteArray unwrittenBlockReply(const BlockForm& form) {
+    return blockText(QByteArray(kBlockBytes, '\xFF'), form);
 }
 
 QByteArray statusReply(const LoggerStatus& status) {

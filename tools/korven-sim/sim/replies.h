@@ -19,6 +19,14 @@ struct BlockContent {
     std::array<int, kAnalogChannels> readings{};
 };
 
+// How a block reply lays out its 32 bytes: two hexadecimal digits each,
+// followed by a separator. Loggers differ in whether the last byte has one
+// (96 characters before the CR) or not (95), and in the separator itself.
+struct BlockForm {
+    char separator = ' ';
+    bool separatorAfterLast = false;
+};
+
 // What the logger tells about itself in answer to "j".
 struct LoggerStatus {
     int code = 0;
@@ -32,10 +40,10 @@ struct LoggerStatus {
 // Bytes as two upper-case hexadecimal digits each, separated by single blanks.
 QByteArray hexText(const QByteArray& bytes);
 
-// "S": 32 bytes in hexadecimal text, then CR (96 characters).
-QByteArray blockReply(const BlockContent& block);
-// "S" for a block not written yet: 32 bytes of FF, then CR.
-QByteArray unwrittenBlockReply();
+// "S": 32 bytes in hexadecimal text laid out as `form` says, then CR.
+QByteArray blockReply(const BlockContent& block, const BlockForm& form);
+// "S" for a block not written yet: 32 bytes of FF, laid out the same way.
+QByteArray unwrittenBlockReply(const BlockForm& form);
 // "j": 16 bytes in hexadecimal text, no terminator (47 characters).
 QByteArray statusReply(const LoggerStatus& status);
 // "H": YYMMDDhhmmss, then CR (13 characters).

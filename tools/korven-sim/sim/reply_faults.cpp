@@ -4,6 +4,8 @@ namespace korven::sim {
 
 namespace {
 
+constexpr char kCorrupted = 'x';
+
 bool hits(long long position, int everyNth) {
     return everyNth > 0 && position % everyNth == 0;
 }
@@ -16,8 +18,12 @@ bool ReplyFaults::mute(int commandsExecuted) const {
     return plan_.silentAfterCommands >= 0 && commandsExecuted >= plan_.silentAfterCommands;
 }
 
-QByteArray ReplyFaults::distort(const QByteArray& reply) {
+QByteArray ReplyFaults::distort(const QByteArray& reply, bool answersCommand) {
     QByteArray sent = reply;
+    if (answersCommand && hits(++repliesSeen_, plan_.corruptEveryNthReply) && !sent.isEmpty()) {
+        // The middle of a reply is always a field the program reads.
+        sent[sent.size() / 2] = kCorrupted;
+    }
     if (plan_.cutRepliesTo >= 0 && sent.size() > plan_.cutRepliesTo)
         sent.truncate(plan_.cutRepliesTo);
 
@@ -27,7 +33,7 @@ QByteArray ReplyFaults::distort(const QByteArray& reply) {
         ++bytesSeen_;
         if (hits(bytesSeen_, plan_.dropEveryNth))
             continue;
-        result.append(hits(bytesSeen_, plan_.corruptEveryNth) ? 'x' : byte);
+        result.append(hits(bytesSeen_, plan_.corruptEveryNth) ? kCorrupted : byte);
     }
     return result;
 }

@@ -8,7 +8,8 @@ namespace korven::sim {
 
 // Applies a fault plan to what the logger sends. Dropped and corrupted bytes
 // are counted over the whole conversation, not per reply, so "every third
-// byte" keeps its rhythm across short replies such as "!".
+// byte" keeps its rhythm across short replies such as "!". Corrupted replies
+// are counted among the replies to commands only, the handshake left out.
 class ReplyFaults {
 public:
     FaultPlan& plan() { return plan_; }
@@ -17,11 +18,13 @@ public:
     // Whether anything may go out once `commandsExecuted` commands have run.
     bool mute(int commandsExecuted) const;
     // What actually goes out in place of `reply`; may be empty.
-    QByteArray distort(const QByteArray& reply);
+    // `answersCommand` is false for the handshake character.
+    QByteArray distort(const QByteArray& reply, bool answersCommand);
 
 private:
     FaultPlan plan_;
     long long bytesSeen_ = 0;
+    long long repliesSeen_ = 0;
 };
 
 } // namespace korven::sim
