@@ -3,6 +3,7 @@
 #include "download/screens/automatic_download_screen.h"
 #include "download/screens/data_viewer_screen.h"
 #include "link/screens/rs232_screen.h"
+#include "logger_setup/screens/channel_setup_screen.h"
 
 namespace korven {
 
@@ -11,6 +12,7 @@ ScreenCatalog korvenScreens() {
     screens.rs232Settings = [](Session& session) { return new Rs232Screen(session); };
     screens.blockViewer = makeDataViewerScreen;
     screens.automaticDownload = makeAutomaticDownloadScreen;
+    screens.channelSetup = makeChannelSetupScreen;
     return screens;
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/screens/main_window.h"
 #include "support/session_rig.h"
+#include "support/user_input.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -77,30 +78,5 @@ protected:
 private:
     std::unique_ptr<MainWindow> window_;
 };
-
-// The user types into a field, replacing what it held.
-inline void type(QLineEdit* field, const QString& text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-}
-
-// The user moves into a field, and out of it to another control.
-inline void enter(QWidget* field) {
-    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(field, &event);
-}
-inline void leave(QWidget* field) {
-    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(field, &event);
-}
-inline void typeAndLeave(QLineEdit* field, const QString& text) {
-    enter(field);
-    type(field, text);
-    leave(field);
-}
-
-inline void click(QPushButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 } // namespace korven::test

@@ -87,6 +87,13 @@ UnattendedEnd CommandOptions::refuse(const QString& why) const {
     return UnattendedEnd::BadSetup;
 }
 
+UnattendedOutput consoleOutput(const CommandContext& context) {
+    UnattendedOutput output;
+    output.problem = [&context](const QString& text) { context.console.problem(text); };
+    output.result = [&context](const QString& text) { context.console.result(text); };
+    return output;
+}
+
 std::optional<int> numberIn(const QString& text, int lowest, int highest) {
     bool ok = false;
     const int value = text.toInt(&ok);

@@ -74,6 +74,9 @@ private:
     QCommandLineParser parser_;
 };
 
+// Problems on standard error, results on standard output.
+UnattendedOutput consoleOutput(const CommandContext& context);
+
 // A whole number from `lowest` to `highest`; empty for anything else.
 std::optional<int> numberIn(const QString& text, int lowest, int highest);
 

@@ -51,11 +51,9 @@ UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand&
     }
     request.progress = [&context](const DownloadProgress& done) { context.console.progress(done); };
 
-    UnattendedOutput output;
-    output.problem = [&context](const QString& text) { context.console.problem(text); };
-    output.result = [&context](const QString& text) { context.console.result(text); };
     return runUnattendedDownload(context.programFolder, request, context.port, context.ticks,
-                                 context.reporter, output, QDateTime::currentDateTime());
+                                 context.reporter, consoleOutput(context),
+                                 QDateTime::currentDateTime());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/record.h"
+
 #include <QByteArray>
 
 // What the program sends a logger. Text commands are given without their
@@ -26,5 +28,14 @@ QByteArray blockRequest(int block);
 // "F" and the channel 0-7 as one digit ("F3"), as the all-channels reading
 // asks, or as two ("F03"), as the single-channel reading does.
 QByteArray channelReading(int channel, int digits);
+
+// "P": the parameters of analog channel 0-7, taken from its record of the
+// channel file, 35 characters such as "P3PRESSIONE 3612411+30391-009658061".
+// The line carries printable ASCII only: a control byte (the zero bytes of a
+// set never saved) or a byte of 128 and up (which a logger takes for an
+// address byte) goes out as a blank.
+QByteArray channelParameters(int channel, const Record& channelRecord);
+// "C0": the logger works with four analog channels; "C1": with eight.
+QByteArray channelCount(bool fourChannels);
 
 } // namespace korven::command

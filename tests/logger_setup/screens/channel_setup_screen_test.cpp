@@ -1,0 +1,272 @@
+#include "link/link_texts.h"
+#include "link/screens/transmission_screen.h"
+#include "logger_setup/logger_set_bytes.h"
+#include "logger_setup/number_format.h"
+#include "logger_setup/screens/channel_setup_screen.h"
+#include "logger_setup/screens/on_off_cell.h"
+#include "support/session_rig.h"
+#include "support/user_input.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace korven::test {
+namespace {
+
+const QString kResumed =
+    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 1 in scansione");
+
+QList<LoggerChannelBytes> eightChannels() {
+    QList<LoggerChannelBytes> channels;
+    for (int n = 0; n < 8; ++n)
+        channels.append(distinctLoggerChannel(n));
+    return channels;
+}
+
+// The channel editor open on a saved set-up, the simulated logger (code 1)
+// on the line, and every text its "Text1" showed.
+struct EditorScreenRig : SessionRig {
+    explicit EditorScreenRig(const QByteArray& channelCount = "8 ") : SessionRig({}) {
+        writeLoggerSet(folder, eightChannels(), channelCount);
+        screen = std::make_unique<ChannelSetupScreen>(session);
+        screen->show();
+        QObject::connect(progressBox(), &QLineEdit::textChanged,
+                         [this](const QString& text) { progress.append(text); });
+    }
+
+    template <typename T = QWidget> T* element(const char* array, int index) const {
+        T* found =
+            screen->findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index));
+        EXPECT_TRUE(found) << array << index;
+        return found;
+    }
+    QLineEdit* progressBox() const { return child<QLineEdit>(*screen, "Text1"); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(*screen, name); }
+    bool sendEnabled() const { return button("Command3d5")->isEnabled(); }
+    void choose(const char* list, int row, const QString& text) {
+        auto* box = element<QComboBox>(list, row);
+        box->setCurrentIndex(box->findText(text));
+        Q_EMIT box->activated(box->currentIndex());
+    }
+
+    // When the transmission screen comes up, `act` is done on it.
+    void onTransmissionScreen(std::function<void(TransmissionScreen&)> act, int tries = 50) {
+        QTimer::singleShot(0, [this, act, tries] {
+            auto* dialog = qobject_cast<TransmissionScreen*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                if (tries > 0)
+                    onTransmissionScreen(act, tries - 1);
+                return;
+            }
+            ++transmissionScreens;
+            act(*dialog);
+        });
+    }
+    // "Invio", and the logger's code typed into the transmission screen.
+    void sendTo(const QString& code) {
+        onTransmissionScreen([code](TransmissionScreen& dialog) {
+            type(child<QLineEdit>(dialog, "numld2"), code);
+            click(dialog, "Command3D2");
+        });
+        click(*screen, "Command3d5");
+    }
+    bool transmissionScreenShown() const {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+            return qobject_cast<const TransmissionScreen*>(window) && window->isVisible();
+        });
+    }
+
+    std::unique_ptr<ChannelSetupScreen> screen;
+    QStringList progress;
+    int transmissionScreens = 0;
+};
+
+QColor ground(const QWidget* cell) {
+    return cell->palette().color(QPalette::Window);
+}
+
+TEST(ChannelSetupScreen, ShowsTheSavedSetUpWithFourOrEightRows) {
+    const std::tuple<QByteArray, const char*, int> counts[] = {
+        {"4 ", "Option1_0", 4}, {"8 ", "Option1_1", 8}, {"16", "Option1_1", 8}};
+    for (const auto& [stored, option, rows] : counts) {
+        EditorScreenRig rig(stored);
+        EXPECT_TRUE(SessionRig::child<QRadioButton>(*rig.screen, option)->isChecked());
+        for (int row = 0; row < 8; ++row) {
+            for (const char* array : {"descr", "GAIN", "punto1", "Label5", "ACTIV_G"})
+                EXPECT_EQ(rig.element(array, row)->isVisible(), row < rows) << array << row;
+            EXPECT_EQ(rig.element("Label1", row + 8)->isVisible(), row < rows);
+        }
+        EXPECT_TRUE(rig.sendEnabled());
+    }
+
+    EditorScreenRig rig;
+    EXPECT_EQ(rig.screen->windowTitle(),
+              "SET-UP KORVEN. File configurazione: " + rig.folder.path("logger"));
+    EXPECT_EQ(rig.session.link.state().callerScreen, "Form41");
+    EXPECT_EQ(rig.element<QLineEdit>("descr", 3)->text(), "SENSORE 3 ");
+    EXPECT_EQ(rig.element<QLineEdit>("GAIN", 3)->text(), "+01.234");
+    EXPECT_EQ(rig.element<QComboBox>("punto1", 3)->currentText(), "**.***");
+    EXPECT_EQ(rig.element<QComboBox>("scala", 7)->currentText(), "Pt100");
+    EXPECT_EQ(rig.element<QComboBox>("alim1", 3)->currentText(), " 5 V");
+    EXPECT_EQ(rig.element<QComboBox>("unita1", 4)->currentText(), QString::fromUtf8("°C"));
+    EXPECT_EQ(rig.element<QComboBox>("scala", 0)->itemText(1), "20mV Diff Rif est");
+    EXPECT_EQ(rig.element<QLabel>("Label5", 1)->text(), "ON ");
+    EXPECT_EQ(ground(rig.element("Label5", 1)), QColor(0, 255, 0));
+    EXPECT_EQ(ground(rig.element("Label5", 0)), QColor(255, 0, 0));
+    EXPECT_EQ(rig.element<QLabel>("ACTIV_DIG", 2)->text(), "OFF");
+}
+
+TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalva) {
+    const std::function<void(EditorScreenRig&)> edits[] = {
+        [](EditorScreenRig& rig) { QTest::keyClicks(rig.element<QLineEdit>("descr", 2), "X"); },
+        [](EditorScreenRig& rig) { rig.choose("scala", 1, "4-20mA"); },
+        [](EditorScreenRig& rig) { rig.choose("alim1", 1, "24 V"); },
+        [](EditorScreenRig& rig) { rig.choose("unita1", 1, "mV"); },
+        [](EditorScreenRig& rig) { rig.choose("punto1", 1, "*.****"); },
+        [](EditorScreenRig& rig) { typeAndLeave(rig.element<QLineEdit>("ZERO", 5), "12"); },
+        [](EditorScreenRig& rig) { QTest::mouseClick(rig.element("ACTIV_G", 6), Qt::LeftButton); },
+        [](EditorScreenRig& rig) { QTest::mouseClick(rig.element("Label5", 6), Qt::LeftButton); },
+        [](EditorScreenRig& rig) {
+            QTest::mouseClick(rig.element("ACTIV_DIG", 1), Qt::LeftButton);
+        },
+        [](EditorScreenRig& rig) { QTest::mouseClick(rig.element("Option1", 0), Qt::LeftButton); },
+    };
+    int edit = 0;
+    for (const auto& change : edits) {
+        EditorScreenRig rig;
+        change(rig);
+        EXPECT_FALSE(rig.sendEnabled()) << "edit " << edit;
+        // "Stampa" stays; it prints what is saved.
+        EXPECT_TRUE(rig.button("Command3d6")->isEnabled());
+        click(rig.button("Command3d1"));
+        EXPECT_TRUE(rig.sendEnabled()) << "edit " << edit++;
+    }
+}
+
+TEST(ChannelSetupScreen, EditsReachTheFilesOnSalva) {
+    EditorScreenRig rig;
+    // A new decimal mask moves the point; the digits are saved as they stand.
+    rig.choose("punto1", 0, "**.***");
+    EXPECT_EQ(rig.element<QLineEdit>("GAIN", 0)->text(), "+01.234");
+    typeAndLeave(rig.element<QLineEdit>("GAIN", 2), "+20000");
+    EXPECT_EQ(rig.element<QLineEdit>("GAIN", 2)->text(), "+199.99");
+    typeAndLeave(rig.element<QLineEdit>("ZERO", 2), "abc");
+    EXPECT_EQ(rig.prompter.texts(), QStringList{kInvalidValueMessage});
+    EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(rig.element<QLineEdit>("ZERO", 2)->text(), "+000.00");
+    QTest::mouseClick(rig.element("ACTIV_G", 2), Qt::LeftButton);
+    EXPECT_EQ(ground(rig.element("ACTIV_G", 2)), QColor(255, 0, 0));
+    rig.choose("scala", 2, "0-20mA");
+    // Rows hidden by "4 Canali" keep what they hold and are saved too.
+    QTest::mouseClick(rig.element("Option1", 0), Qt::LeftButton);
+    EXPECT_FALSE(rig.element("descr", 6)->isVisible());
+    click(rig.button("Command3d1"));
+
+    const QByteArray tmr = rig.folder.read("logger.tmr");
+    ASSERT_EQ(tmr.size(), 8 * 35);
+    EXPECT_EQ(tmr.mid(13, 14), "+01234-00050"
+                               "03");
+    EXPECT_EQ(tmr.mid(2 * 35 + 13, 13), "+19999+00000A");
+    EXPECT_EQ(tmr.mid(2 * 35 + 29, 6), "OFFOFF");
+    EXPECT_EQ(tmr.mid(6 * 35, 10), "SENSORE 6 ");
+    EXPECT_EQ(rig.folder.read("logger.par").left(2), "4 ");
+}
+
+TEST(ChannelSetupScreen, InvioSendsTheSavedSetUpThroughTheTransmissionScreen) {
+    EditorScreenRig rig;
+    rig.sendTo("1");
+
+    EXPECT_EQ(rig.transmissionScreens, 1);
+    QList<QByteArray> commands{"z", "z"};
+    for (int channel = 0; channel < 8; ++channel)
+        commands << "P" + QByteArray::number(channel);
+    commands << "C1"
+             << "Z"
+             << "Y";
+    QList<QByteArray> received = rig.port.logger().commands();
+    for (QByteArray& command : received) {
+        if (command.startsWith('P'))
+            command.truncate(2);
+    }
+    EXPECT_EQ(received, commands);
+    EXPECT_EQ(rig.port.logger().channel(5).description, "SENSORE 5 ");
+    EXPECT_EQ(rig.prompter.texts(), QStringList{kResumed});
+
+    EXPECT_EQ(rig.progressBox()->text(), "End of procedure");
+    EXPECT_TRUE(rig.progress.contains("Channel parameter sending 07"));
+    EXPECT_EQ(rig.progress.first(), "PLEASE WAIT");
+    for (const char* name : {"Command3d1", "Command3d6", "Command3d5", "Command3d2"})
+        EXPECT_TRUE(rig.button(name)->isEnabled()) << name;
+    EXPECT_FALSE(rig.transmissionScreenShown());
+    EXPECT_TRUE(rig.screen->isVisible());
+    EXPECT_FALSE(rig.session.transmission.connectOnly);
+}
+
+TEST(ChannelSetupScreen, ALoggerThatDoesNotAnswerItsCodeClosesBothScreens) {
+    EditorScreenRig rig;
+    rig.faults().silentAfterCommands = 1; // it wakes, then keeps quiet
+    rig.sendTo("1");
+
+    EXPECT_EQ(rig.port.writes().count("\x81"), 4);
+    for (const char* restart : {"Restart 0", "Restart 1", "Restart 2"})
+        EXPECT_TRUE(rig.progress.contains(restart)) << restart;
+    EXPECT_EQ(rig.prompter.texts().value(0), link_texts::notConnected);
+    EXPECT_EQ(rig.prompter.texts().value(1), link_texts::resumeFailed);
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_FALSE(rig.transmissionScreenShown());
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>{"z"});
+}
+
+TEST(ChannelSetupScreen, LeavingTheTransmissionScreenSendsNothing) {
+    EditorScreenRig rig;
+    rig.onTransmissionScreen(
+        [](TransmissionScreen& dialog) { SessionRig::click(dialog, "Command3D1"); });
+    click(rig.button("Command3d5"));
+
+    EXPECT_EQ(rig.transmissionScreens, 1);
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+    EXPECT_FALSE(rig.session.transmission.cancelled);
+    EXPECT_TRUE(rig.sendEnabled());
+    EXPECT_TRUE(rig.button("Command3d2")->isEnabled());
+    EXPECT_TRUE(rig.screen->isVisible());
+}
+
+TEST(ChannelSetupScreen, ClosingDuringTheSendingStopsItAndRestartsTheScanning) {
+    EditorScreenRig rig;
+    qsizetype writesAtClose = -1;
+    rig.clock.at(rig.clock.nowMs() + 8500, [&] {
+        rig.screen->close();
+        EXPECT_TRUE(rig.screen->isVisible()) << "it goes once the sending has stopped";
+        writesAtClose = rig.port.writes().size();
+    });
+    rig.sendTo("1");
+
+    EXPECT_FALSE(rig.screen->isVisible());
+    // After the stop only the resume: its address byte and "Z", "Y".
+    EXPECT_EQ(rig.port.writes().mid(writesAtClose),
+              QList<QByteArray>({"\x80", "Z\r", "\x80", "Y\r"}));
+    EXPECT_FALSE(rig.port.logger().commands().contains("C1"));
+    EXPECT_EQ(rig.prompter.texts(), QStringList{kResumed});
+    EXPECT_FALSE(rig.session.link.busy());
+    EXPECT_TRUE(rig.session.link.state().callerScreen.isEmpty());
+}
+
+TEST(ChannelSetupScreen, StampaSaysItIsNotInThisRelease) {
+    EditorScreenRig rig;
+    click(rig.button("Command3d6"));
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList{QStringLiteral("Procedura non attivata nella presente release")});
+    EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::Critical);
+}
+
+} // namespace
+} // namespace korven::test
