@@ -3,12 +3,14 @@
 #include "download/screens/automatic_download_screen.h"
 #include "download/screens/data_viewer_screen.h"
 #include "link/screens/rs232_screen.h"
+#include "system_setup/screens/system_setup_screen.h"
 
 namespace korven {
 
 ScreenCatalog korvenScreens() {
     ScreenCatalog screens;
     screens.rs232Settings = [](Session& session) { return new Rs232Screen(session); };
+    screens.systemSetupEditor = [](Session& session) { return new SystemSetupScreen(session); };
     screens.blockViewer = makeDataViewerScreen;
     screens.automaticDownload = makeAutomaticDownloadScreen;
     return screens;
