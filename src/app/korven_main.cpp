@@ -5,6 +5,7 @@
 #include "platform/widgets/desktop_document_opener.h"
 #include "platform/widgets/dialog_file_chooser.h"
 #include "platform/widgets/message_box_prompter.h"
+#include "platform/widgets/qt_print_preview.h"
 #include "session/session.h"
 #include "shell/screens/main_window.h"
 #include "shell/screens/splash_screen.h"
@@ -23,9 +24,10 @@ int main(int argc, char** argv) {
     MessageBoxPrompter prompter;
     DialogFileChooser files;
     DesktopDocumentOpener documents;
+    QtPrintPreview printer(files);
     // The program folder is where the program itself lies: "config.dat", the
     // set-up files' dialogs and the manual are found there.
-    Session session(port, ticks, prompter, files, documents,
+    Session session(port, ticks, prompter, files, documents, printer,
                     QCoreApplication::applicationDirPath());
 
     session.linkReporter.setBusyPointer(showBusyPointer);
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
     MainWindow window(session, korvenScreens(), [] { QCoreApplication::exit(0); });
     prompter.setParentWindow(&window);
     files.setParentWindow(&window);
+    printer.setParentWindow(&window);
 
     SplashScreen splash;
     QObject::connect(&splash, &SplashScreen::finished, &window, [&window] {

@@ -4,12 +4,14 @@
 #include "download/screens/data_viewer_screen.h"
 #include "link/screens/rs232_screen.h"
 #include "logger_setup/screens/channel_setup_screen.h"
+#include "system_setup/screens/system_setup_screen.h"
 
 namespace korven {
 
 ScreenCatalog korvenScreens() {
     ScreenCatalog screens;
     screens.rs232Settings = [](Session& session) { return new Rs232Screen(session); };
+    screens.systemSetupEditor = [](Session& session) { return new SystemSetupScreen(session); };
     screens.blockViewer = makeDataViewerScreen;
     screens.automaticDownload = makeAutomaticDownloadScreen;
     screens.channelSetup = makeChannelSetupScreen;

@@ -15,8 +15,6 @@ namespace {
 
 using C = LoggerChannelLayout;
 
-constexpr int kFirstRowY = 2400;
-constexpr int kRowStep = 300;
 constexpr int kRowX = 200;
 
 // The unit as the sheet prints it, four characters wide.
@@ -110,6 +108,26 @@ FileStatus readChannels(const QString& loggerSetupPath, QList<Record>& channels)
     return {};
 }
 
+// The title, the dated heading, the column headings and the rows, with a
+// page started for the rows that do not fit.
+void drawLoggerReport(PrinterCanvas& canvas, const QString& title, const QList<Record>& channels,
+                      const QDate& today) {
+    printSheetTitle(canvas, title);
+    printUpdateLine(canvas, today);
+    printHeadings(canvas, kFirstPageHeadings, 1900);
+
+    ColumnTexts columns;
+    printRows(
+        canvas, static_cast<int>(channels.size()),
+        [&](int n, int y) {
+            canvas.setFontName(kSheetTableFont);
+            canvas.setFontSize(10);
+            canvas.setColour(kBlack);
+            printAt(canvas, kRowX, y, rowText(n, channels[n], columns));
+        },
+        [&canvas] { printHeadings(canvas, kLaterPageHeadings, 500); });
+}
+
 } // namespace
 
 bool printLoggerReport(const QString& loggerSetupPath, const QDate& today, SheetPrinter& printer) {
@@ -118,32 +136,10 @@ bool printLoggerReport(const QString& loggerSetupPath, const QDate& today, Sheet
         printer.prompter.message(status.error, MessageIcon::Critical);
         return false;
     }
-
-    PrinterCanvas& canvas = printer.canvas;
-    turnToLandscape(printer);
-    const int pageHeight = canvas.pageHeight();
-    printSheetTitle(canvas, QStringLiteral("File: ") + QDir::toNativeSeparators(loggerSetupPath) +
-                                QStringLiteral(".Tmr"));
-    printUpdateLine(canvas, today);
-    printHeadings(canvas, kFirstPageHeadings, 1900);
-
-    ColumnTexts columns;
-    int y = kFirstRowY;
-    int page = 1;
-    for (qsizetype i = 0; i < channels.size(); ++i) {
-        canvas.setFontName(kSheetTableFont);
-        canvas.setFontSize(10);
-        canvas.setColour(kBlack);
-        printAt(canvas, kRowX, y, rowText(static_cast<int>(i), channels[i], columns));
-        y += kRowStep;
-        // A page is started only for a row still to come, never for none.
-        if (y > pageHeight - kRowStep && i + 1 < channels.size()) {
-            startNextPage(canvas, ++page);
-            y = 1000;
-            printHeadings(canvas, kLaterPageHeadings, 500);
-        }
-    }
-    return finishSheet(printer);
+    const QString title = QStringLiteral("File: ") + QDir::toNativeSeparators(loggerSetupPath) +
+                          QStringLiteral(".Tmr");
+    return printSheet(
+        printer, [&](PrinterCanvas& canvas) { drawLoggerReport(canvas, title, channels, today); });
 }
 
 } // namespace korven

@@ -8,19 +8,45 @@ namespace {
 // Texts at the top right end this far before the right edge of the page.
 constexpr int kRightMargin = 50;
 constexpr int kTopLineY = 50;
+constexpr int kFirstRowY = 2400;
+constexpr int kFirstRowYOnLaterPages = 1000;
+constexpr int kRowStep = 300;
 
 void printTopRight(PrinterCanvas& canvas, const QString& text) {
     printAt(canvas, canvas.pageWidth() - canvas.textWidth(text) - kRightMargin, kTopLineY, text);
 }
 
-} // namespace
+// "Pag.  2": a blank stands for the sign of the number.
+QString pageNumberLine(int page) {
+    return QStringLiteral("Pag.  %1").arg(page);
+}
+
+// Starts page `page` and numbers it; the heading font stays set.
+void startNextPage(PrinterCanvas& canvas, int page) {
+    canvas.newPage();
+    canvas.setFontName(kSheetTitleFont);
+    canvas.setFontSize(9);
+    printTopRight(canvas, pageNumberLine(page));
+}
 
 void turnToLandscape(SheetPrinter& printer) {
-    if (printer.canvas.orientation() == PageOrientation::Landscape)
+    if (printer.printer.orientation() == PageOrientation::Landscape)
         return;
     printer.prompter.message(kLandscapeRequest, MessageIcon::None);
-    printer.printerSetup.showPrinterSetup();
-    printer.canvas.setOrientation(PageOrientation::Landscape);
+    printer.printer.showPrinterSetup();
+    printer.printer.setOrientation(PageOrientation::Landscape);
+}
+
+} // namespace
+
+bool printSheet(SheetPrinter& printer, const PageDrawing& draw) {
+    turnToLandscape(printer);
+    const PreviewOutcome outcome = printer.printer.preview(draw);
+    if (outcome.choice == PreviewChoice::Closed)
+        return false;
+    if (!outcome.status)
+        printer.prompter.message(kPrintFailed.arg(outcome.status.error), MessageIcon::Critical);
+    return outcome.status.ok;
 }
 
 void printSheetTitle(PrinterCanvas& canvas, const QString& title) {
@@ -38,10 +64,6 @@ QString updateLine(const QDate& today) {
         .arg(today.year(), 4, 10, QLatin1Char('0'));
 }
 
-QString pageNumberLine(int page) {
-    return QStringLiteral("Pag.  %1").arg(page);
-}
-
 void printUpdateLine(PrinterCanvas& canvas, const QDate& today) {
     canvas.setFontName(kSheetTitleFont);
     canvas.setFontSize(9);
@@ -50,22 +72,24 @@ void printUpdateLine(PrinterCanvas& canvas, const QDate& today) {
     printTopRight(canvas, updateLine(today));
 }
 
-void startNextPage(PrinterCanvas& canvas, int page) {
-    canvas.newPage();
-    canvas.setFontName(kSheetTitleFont);
-    canvas.setFontSize(9);
-    printTopRight(canvas, pageNumberLine(page));
+void printRows(PrinterCanvas& canvas, int rows, const std::function<void(int row, int y)>& printRow,
+               const std::function<void()>& continuation) {
+    const int pageHeight = canvas.pageHeight();
+    int y = kFirstRowY;
+    int page = 1;
+    for (int row = 0; row < rows; ++row) {
+        printRow(row, y);
+        y += kRowStep;
+        if (y > pageHeight - kRowStep && row + 1 < rows) {
+            startNextPage(canvas, ++page);
+            y = kFirstRowYOnLaterPages;
+            continuation();
+        }
+    }
 }
 
 QString onPaper(const QString& field) {
     return QString(field).replace(QChar(u'\0'), QLatin1Char(' '));
-}
-
-bool finishSheet(SheetPrinter& printer) {
-    const PrintStatus status = printer.canvas.endDocument();
-    if (!status)
-        printer.prompter.message(kPrintFailed.arg(status.error), MessageIcon::Critical);
-    return status.ok;
 }
 
 } // namespace korven

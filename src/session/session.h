@@ -7,6 +7,7 @@
 #include "link/transmission.h"
 #include "platform/document_opener.h"
 #include "platform/file_chooser.h"
+#include "platform/print_preview.h"
 #include "platform/prompter.h"
 #include "platform/serial_port.h"
 #include "platform/ticks.h"
@@ -26,15 +27,17 @@ namespace korven {
 // handed to every screen that needs it.
 struct Session {
     Session(SerialPort& port, Ticks& ticks, Prompter& prompter, FileChooser& files,
-            DocumentOpener& documents, const QString& programFolder)
+            DocumentOpener& documents, PrintPreview& printer, const QString& programFolder)
         : port(port), ticks(ticks), prompter(prompter), files(files), documents(documents),
-          programFolder(programFolder), settings(programFolder) {}
+          printer(printer), programFolder(programFolder), settings(programFolder) {}
 
     SerialPort& port;
     Ticks& ticks;
     Prompter& prompter;
     FileChooser& files;
     DocumentOpener& documents;
+    // The printer of the set-up sheets, with its preview.
+    PrintPreview& printer;
 
     // Where "config.dat", the file dialogs' initial folder and the manual live.
     QString programFolder;

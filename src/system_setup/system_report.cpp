@@ -16,8 +16,6 @@ namespace {
 using L = SystemChannelLayout;
 
 constexpr int kRows = 8;
-constexpr int kFirstRowY = 2400;
-constexpr int kRowStep = 300;
 constexpr int kRowX = 200;
 constexpr int kTreatmentWidth = 8;
 
@@ -80,6 +78,29 @@ FileStatus readChannels(const QString& systemFilePath, QList<Record>& channels) 
     return {};
 }
 
+// The title, the dated heading, the column titles and the rows, with a page
+// started for the rows that do not fit.
+void drawSystemReport(PrinterCanvas& canvas, const QString& title, const QList<Record>& channels,
+                      const QString& treatmentShown, const QDate& today) {
+    printSheetTitle(canvas, title);
+    printUpdateLine(canvas, today);
+    printColumnTitles(canvas, 1570, 1900);
+    useRowFont(canvas);
+
+    QString mask(6, QLatin1Char(' '));
+    printRows(
+        canvas, kRows,
+        [&](int k, int y) {
+            canvas.setColour(kBlack);
+            canvas.setFontSize(10);
+            printAt(canvas, kRowX, y, rowText(k, channels[k], treatmentShown, mask));
+        },
+        [&canvas] {
+            printColumnTitles(canvas, 270, 500);
+            useRowFont(canvas);
+        });
+}
+
 } // namespace
 
 bool printSystemReport(const QString& systemFilePath, const QString& treatmentShown,
@@ -89,33 +110,11 @@ bool printSystemReport(const QString& systemFilePath, const QString& treatmentSh
         printer.prompter.message(status.error, MessageIcon::Critical);
         return false;
     }
-
-    PrinterCanvas& canvas = printer.canvas;
-    turnToLandscape(printer);
-    const int pageHeight = canvas.pageHeight();
-    printSheetTitle(canvas, QStringLiteral("SYSTEM SET-UP. FILE: ") +
-                                QDir::toNativeSeparators(systemFilePath));
-    printUpdateLine(canvas, today);
-    printColumnTitles(canvas, 1570, 1900);
-    useRowFont(canvas);
-
-    QString mask(6, QLatin1Char(' '));
-    int y = kFirstRowY;
-    int page = 1;
-    for (int k = 0; k < kRows; ++k) {
-        canvas.setColour(kBlack);
-        canvas.setFontSize(10);
-        printAt(canvas, kRowX, y, rowText(k, channels[k], treatmentShown, mask));
-        y += kRowStep;
-        // A page is started only for a row still to come, never for none.
-        if (y > pageHeight - kRowStep && k + 1 < kRows) {
-            startNextPage(canvas, ++page);
-            y = 1000;
-            printColumnTitles(canvas, 270, 500);
-            useRowFont(canvas);
-        }
-    }
-    return finishSheet(printer);
+    const QString title =
+        QStringLiteral("SYSTEM SET-UP. FILE: ") + QDir::toNativeSeparators(systemFilePath);
+    return printSheet(printer, [&](PrinterCanvas& canvas) {
+        drawSystemReport(canvas, title, channels, treatmentShown, today);
+    });
 }
 
 } // namespace korven

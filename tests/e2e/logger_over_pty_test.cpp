@@ -5,6 +5,7 @@
 #include "session/session.h"
 #include "support/recording_document_opener.h"
 #include "support/scripted_file_chooser.h"
+#include "support/scripted_preview.h"
 #include "support/temp_folder.h"
 #include "system_setup/side_file_layouts.h"
 
@@ -39,8 +40,9 @@ TEST(LoggerOverPty, TransmissionScreenWakesTheLoggerAndHandsBackTheLastBlock) {
     ASSERT_TRUE(logger.simulator->isServing());
     ScriptedFileChooser files;
     RecordingDocumentOpener documents;
+    ScriptedPreview printer;
     Session session(logger.line.port, logger.line.ticks, logger.line.prompter, files, documents,
-                    logger.folder.path());
+                    printer, logger.folder.path());
     session.installation.systemFilePath = logger.folder.path("plant.stp");
     session.installation.loggerSetupPath = logger.folder.path("set");
     QByteArray identity(IdentityLayout::recordLength, ' ');

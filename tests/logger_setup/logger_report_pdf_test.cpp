@@ -1,10 +1,12 @@
 #include "logger_set_bytes.h"
 #include "logger_setup/logger_report.h"
+#include "platform/widgets/pdf_file_output.h"
 #include "platform/widgets/qt_printer_canvas.h"
 #include "support/pdf_sheet.h"
 #include "support/pdf_words.h"
-#include "support/recording_canvas.h"
 #include "support/scripted_prompter.h"
+
+#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,9 @@ constexpr double kTolerance = 1.5;
 
 // Where the text after the first `characters` of a row starts, in points:
 // the fixed-pitch face advances the same for every character.
-double rowColumn(PrinterCanvas& canvas, int characters) {
+double rowColumn(int characters) {
+    QPrinter printer(QPrinter::HighResolution);
+    QtPrinterCanvas canvas(printer);
     canvas.setFontName(QStringLiteral("courier new"));
     canvas.setFontSize(10);
     canvas.setBold(false);
@@ -36,11 +40,9 @@ TEST(LoggerReportPdf, TitleHeadingsAndRowsLandWhereTheSheetPutsThem) {
     writeLoggerSet(folder, channels, "16");
 
     const QString pdf = folder.path(QStringLiteral("logger.pdf"));
-    PdfSheet sheet(pdf);
-    QtPrinterCanvas canvas(sheet.printer);
+    PdfFileOutput file(pdf, PdfSheet::portraitA4());
     ScriptedPrompter prompter;
-    CountingPrinterSetup setup;
-    SheetPrinter printer{canvas, prompter, setup};
+    SheetPrinter printer{file, prompter};
     ASSERT_TRUE(
         printLoggerReport(folder.path(QStringLiteral("logger")), QDate(2023, 11, 28), printer));
 
@@ -71,7 +73,7 @@ TEST(LoggerReportPdf, TitleHeadingsAndRowsLandWhereTheSheetPutsThem) {
     }
     // The gain follows the first 80 characters of a row.
     const PdfWord gain = text.find(QStringLiteral("+01234"));
-    EXPECT_NEAR(gain.xMin, rowColumn(canvas, 80), kTolerance);
+    EXPECT_NEAR(gain.xMin, rowColumn(80), kTolerance);
     EXPECT_TRUE(text.find(QStringLiteral("08")).text.isEmpty()) << "the eight channels that exist";
 }
 

@@ -1,6 +1,6 @@
 #include "logger_set_bytes.h"
 #include "logger_setup/logger_report.h"
-#include "support/recording_canvas.h"
+#include "support/scripted_preview.h"
 #include "support/scripted_prompter.h"
 
 #include <QDir>
@@ -42,8 +42,8 @@ protected:
         writeLoggerSet(folder_, channels, channelCount);
     }
 
-    bool print(RecordingCanvas& canvas) {
-        SheetPrinter printer{canvas, prompter_, setup_};
+    bool print(ScriptedPreview& preview) {
+        SheetPrinter printer{preview, prompter_};
         return printLoggerReport(base(), kToday, printer);
     }
     QString base() const { return folder_.path(QStringLiteral("logger")); }
@@ -59,12 +59,12 @@ protected:
 
     TempFolder folder_;
     ScriptedPrompter prompter_;
-    CountingPrinterSetup setup_;
 };
 
 TEST_F(LoggerReport, FirstPageCarriesTitleDateHeadingsAndOneRowPerChannel) {
-    RecordingCanvas canvas(PageOrientation::Landscape);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Landscape);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
 
     const QString date = QStringLiteral("Aggiornamento: 28 NOVEMBRE 2023   Pag. 1");
     QList<PrintedText> expected = {
@@ -90,8 +90,9 @@ TEST_F(LoggerReport, FirstPageCarriesTitleDateHeadingsAndOneRowPerChannel) {
 }
 
 TEST_F(LoggerReport, ContinuationPageHasItsOwnHeadingsAndNoUnitHeading) {
-    RecordingCanvas canvas(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
 
     QList<PrintedText> expected = {
         {"Pag.  2", "Times New Roman", 9, false, kBlack,
@@ -112,18 +113,21 @@ TEST_F(LoggerReport, ContinuationPageHasItsOwnHeadingsAndNoUnitHeading) {
 
 TEST_F(LoggerReport, PrintsAsManyRowsAsTheChannelCountSaysUpToTheRecordsThatExist) {
     install(8, "4 ");
-    RecordingCanvas four(PageOrientation::Landscape);
-    ASSERT_TRUE(print(four));
+    ScriptedPreview fourPreview(PageOrientation::Landscape);
+    RecordingCanvas& four = fourPreview.printed();
+    ASSERT_TRUE(print(fourPreview));
     EXPECT_EQ(rowsPrinted(four), kRows.mid(0, 4));
 
     install(8, "16");
-    RecordingCanvas neverSaved(PageOrientation::Landscape);
-    ASSERT_TRUE(print(neverSaved));
+    ScriptedPreview neverSavedPreview(PageOrientation::Landscape);
+    RecordingCanvas& neverSaved = neverSavedPreview.printed();
+    ASSERT_TRUE(print(neverSavedPreview));
     EXPECT_EQ(rowsPrinted(neverSaved), kRows) << "not rows of zero bytes past the end";
 
     install(5, "8 ");
-    RecordingCanvas shortFile(PageOrientation::Landscape);
-    ASSERT_TRUE(print(shortFile));
+    ScriptedPreview shortFilePreview(PageOrientation::Landscape);
+    RecordingCanvas& shortFile = shortFilePreview.printed();
+    ASSERT_TRUE(print(shortFilePreview));
     EXPECT_EQ(rowsPrinted(shortFile), kRows.mid(0, 5));
 }
 
@@ -138,8 +142,9 @@ TEST_F(LoggerReport, ACodeOutsideItsTablePrintsTheTextOfTheRowBefore) {
     channels[2].decimals = "7";
     channels[2].supply = "8";
     writeLoggerSet(folder_, channels, "8 ");
-    RecordingCanvas canvas(PageOrientation::Landscape);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Landscape);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
     EXPECT_EQ(rowsPrinted(canvas),
               (QStringList{
                   "00   SENSORE 0    OFF             *****.    ----                      -00050 "
@@ -149,13 +154,16 @@ TEST_F(LoggerReport, ACodeOutsideItsTablePrintsTheTextOfTheRowBefore) {
                   QStringLiteral("02   SENSORE 2    OFF    °C       ****.*    1 mA   20mV Diff "
                                  "Rif int  -00050    +01234    ON "),
               }));
+    EXPECT_EQ(preview.shown().texts(), canvas.texts())
+        << "the print starts afresh, not from the last row the preview drew";
 }
 
 TEST_F(LoggerReport, APortraitPrinterIsTurnedToLandscapeAfterTheMessageAndTheDialog) {
-    RecordingCanvas canvas(PageOrientation::Portrait);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Portrait);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
     EXPECT_EQ(prompter_.texts(), QStringList{"Set the printer in the 'LANDSCAPE' mode"});
-    EXPECT_EQ(setup_.shown(), 1);
+    EXPECT_EQ(preview.setupsShown(), 1);
     EXPECT_EQ(canvas.lateOrientationChanges(), 0);
     EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
 }
@@ -165,8 +173,9 @@ TEST_F(LoggerReport, AMissingFileOfThePairIsNamedAndNothingIsPrinted) {
         install(8, "8 ");
         QFile::remove(folder_.path(name));
         prompter_.clear();
-        RecordingCanvas canvas(PageOrientation::Portrait);
-        EXPECT_FALSE(print(canvas));
+        ScriptedPreview preview(PageOrientation::Portrait);
+        RecordingCanvas& canvas = preview.printed();
+        EXPECT_FALSE(print(preview));
         ASSERT_EQ(prompter_.prompts().size(), 1) << name;
         EXPECT_TRUE(prompter_.prompts()[0].text.startsWith(
             "ATTENZIONE: errore sul file " + QDir::toNativeSeparators(folder_.path(name))))
@@ -178,9 +187,10 @@ TEST_F(LoggerReport, AMissingFileOfThePairIsNamedAndNothingIsPrinted) {
 }
 
 TEST_F(LoggerReport, APrintThatFailsSaysSoAndIsNotReportedAsDone) {
-    RecordingCanvas canvas(PageOrientation::Landscape);
+    ScriptedPreview preview(PageOrientation::Landscape);
+    RecordingCanvas& canvas = preview.printed();
     canvas.failAtEnd("Impossibile scrivere il file /nowhere/x.pdf");
-    EXPECT_FALSE(print(canvas));
+    EXPECT_FALSE(print(preview));
     EXPECT_EQ(prompter_.texts(), QStringList{"ATTENZIONE: stampa non riuscita.\r"
                                              "Impossibile scrivere il file /nowhere/x.pdf"});
 }

@@ -1,8 +1,11 @@
 #include "logger_setup/printed_sheet.h"
+#include "support/scripted_preview.h"
+#include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
 
 using namespace korven;
+using namespace korven::test;
 
 namespace {
 
@@ -19,6 +22,35 @@ TEST(PrintedSheet, DateLineCarriesTheNineCharacterMonthNameAndTheFirstPageNumber
         const int day = month == 12 ? 31 : month;
         EXPECT_EQ(updateLine(QDate(1998 + month, month, day)), expected[month - 1]);
     }
+}
+
+void titleOnly(PrinterCanvas& canvas) {
+    printSheetTitle(canvas, QStringLiteral("Titolo"));
+}
+
+TEST(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
+    ScriptedPreview preview;
+    ScriptedPrompter prompter;
+    SheetPrinter printer{preview, prompter};
+    preview.closeNext();
+    EXPECT_FALSE(printSheet(printer, titleOnly));
+    EXPECT_EQ(preview.shown().texts().size(), 1) << "the page was shown";
+    EXPECT_TRUE(preview.printed().texts().isEmpty());
+    EXPECT_EQ(preview.printed().documentsEnded(), 0);
+    EXPECT_TRUE(prompter.prompts().isEmpty());
+}
+
+TEST(PrintSheet, APrinterTurnedToLandscapeStaysSoForTheNextSheet) {
+    ScriptedPreview preview(PageOrientation::Portrait);
+    ScriptedPrompter prompter;
+    SheetPrinter printer{preview, prompter};
+    EXPECT_TRUE(printSheet(printer, titleOnly));
+    EXPECT_EQ(preview.shown().orientation(), PageOrientation::Landscape)
+        << "turned before the preview";
+    EXPECT_TRUE(printSheet(printer, titleOnly));
+    EXPECT_EQ(prompter.countOf(kLandscapeRequest), 1);
+    EXPECT_EQ(preview.setupsShown(), 1);
+    EXPECT_EQ(preview.previews(), 2);
 }
 
 } // namespace

@@ -1,16 +1,12 @@
-#include "platform/widgets/page_setup_printer_setup.h"
 #include "platform/widgets/qt_printer_canvas.h"
 #include "support/pdf_words.h"
 #include "support/temp_folder.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -146,20 +142,6 @@ TEST_F(QtPrinterCanvasTest, AFileThatCannotBeWrittenFailsTheJobAndNamesIt) {
     EXPECT_EQ(status.error, QStringLiteral("Impossibile scrivere il file ") +
                                 QDir::toNativeSeparators(unwritable));
     EXPECT_FALSE(QFile::exists(unwritable));
-}
-
-TEST(PageSetupPrinterSetupTest, ShowsThePageSetupOfThePrinterPrintedOn) {
-    QPrinter printer;
-    PageSetupPrinterSetup setup(printer, nullptr);
-    QPrinter* shownFor = nullptr;
-    QTimer::singleShot(0, [&shownFor] {
-        if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
-            shownFor = dialog->printer();
-            dialog->reject();
-        }
-    });
-    setup.showPrinterSetup();
-    EXPECT_EQ(shownFor, &printer);
 }
 
 } // namespace

@@ -1,25 +1,21 @@
 #pragma once
 
-#include "platform/widgets/qt_printer_canvas.h"
-
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
 #include <QStandardPaths>
 
 namespace korven::test {
 
-// A portrait A4 printer writing a PDF file, with half an inch of margin all
-// round, as a sheet test prints on.
+// The page a sheet test prints on: portrait A4 with half an inch of margin
+// all round.
 struct PdfSheet {
     static constexpr double kMarginPoints = 36;
 
-    explicit PdfSheet(const QString& path) {
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        printer.setPageMargins(
-            QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
-            QPageLayout::Point);
-        directToPdfFile(printer, path);
+    static QPageLayout portraitA4() {
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                           QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+                           QPageLayout::Point);
     }
 
     // Where a position in twips of the printable area lies on the page, in
@@ -29,8 +25,6 @@ struct PdfSheet {
     static bool popplerMissing() {
         return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
     }
-
-    QPrinter printer{QPrinter::HighResolution};
 };
 
 } // namespace korven::test

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/printer_canvas.h"
-#include "platform/printer_setup.h"
 
 #include <QList>
 #include <QString>
@@ -89,16 +88,6 @@ private:
     int lateChanges_ = 0;
     QString failure_;
     QList<PrintedText> texts_;
-};
-
-// The printer set-up dialog, counted.
-class CountingPrinterSetup : public PrinterSetup {
-public:
-    void showPrinterSetup() override { ++shown_; }
-    int shown() const { return shown_; }
-
-private:
-    int shown_ = 0;
 };
 
 } // namespace korven::test

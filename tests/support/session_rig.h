@@ -3,6 +3,7 @@
 #include "session/session.h"
 #include "support/recording_document_opener.h"
 #include "support/scripted_file_chooser.h"
+#include "support/scripted_preview.h"
 #include "support/scripted_prompter.h"
 #include "support/simulated_port.h"
 #include "support/temp_folder.h"
@@ -30,7 +31,8 @@ struct SessionParts {
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
     RecordingDocumentOpener documents;
-    Session session{port, clock, prompter, files, documents, folder.path()};
+    ScriptedPreview printer;
+    Session session{port, clock, prompter, files, documents, printer, folder.path()};
 };
 
 // The session with a system set-up whose identity file names COM 1 at 9600

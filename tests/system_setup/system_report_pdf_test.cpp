@@ -1,11 +1,13 @@
+#include "platform/widgets/pdf_file_output.h"
 #include "platform/widgets/qt_printer_canvas.h"
 #include "support/pdf_sheet.h"
 #include "support/pdf_words.h"
-#include "support/recording_canvas.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 #include "system_channel_bytes.h"
 #include "system_setup/system_report.h"
+
+#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,9 @@ constexpr double kTolerance = 1.5;
 
 // Where the text after the first `characters` of a row starts, in points:
 // the fixed-pitch face advances the same for every character.
-double rowColumn(PrinterCanvas& canvas, int characters) {
+double rowColumn(int characters) {
+    QPrinter printer(QPrinter::HighResolution);
+    QtPrinterCanvas canvas(printer);
     canvas.setFontName(QStringLiteral("courier new"));
     canvas.setFontSize(10);
     canvas.setBold(false);
@@ -37,14 +41,12 @@ TEST(SystemReportPdf, TitleColumnTitlesAndRowsLandWhereTheSheetPutsThem) {
     writeSystemFile(folder, channels);
 
     const QString pdf = folder.path(QStringLiteral("system.pdf"));
-    PdfSheet sheet(pdf);
-    QtPrinterCanvas canvas(sheet.printer);
+    PdfFileOutput file(pdf, PdfSheet::portraitA4());
     ScriptedPrompter prompter;
-    CountingPrinterSetup setup;
-    SheetPrinter printer{canvas, prompter, setup};
+    SheetPrinter printer{file, prompter};
     ASSERT_TRUE(printSystemReport(folder.path(QStringLiteral("plant.stp")), QString(),
                                   QDate(2024, 3, 5), printer));
-    EXPECT_EQ(setup.shown(), 1) << "the portrait printer was asked about";
+    EXPECT_EQ(prompter.texts(), QStringList{"Set the printer in the 'LANDSCAPE' mode"});
 
     const PdfText text = readPdfText(pdf);
     ASSERT_EQ(text.pages, 1);
@@ -65,7 +67,7 @@ TEST(SystemReportPdf, TitleColumnTitlesAndRowsLandWhereTheSheetPutsThem) {
     EXPECT_NEAR(coefficients.xMin, PdfSheet::onPage(8140), kTolerance);
     EXPECT_NEAR(coefficients.yMin, PdfSheet::onPage(1570), kTolerance);
     const PdfWord numberTitle = text.find(QStringLiteral("N."));
-    EXPECT_NEAR(numberTitle.xMin, rowColumn(canvas, 1), kTolerance);
+    EXPECT_NEAR(numberTitle.xMin, rowColumn(1), kTolerance);
     EXPECT_NEAR(numberTitle.yMin, PdfSheet::onPage(1900), kTolerance);
 
     for (int row : {0, 7}) {
@@ -74,7 +76,7 @@ TEST(SystemReportPdf, TitleColumnTitlesAndRowsLandWhereTheSheetPutsThem) {
         EXPECT_NEAR(number.yMin, PdfSheet::onPage(2400 + 300 * row), kTolerance) << row;
         // "Numero Canale" follows the first 99 characters of a row.
         const PdfWord moduleChannel = text.find(QStringLiteral("000%1").arg(row));
-        EXPECT_NEAR(moduleChannel.xMin, rowColumn(canvas, 99), kTolerance) << row;
+        EXPECT_NEAR(moduleChannel.xMin, rowColumn(99), kTolerance) << row;
         EXPECT_NEAR(moduleChannel.yMin, number.yMin, 0.1) << row;
     }
     EXPECT_TRUE(text.find(QStringLiteral("008")).text.isEmpty()) << "eight rows only";

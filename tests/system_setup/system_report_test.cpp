@@ -1,4 +1,4 @@
-#include "support/recording_canvas.h"
+#include "support/scripted_preview.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 #include "system_channel_bytes.h"
@@ -41,15 +41,14 @@ protected:
         writeLoggerCount(folder_, "3");
     }
 
-    bool print(RecordingCanvas& canvas) {
-        SheetPrinter printer{canvas, prompter_, setup_};
+    bool print(ScriptedPreview& preview) {
+        SheetPrinter printer{preview, prompter_};
         return printSystemReport(path(), QStringLiteral("Tab. 12"), kToday, printer);
     }
     QString path() const { return folder_.path(QStringLiteral("plant.stp")); }
 
     TempFolder folder_;
     ScriptedPrompter prompter_;
-    CountingPrinterSetup setup_;
 };
 
 // The rows of channels 0 to 7, written out from the records above.
@@ -73,8 +72,9 @@ const QStringList kRows = {
 };
 
 TEST_F(SystemReport, FirstPageCarriesTitleDateColumnTitlesAndEightRowsNumberedByPlace) {
-    RecordingCanvas canvas(PageOrientation::Landscape);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Landscape);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
 
     const int width = RecordingCanvas::kA4Width;
     const QString date = QStringLiteral("Aggiornamento: 05 MARZO    2024   Pag. 1");
@@ -92,12 +92,13 @@ TEST_F(SystemReport, FirstPageCarriesTitleDateColumnTitlesAndEightRowsNumberedBy
     EXPECT_EQ(canvas.pages(), 1);
     EXPECT_EQ(canvas.documentsEnded(), 1);
     EXPECT_TRUE(prompter_.prompts().isEmpty()) << "a landscape printer is not asked about";
-    EXPECT_EQ(setup_.shown(), 0);
+    EXPECT_EQ(preview.setupsShown(), 0);
 }
 
 TEST_F(SystemReport, ContinuationPageIsNumberedAndRepeatsTheColumnTitlesHigherUp) {
-    RecordingCanvas canvas(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
 
     const int width = RecordingCanvas::kA4Width;
     QList<PrintedText> expected = {
@@ -114,20 +115,22 @@ TEST_F(SystemReport, ContinuationPageIsNumberedAndRepeatsTheColumnTitlesHigherUp
 }
 
 TEST_F(SystemReport, NoPageIsStartedAfterTheLastRow) {
-    RecordingCanvas canvas(PageOrientation::Landscape, RecordingCanvas::kA4Width, 1500);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Landscape, RecordingCanvas::kA4Width, 1500);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
     EXPECT_EQ(canvas.pages(), 8) << "one row per page";
     EXPECT_EQ(canvas.texts().last(), table(kRows[7], false, kBlack, 200, 1000, 8));
 }
 
 TEST_F(SystemReport, APortraitPrinterIsAskedForLandscapeBeforeAnythingIsPrinted) {
-    RecordingCanvas canvas(PageOrientation::Portrait);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Portrait);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
     ASSERT_EQ(prompter_.prompts().size(), 1);
     EXPECT_EQ(prompter_.prompts()[0].text,
               QStringLiteral("Set the printer in the 'LANDSCAPE' mode"));
     EXPECT_EQ(prompter_.prompts()[0].icon, MessageIcon::None);
-    EXPECT_EQ(setup_.shown(), 1);
+    EXPECT_EQ(preview.setupsShown(), 1);
     EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
     EXPECT_EQ(canvas.lateOrientationChanges(), 0);
     const PrintedText date = canvas.find("Aggiornamento");
@@ -139,8 +142,9 @@ TEST_F(SystemReport, FieldsNeverWrittenPrintAsBlanksAndAnUnknownFirstMaskAsBlank
     SystemChannelBytes first = distinctChannel(0);
     first.mask = -1;
     writeSystemFile(folder_, {first});
-    RecordingCanvas canvas(PageOrientation::Landscape);
-    ASSERT_TRUE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Landscape);
+    RecordingCanvas& canvas = preview.printed();
+    ASSERT_TRUE(print(preview));
     EXPECT_EQ(canvas.find("000").text,
               "000 CANALE 0             OFF     bar                 A*x+B  s  -00050   +01234      "
               "012            0000");
@@ -150,26 +154,30 @@ TEST_F(SystemReport, FieldsNeverWrittenPrintAsBlanksAndAnUnknownFirstMaskAsBlank
               "007" + QString(22, ' ') + QString(3, ' ') + "     " + QString(4, ' ') + "      " +
                   "*****." + "    " + "Diretto " + "  " + QString(6, ' ') + "   " +
                   QString(6, ' ') + "      " + QString(3, ' ') + "            " + QString(4, ' '));
+    EXPECT_EQ(preview.shown().texts(), canvas.texts())
+        << "the print starts afresh, not from the last mask the preview drew";
 }
 
 TEST_F(SystemReport, AFileThatCannotBeReadIsNamedAndNothingIsPrinted) {
     QFile::remove(path());
-    RecordingCanvas canvas(PageOrientation::Portrait);
-    EXPECT_FALSE(print(canvas));
+    ScriptedPreview preview(PageOrientation::Portrait);
+    RecordingCanvas& canvas = preview.printed();
+    EXPECT_FALSE(print(preview));
     ASSERT_EQ(prompter_.prompts().size(), 1);
     EXPECT_TRUE(prompter_.prompts()[0].text.startsWith("ATTENZIONE: errore sul file " +
                                                        QDir::toNativeSeparators(path())));
     EXPECT_EQ(prompter_.prompts()[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(canvas.texts().isEmpty());
     EXPECT_EQ(canvas.documentsEnded(), 0);
-    EXPECT_EQ(setup_.shown(), 0);
+    EXPECT_EQ(preview.setupsShown(), 0);
     EXPECT_FALSE(QFile::exists(path())) << "reading never creates the file";
 }
 
 TEST_F(SystemReport, APrintThatFailsSaysSoAndIsNotReportedAsDone) {
-    RecordingCanvas canvas(PageOrientation::Landscape);
+    ScriptedPreview preview(PageOrientation::Landscape);
+    RecordingCanvas& canvas = preview.printed();
     canvas.failAtEnd("Nessuna stampante installata");
-    EXPECT_FALSE(print(canvas));
+    EXPECT_FALSE(print(preview));
     EXPECT_EQ(prompter_.texts(),
               QStringList{"ATTENZIONE: stampa non riuscita.\rNessuna stampante installata"});
     EXPECT_EQ(prompter_.prompts()[0].icon, MessageIcon::Critical);

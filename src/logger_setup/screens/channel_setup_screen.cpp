@@ -4,6 +4,7 @@
 #include "link/screens/transmission_screen.h"
 #include "logger_setup/number_format.h"
 #include "logger_setup/screens/channel_setup_texts.h"
+#include "logger_setup/screens/logger_report_printing.h"
 #include "logger_setup/screens/on_off_cell.h"
 #include "platform/widgets/focus_watch.h"
 #include "session/screen_names.h"
@@ -202,7 +203,7 @@ void ChannelSetupScreen::save() {
 }
 
 void ChannelSetupScreen::printSavedSetup() {
-    session_.prompter.message(texts::notInThisRelease, MessageIcon::Critical);
+    printLoggerReport(session_, *this);
 }
 
 void ChannelSetupScreen::sendSetup() {

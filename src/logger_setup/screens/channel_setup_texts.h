@@ -8,9 +8,6 @@ namespace korven::channel_setup_texts {
 inline const QString title = QStringLiteral("KORVEN Setup");
 // The title once the set is loaded: this text, then the set's base path.
 inline const QString titleWithFile = QStringLiteral("SET-UP KORVEN. File configurazione: ");
-inline const QString notInThisRelease =
-    QStringLiteral("Procedura non attivata nella presente release");
-
 inline const QString inputsFrame = QStringLiteral("Ingressi");
 inline const QString digital1 = QStringLiteral("Digitale 1");
 inline const QString digital2 = QStringLiteral("Digitale 2");

@@ -51,6 +51,16 @@ void directToPdfFile(QPrinter& printer, const QString& path) {
     printer.setOutputFileName(path);
 }
 
+PageOrientation orientationOf(const QPageLayout& layout) {
+    return layout.orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                          : PageOrientation::Portrait;
+}
+
+QPageLayout::Orientation qtOrientation(PageOrientation orientation) {
+    return orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait;
+}
+
 QtPrinterCanvas::QtPrinterCanvas(QPrinter& printer) : printer_(printer) {}
 
 QtPrinterCanvas::~QtPrinterCanvas() {
@@ -61,14 +71,11 @@ QtPrinterCanvas::~QtPrinterCanvas() {
 }
 
 PageOrientation QtPrinterCanvas::orientation() const {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape
-               ? PageOrientation::Landscape
-               : PageOrientation::Portrait;
+    return orientationOf(printer_.pageLayout());
 }
 
 void QtPrinterCanvas::setOrientation(PageOrientation orientation) {
-    printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                          : QPageLayout::Portrait);
+    printer_.setPageOrientation(qtOrientation(orientation));
 }
 
 int QtPrinterCanvas::pageWidth() const {

@@ -3,6 +3,7 @@
 #include "platform/printer_canvas.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 
 class QPrinter;
@@ -17,6 +18,10 @@ QString installedFamilyFor(const QString& name);
 
 // Sends what a printer prints to a PDF file instead of a device.
 void directToPdfFile(QPrinter& printer, const QString& path);
+
+// Orientations in Qt's words and in ours.
+PageOrientation orientationOf(const QPageLayout& layout);
+QPageLayout::Orientation qtOrientation(PageOrientation orientation);
 
 // The canvas on a QPrinter, for a device or a PDF file. Twips become printer
 // dots at the printer's resolution. The print job starts with the first text or

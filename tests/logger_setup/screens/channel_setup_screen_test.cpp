@@ -260,12 +260,12 @@ TEST(ChannelSetupScreen, ClosingDuringTheSendingStopsItAndRestartsTheScanning) {
     EXPECT_TRUE(rig.session.link.state().callerScreen.isEmpty());
 }
 
-TEST(ChannelSetupScreen, StampaSaysItIsNotInThisRelease) {
+TEST(ChannelSetupScreen, StampaPrintsTheSavedSetUp) {
     EditorScreenRig rig;
     click(rig.button("Command3d6"));
-    EXPECT_EQ(rig.prompter.texts(),
-              QStringList{QStringLiteral("Procedura non attivata nella presente release")});
-    EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+    EXPECT_EQ(rig.printer.printed().documentsEnded(), 1);
+    EXPECT_FALSE(rig.printer.printed().find(QStringLiteral("File: ")).text.isEmpty());
 }
 
 } // namespace

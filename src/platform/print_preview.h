@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/printer_canvas.h"
+
+#include <functional>
+
+namespace korven {
+
+// The pages of a document, drawn on the canvas given. They are drawn again
+// every time they are shown or sent out, so a drawing starts afresh each time.
+using PageDrawing = std::function<void(PrinterCanvas& canvas)>;
+
+enum class PreviewChoice { Closed, Printed, SavedAsPdf };
+
+// What came of a document shown before printing: closed without output, or
+// printed or saved, with how that went.
+struct PreviewOutcome {
+    PreviewChoice choice = PreviewChoice::Closed;
+    PrintStatus status;
+};
+
+// The printer the set-up sheets go to, with a preview in front of it: the
+// user sees the pages first, then prints them, saves them as a PDF file (which
+// works with no printer installed), or closes the preview. The printer keeps
+// its orientation from one document to the next.
+class PrintPreview {
+public:
+    virtual ~PrintPreview() = default;
+
+    virtual PageOrientation orientation() const = 0;
+    virtual void setOrientation(PageOrientation orientation) = 0;
+    // The printer set-up dialog. What the user picks there stays the
+    // printer's business.
+    virtual void showPrinterSetup() = 0;
+
+    virtual PreviewOutcome preview(const PageDrawing& draw) = 0;
+};
+
+} // namespace korven

@@ -1,0 +1,132 @@
+#include "platform/widgets/qt_print_preview.h"
+#include "support/pdf_sheet.h"
+#include "support/pdf_words.h"
+#include "support/scripted_file_chooser.h"
+#include "support/temp_folder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+// The preview as the user sees it, once it is up.
+void whenPreviewShown(std::function<void(QPrintPreviewDialog&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "no print preview up";
+        act(*dialog);
+    });
+}
+
+void clickSavePdf(QPrintPreviewDialog& dialog) {
+    auto* save = dialog.findChild<QAction*>(QStringLiteral("savePdf"));
+    ASSERT_NE(save, nullptr);
+    save->trigger();
+}
+
+class QtPrintPreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override { preview_.printer().setPageLayout(PdfSheet::portraitA4()); }
+
+    // Two pages, counted each time they are drawn.
+    PageDrawing twoPages() {
+        return [this](PrinterCanvas& canvas) {
+            ++drawings_;
+            printAt(canvas, 200, 300, QStringLiteral("Titolo"));
+            canvas.newPage();
+            printAt(canvas, 7200, 1000, QStringLiteral("Seconda"));
+        };
+    }
+
+    TempFolder folder_;
+    ScriptedFileChooser files_;
+    QtPrintPreview preview_{files_};
+    int drawings_ = 0;
+};
+
+TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
+    const QString pdf = folder_.path(QStringLiteral("foglio.pdf"));
+    files_.chooseNext(pdf);
+    preview_.setOrientation(PageOrientation::Landscape);
+    whenPreviewShown(clickSavePdf);
+
+    const PreviewOutcome outcome = preview_.preview(twoPages());
+    EXPECT_EQ(outcome.choice, PreviewChoice::SavedAsPdf);
+    EXPECT_TRUE(outcome.status.ok) << outcome.status.error.toStdString();
+    EXPECT_GE(drawings_, 2) << "drawn for the preview, then for the file";
+    ASSERT_EQ(files_.saveRequests().size(), 1);
+    EXPECT_EQ(files_.saveRequests()[0].filter, QStringLiteral(" FILE (*.pdf)|*.pdf|"));
+    EXPECT_EQ(files_.saveRequests()[0].defaultExtension, QStringLiteral("pdf"));
+
+    if (PdfSheet::popplerMissing())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const PdfText text = readPdfText(pdf);
+    EXPECT_EQ(text.pages, 2);
+    EXPECT_GT(text.pageWidth, text.pageHeight) << "laid out as for the printer: landscape";
+    const PdfWord title = text.find(QStringLiteral("Titolo"));
+    EXPECT_NEAR(title.xMin, PdfSheet::onPage(200), 1.5);
+    EXPECT_EQ(text.find(QStringLiteral("Seconda"), 2).page, 2);
+}
+
+TEST_F(QtPrintPreviewTest, ClosingThePreviewOutputsNothing) {
+    whenPreviewShown([](QPrintPreviewDialog& dialog) { dialog.reject(); });
+    const PreviewOutcome outcome = preview_.preview(twoPages());
+    EXPECT_EQ(outcome.choice, PreviewChoice::Closed);
+    EXPECT_GE(drawings_, 1) << "the pages were shown";
+    EXPECT_TRUE(files_.saveRequests().isEmpty());
+}
+
+TEST_F(QtPrintPreviewTest, CancellingTheFileNameLeavesThePreviewOpen) {
+    files_.cancelNext();
+    bool stillShown = false;
+    whenPreviewShown([&stillShown](QPrintPreviewDialog& dialog) {
+        clickSavePdf(dialog);
+        stillShown = dialog.isVisible();
+        dialog.reject();
+    });
+    EXPECT_EQ(preview_.preview(twoPages()).choice, PreviewChoice::Closed);
+    EXPECT_TRUE(stillShown);
+    EXPECT_EQ(files_.saveRequests().size(), 1);
+}
+
+TEST_F(QtPrintPreviewTest, AFileThatCannotBeWrittenIsAFailedSaveNamingIt) {
+    const QString unwritable = folder_.path(QStringLiteral("manca/foglio.pdf"));
+    files_.chooseNext(unwritable);
+    const PreviewOutcome outcome = preview_.saveAsPdf(twoPages());
+    EXPECT_EQ(outcome.choice, PreviewChoice::SavedAsPdf);
+    EXPECT_FALSE(outcome.status.ok);
+    EXPECT_EQ(outcome.status.error, QStringLiteral("Impossibile scrivere il file ") +
+                                        QDir::toNativeSeparators(unwritable));
+    EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+TEST_F(QtPrintPreviewTest, ThePrinterKeepsItsOrientationAndShowsItsOwnPageSetup) {
+    EXPECT_EQ(preview_.orientation(), PageOrientation::Portrait);
+    preview_.setOrientation(PageOrientation::Landscape);
+    EXPECT_EQ(preview_.orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(preview_.printer().pageLayout().orientation(), QPageLayout::Landscape);
+
+    QPrinter* shownFor = nullptr;
+    QTimer::singleShot(0, [&shownFor] {
+        if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+            shownFor = dialog->printer();
+            dialog->reject();
+        }
+    });
+    preview_.showPrinterSetup();
+    EXPECT_EQ(shownFor, &preview_.printer());
+}
+
+} // namespace
