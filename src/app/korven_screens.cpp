@@ -3,6 +3,8 @@
 #include "download/screens/automatic_download_screen.h"
 #include "download/screens/data_viewer_screen.h"
 #include "link/screens/rs232_screen.h"
+#include "logger_setup/screens/general_parameters_screen.h"
+#include "logger_setup/screens/scan_settings_screen.h"
 
 namespace korven {
 
@@ -11,6 +13,10 @@ ScreenCatalog korvenScreens() {
     screens.rs232Settings = [](Session& session) { return new Rs232Screen(session); };
     screens.blockViewer = makeDataViewerScreen;
     screens.automaticDownload = makeAutomaticDownloadScreen;
+    screens.scanSettings = [](Session& session) { return new ScanSettingsScreen(session); };
+    screens.generalParameters = [](Session& session) {
+        return new GeneralParametersScreen(session);
+    };
     return screens;
 }
 

@@ -82,12 +82,13 @@ inline QList<int> blocksFrom(int first, int last) {
     return blocks;
 }
 
-// korven-sim serving 600 blocks on a link, with its commands logged.
+// korven-sim serving 600 blocks on a link, with its commands logged, and
+// any `options` more.
 class Simulator {
 public:
-    explicit Simulator(const QString& link) {
+    explicit Simulator(const QString& link, const QStringList& options = {}) {
         process_.start(QStringLiteral(KORVEN_SIM_PATH),
-                       {"--link", link, "--blocks", "600", "--verbose"});
+                       QStringList{"--link", link, "--blocks", "600", "--verbose"} + options);
         while (!process_.canReadLine() && process_.waitForReadyRead(kWaitMs)) {
         }
         ready_ = process_.readLine().startsWith("korven-sim: serving on");

@@ -1,3 +1,4 @@
+#include "korvenctl/clock_command.h"
 #include "korvenctl/command_line.h"
 #include "korvenctl/console.h"
 #include "korvenctl/download_command.h"
@@ -14,7 +15,7 @@ namespace {
 
 // Every command korvenctl knows, in the order the help lists them.
 QList<KorvenctlCommand> commands() {
-    return {downloadCommand()};
+    return {downloadCommand(), clockCommand()};
 }
 
 } // namespace
