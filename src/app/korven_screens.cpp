@@ -4,6 +4,8 @@
 #include "download/screens/data_viewer_screen.h"
 #include "link/screens/rs232_screen.h"
 #include "logger_setup/screens/channel_setup_screen.h"
+#include "logger_setup/screens/general_parameters_screen.h"
+#include "logger_setup/screens/scan_settings_screen.h"
 #include "system_setup/screens/system_setup_screen.h"
 
 namespace korven {
@@ -15,6 +17,10 @@ ScreenCatalog korvenScreens() {
     screens.blockViewer = makeDataViewerScreen;
     screens.automaticDownload = makeAutomaticDownloadScreen;
     screens.channelSetup = makeChannelSetupScreen;
+    screens.scanSettings = [](Session& session) { return new ScanSettingsScreen(session); };
+    screens.generalParameters = [](Session& session) {
+        return new GeneralParametersScreen(session);
+    };
     return screens;
 }
 

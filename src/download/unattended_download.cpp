@@ -28,10 +28,6 @@ private:
     bool checkOutPath();
     UnattendedEnd download();
     UnattendedEnd save(int fetched);
-    UnattendedEnd refuse(UnattendedEnd end, const QString& why) {
-        output_.tellProblem(why);
-        return end;
-    }
 
     const QString& programFolder_;
     const UnattendedRequest& request_;
@@ -50,7 +46,7 @@ bool Run::readSetup() {
     if (status)
         status = job_.readSetup(request_.automatic);
     if (!status)
-        refuse(UnattendedEnd::BadSetup, status.error);
+        output_.refuse(UnattendedEnd::BadSetup, status.error);
     return static_cast<bool>(status);
 }
 
@@ -62,8 +58,8 @@ bool Run::checkOutPath() {
     // A table that cannot be written is better known before the line is
     // woken than after the blocks came.
     if (!QFileInfo(outPath_).dir().exists()) {
-        refuse(UnattendedEnd::BadSetup,
-               QStringLiteral("the folder of %1 does not exist").arg(outPath_));
+        output_.refuse(UnattendedEnd::BadSetup,
+                       QStringLiteral("the folder of %1 does not exist").arg(outPath_));
         return false;
     }
     return true;
@@ -74,8 +70,9 @@ UnattendedEnd Run::run() {
         return UnattendedEnd::BadSetup;
     const LinkStatus awake = job_.wake();
     if (awake == LinkStatus::PortFailed)
-        return refuse(UnattendedEnd::LinkFailed,
-                      QStringLiteral("the port cannot be opened: %1").arg(job_.portError().text));
+        return output_.refuse(
+            UnattendedEnd::LinkFailed,
+            QStringLiteral("the port cannot be opened: %1").arg(job_.portError().text));
     if (awake != LinkStatus::Ok)
         return UnattendedEnd::LinkFailed;
 
@@ -91,8 +88,8 @@ UnattendedEnd Run::download() {
     if (request_.automatic) {
         const RangeQuery query = job_.queryRange();
         if (query.status != LinkStatus::Ok)
-            return refuse(UnattendedEnd::LinkFailed,
-                          QStringLiteral("the logger did not tell its last stored block"));
+            return output_.refuse(UnattendedEnd::LinkFailed,
+                                  QStringLiteral("the logger did not tell its last stored block"));
         range_ = query.range;
         if (range_.nothingNew()) {
             output_.tellResult(
@@ -110,7 +107,7 @@ UnattendedEnd Run::download() {
 
     const UnattendedEnd saved = result.fetched > 0 ? save(result.fetched) : UnattendedEnd::Done;
     if (result.end != FetchEnd::Complete)
-        return refuse(
+        return output_.refuse(
             UnattendedEnd::LinkFailed,
             QStringLiteral("the line failed at block %1").arg(range_.first + result.fetched));
     return saved;
@@ -120,13 +117,14 @@ UnattendedEnd Run::save(int fetched) {
     if (request_.automatic) {
         const AutomaticSave saved = job_.saveAutomatic(grid_, fetched, outPath_, startedAt_.date());
         if (!saved)
-            return refuse(UnattendedEnd::BadSetup,
-                          automaticSaveFailureText(saved).replace(u'\r', u' '));
+            return output_.refuse(UnattendedEnd::BadSetup,
+                                  automaticSaveFailureText(saved).replace(u'\r', u' '));
     } else if (const BlockTableSave saved =
                    saveBlockTable(outPath_, grid_, range_.first, range_.first + fetched - 1);
                !saved) {
-        return refuse(UnattendedEnd::BadSetup,
-                      QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
+        return output_.refuse(
+            UnattendedEnd::BadSetup,
+            QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
     }
     output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
     return UnattendedEnd::Done;

@@ -18,6 +18,12 @@ inline const QString resumeRefused =
 inline const QString resumeDone = QStringLiteral("Procedura terminata con successo");
 inline const QString failedLinkStatus = QStringLiteral("   ");
 
+// Progress texts of the transmission, under the "KORVEN nr. 3 on line" line.
+inline const QString sendingParameters = QStringLiteral("Invio parametri");
+inline const QString sendingSetting = QStringLiteral("Channel parameters");
+inline const QString askingLastBlock =
+    QStringLiteral("ATTENDERE. Richiesta ultimo blocco memorizzato");
+
 // What the user is told of a failure of the line.
 inline const QString& failureText(LinkFailure failure) {
     switch (failure) {

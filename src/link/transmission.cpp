@@ -1,8 +1,9 @@
 #include "link/transmission.h"
 
 #include "link/last_block_query.h"
+#include "link/link_texts.h"
 #include "link/port_settings.h"
-#include "link/protocol/clock_reply.h"
+#include "link/prepared_command.h"
 #include "link/resume_scanning.h"
 #include "link/wake_logger.h"
 
@@ -10,57 +11,21 @@ namespace korven {
 
 namespace {
 
-// How a prepared command is framed: the pause after the address byte, the
-// limit for the "!", and the pause after the command (none for a request whose
-// reply is awaited instead).
-struct Framing {
-    int preWait;
-    int limit;
-    std::optional<int> afterWait;
-};
-
-void showOperation(Conversation& conversation, const QString& progress) {
-    conversation.showProgress(onLineText(conversation.state().loggerNumber) + u'\r' + progress);
-}
-
-LinkStatus reportNoAnswer(Conversation& conversation, LinkStatus status) {
-    if (status == LinkStatus::NoAnswer)
-        conversation.reporter().failure(LinkFailure::NotConnected);
-    return status;
-}
-
-LinkStatus sendPrepared(Conversation& conversation, const QByteArray& command,
-                        const Framing& framing, const QString& progress) {
-    const Handshake handshake = conversation.handshake(
-        conversation.state().loggerNumber, {.pause = framing.preWait, .limit = framing.limit});
-    if (handshake.status != LinkStatus::Ok)
-        return reportNoAnswer(conversation, handshake.status);
-    showOperation(conversation, progress);
-    conversation.sendCommand(command);
-    if (framing.afterWait && !conversation.pause(*framing.afterWait))
-        return LinkStatus::Stopped;
-    return LinkStatus::Ok;
+TransmissionResult sendCommandText(Conversation& conversation, const QByteArray& commandText,
+                                   const CommandFraming& framing, const QString& progress) {
+    return {sendPrepared(
+                conversation, [&commandText] { return commandText; }, framing, progress),
+            {},
+            {}};
 }
 
 TransmissionResult readClock(Conversation& conversation, const QByteArray& command) {
-    const LinkStatus sent = sendPrepared(conversation, command, {0, 3, std::nullopt},
-                                         QStringLiteral("Channel parameters"));
-    if (sent != LinkStatus::Ok)
-        return {sent, {}, {}};
-    // The limit counts on from the handshake: the clock answers at once.
-    const LinkStatus arrived = conversation.awaitInput(kClockReplyLength, 3);
-    if (arrived != LinkStatus::Ok)
-        return {reportNoAnswer(conversation, arrived), {}, {}};
-    const Parsed<LoggerClock> clock = parseClockReply(conversation.receive());
-    if (!clock.isDone()) {
-        conversation.reporter().failure(LinkFailure::TransmissionError);
-        return {LinkStatus::BadReply, {}, {}};
-    }
-    return {LinkStatus::Ok, clock.value, {}};
+    const ClockQuery query = requestClock(conversation, command);
+    return {query.status, query.reading, {}};
 }
 
 TransmissionResult readLastBlock(Conversation& conversation) {
-    conversation.showProgress(QStringLiteral("ATTENDERE. Richiesta ultimo blocco memorizzato"));
+    conversation.showProgress(link_texts::askingLastBlock);
     // No reset: the limit for the "!" counts from the wake-up's last burst.
     const LastBlockQuery query =
         queryLastBlock(conversation, conversation.state().loggerNumber, false);
@@ -84,15 +49,11 @@ TransmissionResult readLastBlock(Conversation& conversation) {
 TransmissionResult perform(Conversation& conversation, int code, const QByteArray& commandText) {
     switch (code) {
     case 1:
-        return {
-            sendPrepared(conversation, commandText, {1, 2, 1}, QStringLiteral("Invio parametri")),
-            {},
-            {}};
+        return sendCommandText(conversation, commandText, kParametersFraming,
+                               link_texts::sendingParameters);
     case 6:
-        return {sendPrepared(conversation, commandText, {0, 2, 0},
-                             QStringLiteral("Channel parameters")),
-                {},
-                {}};
+        return sendCommandText(conversation, commandText, kSettingFraming,
+                               link_texts::sendingSetting);
     case 7:
         return readClock(conversation, commandText);
     case 8:
@@ -103,10 +64,6 @@ TransmissionResult perform(Conversation& conversation, int code, const QByteArra
 }
 
 } // namespace
-
-QString onLineText(int loggerNumber) {
-    return QStringLiteral("KORVEN nr. %1 on line").arg(loggerNumber);
-}
 
 TransmissionResult transmit(Conversation& conversation, const TransmissionRequest& request,
                             Installation& installation) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/conversation.h"
-#include "link/protocol/clock_reply.h"
+#include "link/logger_clock.h"
 #include "system_setup/installation.h"
 
 #include <QByteArray>
@@ -34,8 +34,8 @@ struct TransmissionRequest {
 
 struct TransmissionResult {
     LinkStatus status = LinkStatus::Ok;
-    std::optional<LoggerClock> clock; // code 7
-    std::optional<int> lastBlock;     // code 8: the next block the logger writes
+    std::optional<ClockReading> clock; // code 7
+    std::optional<int> lastBlock;      // code 8: the next block the logger writes
 };
 
 // The transmission to one logger over the port as it is set: wakes the
@@ -50,8 +50,5 @@ TransmissionResult transmit(Conversation& conversation, const TransmissionReques
 // shared record, sets the port, and transmits.
 TransmissionResult runTransmission(Conversation& conversation, Installation& installation,
                                    const TransmissionRequest& request);
-
-// The line above the progress text: "KORVEN nr. 3 on line".
-QString onLineText(int loggerNumber);
 
 } // namespace korven

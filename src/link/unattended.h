@@ -28,6 +28,11 @@ struct UnattendedOutput {
         if (result)
             result(text);
     }
+    // Tells why the job ends so, and ends it.
+    UnattendedEnd refuse(UnattendedEnd end, const QString& why) const {
+        tellProblem(why);
+        return end;
+    }
 };
 
 } // namespace korven

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+
 namespace korven {
 
 // The link's time base: SecondTicks, advanced every 1000 ms for the whole run,
@@ -22,11 +24,16 @@ public:
     // least one event was handled; never spins while nothing happens.
     virtual void pump() = 0;
 
-    // Lets about `ms` milliseconds (a few) pass without handling anything,
-    // events included. A wait for a long reply still on the line rests so,
-    // and takes the reply in a few large pieces instead of waking for every
-    // character. By default no time passes.
+    // Lets about `ms` milliseconds (under a second) pass without handling
+    // anything, events included. A wait for a long reply still on the line
+    // rests so, and takes the reply in a few large pieces instead of waking
+    // for every character; a command that must leave at a given moment rests
+    // until then. By default no time passes.
     virtual void rest(int ms) { (void)ms; }
+
+    // The computer's clock, on the same time base as the ticks: what the
+    // logger's clock is compared with and set to.
+    virtual QDateTime now() const { return QDateTime::currentDateTime(); }
 
 protected:
     void secondElapsed() { ++secondTicks_; }

@@ -12,14 +12,10 @@ namespace {
 
 constexpr int kBitsPerCharacter = 11;
 
-QDateTime virtualStart() {
-    return QDateTime(QDate(2024, 3, 5), QTime(12, 0, 0));
-}
-
 } // namespace
 
 SimulatedPort::SimulatedPort(VirtualClock& clock, sim::LoggerConfig config)
-    : clock_(clock), logger_(config, [&clock] { return virtualStart().addMSecs(clock.nowMs()); }) {}
+    : clock_(clock), logger_(config, [&clock] { return clock.now(); }) {}
 
 sim::HayesModem& SimulatedPort::putModemInFront(sim::ModemConfig config) {
     modem_.emplace(config, logger_, [this] { return clock_.nowMs(); });

@@ -27,12 +27,28 @@ void VirtualClock::setFastTicksEnabled(bool enabled) {
 
 void VirtualClock::pump() {
     ++pumps_;
+    advanceTo(nextDueUs());
+    QCoreApplication::processEvents();
+}
+
+void VirtualClock::rest(int ms) {
+    const qint64 untilUs = nowUs_ + qint64(ms) * 1000;
+    while (nextDueUs() <= untilUs)
+        advanceTo(nextDueUs());
+    nowUs_ = std::max(nowUs_, untilUs);
+}
+
+qint64 VirtualClock::nextDueUs() const {
     qint64 next = nextSecondUs_;
     if (nextTenthUs_)
         next = std::min(next, *nextTenthUs_);
     if (!actions_.empty())
         next = std::min(next, actions_.begin()->first);
-    nowUs_ = next;
+    return next;
+}
+
+void VirtualClock::advanceTo(qint64 us) {
+    nowUs_ = us;
     if (nowUs_ > kRunawayUs)
         qFatal("The virtual clock passed an hour: some wait never ends");
 
@@ -50,7 +66,6 @@ void VirtualClock::pump() {
         *nextTenthUs_ += 100'000;
         tenthElapsed();
     }
-    QCoreApplication::processEvents();
 }
 
 } // namespace korven::test

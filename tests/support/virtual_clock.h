@@ -2,6 +2,7 @@
 
 #include "platform/ticks.h"
 
+#include <QDateTime>
 #include <QtGlobal>
 
 #include <functional>
@@ -14,10 +15,13 @@ namespace korven::test {
 // second tick, a tenth tick while enabled, or a scheduled action such as a
 // byte arriving or a click a test planned - runs it, and lets queued Qt
 // events run without waiting. A wake-up that takes twelve seconds on a real
-// line takes a few milliseconds here.
+// line takes a few milliseconds here. The computer's clock starts at
+// 5 March 2024, 12:00:00 and runs on the same virtual time.
 class VirtualClock : public Ticks {
 public:
     using Action = std::function<void()>;
+
+    static QDateTime start() { return QDateTime(QDate(2024, 3, 5), QTime(12, 0, 0)); }
 
     qint64 nowMs() const { return nowUs_ / 1000; }
     qint64 nowUs() const { return nowUs_; }
@@ -31,8 +35,16 @@ public:
 
     void setFastTicksEnabled(bool enabled) override;
     void pump() override;
+    // Time passes as on a real line: what comes due meanwhile (a character
+    // arriving, a tick) happens, but no Qt event is handled.
+    void rest(int ms) override;
+    QDateTime now() const override { return start().addMSecs(nowMs()); }
 
 private:
+    qint64 nextDueUs() const;
+    // Moves to `us`, no later than anything due, and runs what is due then.
+    void advanceTo(qint64 us);
+
     qint64 nowUs_ = 0;
     qint64 nextSecondUs_ = 1'000'000;
     std::optional<qint64> nextTenthUs_;

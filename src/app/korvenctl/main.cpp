@@ -1,3 +1,4 @@
+#include "korvenctl/clock_command.h"
 #include "korvenctl/command_line.h"
 #include "korvenctl/console.h"
 #include "korvenctl/download_command.h"
@@ -15,7 +16,7 @@ namespace {
 
 // Every command korvenctl knows, in the order the help lists them.
 QList<KorvenctlCommand> commands() {
-    return {downloadCommand(), setupCommand()};
+    return {downloadCommand(), setupCommand(), clockCommand()};
 }
 
 } // namespace

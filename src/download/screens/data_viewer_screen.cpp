@@ -5,6 +5,7 @@
 #include "download/screens/block_grid_view.h"
 #include "download/screens/download_progress_bar.h"
 #include "download/screens/download_screen_steps.h"
+#include "platform/widgets/named_button.h"
 #include "session/screen_names.h"
 #include "session/session.h"
 
@@ -25,12 +26,6 @@ namespace texts = download_texts;
 // Rows for blocks 0 to 4099, as the logger's pointer field allows.
 constexpr int kLastBlock = 4099;
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(name);
-    return pushButton;
-}
-
 QSpinBox* blockField(const QString& name, QWidget* parent) {
     auto* field = new QSpinBox(parent);
     field->setObjectName(name);
@@ -44,14 +39,14 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), view_(new BlockGridView(grid_, this)),
       startBlock_(blockField(QStringLiteral("VScroll1"), this)),
       endBlock_(blockField(QStringLiteral("VScroll2"), this)),
-      start_(button(QStringLiteral("Command4"), texts::startButton, this)),
-      save_(button(QStringLiteral("Command1"), texts::saveButton, this)),
-      clear_(button(QStringLiteral("Command2"), texts::clearButton, this)),
+      start_(namedButton(QStringLiteral("Command4"), texts::startButton, this)),
+      save_(namedButton(QStringLiteral("Command1"), texts::saveButton, this)),
+      clear_(namedButton(QStringLiteral("Command2"), texts::clearButton, this)),
       progress_(new DownloadProgressBar(this)), job_(session.link, session.installation) {
     setObjectName(screen_name::blockViewer);
     setWindowTitle(texts::viewerTitle);
     view_->setObjectName(QStringLiteral("grid"));
-    QPushButton* exit = button(QStringLiteral("Command3"), texts::exitButton, this);
+    QPushButton* exit = namedButton(QStringLiteral("Command3"), texts::exitButton, this);
 
     auto* dataFrame = new QGroupBox(texts::dataFrame, this);
     auto* dataLayout = new QHBoxLayout(dataFrame);

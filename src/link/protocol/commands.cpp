@@ -63,6 +63,14 @@ QByteArray blockRequest(int block) {
     return 'S' + QByteArray::number(wrapped, 16).toUpper().rightJustified(3, '0');
 }
 
+QByteArray clockSetting(const QDateTime& moment) {
+    return 'G' + moment.toString(QStringLiteral("yyMMddHHmmss")).toLatin1();
+}
+
+QByteArray scanSetting(int interval, int sleep) {
+    return 'M' + QByteArray::number(interval) + QByteArray::number(sleep);
+}
+
 QByteArray channelReading(int channel, int digits) {
     return 'F' + QByteArray::number(channel).rightJustified(digits, '0');
 }

@@ -3,6 +3,7 @@
 #include "platform/record.h"
 
 #include <QByteArray>
+#include <QDateTime>
 
 // What the program sends a logger. Text commands are given without their
 // closing CR, which the conversation adds as it sends them.
@@ -19,12 +20,21 @@ inline const QByteArray scanWithAcquisition = QByteArrayLiteral("Z");
 inline const QByteArray autoSleep = QByteArrayLiteral("Y");
 inline const QByteArray lastBlockRequest = QByteArrayLiteral("j");
 inline const QByteArray digitalInputsRequest = QByteArrayLiteral("A0");
+inline const QByteArray clockRequest = QByteArrayLiteral("H");
+// Empties the logger's memory: its next block is block 0 again.
+inline const QByteArray memoryReset = QByteArrayLiteral("Q0000Q");
 // A lone CR: clears whatever the logger had collected of a command.
 inline const QByteArray clearLine = QByteArrayLiteral("");
 
 // "S" and the last three hexadecimal digits of the block number, upper case
 // ("S01A" for 26, "S000" for 4096): block numbers wrap at 4096 on the wire.
 QByteArray blockRequest(int block);
+// "G" and the moment as YYMMDDhhmmss ("G240305090703"): the logger keeps
+// only the last two digits of the year.
+QByteArray clockSetting(const QDateTime& moment);
+// "M", the scan interval 0-7 and the auto-sleep flag 0-1, one digit each
+// ("M31": 30 minutes, auto-sleep on).
+QByteArray scanSetting(int interval, int sleep);
 // "F" and the channel 0-7 as one digit ("F3"), as the all-channels reading
 // asks, or as two ("F03"), as the single-channel reading does.
 QByteArray channelReading(int channel, int digits);

@@ -4,11 +4,15 @@
 
 namespace korven {
 
-void paintChosen(QAbstractButton* option, bool chosen) {
+void paintCaption(QAbstractButton* option, const QColor& colour) {
     QPalette palette = option->palette();
-    palette.setColor(QPalette::WindowText, chosen ? Qt::red : Qt::black);
-    palette.setColor(QPalette::ButtonText, chosen ? Qt::red : Qt::black);
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
     option->setPalette(palette);
+}
+
+void paintChosen(QAbstractButton* option, bool chosen) {
+    paintCaption(option, chosen ? Qt::red : Qt::black);
 }
 
 } // namespace korven

@@ -115,7 +115,7 @@ LinkStatus TransmissionScreen::run(Conversation& conversation) {
         return result.status;
     }
     if (result.clock)
-        Q_EMIT clockRead(result.clock->date, result.clock->time);
+        Q_EMIT clockRead(*result.clock);
     if (result.lastBlock)
         Q_EMIT lastBlockRead(*result.lastBlock);
     return result.status;

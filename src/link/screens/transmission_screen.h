@@ -27,8 +27,8 @@ public:
     void reject() override;
 
 Q_SIGNALS:
-    // Code 7: the logger's clock, as "dd/mm/yy" and "hh:mm:ss".
-    void clockRead(const QString& date, const QString& time);
+    // Code 7: the logger's clock, and the computer's when the logger read it.
+    void clockRead(const korven::ClockReading& reading);
     // Code 8: the block the logger writes next.
     void lastBlockRead(int block);
 

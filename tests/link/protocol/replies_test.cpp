@@ -17,6 +17,16 @@ TEST(Commands, AreTheBytesTheLoggerExpects) {
     EXPECT_EQ(command::channelReading(3, 2), "F03");
 }
 
+TEST(Commands, SettingsCarryTheirValuesAsTheLoggerReadsThem) {
+    EXPECT_EQ(command::clockSetting(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), "G240305090703");
+    EXPECT_EQ(command::clockSetting(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))),
+              "G991231235959");
+    EXPECT_EQ(command::scanSetting(7, 0), "M70");
+    EXPECT_EQ(command::scanSetting(3, 1), "M31");
+    EXPECT_EQ(command::memoryReset, "Q0000Q");
+    EXPECT_EQ(command::clockRequest, "H");
+}
+
 TEST(Commands, BlockRequestNamesTheBlockByItsLastThreeHexadecimalDigits) {
     EXPECT_EQ(command::blockRequest(26), "S01A");
     EXPECT_EQ(command::blockRequest(0), "S000");
@@ -52,8 +62,26 @@ TEST(ClockReply, ShowsDateAndTimeFromTwelveDigits) {
     ASSERT_EQ(clock.state, ParseState::Done);
     EXPECT_EQ(clock.value.date, "05/03/24");
     EXPECT_EQ(clock.value.time, "12:30:45");
-    EXPECT_EQ(parseClockReply("2403051230x5\r").state, ParseState::Bad);
+    EXPECT_EQ(clock.value.moment, QDateTime(QDate(2024, 3, 5), QTime(12, 30, 45)));
     EXPECT_EQ(parseClockReply("24030512").state, ParseState::NeedMore);
+}
+
+// Noise or a reply cut and followed by something else never makes a date.
+TEST(ClockReply, IsBadUnlessTwelveDigitsCome) {
+    for (const QByteArray reply : {"2403051230x5\r", "24030512\r!!!!", " 240305123045",
+                                   "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\r"})
+        EXPECT_EQ(parseClockReply(reply).state, ParseState::Bad) << reply.toHex().constData();
+}
+
+// A clock that lost its battery still shows what it says, but is no moment.
+TEST(ClockReply, DigitsThatMakeNoDateShowButAreNoMoment) {
+    for (const QByteArray reply :
+         {"000000000000\r", "241305123045\r", "240231123045\r", "240305256000\r"}) {
+        const Parsed<LoggerClock> clock = parseClockReply(reply);
+        ASSERT_EQ(clock.state, ParseState::Done) << reply.constData();
+        EXPECT_FALSE(clock.value.moment.isValid()) << reply.constData();
+    }
+    EXPECT_EQ(parseClockReply("000000000000\r").value.date, "00/00/00");
 }
 
 TEST(ReadingReply, IsTheWholeTextOnceNineCharactersHaveCome) {

@@ -1,0 +1,120 @@
+#include "link/link_texts.h"
+#include "link/screens/screen_rig.h"
+#include "link/unattended_clock.h"
+#include "system_setup/settings_file.h"
+
+#include <gtest/gtest.h>
+
+namespace korven::test {
+namespace {
+
+// A program folder whose "config.dat" names the rig's set-up files, with
+// logger 1 on the line, its clock `aheadSeconds` from the computer's.
+struct ClockRunRig : ScreenRig {
+    explicit ClockRunRig(qint64 aheadSeconds) : ScreenRig(loggerAhead(aheadSeconds)) {
+        Settings settings(folder.path());
+        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
+        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
+    }
+
+    static sim::LoggerConfig loggerAhead(qint64 seconds) {
+        sim::LoggerConfig config;
+        config.clockStart = VirtualClock::start().addSecs(seconds);
+        return config;
+    }
+
+    UnattendedEnd run(const UnattendedClockRequest& request) {
+        UnattendedOutput output;
+        output.problem = [this](const QString& text) { problems.append(text); };
+        output.result = [this](const QString& text) { results.append(text); };
+        return runUnattendedClock(folder.path(), request, port, clock, session.linkReporter,
+                                  output);
+    }
+    QList<QByteArray> commands() { return port.logger().commands(); }
+    QString resultOf(const QString& label) const {
+        const QStringList lines = results.filter(label);
+        return lines.isEmpty() ? QString() : lines.last().mid(16);
+    }
+
+    QStringList problems;
+    QStringList results;
+};
+
+TEST(UnattendedClock, TellsBothClocksAndTheDriftAndLeavesTheLoggerScanning) {
+    ClockRunRig rig(3600);
+    EXPECT_EQ(rig.run({1, false, {}}), UnattendedEnd::Done);
+
+    ASSERT_EQ(rig.results.size(), 3) << rig.results.join(u'\n').toStdString();
+    EXPECT_TRUE(rig.results[0].startsWith("logger clock:   2024-03-05 13:00:0"));
+    EXPECT_TRUE(rig.results[1].startsWith("computer clock: 2024-03-05 12:00:0"));
+    EXPECT_EQ(rig.results[2], "drift:          +3600 s");
+    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "H", "Z"}));
+    EXPECT_TRUE(rig.port.writes().contains(QByteArray("\x81")));
+    EXPECT_TRUE(rig.problems.isEmpty());
+}
+
+TEST(UnattendedClock, SetBringsTheLoggerToTheComputersClockAndReadsItBack) {
+    ClockRunRig rig(-3600);
+    EXPECT_EQ(rig.run({1, true, {}}), UnattendedEnd::Done);
+
+    ASSERT_EQ(rig.results.size(), 7) << rig.results.join(u'\n').toStdString();
+    EXPECT_EQ(rig.results[2], "drift:          -3600 s");
+    EXPECT_TRUE(rig.results[3].startsWith("clock set to:   2024-03-05 12:00:0"));
+    EXPECT_EQ(rig.results[6], "drift:          0 s");
+    const QList<QByteArray> commands = rig.commands();
+    ASSERT_EQ(commands.size(), 5);
+    EXPECT_EQ(commands[2],
+              "G" + QDateTime::fromString(rig.resultOf("clock set to:"), "yyyy-MM-dd HH:mm:ss")
+                        .toString("yyMMddHHmmss")
+                        .toLatin1());
+    EXPECT_EQ(commands.last(), "Z");
+    EXPECT_LT(qAbs(rig.clock.now().msecsTo(rig.port.logger().clock())), 100);
+}
+
+TEST(UnattendedClock, ADriftWithinTheThresholdIsLeftAlone) {
+    ClockRunRig near(5);
+    EXPECT_EQ(near.run({1, true, 5}), UnattendedEnd::Done);
+    EXPECT_EQ(near.results.last(), "clock not set: the drift is within 5 s");
+    EXPECT_EQ(near.commands(), QList<QByteArray>({"z", "H", "Z"}));
+
+    ClockRunRig far(-6);
+    EXPECT_EQ(far.run({1, true, 5}), UnattendedEnd::Done);
+    EXPECT_EQ(far.commands().size(), 5);
+    EXPECT_EQ(far.results.last(), "drift:          0 s");
+}
+
+TEST(UnattendedClock, RefusesUnusableSetUpFilesBeforeTouchingTheLine) {
+    for (const char* missing : {"config.dat", "plant.pas", "logger.par"}) {
+        ClockRunRig rig(0);
+        QFile::remove(rig.folder.path(missing));
+        EXPECT_EQ(rig.run({1, true, {}}), UnattendedEnd::BadSetup) << missing;
+        EXPECT_EQ(rig.problems.size(), 1) << missing;
+        EXPECT_TRUE(rig.port.writes().isEmpty()) << missing;
+        EXPECT_FALSE(rig.folder.exists(missing)) << missing;
+    }
+}
+
+TEST(UnattendedClock, ALinkFailureOrALoggerLeftStoppedSaysSoInItsExitStatus) {
+    ClockRunRig silent(0);
+    silent.faults().silent = true;
+    EXPECT_EQ(silent.run({1, false, {}}), UnattendedEnd::LinkFailed);
+    EXPECT_TRUE(silent.results.isEmpty());
+    EXPECT_TRUE(silent.problems.isEmpty()) << "the link's own reports go to the reporter";
+    EXPECT_EQ(silent.prompter.countOf(link_texts::notConnected), 1);
+
+    // "z" and "H" answered, then nothing: the clock was read, the resume failed.
+    ClockRunRig mute(0);
+    mute.faults().silentAfterCommands = 2;
+    EXPECT_EQ(mute.run({1, false, {}}), UnattendedEnd::NotRestarted);
+    EXPECT_EQ(mute.results.size(), 3);
+    EXPECT_EQ(mute.prompter.countOf(link_texts::resumeFailed), 1);
+
+    ClockRunRig garbled(0);
+    garbled.faults().cutRepliesTo = 6;
+    EXPECT_EQ(garbled.run({1, true, {}}), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(garbled.problems, QStringList{"the logger did not tell its clock"});
+    EXPECT_EQ(garbled.commands(), QList<QByteArray>({"z", "H", "Z"})) << "never set from garbage";
+}
+
+} // namespace
+} // namespace korven::test

@@ -1,0 +1,178 @@
+#include "logger_setup/screens/general_parameters_screen.h"
+
+#include "logger_setup/screens/settings_screen_rig.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace korven::test {
+namespace {
+
+const QString kResumed =
+    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 1 in scansione");
+
+sim::LoggerConfig loggerAhead(qint64 seconds) {
+    sim::LoggerConfig config;
+    config.clockStart = VirtualClock::start().addSecs(seconds);
+    return config;
+}
+
+// "Parametri Generali" open over logger 1, whose clock is `aheadSeconds` from
+// the computer's.
+struct GeneralRig : SettingsScreenRig {
+    explicit GeneralRig(qint64 aheadSeconds = 0) : SettingsScreenRig(loggerAhead(aheadSeconds)) {
+        screen.show();
+    }
+
+    QLineEdit* field(const char* name) { return child<QLineEdit>(screen, name); }
+    QStringList fields() {
+        QStringList texts;
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+            texts.append(field(name)->text());
+        return texts;
+    }
+    QLabel* label(const char* name) { return child<QLabel>(screen, name); }
+    QList<QByteArray> commands() { return port.logger().commands(); }
+
+    GeneralParametersScreen screen{session};
+};
+
+TEST(GeneralParameters, OpensWithTheComputersClockInItsFields) {
+    GeneralRig rig;
+    EXPECT_EQ(rig.screen.windowTitle(),
+              "GENERAL KORVEN SETUP INFO. FILE: " + rig.folder.path("logger"));
+    EXPECT_EQ(rig.fields(), QStringList({"05", "03", "2024", "12", "00", "00"}));
+    EXPECT_FALSE(rig.label("loggerClock")->isVisible());
+    EXPECT_FALSE(rig.label("clockDrift")->isVisible());
+}
+
+// Every change is checked at once: a field emptied, or holding no number,
+// is refused and put back; ranges wait for the setting.
+TEST(GeneralParameters, AFieldThatIsNoNumberIsPutBack) {
+    GeneralRig rig;
+    rig.typeOver(rig.field("Text1"), "x");
+    rig.field("Text3")->clear();
+    rig.typeOver(rig.field("Text4"), "99999");
+    EXPECT_EQ(rig.fields(), QStringList({"01", "03", "2004", "01", "00", "00"}));
+    ASSERT_EQ(rig.prompter.prompts().size(), 3);
+    for (const ShownPrompt& prompt : rig.prompter.prompts()) {
+        EXPECT_EQ(prompt.text, "ATTENZIONE, valore non valido");
+        EXPECT_EQ(prompt.icon, MessageIcon::Critical);
+    }
+
+    rig.prompter.clear();
+    rig.typeOver(rig.field("Text1"), "7");
+    rig.typeOver(rig.field("Text5"), "75");
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+}
+
+TEST(GeneralParameters, ClockRequestShowsTheLoggersClockAndTheDrift) {
+    for (const auto& [ahead, drift] :
+         {std::pair{12, "Scarto: +12 s"}, std::pair{-3600, "Scarto: -60 min"}}) {
+        GeneralRig rig(ahead);
+        rig.click(rig.screen, "SSCOMMAND3");
+        EXPECT_EQ(rig.session.transmission.code, 7);
+        EXPECT_EQ(rig.session.transmission.commandText, "H");
+        rig.transmitToLoggerOne();
+
+        EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "H", "Z"}));
+        QLabel* clock = rig.label("loggerClock");
+        EXPECT_TRUE(clock->isVisible());
+        const QDateTime logger = rig.port.logger().clock();
+        EXPECT_TRUE(clock->text().startsWith(logger.toString("dd/MM/yy  HH:mm:")))
+            << clock->text().toStdString();
+        EXPECT_TRUE(rig.label("clockDrift")->isVisible());
+        EXPECT_EQ(rig.label("clockDrift")->text(), drift);
+        EXPECT_EQ(rig.prompter.texts(), QStringList{kResumed});
+    }
+}
+
+// The command carries what the fields say when "Invio" is pressed, however
+// long the screen has been open; "No" sends nothing.
+TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayAndTheLoggerTakesIt) {
+    GeneralRig rig(3600);
+    for (int second = 0; second < 90; ++second)
+        rig.clock.pump();
+    rig.typeOver(rig.field("Text1"), "7");
+    rig.typeOver(rig.field("Text4"), "9");
+    rig.typeOver(rig.field("Text5"), "7");
+    rig.typeOver(rig.field("Text6"), "3");
+    rig.prompter.answerNext(false);
+    rig.click(rig.screen, "Command3d5");
+    ASSERT_EQ(rig.prompter.prompts().size(), 1);
+    EXPECT_EQ(rig.prompter.prompts()[0].text,
+              QStringLiteral("Verrא modificata la data della KORVEN\rLa nuova data sarא:\r"
+                             "07/03/2024  09:07:03\rProseguire?"));
+    EXPECT_TRUE(rig.prompter.prompts()[0].question);
+    EXPECT_FALSE(rig.transmission());
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+
+    rig.prompter.clear();
+    rig.typeOver(rig.field("Text5"), "8");
+    rig.click(rig.screen, "Command3d5");
+    EXPECT_EQ(rig.session.transmission.code, 6);
+    rig.transmitToLoggerOne();
+
+    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "G240307090803", "Z"}));
+    const QDateTime set(QDate(2024, 3, 7), QTime(9, 8, 3));
+    const qint64 sinceSet = set.msecsTo(rig.port.logger().clock());
+    EXPECT_GE(sinceSet, 0);
+    EXPECT_LE(sinceSet, 4000) << "only the resume ran since";
+}
+
+TEST(GeneralParameters, AnImpossibleDateIsRefusedAndNothingHandedOver) {
+    GeneralRig rig;
+    rig.typeOver(rig.field("Text1"), "31");
+    rig.typeOver(rig.field("Text2"), "2");
+    rig.click(rig.screen, "Command3d5");
+    ASSERT_EQ(rig.prompter.prompts().size(), 1);
+    EXPECT_EQ(rig.prompter.prompts()[0].text, "ATTENZIONE: Valore di data non valido");
+    EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::None);
+    EXPECT_FALSE(rig.prompter.prompts()[0].question);
+    EXPECT_FALSE(rig.transmission());
+    EXPECT_EQ(rig.session.transmission.code, 0);
+}
+
+TEST(GeneralParameters, MemoryResetEmptiesTheLoggersMemoryWhateverBlockIsTyped) {
+    GeneralRig rig;
+    rig.typeOver(rig.child<QLineEdit>(rig.screen, "numbloc1"), "12");
+    Q_EMIT rig.child<QLineEdit>(rig.screen, "numbloc1")->editingFinished();
+    EXPECT_EQ(rig.child<QLineEdit>(rig.screen, "numbloc1")->text(), "0012");
+
+    rig.prompter.answerNext(false);
+    rig.click(rig.screen, "Command3d3");
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList{"Attenzione: La memoria verra' azzerata\rProseguire?"});
+    EXPECT_FALSE(rig.transmission());
+
+    rig.click(rig.screen, "Command3d3");
+    rig.transmitToLoggerOne();
+    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "Q0000Q", "Z"}));
+    EXPECT_EQ(rig.port.logger().nextBlock(), 0);
+}
+
+TEST(GeneralParameters, LastBlockRequestShowsTheBlockTheLoggerTells) {
+    GeneralRig rig;
+    rig.click(rig.screen, "Command3d4");
+    EXPECT_EQ(rig.session.transmission.code, 8);
+    rig.transmitToLoggerOne();
+    EXPECT_EQ(rig.label("lastBlock")->text(), "300");
+    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "j", "Z"}));
+}
+
+// The screen may go while its transmission screen waits for a code; the
+// answer then has nowhere to go, and nothing breaks.
+TEST(GeneralParameters, ClosingItBeforeTheTransmissionLeavesTheAnswerUnshown) {
+    SettingsScreenRig rig;
+    auto* screen = new GeneralParametersScreen(rig.session);
+    screen->show();
+    rig.click(*screen, "SSCOMMAND3");
+    delete screen;
+    rig.transmitToLoggerOne();
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "H", "Z"}));
+}
+
+} // namespace
+} // namespace korven::test

@@ -1,0 +1,151 @@
+#include "logger_setup/screens/scan_settings_screen.h"
+
+#include "logger_setup/screens/settings_screen_rig.h"
+
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace korven::test {
+namespace {
+
+// The general record, field by field: channel count (0), unused (2), scan
+// code (4), sleep flag (6), unused (7), acquisition flag (23), memory size
+// (24), unused (29), digital inputs (30, 33), unused (36).
+QByteArray generalRecord(const QByteArray& scan, char sleep, char acquisition) {
+    return "8 " + QByteArray("  ") + scan + sleep + QByteArray(16, ' ') + acquisition + "256 K" +
+           " " + "ON " + "OFF" + "   ";
+}
+
+// "Scansione e memorizzazione" opened over a logger set-up whose general
+// record holds the given scan code and flags.
+struct ScanRig : SettingsScreenRig {
+    ScanRig(const QByteArray& scan, char sleep, char acquisition) {
+        folder.write("logger.par", generalRecord(scan, sleep, acquisition));
+        screen = std::make_unique<ScanSettingsScreen>(session);
+        screen->show();
+    }
+
+    QRadioButton* option(const QString& name) {
+        return child<QRadioButton>(*screen, name.toLatin1().constData());
+    }
+    // The chosen option of a group by name, "" when none is.
+    QString chosen(const QString& group, int options) {
+        QString names;
+        for (int index = 0; index < options; ++index) {
+            if (option(group + u'_' + QString::number(index))->isChecked())
+                names += group + u'_' + QString::number(index);
+        }
+        return names;
+    }
+    QColor caption(const QString& name) {
+        return option(name)->palette().color(QPalette::ButtonText);
+    }
+    QByteArray stored() { return folder.read("logger.par"); }
+
+    std::unique_ptr<ScanSettingsScreen> screen;
+};
+
+TEST(ScanSettings, OpensWithTheStoredChoicesInRed) {
+    ScanRig rig("03", '1', '1');
+    EXPECT_EQ(rig.screen->windowTitle(), "Scansione e memorizzazione");
+    const QStringList captions = {"No  Acquisizione",
+                                  "Si   Acquisizione",
+                                  "No  Auto-Sleep",
+                                  "Si   Auto-sleep",
+                                  "Continuo",
+                                  "1 minuto",
+                                  "10 minuti",
+                                  "30 minuti",
+                                  "1 ora",
+                                  "2 ore",
+                                  "6 ore",
+                                  "12 ore"};
+    const QStringList names = {"Acquis_0", "Acquis_1", "Sleep_0", "Sleep_1", "Norm_0", "Norm_1",
+                               "Norm_2",   "Norm_3",   "Norm_4",  "Norm_5",  "Norm_6", "Norm_7"};
+    for (int i = 0; i < names.size(); ++i)
+        EXPECT_EQ(rig.option(names[i])->text(), captions[i]);
+    EXPECT_EQ(rig.chosen("Acquis", 2), "Acquis_1");
+    EXPECT_EQ(rig.chosen("Sleep", 2), "Sleep_1");
+    EXPECT_EQ(rig.chosen("Norm", 8), "Norm_3");
+    EXPECT_EQ(rig.caption("Norm_3"), QColor(255, 0, 0));
+    EXPECT_EQ(rig.caption("Acquis_1"), QColor(255, 0, 0));
+    EXPECT_NE(rig.caption("Norm_2"), QColor(0, 0, 255)) << "never chosen, so not blue";
+
+    ScanRig blank("  ", ' ', '\0');
+    EXPECT_EQ(blank.chosen("Acquis", 2), "Acquis_0");
+    EXPECT_EQ(blank.chosen("Sleep", 2), "Sleep_0");
+    EXPECT_EQ(blank.chosen("Norm", 8), "Norm_0");
+}
+
+TEST(ScanSettings, AClickedOptionTurnsRedAndTheOneItReplacedBlue) {
+    ScanRig rig("03", '0', '1');
+    QTest::mouseClick(rig.option("Norm_7"), Qt::LeftButton);
+    EXPECT_EQ(rig.chosen("Norm", 8), "Norm_7");
+    EXPECT_EQ(rig.caption("Norm_7"), QColor(255, 0, 0));
+    EXPECT_EQ(rig.caption("Norm_3"), QColor(0, 0, 255));
+    EXPECT_EQ(rig.stored(), generalRecord("03", '0', '1')) << "nothing saved yet";
+}
+
+TEST(ScanSettings, SaveWritesTheChoicesIntoTheGeneralRecord) {
+    ScanRig rig("03", '1', '1');
+    QTest::mouseClick(rig.option("Norm_7"), Qt::LeftButton);
+    QTest::mouseClick(rig.option("Sleep_0"), Qt::LeftButton);
+    QTest::mouseClick(rig.option("Acquis_0"), Qt::LeftButton);
+    rig.click(*rig.screen, "Command3d2");
+    EXPECT_EQ(rig.stored(), generalRecord("07", '0', '0'));
+    EXPECT_EQ(rig.stored().mid(4, 2), "07");
+
+    QTest::mouseClick(rig.option("Norm_0"), Qt::LeftButton);
+    rig.click(*rig.screen, "Command3d2");
+    EXPECT_EQ(rig.stored(), generalRecord("00", '0', '0'));
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+}
+
+// A code no option stands for chooses nothing; "Salva" keeps it until the
+// user chooses, and "Invio" waits for an interval and a sleep choice.
+TEST(ScanSettings, AStoredValueWithoutAnOptionChoosesNothingAndIsKept) {
+    ScanRig rig("12", '5', '1');
+    EXPECT_EQ(rig.chosen("Norm", 8), "");
+    EXPECT_EQ(rig.chosen("Sleep", 2), "");
+    EXPECT_EQ(rig.chosen("Acquis", 2), "Acquis_1");
+    EXPECT_FALSE(rig.child<QPushButton>(*rig.screen, "Command3d3")->isEnabled());
+
+    QTest::mouseClick(rig.option("Acquis_0"), Qt::LeftButton);
+    rig.click(*rig.screen, "Command3d2");
+    EXPECT_EQ(rig.stored(), generalRecord("12", '5', '0'));
+
+    QTest::mouseClick(rig.option("Norm_4"), Qt::LeftButton);
+    EXPECT_FALSE(rig.child<QPushButton>(*rig.screen, "Command3d3")->isEnabled());
+    QTest::mouseClick(rig.option("Sleep_1"), Qt::LeftButton);
+    EXPECT_TRUE(rig.child<QPushButton>(*rig.screen, "Command3d3")->isEnabled());
+    rig.click(*rig.screen, "Command3d2");
+    EXPECT_EQ(rig.stored(), generalRecord("04", '1', '0'));
+}
+
+// The interval and sleep on the screen travel in "M"; the resume that ends
+// the transmission applies the acquisition and sleep last saved.
+TEST(ScanSettings, SendAsksToSaveFirstThenSendsTheScanCommand) {
+    ScanRig rig("03", '1', '1');
+    QTest::mouseClick(rig.option("Norm_7"), Qt::LeftButton);
+    QTest::mouseClick(rig.option("Sleep_0"), Qt::LeftButton);
+
+    rig.prompter.answerNext(false);
+    rig.click(*rig.screen, "Command3d3");
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList{QStringLiteral("Prima di inviare i comandi ט necessario\rsalvare i dati "
+                                         "modificati con il comando salva\rCONTINUO?")});
+    EXPECT_FALSE(rig.transmission());
+
+    rig.click(*rig.screen, "Command3d3");
+    EXPECT_EQ(rig.session.transmission.code, 6);
+    EXPECT_EQ(rig.session.transmission.commandText, "M70");
+    rig.transmitToLoggerOne();
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z", "Y"}));
+    EXPECT_EQ(rig.port.logger().scanCode(), 7);
+    EXPECT_EQ(rig.port.logger().sleepCode(), 0);
+    EXPECT_EQ(rig.stored(), generalRecord("03", '1', '1'));
+}
+
+} // namespace
+} // namespace korven::test
