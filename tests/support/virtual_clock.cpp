@@ -18,6 +18,12 @@ void VirtualClock::atUs(qint64 us, Action action) {
     actions_.emplace(std::max(us, nowUs_), std::move(action));
 }
 
+void VirtualClock::runFor(qint64 ms) {
+    const qint64 untilUs = nowUs_ + ms * 1000;
+    while (nowUs_ < untilUs)
+        pump();
+}
+
 void VirtualClock::setFastTicksEnabled(bool enabled) {
     if (enabled && !nextTenthUs_)
         nextTenthUs_ = nowUs_ + 100'000;

@@ -29,6 +29,10 @@ public:
     void at(qint64 ms, Action action) { atUs(ms * 1000, std::move(action)); }
     void atUs(qint64 us, Action action);
 
+    // Pumps until `ms` have passed: what a modal dialog held open that long
+    // does with its own event loop.
+    void runFor(qint64 ms);
+
     void setFastTicksEnabled(bool enabled) override;
     void pump() override;
 
