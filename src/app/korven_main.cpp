@@ -6,6 +6,7 @@
 #include "platform/widgets/dialog_file_chooser.h"
 #include "platform/widgets/message_box_prompter.h"
 #include "platform/widgets/qt_print_preview.h"
+#include "platform/widgets/qt_italian_texts.h"
 #include "session/session.h"
 #include "shell/screens/main_window.h"
 #include "shell/screens/splash_screen.h"
@@ -18,6 +19,9 @@ using namespace korven;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KORVEN"));
+    const std::unique_ptr<QTranslator> qtTexts = qtItalianTexts();
+    if (qtTexts)
+        QApplication::installTranslator(qtTexts.get());
 
     QtSerialPort port;
     QtTicks ticks;

@@ -12,7 +12,7 @@ FileStatus DownloadJob::readSetup(bool automatic) {
     if (status)
         status = readDigitalInputs();
     if (status)
-        status = readDescriptions();
+        status = readChannels();
     if (status && automatic)
         status = readDownloadPointer();
     return status;
@@ -26,8 +26,8 @@ FileStatus DownloadJob::readDigitalInputs() {
     return readDigitalInputFlags(installation_, digitalInputs_);
 }
 
-FileStatus DownloadJob::readDescriptions() {
-    return readChannelDescriptions(installation_, descriptions_);
+FileStatus DownloadJob::readChannels() {
+    return readRecordedChannels(installation_, channels_);
 }
 
 FileStatus DownloadJob::readDownloadPointer() {

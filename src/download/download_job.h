@@ -3,6 +3,7 @@
 #include "download/automatic_download.h"
 #include "download/block_fetch.h"
 #include "download/block_grid.h"
+#include "download/download_setup.h"
 #include "link/logger_link.h"
 #include "link/port_settings.h"
 #include "system_setup/installation.h"
@@ -39,20 +40,21 @@ public:
     DownloadJob(LoggerLink& link, Installation& installation)
         : link_(link), installation_(installation) {}
 
-    // Reads the port settings, the digital-input flags and the channel
-    // descriptions, and with `automatic` the download pointer; the first file
-    // that cannot be read ends it.
+    // Reads the port settings, the digital-input flags and the channels'
+    // set-up, and with `automatic` the download pointer; the first file that
+    // cannot be read ends it.
     FileStatus readSetup(bool automatic);
     // Each reads only its own part of the set-up, for the screens that need
     // no more.
     FileStatus readPortSettings();
     FileStatus readDigitalInputs();
-    FileStatus readDescriptions();
+    FileStatus readChannels();
     FileStatus readDownloadPointer();
 
     const PortSettings& portSettings() const { return port_; }
     const DigitalInputFlags& digitalInputs() const { return digitalInputs_; }
-    const BlockGrid::Descriptions& descriptions() const { return descriptions_; }
+    const RecordedChannels& channels() const { return channels_; }
+    BlockGrid::Descriptions descriptions() const { return descriptionsOf(channels_); }
     int downloadPointer() const { return downloadPointer_; }
 
     // Sets the port and wakes the logger. Busy while another conversation
@@ -86,7 +88,7 @@ private:
     Installation& installation_;
     PortSettings port_;
     DigitalInputFlags digitalInputs_;
-    BlockGrid::Descriptions descriptions_;
+    RecordedChannels channels_;
     int downloadPointer_ = 0;
     PortError portError_;
     bool woken_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "download/block_grid.h"
+#include "logger_setup/logger_setup_files.h"
 #include "platform/record_file.h"
 #include "system_setup/installation.h"
 
@@ -14,10 +15,26 @@ namespace korven {
 // The digital-input flags of the general parameters (".par").
 FileStatus readDigitalInputFlags(Installation& installation, DigitalInputFlags& flags);
 
-// The descriptions of the eight channels (".tmr"), which head the grid's
-// channel columns.
-FileStatus readChannelDescriptions(Installation& installation,
-                                   BlockGrid::Descriptions& descriptions);
+// What the data of one channel needs from the logger set-up (".tmr"): the
+// name and unit it goes under, where its decimal point stands, and whether
+// the logger measures it at all.
+struct RecordedChannel {
+    QString description; // heads the grid's column
+    QString unit;        // "V", "mV", "°C"...; empty for a code in no table
+    int decimals = 0;    // 0 to 4
+    bool active = false;
+};
+using RecordedChannels = std::array<RecordedChannel, kAnalogChannels>;
+
+// The eight channels of the channel file.
+FileStatus readRecordedChannels(Installation& installation, RecordedChannels& channels);
+
+// What a channel's values go under in an export or a chart: its description
+// and unit, "PRESSIONE (mV)", or its number when it has no description.
+QString headingOf(const RecordedChannel& channel, int number);
+
+// Their descriptions, as the grid's header shows them.
+BlockGrid::Descriptions descriptionsOf(const RecordedChannels& channels);
 
 // The download pointer (".PUN"): the first block of the next automatic
 // download. A missing file reads as block 0, as for a system never

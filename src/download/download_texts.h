@@ -39,5 +39,26 @@ inline const QString leaveButton = QStringLiteral("Uscire");
 
 inline const QString saveFilter = QStringLiteral(" FILE (*.txt)|*.txt|");
 inline const QString saveExtension = QStringLiteral("txt");
+inline const QString blocksSaved = QStringLiteral("%1 blocchi salvati nel file %2");
+inline const QString offerToSave =
+    QStringLiteral("Salvare i %1 blocchi scaricati prima di uscire?");
+
+inline const QString exportCsvButton = QStringLiteral("Esporta CSV");
+inline const QString csvFilter = QStringLiteral(" FILE (*.csv)|*.csv|");
+inline const QString csvExtension = QStringLiteral("csv");
+inline const QString csvExported = QStringLiteral("%1 blocchi esportati nel file %2");
+inline const QString nothingToExport = QStringLiteral("Nessun blocco scaricato");
+inline const QString csvBlock = QStringLiteral("BLOCK");
+inline const QString csvMoment = QStringLiteral("DATE TIME");
+inline const QString csvDigital1 = QStringLiteral("digit 1");
+inline const QString csvDigital2 = QStringLiteral("digit 2");
+// A channel without a description goes by its number.
+inline const QString unnamedChannel = QStringLiteral("Canale %1");
+// A channel's description and its unit.
+inline const QString channelWithUnit = QStringLiteral("%1 (%2)");
+
+inline const QString chartButton = QStringLiteral("Grafico");
+inline const QString chartTitle = QStringLiteral("Grafico");
+inline const QString chartTimeAxis = QStringLiteral("Data e ora");
 
 } // namespace korven::download_texts

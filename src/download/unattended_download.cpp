@@ -1,5 +1,6 @@
 #include "download/unattended_download.h"
 
+#include "download/block_csv.h"
 #include "download/download_job.h"
 #include "link/logger_link.h"
 
@@ -25,9 +26,15 @@ public:
 
 private:
     bool readSetup();
-    bool checkOutPath();
+    bool checkOutPaths();
+    UnattendedEnd wakeAndDownload();
     UnattendedEnd download();
     UnattendedEnd save(int fetched);
+    // Ends the run as `end`; `why` is told last, once the logger is dealt with.
+    UnattendedEnd fail(UnattendedEnd end, const QString& why) {
+        why_ = why;
+        return end;
+    }
 
     const QString& programFolder_;
     const UnattendedRequest& request_;
@@ -37,8 +44,10 @@ private:
     Installation installation_;
     DownloadJob job_{link_, installation_};
     QString outPath_;
+    QString csvPath_;
     BlockGrid grid_;
     AutomaticRange range_;
+    QString why_;
 };
 
 bool Run::readSetup() {
@@ -46,41 +55,61 @@ bool Run::readSetup() {
     if (status)
         status = job_.readSetup(request_.automatic);
     if (!status)
-        output_.refuse(UnattendedEnd::BadSetup, status.error);
+        fail(UnattendedEnd::BadSetup, status.error);
     return static_cast<bool>(status);
 }
 
-bool Run::checkOutPath() {
+bool Run::checkOutPaths() {
     outPath_ = request_.outPath;
     if (outPath_.isEmpty())
         outPath_ = QDir(programFolder_).filePath(defaultTableName(startedAt_));
     outPath_ = QFileInfo(outPath_).absoluteFilePath();
-    // A table that cannot be written is better known before the line is
-    // woken than after the blocks came.
-    if (!QFileInfo(outPath_).dir().exists()) {
-        output_.refuse(UnattendedEnd::BadSetup,
-                       QStringLiteral("the folder of %1 does not exist").arg(outPath_));
+    if (!request_.csvPath.isEmpty())
+        csvPath_ = QFileInfo(request_.csvPath).absoluteFilePath();
+    // A file that cannot be written is better known before the line is woken
+    // than after the blocks came.
+    for (const QString& path : {outPath_, csvPath_}) {
+        if (!path.isEmpty() && !QFileInfo(path).dir().exists()) {
+            fail(UnattendedEnd::BadSetup,
+                 QStringLiteral("the folder of %1 does not exist").arg(path));
+            return false;
+        }
+    }
+    if (csvPath_ == outPath_) {
+        fail(UnattendedEnd::BadSetup,
+             QStringLiteral("the table and the CSV cannot both be %1").arg(outPath_));
         return false;
     }
     return true;
 }
 
 UnattendedEnd Run::run() {
-    if (!readSetup() || !checkOutPath())
-        return UnattendedEnd::BadSetup;
-    const LinkStatus awake = job_.wake();
-    if (awake == LinkStatus::PortFailed)
-        return output_.refuse(
-            UnattendedEnd::LinkFailed,
-            QStringLiteral("the port cannot be opened: %1").arg(job_.portError().text));
-    if (awake != LinkStatus::Ok)
-        return UnattendedEnd::LinkFailed;
-
-    UnattendedEnd end = download();
-    // Saved or not, the logger goes back to its scanning.
-    if (job_.resume() != LinkStatus::Ok && end == UnattendedEnd::Done)
-        end = UnattendedEnd::LinkFailed;
+    UnattendedEnd end = UnattendedEnd::BadSetup;
+    if (readSetup() && checkOutPaths()) {
+        end = wakeAndDownload();
+        // Saved or not, a woken logger goes back to its scanning.
+        if (job_.resume() != LinkStatus::Ok && end == UnattendedEnd::Done)
+            end = fail(UnattendedEnd::NotRestarted,
+                       QStringLiteral("logger not restarted: the download is complete, but the "
+                                      "logger could not be put back into scanning"));
+    }
+    if (end != UnattendedEnd::Done)
+        output_.tellProblem(why_);
     return end;
+}
+
+UnattendedEnd Run::wakeAndDownload() {
+    switch (job_.wake()) {
+    case LinkStatus::Ok:
+        return download();
+    case LinkStatus::PortFailed:
+        return fail(UnattendedEnd::LinkFailed,
+                    QStringLiteral("link failure: the port cannot be opened: %1")
+                        .arg(job_.portError().text));
+    default:
+        return fail(UnattendedEnd::LinkFailed,
+                    QStringLiteral("link failure: the logger did not answer the wake-up"));
+    }
 }
 
 UnattendedEnd Run::download() {
@@ -88,8 +117,9 @@ UnattendedEnd Run::download() {
     if (request_.automatic) {
         const RangeQuery query = job_.queryRange();
         if (query.status != LinkStatus::Ok)
-            return output_.refuse(UnattendedEnd::LinkFailed,
-                                  QStringLiteral("the logger did not tell its last stored block"));
+            return fail(UnattendedEnd::LinkFailed,
+                        QStringLiteral("link failure: the logger did not tell its last stored "
+                                       "block"));
         range_ = query.range;
         if (range_.nothingNew()) {
             output_.tellResult(
@@ -106,27 +136,39 @@ UnattendedEnd Run::download() {
         job_.fetch(range_.first, range_.last, grid_, kExtraAttempts, {{}, request_.progress, {}});
 
     const UnattendedEnd saved = result.fetched > 0 ? save(result.fetched) : UnattendedEnd::Done;
-    if (result.end != FetchEnd::Complete)
-        return output_.refuse(
-            UnattendedEnd::LinkFailed,
-            QStringLiteral("the line failed at block %1").arg(range_.first + result.fetched));
-    return saved;
+    if (saved != UnattendedEnd::Done || result.end == FetchEnd::Complete)
+        return saved;
+    const int failedAt = range_.first + result.fetched;
+    return fail(UnattendedEnd::LinkFailed,
+                result.fetched > 0
+                    ? QStringLiteral("link failure: the line failed at block %1; blocks %2 to %3 "
+                                     "are saved")
+                          .arg(failedAt)
+                          .arg(range_.first)
+                          .arg(failedAt - 1)
+                    : QStringLiteral("link failure: the line failed at block %1").arg(failedAt));
 }
 
 UnattendedEnd Run::save(int fetched) {
+    const int last = range_.first + fetched - 1;
     if (request_.automatic) {
         const AutomaticSave saved = job_.saveAutomatic(grid_, fetched, outPath_, startedAt_.date());
         if (!saved)
-            return output_.refuse(UnattendedEnd::BadSetup,
-                                  automaticSaveFailureText(saved).replace(u'\r', u' '));
-    } else if (const BlockTableSave saved =
-                   saveBlockTable(outPath_, grid_, range_.first, range_.first + fetched - 1);
+            return fail(UnattendedEnd::BadSetup,
+                        automaticSaveFailureText(saved).replace(u'\r', u' '));
+    } else if (const BlockTableSave saved = saveBlockTable(outPath_, grid_, range_.first, last);
                !saved) {
-        return output_.refuse(
-            UnattendedEnd::BadSetup,
-            QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
+        return fail(UnattendedEnd::BadSetup,
+                    QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
     }
     output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
+    if (csvPath_.isEmpty())
+        return UnattendedEnd::Done;
+    const CsvExport csv = exportBlockCsv(csvPath_, grid_, range_.first, last, job_.channels());
+    if (!csv)
+        return fail(UnattendedEnd::BadSetup,
+                    QStringLiteral("%1 cannot be written: %2").arg(csvPath_, csv.error));
+    output_.tellResult(QStringLiteral("%1 blocks exported to %2").arg(csv.blocks).arg(csvPath_));
     return UnattendedEnd::Done;
 }
 

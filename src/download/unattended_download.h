@@ -21,6 +21,7 @@ struct UnattendedRequest {
     int from = 0; // the range, when not automatic
     int to = 0;
     QString outPath; // automatic: empty for a name of the run's time in the program folder
+    QString csvPath; // the same blocks as CSV as well; empty for none
     std::function<void(const DownloadProgress&)> progress;
 };
 
@@ -30,7 +31,9 @@ struct UnattendedRequest {
 // automatic download moves its pointer past them and no further, so the next
 // run goes on from there. Whenever the logger was woken it is put back into
 // scanning at the end. The link reports to `reporter`.
-// The outcome goes to `output` in one line, "N blocks saved to FILE".
+// The outcome goes to `output`: "N blocks saved to FILE" (and "N blocks
+// exported to FILE" for the CSV) as results; for any end but Done the last
+// problem told says why, after everything the link had to say.
 UnattendedEnd runUnattendedDownload(const QString& programFolder, const UnattendedRequest& request,
                                     SerialPort& port, Ticks& ticks, LinkReporter& reporter,
                                     const UnattendedOutput& output, const QDateTime& startedAt);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/link_reporter.h"
+#include "platform/serial_port.h"
 
 #include <QString>
 
@@ -10,6 +11,8 @@ namespace korven::link_texts {
 inline const QString notConnected = QStringLiteral("ATTENZIONE! KORVEN NON COLLEGATA.");
 inline const QString transmissionError = QStringLiteral("Attention! Trasmission error. Try again.");
 inline const QString invalidPort = QStringLiteral("Porta seriale non valida");
+inline const QString portConflict =
+    QStringLiteral("Errore seriale nr. %1\rControllare eventuali conflitti sulla porta");
 inline const QString invalidValue = QStringLiteral("ATTENZIONE valore non valido");
 inline const QString resumeFailed =
     QStringLiteral("ATTENZIONE: Errore durante la rimessa in scansione");
@@ -37,6 +40,12 @@ inline const QString& failureText(LinkFailure failure) {
         break;
     }
     return resumeRefused;
+}
+
+// What the user is told of a port that would not open: a port that does not
+// exist, or one held elsewhere (another program, no permission).
+inline QString portErrorText(const PortError& error) {
+    return error.code == kInvalidPortNumber ? invalidPort : portConflict.arg(error.code);
 }
 
 // "Procedura terminata con successo", then "KORVEN nr. 3 in scansione" on a

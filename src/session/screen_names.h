@@ -26,5 +26,6 @@ inline const QString channelSetup = QStringLiteral("Form41");
 inline const QString modemSetup = QStringLiteral("Form71");
 inline const QString modemWait = QStringLiteral("Form72");
 inline const QString about = QStringLiteral("About");
+inline const QString chart = QStringLiteral("Chart");
 
 } // namespace korven::screen_name

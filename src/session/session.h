@@ -55,6 +55,10 @@ struct Session {
 
     QString dataFileName; // the data file name, up to its first blank
     bool automaticDownload = false;
+    // Where the download screens' save dialogs open once one was used.
+    QString lastSaveFolder;
+    // The user confirmed Exit: the screens close without questions of their own.
+    bool exiting = false;
 
     StatusTexts status;
 

@@ -15,7 +15,7 @@ using test::DownloadRig;
 
 // A woken logger and the blocks a fetch hands over.
 struct FetchRig : DownloadRig {
-    FetchRig() {
+    explicit FetchRig(sim::LoggerConfig config = test::loggerWith(600)) : DownloadRig(config) {
         conversation.emplace(std::move(*session.link.startConversation()));
         EXPECT_EQ(wakeLogger(*conversation), LinkStatus::Ok);
     }
@@ -59,6 +59,18 @@ TEST(FetchBlocks, AsksForEachBlockInTurnAndHandsOverItsText) {
     EXPECT_EQ(rig.done, QList<int>({1, 2}));
 }
 
+TEST(FetchBlocks, TakesTheBlocksOfALoggerThatEndsEveryByteWithASeparator) {
+    sim::LoggerConfig config = test::loggerWith(600);
+    config.blockForm = {',', true};
+    FetchRig rig(config);
+    const FetchResult result = rig.fetch(597, 599);
+    EXPECT_EQ(result.end, FetchEnd::Complete);
+    EXPECT_EQ(rig.blocks, QList<int>({597, 598, 599}));
+    EXPECT_EQ(rig.texts[2].date, "05/03/24");
+    EXPECT_EQ(rig.texts[2].time, "12:00:00");
+    EXPECT_TRUE(rig.prompter.texts().isEmpty());
+}
+
 TEST(FetchBlocks, RunsAtTheSpeedOfTheLine) {
     FetchRig rig;
     const qint64 startMs = rig.clock.nowMs();
@@ -72,7 +84,7 @@ TEST(FetchBlocks, RunsAtTheSpeedOfTheLine) {
 TEST(FetchBlocks, StopsAtTheFirstDamagedReplyUnlessAskedToTryAgain) {
     {
         FetchRig rig;
-        rig.faults().corruptEveryNth = 150; // a character of block 1's reply
+        rig.faults().corruptEveryNth = 151; // a digit of block 1's reply
         const FetchResult result = rig.fetch(10, 13);
         EXPECT_EQ(result.end, FetchEnd::TransmissionError);
         EXPECT_EQ(result.fetched, 1);
@@ -80,7 +92,7 @@ TEST(FetchBlocks, StopsAtTheFirstDamagedReplyUnlessAskedToTryAgain) {
     }
     {
         FetchRig rig;
-        rig.faults().corruptEveryNth = 150;
+        rig.faults().corruptEveryNth = 151;
         const FetchResult result = rig.fetch(10, 13, 2);
         EXPECT_EQ(result.end, FetchEnd::Complete);
         EXPECT_EQ(rig.blocks, QList<int>({10, 11, 12, 13}));

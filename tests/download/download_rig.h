@@ -19,23 +19,46 @@ inline sim::LoggerConfig loggerWith(int blocks) {
 inline const QString kResumed =
     QStringLiteral("Procedura terminata con successo\rKORVEN nr. 0 in scansione");
 
-// The logger set-up has digital input 1 on and 2 off, restarts acquisition
-// when scanning resumes, and names its channels "Canale 0" to "Canale 7".
+// A logger set-up with digital input 1 on and 2 off, which restarts
+// acquisition when scanning resumes, and names its channels "Canale 0" to
+// "Canale 7" (nothing else set: no unit, no decimals, all inactive).
+inline void writeLoggerSetup(const TempFolder& folder) {
+    QByteArray par(LoggerParLayout::recordLength, ' ');
+    par.replace(LoggerParLayout::channelCount.offset, 2, "8 ");
+    par[LoggerParLayout::sleepFlag.offset] = '0';
+    par[LoggerParLayout::acquisitionFlag.offset] = '1';
+    par.replace(LoggerParLayout::digital1Flag.offset, 3, "ON ");
+    par.replace(LoggerParLayout::digital2Flag.offset, 3, "OFF");
+    folder.write("logger.par", par);
+
+    QByteArray channels;
+    for (int channel = 0; channel < 8; ++channel)
+        channels += QByteArray("Canale " + QByteArray::number(channel))
+                        .leftJustified(LoggerChannelLayout::recordLength, ' ');
+    folder.write("logger.tmr", channels);
+}
+
+// The channel file with a unit, decimals and activation for each channel,
+// written at the layout's offsets: channel n has n % 5 decimals and unit code
+// n, and all but channel 5 are on.
+inline void writeChannelsWithUnits(const TempFolder& folder) {
+    QByteArray file;
+    for (int channel = 0; channel < 8; ++channel) {
+        QByteArray record(LoggerChannelLayout::recordLength, ' ');
+        record.replace(LoggerChannelLayout::description.offset, 10,
+                       QByteArray("Canale " + QByteArray::number(channel)).leftJustified(10));
+        record.replace(LoggerChannelLayout::activeFlag.offset, 3, channel == 5 ? "OFF" : "ON ");
+        record[LoggerChannelLayout::decimals.offset] = char('0' + channel % 5);
+        record[LoggerChannelLayout::unit.offset] = char('0' + channel);
+        file += record;
+    }
+    folder.write("logger.tmr", file);
+}
+
+// The session with the logger set-up above.
 struct DownloadRig : SessionRig {
     explicit DownloadRig(sim::LoggerConfig config = loggerWith(600)) : SessionRig(config) {
-        QByteArray par(LoggerParLayout::recordLength, ' ');
-        par.replace(LoggerParLayout::channelCount.offset, 2, "8 ");
-        par[LoggerParLayout::sleepFlag.offset] = '0';
-        par[LoggerParLayout::acquisitionFlag.offset] = '1';
-        par.replace(LoggerParLayout::digital1Flag.offset, 3, "ON ");
-        par.replace(LoggerParLayout::digital2Flag.offset, 3, "OFF");
-        folder.write("logger.par", par);
-
-        QByteArray channels;
-        for (int channel = 0; channel < 8; ++channel)
-            channels += QByteArray("Canale " + QByteArray::number(channel))
-                            .leftJustified(LoggerChannelLayout::recordLength, ' ');
-        folder.write("logger.tmr", channels);
+        writeLoggerSetup(folder);
     }
 
     // A download-pointer file whose unused bytes are all 'u', so that a test

@@ -1,8 +1,10 @@
 // The range, automatic and cut-line runs are covered end to end by the
-// korvenctl tests; here only what stops a run before it fetches anything.
+// korvenctl tests; here what stops a run before it fetches anything, how each
+// kind of end is told, and the CSV beside the table.
 #include "download/unattended_download.h"
 
 #include "download/download_rig.h"
+#include "link/link_texts.h"
 #include "system_setup/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +52,55 @@ TEST(UnattendedDownload, ALoggerThatDoesNotWakeIsALinkFailureAndWritesNothing) {
     EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("none.txt")}), UnattendedEnd::LinkFailed);
     EXPECT_FALSE(rig.folder.exists("none.txt"));
     EXPECT_TRUE(rig.results.isEmpty());
+}
+
+TEST(UnattendedDownload, RefusesACsvFileItCouldNotWriteBeforeTouchingTheLine) {
+    UnattendedRig rig;
+    UnattendedRequest request{false, 0, 3, rig.folder.path("out.txt")};
+    request.csvPath = rig.folder.path("missing/out.csv");
+    EXPECT_EQ(rig.run(request), UnattendedEnd::BadSetup);
+    request.csvPath = request.outPath;
+    EXPECT_EQ(rig.run(request), UnattendedEnd::BadSetup);
+    EXPECT_EQ(rig.problems.size(), 2);
+    EXPECT_TRUE(rig.problems[0].contains("missing"));
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+}
+
+TEST(UnattendedDownload, WritesTheCsvOfTheBlocksSavedBesideTheTable) {
+    UnattendedRig rig;
+    UnattendedRequest request{false, 590, 599, rig.folder.path("out.txt")};
+    request.csvPath = rig.folder.path("out.csv");
+    EXPECT_EQ(rig.run(request), UnattendedEnd::Done);
+    EXPECT_EQ(rig.results, QStringList({"10 blocks saved to " + rig.folder.path("out.txt"),
+                                        "10 blocks exported to " + rig.folder.path("out.csv")}));
+    const QList<QByteArray> lines = rig.folder.read("out.csv").split('\n');
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_TRUE(lines[1].startsWith("590,"));
+    EXPECT_TRUE(lines[10].startsWith("599,"));
+    EXPECT_TRUE(rig.problems.isEmpty());
+}
+
+TEST(UnattendedDownload, EverythingSavedButTheLoggerNotRestartedIsItsOwnEnd) {
+    UnattendedRig rig;
+    rig.faults().silentAfterCommands = 1 + 4; // "z" and the four blocks
+    EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("out.txt")}), UnattendedEnd::NotRestarted);
+    EXPECT_EQ(rig.folder.read("out.txt").size(), 4 * 104);
+    EXPECT_EQ(rig.results, QStringList({"4 blocks saved to " + rig.folder.path("out.txt")}));
+    ASSERT_FALSE(rig.problems.isEmpty());
+    EXPECT_TRUE(rig.problems.last().startsWith("logger not restarted: "))
+        << qPrintable(rig.problems.last());
+    // The resume's own message came before the last line.
+    EXPECT_EQ(rig.prompter.texts().last(), link_texts::resumeFailed);
+}
+
+TEST(UnattendedDownload, ALineThatFailsPartWaySaysSoLastAndWhatWasSaved) {
+    UnattendedRig rig;
+    rig.faults().silentAfterCommands = 1 + 2;
+    EXPECT_EQ(rig.run({false, 10, 19, rig.folder.path("out.txt")}), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.results, QStringList({"2 blocks saved to " + rig.folder.path("out.txt")}));
+    EXPECT_EQ(
+        rig.problems,
+        QStringList({"link failure: the line failed at block 12; blocks 10 to 11 are saved"}));
 }
 
 } // namespace

@@ -38,6 +38,15 @@ public:
         folder_.write("logger.tmr", channels);
     }
 
+    // The logger set-up's flags for putting the logger back into scanning:
+    // acquisition and auto-sleep, each '0' or '1'.
+    void setScanFlags(char acquisition, char autoSleep) const {
+        QByteArray par = read("logger.par");
+        par[23] = acquisition;
+        par[6] = autoSleep;
+        folder_.write("logger.par", par);
+    }
+
     QString path(const QString& name = {}) const { return folder_.path(name); }
     QString link() const { return path("com1"); }
     QByteArray read(const QString& name) const { return folder_.read(name); }
@@ -106,6 +115,21 @@ public:
         }
         return seen >= count;
     }
+    // The log lines of the conversation - address bytes and their answers,
+    // commands, falling asleep - from here on, once the line is quiet.
+    QStringList conversation() {
+        QByteArray log;
+        while (process_.waitForReadyRead(kQuietMs))
+            log += process_.readAll();
+        log += process_.readAll();
+        QStringList lines;
+        for (const QByteArray& line : log.split('\n')) {
+            if (line.startsWith("korven-sim: address") || line.startsWith("korven-sim: command") ||
+                line.startsWith("korven-sim: asleep"))
+                lines.append(QString::fromLatin1(line));
+        }
+        return lines;
+    }
     // Pulls the plug: the line goes dead at once.
     void kill() {
         process_.kill();
@@ -120,6 +144,7 @@ public:
 
 private:
     static constexpr int kWaitMs = 10'000;
+    static constexpr int kQuietMs = 300;
     QProcess process_;
     bool ready_ = false;
 };

@@ -101,5 +101,23 @@ TEST(KorvenctlDownload, ALineCutPartWayIsCompletedByTheNextRunWithNoGapAndNoRepe
     EXPECT_EQ(folder.downloadPointer(), 600);
 }
 
+TEST(KorvenctlDownload, PutsTheLoggerBackToAcquisitionAndSleepAsItsSetUpAsks) {
+    ProgramFolder folder;
+    folder.writeDownloadPointer(597);
+    folder.setScanFlags('1', '1');
+    Simulator simulator(folder.link());
+    ASSERT_TRUE(simulator.ready());
+
+    const KorvenctlRun run = korvenctl(download(folder, {"--auto"}));
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_EQ(folder.downloadPointer(), 600);
+    const QStringList log = simulator.conversation();
+    ASSERT_GE(log.size(), 5);
+    EXPECT_EQ(log.mid(log.size() - 5),
+              QStringList({"korven-sim: address 80 answered !", "korven-sim: command Z",
+                           "korven-sim: address 80 answered !", "korven-sim: command Y",
+                           "korven-sim: asleep"}));
+}
+
 } // namespace
 } // namespace korven::test::download_e2e

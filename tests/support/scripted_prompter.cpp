@@ -3,12 +3,18 @@
 namespace korven::test {
 
 void ScriptedPrompter::message(const QString& text, MessageIcon icon) {
-    prompts_.append({text, icon, false});
+    show({text, icon, false});
 }
 
 bool ScriptedPrompter::askYesNo(const QString& text, MessageIcon icon, bool noIsDefault) {
-    prompts_.append({text, icon, true, noIsDefault});
+    show({text, icon, true, noIsDefault});
     return answers_.isEmpty() ? defaultAnswer_ : answers_.dequeue();
+}
+
+void ScriptedPrompter::show(const ShownPrompt& prompt) {
+    prompts_.append(prompt);
+    if (whileShown_)
+        whileShown_(prompt);
 }
 
 QStringList ScriptedPrompter::texts() const {

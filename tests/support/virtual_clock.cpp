@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <utility>
 
 namespace korven::test {
 
@@ -18,6 +19,12 @@ void VirtualClock::atUs(qint64 us, Action action) {
     actions_.emplace(std::max(us, nowUs_), std::move(action));
 }
 
+void VirtualClock::runFor(qint64 ms) {
+    const qint64 untilUs = nowUs_ + ms * 1000;
+    while (nowUs_ < untilUs)
+        pump();
+}
+
 void VirtualClock::setFastTicksEnabled(bool enabled) {
     if (enabled && !nextTenthUs_)
         nextTenthUs_ = nowUs_ + 100'000;
@@ -27,14 +34,17 @@ void VirtualClock::setFastTicksEnabled(bool enabled) {
 
 void VirtualClock::pump() {
     ++pumps_;
-    advanceTo(nextDueUs());
+    if (!std::exchange(happenedDuringRest_, false))
+        advanceTo(nextDueUs());
     QCoreApplication::processEvents();
 }
 
 void VirtualClock::rest(int ms) {
     const qint64 untilUs = nowUs_ + qint64(ms) * 1000;
-    while (nextDueUs() <= untilUs)
+    while (nextDueUs() <= untilUs) {
         advanceTo(nextDueUs());
+        happenedDuringRest_ = true;
+    }
     nowUs_ = std::max(nowUs_, untilUs);
 }
 

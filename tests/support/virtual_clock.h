@@ -33,10 +33,16 @@ public:
     void at(qint64 ms, Action action) { atUs(ms * 1000, std::move(action)); }
     void atUs(qint64 us, Action action);
 
+    // Pumps until `ms` have passed: what a modal dialog held open that long
+    // does with its own event loop.
+    void runFor(qint64 ms);
+
     void setFastTicksEnabled(bool enabled) override;
     void pump() override;
     // Time passes as on a real line: what comes due meanwhile (a character
-    // arriving, a tick) happens, but no Qt event is handled.
+    // arriving, a tick) happens, but no Qt event is handled. What happened is
+    // waiting for the next pump, which then returns at once, as a real one
+    // does with events pending.
     void rest(int ms) override;
     QDateTime now() const override { return start().addMSecs(nowMs()); }
 
@@ -50,6 +56,7 @@ private:
     std::optional<qint64> nextTenthUs_;
     std::multimap<qint64, Action> actions_;
     int pumps_ = 0;
+    bool happenedDuringRest_ = false;
 };
 
 } // namespace korven::test

@@ -13,25 +13,32 @@ constexpr int kHighestBlock = 32767;
 
 const QString kUsage = QStringLiteral(
     "  korvenctl [--folder DIR] [--device PATH] download --from N --to M --out FILE\n"
-    "  korvenctl [--folder DIR] [--device PATH] download --auto [--out FILE]\n"
+    "                                                     [--csv CSVFILE]\n"
+    "  korvenctl [--folder DIR] [--device PATH] download --auto [--out FILE] [--csv CSVFILE]\n"
     "\n"
     "  --from N, --to M\n"
     "                 download blocks N to M into the block table FILE\n"
     "  --auto         download every block stored since the last automatic download,\n"
     "                 into FILE or KORVEN_yyyymmdd_hhmmss.txt in the program folder,\n"
-    "                 and move the download pointer on\n");
+    "                 and move the download pointer on\n"
+    "  --csv CSVFILE  write the blocks saved as CSV too (UTF-8, comma-separated,\n"
+    "                 values with their decimal point)\n");
 
 UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand& command) {
     const QCommandLineOption from(QStringLiteral("from"), {}, QStringLiteral("N"));
     const QCommandLineOption to(QStringLiteral("to"), {}, QStringLiteral("M"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption csv(QStringLiteral("csv"), {}, QStringLiteral("CSVFILE"));
     const QCommandLineOption automatic(QStringLiteral("auto"));
-    CommandOptions options(context, command, {from, to, out, automatic});
+    CommandOptions options(context, command, {from, to, out, csv, automatic});
     if (!options.read())
         return UnattendedEnd::BadSetup;
 
     UnattendedRequest request;
     request.outPath = options.value(out);
+    request.csvPath = options.value(csv);
+    if (options.isSet(csv) && request.csvPath.isEmpty())
+        return options.refuse(QStringLiteral("--csv needs a file name."));
     request.automatic = options.isSet(automatic);
     if (request.automatic) {
         if (options.isSet(from) || options.isSet(to))

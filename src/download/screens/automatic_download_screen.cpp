@@ -7,8 +7,10 @@
 #include "session/screen_names.h"
 #include "session/session.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace korven {
@@ -49,13 +51,27 @@ AutomaticDownloadScreen::AutomaticDownloadScreen(Session& session, QWidget* pare
                                    [this](const QString& text) { progress_->setText(text); });
     connect(start, &QPushButton::clicked, this, &AutomaticDownloadScreen::startFetch);
     connect(leave, &QPushButton::clicked, this, &QWidget::close);
+    // The logger is woken once the screen is up, so the user watches it.
+    QTimer::singleShot(0, this, &AutomaticDownloadScreen::load);
 }
 
 AutomaticDownloadScreen::~AutomaticDownloadScreen() {
     session_.progressLabels.detach(screen_name::automaticDownload, this);
 }
 
-bool AutomaticDownloadScreen::load() {
+void AutomaticDownloadScreen::load() {
+    loading_ = true;
+    const bool usable = wakeAndAsk();
+    loading_ = false;
+    if (closeAfterLoad_) {
+        close();
+    } else if (!usable) {
+        leaveQuietly_ = true;
+        close();
+    }
+}
+
+bool AutomaticDownloadScreen::wakeAndAsk() {
     LinkState& link = session_.link.state();
     link.callerScreen = screen_name::automaticDownload;
     link.linkAborted = false;
@@ -63,15 +79,25 @@ bool AutomaticDownloadScreen::load() {
     range_.first = job_->downloadPointer();
     message_->setText(texts::wakingLogger);
     job_->readPortSettings();
-    if (job_->wake() != LinkStatus::Ok)
-        return false;
-    queryLastBlock();
-    return !link.linkAborted;
+    const LinkStatus awake = job_->wake();
+    progress_->clear();
+    if (awake == LinkStatus::PortFailed) {
+        // The screen stays, so the user reads what is wrong and leaves.
+        message_->clear();
+        reportPortFailure(session_, job_->portError());
+        return true;
+    }
+    if (awake == LinkStatus::Ok)
+        queryLastBlock();
+    const bool failed = awake != LinkStatus::Ok || link.linkAborted;
+    link.linkAborted = false;
+    return !failed;
 }
 
 void AutomaticDownloadScreen::queryLastBlock() {
     message_->setText(texts::askingLastBlock);
     const RangeQuery query = job_->queryRange();
+    message_->clear();
     // A logger that answered wrongly, or whose answer cannot be trusted, stays
     // on this screen: the user leaves with "Uscire", which puts it back into
     // scanning.
@@ -82,14 +108,13 @@ void AutomaticDownloadScreen::queryLastBlock() {
         session_.prompter.message(texts::pointerBeyondLogger, MessageIcon::Critical);
         return;
     }
-    message_->clear();
     information_->setText(plannedDownloadText(range_));
     startFrame_->show();
 }
 
 void AutomaticDownloadScreen::startFetch() {
     job_->readDigitalInputs();
-    job_->readDescriptions();
+    job_->readChannels();
     // The second screen now owns the woken logger and puts it back into
     // scanning when it is done.
     showBeside(this, new AutomaticFetchScreen(session_, std::move(job_), range_));
@@ -99,17 +124,25 @@ void AutomaticDownloadScreen::startFetch() {
 }
 
 void AutomaticDownloadScreen::closeEvent(QCloseEvent* event) {
-    closeReleasingLogger(session_, *job_, event);
+    if (loading_) {
+        closeAfterLoad_ = true;
+        session_.link.requestStop();
+        event->ignore();
+        return;
+    }
+    if (leaveQuietly_) {
+        session_.link.state().callerScreen.clear();
+        event->accept();
+        return;
+    }
+    if (releaseLogger(session_, *job_))
+        event->accept();
+    else
+        event->ignore();
 }
 
 QWidget* makeAutomaticDownloadScreen(Session& session) {
-    auto* screen = new AutomaticDownloadScreen(session);
-    if (screen->load())
-        return screen;
-    // The menu drops a screen whose link failed while it was loading.
-    session.link.state().linkAborted = false;
-    delete screen;
-    return nullptr;
+    return new AutomaticDownloadScreen(session);
 }
 
 } // namespace korven

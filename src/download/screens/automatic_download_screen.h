@@ -13,25 +13,26 @@ namespace korven {
 
 struct Session;
 
-// "Scarico Automatico", first screen: wakes the logger, asks it for its last
-// stored block and tells how many blocks the download will fetch, from the
-// download pointer on. Its start button hands over to the second screen.
+// "Scarico Automatico", first screen: once shown, wakes the logger, asks it
+// for its last stored block and tells how many blocks the download will
+// fetch, from the download pointer on. Its start button hands over to the
+// second screen.
 class AutomaticDownloadScreen : public QWidget {
     Q_OBJECT
 public:
     explicit AutomaticDownloadScreen(Session& session, QWidget* parent = nullptr);
     ~AutomaticDownloadScreen() override;
 
-    // The screen's opening, before it is shown. False when the link failed on
-    // the way: the screen is then not shown at all.
-    bool load();
-
 protected:
     // Leaving puts the woken logger back into scanning, unless the second
-    // screen has taken it over.
+    // screen has taken it over. While the logger is being woken or asked,
+    // that is stopped first; the screen closes once it has.
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void load();
+    // False when the link failed on the way: the screen has nothing to offer.
+    bool wakeAndAsk();
     void queryLastBlock();
     void startFetch();
 
@@ -42,9 +43,14 @@ private:
     QLabel* information_;
     std::unique_ptr<DownloadJob> job_;
     AutomaticRange range_;
+    bool loading_ = false;
+    bool closeAfterLoad_ = false;
+    // The logger stopped answering: leaving does not talk to it again.
+    bool leaveQuietly_ = false;
 };
 
-// The menu's way in: a loaded first screen, or nothing when the link failed.
+// The menu's way in: the first screen, which starts talking to the logger as
+// soon as it is shown and closes itself when the logger cannot be reached.
 QWidget* makeAutomaticDownloadScreen(Session& session);
 
 } // namespace korven

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,27 +29,34 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<Dow
     : QWidget(parent), session_(session), job_(std::move(job)), range_(range),
       view_(new BlockGridView(grid_, this)), progress_(new DownloadProgressBar(this)),
       save_(new QPushButton(texts::saveButton, this)),
-      exit_(new QPushButton(texts::exitButton, this)) {
+      export_(new QPushButton(texts::exportCsvButton, this)),
+      exit_(new QPushButton(texts::exitButton, this)), report_(new QLabel(this)) {
     setObjectName(screen_name::automaticFetch);
     setWindowTitle(texts::automaticTitle);
     view_->setObjectName(QStringLiteral("grid"));
     save_->setObjectName(QStringLiteral("Command1"));
     exit_->setObjectName(QStringLiteral("Command2"));
+    export_->setObjectName(QStringLiteral("exportCsv"));
+    report_->setObjectName(QStringLiteral("reportLine"));
     save_->setEnabled(false);
+    export_->setEnabled(false);
     exit_->setEnabled(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save_);
+    buttons->addWidget(export_);
     buttons->addStretch();
     buttons->addWidget(exit_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(progress_);
+    layout->addWidget(report_);
     layout->addWidget(view_, 1);
 
     grid_.setupBlockGrid(job_->descriptions(), range_.first, range_.count());
 
     connect(save_, &QPushButton::clicked, this, &AutomaticFetchScreen::save);
+    connect(export_, &QPushButton::clicked, this, &AutomaticFetchScreen::exportFetched);
     connect(exit_, &QPushButton::clicked, this, &QWidget::close);
     // The fetch starts once the screen is up, so the user watches it fill.
     QTimer::singleShot(0, this, &AutomaticFetchScreen::fetch);
@@ -65,15 +73,17 @@ void AutomaticFetchScreen::fetch() {
     // Only a complete download may be saved, so the download pointer never
     // skips a block; after a failure the user can still leave.
     save_->setEnabled(result.end == FetchEnd::Complete);
+    // An export moves no pointer, so the blocks that did come may go out.
+    fetched_ = result.fetched;
+    export_->setEnabled(fetched_ > 0);
     exit_->setEnabled(true);
     if (closeAfterFetch_)
         close();
 }
 
 void AutomaticFetchScreen::save() {
-    const auto path = session_.files.chooseSaveFile(
-        {session_.programFolder, texts::saveFilter, texts::saveExtension});
-    if (!path || path->isEmpty())
+    const auto path = chooseSaveFile(session_, texts::saveFilter, texts::saveExtension);
+    if (!path)
         return;
     const AutomaticSave saved =
         job_->saveAutomatic(grid_, grid_.blockCount(), *path, QDate::currentDate());
@@ -83,8 +93,14 @@ void AutomaticFetchScreen::save() {
     }
     session_.dataFileName = dataFileNameOf(session_.installation.systemRecords.dataDirectory);
     session_.prompter.message(texts::dataSaved + *path, MessageIcon::Exclamation);
+    report_->setText(texts::blocksSaved.arg(grid_.blockCount()).arg(*path));
     showDownloadPointer(session_.status, session_.installation.systemRecords.downloadPointer);
     job_->resume();
+}
+
+void AutomaticFetchScreen::exportFetched() {
+    exportCsv(session_, grid_, range_.first, range_.first + fetched_ - 1, job_->channels(),
+              *report_);
 }
 
 void AutomaticFetchScreen::closeEvent(QCloseEvent* event) {
@@ -94,8 +110,10 @@ void AutomaticFetchScreen::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Once the user has confirmed leaving the program, this screen asks no more.
+    const bool confirmed = closeAfterFetch_ || session_.exiting;
     if (session_.link.busy() ||
-        (!closeAfterFetch_ && !session_.prompter.askYesNo(texts::confirmExit, MessageIcon::None))) {
+        (!confirmed && !session_.prompter.askYesNo(texts::confirmExit, MessageIcon::None))) {
         event->ignore();
         return;
     }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QLabel;
 class QPushButton;
 
 namespace korven {
@@ -17,7 +18,8 @@ class DownloadProgressBar;
 
 // "Scarico Automatico", second screen: fetches the blocks of the automatic
 // download into the grid as soon as it is shown, saves them as a block table
-// and moves the download pointer past them.
+// and moves the download pointer past them; the blocks fetched can also be
+// exported as CSV.
 class AutomaticFetchScreen : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ protected:
 private:
     void fetch();
     void save();
+    void exportFetched();
 
     Session& session_;
     std::unique_ptr<DownloadJob> job_;
@@ -39,9 +42,12 @@ private:
     BlockGridView* view_;
     DownloadProgressBar* progress_;
     QPushButton* save_;
+    QPushButton* export_;
     QPushButton* exit_;
+    QLabel* report_;
     bool fetching_ = false;
     bool closeAfterFetch_ = false;
+    int fetched_ = 0;
 };
 
 } // namespace korven

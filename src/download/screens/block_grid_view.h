@@ -17,6 +17,9 @@ public:
     // Brings the row of `block` into view.
     void showBlock(int block);
 
+    // Wide enough for every column, and a good number of rows high.
+    QSize sizeHint() const override;
+
 Q_SIGNALS:
     void blockPressed(int block, Qt::MouseButton button);
 
@@ -24,6 +27,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void fitColumns();
+
     BlockGrid& grid_;
 };
 

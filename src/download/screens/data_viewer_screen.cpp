@@ -1,11 +1,14 @@
 #include "download/screens/data_viewer_screen.h"
 
+#include "download/block_csv.h"
 #include "download/block_table_file.h"
 #include "download/download_texts.h"
 #include "download/screens/block_grid_view.h"
+#include "download/screens/chart_screen.h"
 #include "download/screens/download_progress_bar.h"
 #include "download/screens/download_screen_steps.h"
 #include "platform/widgets/named_button.h"
+#include "platform/widgets/screen_frame.h"
 #include "session/screen_names.h"
 #include "session/session.h"
 
@@ -41,11 +44,15 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
       endBlock_(blockField(QStringLiteral("VScroll2"), this)),
       start_(namedButton(QStringLiteral("Command4"), texts::startButton, this)),
       save_(namedButton(QStringLiteral("Command1"), texts::saveButton, this)),
+      export_(namedButton(QStringLiteral("exportCsv"), texts::exportCsvButton, this)),
+      chart_(namedButton(QStringLiteral("chart"), texts::chartButton, this)),
       clear_(namedButton(QStringLiteral("Command2"), texts::clearButton, this)),
-      progress_(new DownloadProgressBar(this)), job_(session.link, session.installation) {
+      status_(new QLabel(this)), progress_(new DownloadProgressBar(this)),
+      job_(session.link, session.installation) {
     setObjectName(screen_name::blockViewer);
     setWindowTitle(texts::viewerTitle);
     view_->setObjectName(QStringLiteral("grid"));
+    status_->setObjectName(QStringLiteral("statusLabel"));
     QPushButton* exit = namedButton(QStringLiteral("Command3"), texts::exitButton, this);
 
     auto* dataFrame = new QGroupBox(texts::dataFrame, this);
@@ -58,27 +65,39 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     auto* saveFrame = new QGroupBox(texts::saveFrame, this);
     auto* saveLayout = new QHBoxLayout(saveFrame);
     saveLayout->addWidget(save_);
+    saveLayout->addWidget(export_);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(dataFrame);
     controls->addWidget(saveFrame);
     controls->addWidget(clear_);
+    controls->addWidget(chart_);
     controls->addStretch();
     controls->addWidget(exit);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addWidget(status_);
     layout->addWidget(progress_);
     layout->addWidget(view_, 1);
 
     session_.link.state().callerScreen = screen_name::blockViewer;
-    job_.readDescriptions();
+    session_.progressLabels.attach(screen_name::blockViewer, this, [this](const QString& text) {
+        status_->setText(texts::wakingLogger + QStringLiteral("   ") + text);
+    });
+    job_.readChannels();
     grid_.setupBlockGrid(job_.descriptions(), 0, kLastBlock + 1);
 
     connect(start_, &QPushButton::clicked, this, &DataViewerScreen::startDownload);
     connect(save_, &QPushButton::clicked, this, &DataViewerScreen::saveRange);
-    connect(clear_, &QPushButton::clicked, &grid_, &BlockGrid::clearBlockGrid);
+    connect(export_, &QPushButton::clicked, this, &DataViewerScreen::exportRange);
+    connect(chart_, &QPushButton::clicked, this, &DataViewerScreen::showChart);
+    connect(clear_, &QPushButton::clicked, this, &DataViewerScreen::clearRows);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(view_, &BlockGridView::blockPressed, this, &DataViewerScreen::markBlock);
+}
+
+DataViewerScreen::~DataViewerScreen() {
+    session_.progressLabels.detach(screen_name::blockViewer, this);
 }
 
 void DataViewerScreen::startDownload() {
@@ -98,7 +117,17 @@ void DataViewerScreen::download(int first, int last) {
         return;
     setDownloading(true);
     session_.linkReporter.busy(true);
-    if (job_.wake() != LinkStatus::Ok) {
+    status_->setText(texts::wakingLogger);
+    const LinkStatus awake = job_.wake();
+    status_->clear();
+    if (awake == LinkStatus::PortFailed) {
+        // Nothing went out: the user can set the port right and start again.
+        session_.linkReporter.busy(false);
+        reportPortFailure(session_, job_.portError());
+        setDownloading(false);
+        return;
+    }
+    if (awake != LinkStatus::Ok) {
         // Nothing was fetched: the screen goes, as it does when the logger
         // cannot be reached.
         session_.link.state().linkAborted = false;
@@ -109,11 +138,17 @@ void DataViewerScreen::download(int first, int last) {
 
     // A block that cannot be fetched ends the download, but the rows already
     // in stay on screen and can be saved.
-    job_.fetch(first, last, grid_, 0, screenObserver(session_, *view_, *progress_));
+    const FetchResult result =
+        job_.fetch(first, last, grid_, 0, screenObserver(session_, *view_, *progress_));
+    if (result.fetched > 0) {
+        const int fetchedLast = first + result.fetched - 1;
+        unsavedFirst_ = unsavedFirst_ < 0 ? first : std::min(unsavedFirst_, first);
+        unsavedLast_ = std::max(unsavedLast_, fetchedLast);
+    }
     setDownloading(false);
 }
 
-void DataViewerScreen::saveRange() {
+std::pair<int, int> DataViewerScreen::chosenRange() {
     const int first = startBlock_->value();
     if (endBlock_->value() < first) {
         // The range saved is never reversed: the end comes up to the start.
@@ -121,14 +156,55 @@ void DataViewerScreen::saveRange() {
         grid_.setMark(BlockGrid::Mark::Start, first);
         grid_.setMark(BlockGrid::Mark::End, first);
     }
-    const int last = endBlock_->value();
-    const auto path = session_.files.chooseSaveFile({});
-    if (!path || path->isEmpty())
+    return {first, endBlock_->value()};
+}
+
+void DataViewerScreen::saveRange() {
+    const auto [first, last] = chosenRange();
+    const auto path = chooseSaveFile(session_, texts::saveFilter, texts::saveExtension);
+    if (!path)
         return;
     const BlockTableSave saved = saveBlockTable(*path, grid_, first, last);
-    if (saved.outcome == BlockTableSave::Outcome::InvalidName)
+    if (saved.outcome == BlockTableSave::Outcome::InvalidName) {
         session_.prompter.message(texts::fileNameNotValid, MessageIcon::Critical);
-    else if (!saved)
+    } else if (!saved) {
+        session_.prompter.message(texts::tableNotWritten.arg(*path, saved.error),
+                                  MessageIcon::Critical);
+    } else {
+        status_->setText(texts::blocksSaved.arg(last - first + 1).arg(*path));
+        unsavedFirst_ = unsavedLast_ = -1;
+    }
+}
+
+void DataViewerScreen::exportRange() {
+    const auto [first, last] = chosenRange();
+    exportCsv(session_, grid_, first, last, job_.channels(), *status_);
+}
+
+void DataViewerScreen::showChart() {
+    if (rowsWithData(grid_, grid_.firstBlock(), grid_.lastBlock()).isEmpty()) {
+        session_.prompter.message(texts::nothingToExport, MessageIcon::Exclamation);
+        return;
+    }
+    showBeside(this, new ChartScreen(chartLines(grid_, job_.channels())));
+}
+
+void DataViewerScreen::clearRows() {
+    grid_.clearBlockGrid();
+    unsavedFirst_ = unsavedLast_ = -1;
+}
+
+void DataViewerScreen::offerUnsavedRows() {
+    if (unsavedFirst_ < 0)
+        return;
+    const auto rows = rowsWithData(grid_, unsavedFirst_, unsavedLast_).size();
+    if (rows == 0 || !session_.prompter.askYesNo(texts::offerToSave.arg(rows), MessageIcon::None))
+        return;
+    const auto path = chooseSaveFile(session_, texts::saveFilter, texts::saveExtension);
+    if (!path)
+        return;
+    if (const BlockTableSave saved = saveBlockTable(*path, grid_, unsavedFirst_, unsavedLast_);
+        !saved)
         session_.prompter.message(texts::tableNotWritten.arg(*path, saved.error),
                                   MessageIcon::Critical);
 }
@@ -141,7 +217,8 @@ void DataViewerScreen::markBlock(int block, Qt::MouseButton button) {
 
 void DataViewerScreen::setDownloading(bool downloading) {
     downloading_ = downloading;
-    const std::initializer_list<QWidget*> controls{startBlock_, endBlock_, start_, save_, clear_};
+    const std::initializer_list<QWidget*> controls{startBlock_, endBlock_, start_, save_,
+                                                   export_,     chart_,    clear_};
     for (QWidget* control : controls)
         control->setEnabled(!downloading);
 }
@@ -153,7 +230,13 @@ void DataViewerScreen::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    closeReleasingLogger(session_, job_, event);
+    if (!releaseLogger(session_, job_)) {
+        event->ignore();
+        return;
+    }
+    if (session_.exiting)
+        offerUnsavedRows();
+    event->accept();
 }
 
 QWidget* makeDataViewerScreen(Session& session) {

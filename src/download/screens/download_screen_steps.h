@@ -2,7 +2,11 @@
 
 #include "download/download_job.h"
 
-class QCloseEvent;
+#include <QString>
+
+#include <optional>
+
+class QLabel;
 
 namespace korven {
 
@@ -16,8 +20,24 @@ class DownloadProgressBar;
 DownloadObserver screenObserver(Session& session, BlockGridView& view,
                                 DownloadProgressBar& progress);
 
-// Closes a download screen, unless the link is busy: a logger the job woke
-// goes back to scanning and the link forgets the screen.
-void closeReleasingLogger(Session& session, DownloadJob& job, QCloseEvent* event);
+// Puts a logger the job woke back into scanning and lets the link forget the
+// screen, as a download screen does when it closes. False, having done
+// nothing, while another conversation holds the line.
+bool releaseLogger(Session& session, DownloadJob& job);
+
+// Tells the user why the port would not open, as every screen that opens it
+// does.
+void reportPortFailure(Session& session, const PortError& error);
+
+// The save dialog of the download screens: it opens in the folder last saved
+// into during this run (the program folder at first), offers `filter`, and a
+// name typed without an extension gets `extension`. Empty when cancelled.
+std::optional<QString> chooseSaveFile(Session& session, const QString& filter,
+                                      const QString& extension);
+
+// "Esporta CSV": blocks `first` to `last` of the grid as a CSV file the user
+// names; `report` then says how many blocks went to which file.
+void exportCsv(Session& session, const BlockGrid& grid, int first, int last,
+               const RecordedChannels& channels, QLabel& report);
 
 } // namespace korven

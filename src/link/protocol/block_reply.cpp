@@ -5,8 +5,10 @@ namespace korven {
 namespace {
 
 constexpr int kBlockBytes = 32;
-// Two digits per byte and a blank between bytes.
-constexpr int kReplyLength = kBlockBytes * 3 - 1;
+constexpr int kCharactersPerByte = 3;
+// Loggers differ on whether the last byte has its separator too.
+constexpr int kShortForm = kBlockBytes * kCharactersPerByte - 1;
+constexpr int kLongForm = kBlockBytes * kCharactersPerByte;
 
 constexpr int kDateByte = 0;
 constexpr int kTimeByte = 3;
@@ -21,12 +23,13 @@ bool isUpperHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
 }
 
+// Only the digits are looked at: the separators carry nothing.
 bool hasBlockShape(QByteArrayView reply) {
-    if (reply.size() != kReplyLength)
+    if (reply.size() != kShortForm && reply.size() != kLongForm)
         return false;
-    for (int i = 0; i < kReplyLength; ++i) {
-        const bool separator = i % 3 == 2;
-        if (separator ? reply[i] != ' ' : !isUpperHexDigit(reply[i]))
+    for (int byte = 0; byte < kBlockBytes; ++byte) {
+        const qsizetype at = qsizetype(byte) * kCharactersPerByte;
+        if (!isUpperHexDigit(reply[at]) || !isUpperHexDigit(reply[at + 1]))
             return false;
     }
     return true;
@@ -34,7 +37,7 @@ bool hasBlockShape(QByteArrayView reply) {
 
 // The two digits of byte b, which start at character 3b (counted from 0).
 QString byteDigits(QByteArrayView reply, int byte) {
-    return QString::fromLatin1(reply.sliced(3 * byte, 2));
+    return QString::fromLatin1(reply.sliced(qsizetype(byte) * kCharactersPerByte, 2));
 }
 
 int byteValue(QByteArrayView reply, int byte) {

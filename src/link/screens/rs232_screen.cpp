@@ -116,10 +116,7 @@ void Rs232Screen::confirm() {
         return;
     }
     if (error) {
-        session_.prompter.message(
-            QStringLiteral("Errore seriale nr. %1\rControllare eventuali conflitti sulla porta")
-                .arg(error.code),
-            MessageIcon::None);
+        session_.prompter.message(link_texts::portErrorText(error), MessageIcon::None);
         return;
     }
     session_.status.setText(StatusTexts::Port, settings.portText());

@@ -7,6 +7,7 @@
 #include "logger_setup/screens/logger_report_printing.h"
 #include "logger_setup/screens/on_off_cell.h"
 #include "platform/widgets/focus_watch.h"
+#include "platform/widgets/named_button.h"
 #include "session/screen_names.h"
 #include "session/session.h"
 
@@ -27,9 +28,9 @@ namespace {
 
 namespace texts = channel_setup_texts;
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(QString::fromLatin1(name));
+// Enter in a field moves on; it never presses a button.
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
+    QPushButton* pushButton = namedButton(name, caption, parent);
     pushButton->setAutoDefault(false);
     return pushButton;
 }
@@ -81,10 +82,10 @@ void ChannelSetupScreen::buildControls() {
     inputsLayout->addWidget(fourChannels_, 0, 3);
     inputsLayout->addWidget(eightChannels_, 1, 3);
 
-    save_ = button("Command3d1", texts::saveButton, this);
-    print_ = button("Command3d6", texts::printButton, this);
-    send_ = button("Command3d5", texts::sendButton, this);
-    exit_ = button("Command3d2", texts::exitButton, this);
+    save_ = button(QStringLiteral("Command3d1"), texts::saveButton, this);
+    print_ = button(QStringLiteral("Command3d6"), texts::printButton, this);
+    send_ = button(QStringLiteral("Command3d5"), texts::sendButton, this);
+    exit_ = button(QStringLiteral("Command3d2"), texts::exitButton, this);
     progress_ = new QLineEdit(this);
     progress_->setObjectName(QStringLiteral("Text1"));
     progress_->setReadOnly(true);

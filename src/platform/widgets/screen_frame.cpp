@@ -8,14 +8,18 @@ namespace korven {
 
 namespace {
 
-// Closes the frame when its screen is hidden by closing itself.
-class FrameCloser : public QObject {
+// Closes the frame when its screen is hidden by closing itself, and lets the
+// frame grow when the screen comes to need more room than it was opened with
+// (a longer message, a part shown later), so nothing of it is cut off.
+class FrameKeeper : public QObject {
 public:
-    FrameCloser(QMdiSubWindow* frame, QWidget* screen) : QObject(screen), frame_(frame) {}
+    FrameKeeper(QMdiSubWindow* frame, QWidget* screen) : QObject(screen), frame_(frame) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::HideToParent)
             frame_->close();
+        else if (event->type() == QEvent::LayoutRequest && !frame_->isMaximized())
+            frame_->resize(frame_->size().expandedTo(frame_->minimumSizeHint()));
         return false;
     }
 
@@ -28,7 +32,7 @@ private:
 QMdiSubWindow* showInFrame(QMdiArea& area, QWidget* screen) {
     QMdiSubWindow* frame = area.addSubWindow(screen);
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    screen->installEventFilter(new FrameCloser(frame, screen));
+    screen->installEventFilter(new FrameKeeper(frame, screen));
     frame->show();
     return frame;
 }

@@ -8,7 +8,8 @@ namespace korven {
 
 // Puts `screen` into a frame of the workspace `area` and shows it. A screen
 // that closes itself (its own "Uscita") takes its frame with it, so no empty
-// frame is left behind; the frame deletes the screen as it goes.
+// frame is left behind; the frame deletes the screen as it goes. The frame
+// grows when the screen comes to need more room than it opened with.
 QMdiSubWindow* showInFrame(QMdiArea& area, QWidget* screen);
 
 // Shows `screen` where `beside` is shown: in a frame of the same workspace

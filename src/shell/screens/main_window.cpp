@@ -218,8 +218,29 @@ void MainWindow::switchModemConnection() {
 }
 
 void MainWindow::confirmExit() {
-    if (session_.prompter.askYesNo(shell_texts::confirmExit, MessageIcon::Critical, true))
-        endProgram_();
+    if (!session_.prompter.askYesNo(shell_texts::confirmExit, MessageIcon::Critical, true))
+        return;
+    session_.exiting = true;
+    endOnceLineIsFree();
+}
+
+void MainWindow::endOnceLineIsFree() {
+    if (programEnded_)
+        return;
+    // Every screen closes, a logger one of them woke going back to scanning.
+    // An exchange still running (the question may have come in the middle of
+    // one) is stopped; its screen closes once it has unwound, and then the
+    // program ends.
+    session_.link.requestStop();
+    area_->closeAllSubWindows();
+    if (session_.link.busy()) {
+        for (QMdiSubWindow* frame : area_->subWindowList())
+            connect(frame, &QObject::destroyed, this, &MainWindow::endOnceLineIsFree,
+                    static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::UniqueConnection));
+        return;
+    }
+    programEnded_ = true;
+    endProgram_();
 }
 
 void MainWindow::sayNotInThisRelease() {

@@ -49,11 +49,13 @@ private:
     void switchPassword();
     void switchModemConnection();
     void confirmExit();
+    void endOnceLineIsFree();
     void sayNotInThisRelease();
 
     Session& session_;
     ScreenCatalog screens_;
     std::function<void()> endProgram_;
+    bool programEnded_ = false;
     QMdiArea* area_;
     QAction* modemItem_ = nullptr;
     StatusClock clock_;

@@ -1,5 +1,6 @@
 #include "system_setup/screens/system_setup_screen.h"
 
+#include "platform/widgets/named_button.h"
 #include "session/screen_names.h"
 #include "session/session.h"
 #include "system_setup/screens/activation_toggle.h"
@@ -35,12 +36,6 @@ QComboBox* editableList(const QString& name, const QStringList& choices, QWidget
     list->setCompleter(nullptr);
     list->addItems(choices);
     return list;
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(name);
-    return pushButton;
 }
 
 } // namespace
@@ -79,15 +74,15 @@ void SystemSetupScreen::buildFields() {
 }
 
 void SystemSetupScreen::layOut() {
-    auto* previous = button(QStringLiteral("Command3D4"), QStringLiteral("◀"), this);
+    auto* previous = namedButton(QStringLiteral("Command3D4"), QStringLiteral("◀"), this);
     previous->setToolTip(QStringLiteral("Canale precedente"));
-    auto* next = button(QStringLiteral("Command3D3"), QStringLiteral("▶"), this);
+    auto* next = namedButton(QStringLiteral("Command3D3"), QStringLiteral("▶"), this);
     next->setToolTip(QStringLiteral("Canale successivo"));
-    auto* copyAll = button(QStringLiteral("Command3d5"), QStringLiteral("Copia tutti"), this);
-    auto* copyOne = button(QStringLiteral("Command3D7"), QStringLiteral("Copia uno"), this);
-    auto* print = button(QStringLiteral("Command3d6"), QStringLiteral("Stampa"), this);
-    auto* save = button(QStringLiteral("Command3d1"), QStringLiteral("Salva"), this);
-    auto* leave = button(QStringLiteral("Command3d2"), QStringLiteral("Uscita"), this);
+    auto* copyAll = namedButton(QStringLiteral("Command3d5"), QStringLiteral("Copia tutti"), this);
+    auto* copyOne = namedButton(QStringLiteral("Command3D7"), QStringLiteral("Copia uno"), this);
+    auto* print = namedButton(QStringLiteral("Command3d6"), QStringLiteral("Stampa"), this);
+    auto* save = namedButton(QStringLiteral("Command3d1"), QStringLiteral("Salva"), this);
+    auto* leave = namedButton(QStringLiteral("Command3d2"), QStringLiteral("Uscita"), this);
 
     auto* stepping = new QHBoxLayout;
     stepping->addWidget(new QLabel(QStringLiteral("Numero Canale"), this));

@@ -28,11 +28,15 @@ struct AutomaticRig : DownloadRig {
     }
     ~AutomaticRig() { delete fetchScreen(); }
 
-    // Opens the first screen as the menu does.
+    // Opens the first screen as the menu does; it talks to the logger once
+    // it is shown. True when it is still up afterwards.
     bool open() {
         first.reset(static_cast<AutomaticDownloadScreen*>(makeAutomaticDownloadScreen(session)));
-        return first != nullptr;
+        first->show();
+        QCoreApplication::processEvents();
+        return first->isVisible();
     }
+    QString label(const char* name) { return child<QLabel>(*first, name)->text(); }
     QString information() { return child<QLabel>(*first, "informationLine")->text(); }
     bool startShown() { return child(*first, "startFrame")->isVisibleTo(first.get()); }
 
@@ -108,7 +112,68 @@ TEST(AutomaticDownload, SaysSoWhenThePointerIsPastTheLoggersLastBlock) {
     EXPECT_TRUE(rig.blockRequests().isEmpty());
 }
 
-TEST(AutomaticDownload, IsNotShownWhenTheLoggerCannotBeReached) {
+TEST(AutomaticDownload, ShowsTheWakeUpAndThenClearsWhatIsNoLongerSo) {
+    AutomaticRig rig(126, 126);
+    QString during;
+    QString message;
+    rig.clock.at(1'000, [&] {
+        during = rig.label("statusLabel");
+        message = rig.label("messageLine");
+    });
+    ASSERT_TRUE(rig.open());
+    EXPECT_TRUE(during.startsWith("Attesa ")) << qPrintable(during);
+    EXPECT_EQ(message, "ATTENDERE. Accensione KORVEN");
+    // Nothing new: neither the wake-up's count nor the query stays on screen.
+    EXPECT_EQ(rig.label("statusLabel"), "");
+    EXPECT_EQ(rig.label("messageLine"), "");
+}
+
+TEST(AutomaticDownload, APortThatCannotBeOpenedIsSaidAndTheScreenStays) {
+    {
+        AutomaticRig rig(0, 10);
+        rig.port.setPortMissing(1);
+        ASSERT_TRUE(rig.open());
+        EXPECT_EQ(rig.prompter.texts(), QStringList({"Porta seriale non valida"}));
+        EXPECT_EQ(rig.label("messageLine"), "");
+        EXPECT_FALSE(rig.startShown());
+        rig.click(*rig.first, "Command2");
+        EXPECT_FALSE(rig.first->isVisible());
+        EXPECT_TRUE(rig.port.writes().isEmpty());
+        EXPECT_EQ(rig.prompter.texts().size(), 1);
+    }
+    {
+        AutomaticRig rig(0, 10);
+        rig.port.setPortHeld(1);
+        ASSERT_TRUE(rig.open());
+        EXPECT_EQ(rig.prompter.texts(),
+                  QStringList({"Errore seriale nr. 8005\rControllare eventuali conflitti sulla "
+                               "porta"}));
+    }
+}
+
+TEST(AutomaticDownload, ExportsTheFetchedBlocksAsCsvBesideTheTable) {
+    AutomaticRig rig(120, 126);
+    test::writeChannelsWithUnits(rig.folder);
+    ASSERT_TRUE(rig.open());
+    AutomaticFetchScreen* fetch = rig.start();
+    ASSERT_TRUE(fetch);
+    ASSERT_TRUE(rig.enabled("exportCsv"));
+    rig.files.chooseNext(rig.folder.path("dati"));
+    rig.click(*fetch, "exportCsv");
+    ASSERT_EQ(rig.files.saveRequests().size(), 1);
+    EXPECT_EQ(rig.files.saveRequests()[0].filter, " FILE (*.csv)|*.csv|");
+    EXPECT_EQ(rig.files.saveRequests()[0].initialFolder, rig.folder.path());
+    const QList<QByteArray> lines = rig.folder.read("dati.csv").split('\n');
+    ASSERT_EQ(lines.size(), 1 + 6 + 1);
+    EXPECT_TRUE(lines[1].startsWith("120,2024-03-05T"));
+    EXPECT_TRUE(lines[6].startsWith("125,2024-03-05T"));
+    EXPECT_EQ(rig.child<QLabel>(*fetch, "reportLine")->text(),
+              "6 blocchi esportati nel file " + rig.folder.path("dati.csv"));
+    // An export is no download: the pointer has not moved.
+    EXPECT_EQ(rig.storedPointer(), 120);
+}
+
+TEST(AutomaticDownload, ClosesWhenTheLoggerCannotBeReached) {
     AutomaticRig rig(0, 10);
     rig.faults().silent = true;
     EXPECT_FALSE(rig.open());

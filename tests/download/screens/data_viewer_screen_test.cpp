@@ -4,13 +4,19 @@
 #include "download/block_grid.h"
 #include "download/download_rig.h"
 #include "download/screens/block_grid_view.h"
+#include "download/screens/chart_screen.h"
 #include "link/link_texts.h"
 #include "support/qt_printers.h"
 
 #include <QAbstractProxyModel>
+#include <QApplication>
+#include <QChartView>
+#include <QDir>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPointer>
 #include <QSpinBox>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +41,7 @@ struct ViewerRig : DownloadRig {
         return static_cast<QAbstractProxyModel*>(view()->model())->sourceModel();
     }
     QString cell(int block, int column) { return grid().cell(grid().rowOf(block), column); }
+    QString status() { return child<QLabel>(*screen, "statusLabel")->text(); }
 
     void download(int first, int last) {
         field("VScroll1")->setValue(first);
@@ -161,6 +168,130 @@ TEST(DataViewer, ClosingDuringADownloadStopsItAndThenLeaves) {
     EXPECT_LT(rig.blockRequests().size(), 20);
     EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
     EXPECT_FALSE(rig.session.link.busy());
+}
+
+TEST(DataViewer, AMessageBoxHeldOpenForTenSecondsDoesNotFailTheDownload) {
+    ViewerRig rig;
+    // Another menu's message comes up in the middle of the download and the
+    // user takes ten seconds to read it; its event loop runs meanwhile.
+    rig.prompter.setWhileShown([&rig](const test::ShownPrompt&) { rig.clock.runFor(10'000); });
+    qsizetype requestsBefore = -1;
+    rig.clock.at(2'500, [&] {
+        requestsBefore = rig.blockRequests().size();
+        rig.session.prompter.message("Altro messaggio", MessageIcon::Exclamation);
+    });
+    rig.download(0, 49);
+
+    EXPECT_GT(requestsBefore, 0);
+    EXPECT_LT(requestsBefore, 50);
+    EXPECT_EQ(rig.prompter.texts(), QStringList({"Altro messaggio"}));
+    EXPECT_EQ(rig.blockRequests().size(), 50);
+    for (int block = 0; block <= 49; ++block)
+        EXPECT_FALSE(rig.cell(block, BlockGrid::DateColumn).isEmpty()) << block;
+    EXPECT_EQ(rig.session.link.state().linkFailed, 0);
+    EXPECT_TRUE(rig.screen->isVisible());
+}
+
+TEST(DataViewer, APortThatCannotBeOpenedIsSaidAndTheScreenStaysUsable) {
+    {
+        ViewerRig rig;
+        rig.port.setPortMissing(1);
+        rig.download(0, 5);
+        EXPECT_EQ(rig.prompter.texts(), QStringList({"Porta seriale non valida"}));
+        EXPECT_TRUE(rig.screen->isVisible());
+        EXPECT_TRUE(rig.child<QPushButton>(*rig.screen, "Command4")->isEnabled());
+        EXPECT_EQ(rig.status(), "");
+        EXPECT_TRUE(rig.port.writes().isEmpty());
+        // Leaving talks to no logger: none was woken.
+        rig.click(*rig.screen, "Command3");
+        EXPECT_EQ(rig.prompter.texts().size(), 1);
+    }
+    {
+        ViewerRig rig;
+        rig.port.setPortHeld(1);
+        rig.download(0, 5);
+        EXPECT_EQ(rig.prompter.texts(),
+                  QStringList({"Errore seriale nr. 8005\rControllare eventuali conflitti sulla "
+                               "porta"}));
+        EXPECT_TRUE(rig.screen->isVisible());
+    }
+}
+
+TEST(DataViewer, ShowsTheWakeUpOnItsStatusLine) {
+    ViewerRig rig;
+    QString during;
+    rig.clock.at(1'000, [&] { during = rig.status(); });
+    rig.download(0, 1);
+    EXPECT_TRUE(during.startsWith("ATTENDERE. Accensione KORVEN   Attesa ")) << qPrintable(during);
+    EXPECT_EQ(rig.status(), "");
+}
+
+TEST(DataViewer, SavesWhereTheUserSavedLastWithTheTxtExtensionAndSaysWhatWentWhere) {
+    ViewerRig rig;
+    rig.download(100, 102);
+    ASSERT_TRUE(QDir(rig.folder.path()).mkdir("misure"));
+    rig.field("VScroll1")->setValue(100);
+    rig.field("VScroll2")->setValue(102);
+    rig.files.chooseNext(rig.folder.path("misure/blocchi"));
+    rig.click(*rig.screen, "Command1");
+
+    ASSERT_EQ(rig.files.saveRequests().size(), 1);
+    const SaveFileRequest& asked = rig.files.saveRequests()[0];
+    EXPECT_EQ(asked.initialFolder, rig.folder.path());
+    EXPECT_EQ(asked.filter, " FILE (*.txt)|*.txt|");
+    EXPECT_EQ(asked.defaultExtension, "txt");
+    const QString saved = rig.folder.path("misure/blocchi.txt");
+    EXPECT_EQ(rig.folder.read("misure/blocchi.txt").size(), 3 * 104);
+    EXPECT_EQ(rig.status(), "3 blocchi salvati nel file " + saved);
+
+    rig.files.chooseNext(rig.folder.path("misure/altri.dat"));
+    rig.click(*rig.screen, "Command1");
+    EXPECT_EQ(rig.files.saveRequests()[1].initialFolder, rig.folder.path("misure"));
+    EXPECT_TRUE(rig.folder.exists("misure/altri.dat"));
+}
+
+TEST(DataViewer, ExportsTheRangeAsCsvAndChartsTheActiveChannels) {
+    ViewerRig rig;
+    test::writeChannelsWithUnits(rig.folder);
+    delete rig.screen;
+    rig.screen = new DataViewerScreen(rig.session);
+    rig.download(590, 599);
+
+    rig.field("VScroll1")->setValue(595);
+    rig.files.chooseNext(rig.folder.path("dati.csv"));
+    rig.click(*rig.screen, "exportCsv");
+    EXPECT_EQ(rig.files.saveRequests().last().filter, " FILE (*.csv)|*.csv|");
+    EXPECT_EQ(rig.folder.read("dati.csv").count('\n'), 1 + 5);
+    EXPECT_EQ(rig.status(), "5 blocchi esportati nel file " + rig.folder.path("dati.csv"));
+
+    rig.click(*rig.screen, "chart");
+    ChartScreen* chart = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        chart = chart ? chart : qobject_cast<ChartScreen*>(widget);
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(chart->windowTitle(), "Grafico");
+    const QList<QAbstractSeries*> series =
+        chart->findChild<QChartView*>("chartView")->chart()->series();
+    ASSERT_EQ(series.size(), 7); // channel 5 is off
+    EXPECT_EQ(series[0]->name(), "Canale 0 (V)");
+    // Every line lies within the axis, whichever was attached first.
+    const auto* axis = static_cast<QValueAxis*>(series[0]->attachedAxes().value(1));
+    ASSERT_TRUE(axis);
+    for (QAbstractSeries* line : series) {
+        const QList<QPointF> points = static_cast<QLineSeries*>(line)->points();
+        EXPECT_EQ(points.size(), 10);
+        for (const QPointF& point : points) {
+            EXPECT_GE(point.y(), axis->min()) << line->name().toStdString();
+            EXPECT_LE(point.y(), axis->max()) << line->name().toStdString();
+        }
+    }
+    delete chart;
+}
+
+TEST(DataViewer, AChartOfAnEmptyGridIsNotOpened) {
+    ViewerRig rig;
+    rig.click(*rig.screen, "chart");
+    EXPECT_EQ(rig.prompter.texts(), QStringList({"Nessun blocco scaricato"}));
 }
 
 } // namespace

@@ -35,22 +35,48 @@ TEST(BlockReply, NeedsMoreUntilItsCarriageReturn) {
     EXPECT_EQ(parseBlockReply(kBlock + "\r").state, ParseState::Done);
 }
 
+TEST(BlockReply, TakesTheFormWithASeparatorAfterTheLastByteAlike) {
+    const Parsed<BlockText> shortForm = parseBlockReply(kBlock + '\r');
+    const Parsed<BlockText> longForm = parseBlockReply(kBlock + " \r");
+    ASSERT_EQ(longForm.state, ParseState::Done);
+    EXPECT_EQ(longForm.value.date, shortForm.value.date);
+    EXPECT_EQ(longForm.value.time, shortForm.value.time);
+    EXPECT_EQ(longForm.value.digital1, shortForm.value.digital1);
+    EXPECT_EQ(longForm.value.digital2, shortForm.value.digital2);
+    EXPECT_EQ(longForm.value.channels, shortForm.value.channels);
+}
+
+TEST(BlockReply, NeverTakesTheSeparatorsAsData) {
+    // Whatever stands between the bytes, the digits are where they always are.
+    for (const char separator : {',', ';', '-', '\t', '0', 'F', 'x'}) {
+        QByteArray reply = kBlock + separator;
+        for (qsizetype at = 2; at < reply.size(); at += 3)
+            reply[at] = separator;
+        const Parsed<BlockText> parsed = parseBlockReply(reply + '\r');
+        ASSERT_EQ(parsed.state, ParseState::Done) << separator;
+        EXPECT_EQ(parsed.value.date, "05/03/24") << separator;
+        EXPECT_EQ(parsed.value.channels[7], "-00256") << separator;
+        EXPECT_EQ(parseBlockReply(reply.left(95) + '\r').state, ParseState::Done) << separator;
+    }
+}
+
 TEST(BlockReply, RefusesAReplyThatIsCutOrDamaged) {
     QByteArray lowerCase = kBlock;
     lowerCase[49] = 'f';
     QByteArray noise = kBlock;
-    noise[50] = 'x';
-    QByteArray missingBlank = kBlock;
-    missingBlank[2] = '0';
+    noise[51] = 'x';
+    QByteArray lastDigit = kBlock;
+    lastDigit[94] = 'G';
     const QList<QByteArray> damaged{
         kBlock.left(94),       // one character short
         kBlock.left(47),       // cut half-way
         kBlock.mid(3),         // first byte lost
-        kBlock + " 00",        // too long
+        kBlock + " 0",         // a character too many
+        kBlock + " 00",        // a byte too many
         "!" + kBlock.left(94), // handshake left over in front
         lowerCase,
         noise,
-        missingBlank,
+        lastDigit,
         {},
     };
     for (const QByteArray& reply : damaged)

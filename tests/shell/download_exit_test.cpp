@@ -1,0 +1,143 @@
+// Leaving the program while a download screen talks to the logger, and the
+// download screens as the main window shows them.
+#include "download/download_rig.h"
+#include "download/download_texts.h"
+#include "download/screens/automatic_download_screen.h"
+#include "download/screens/automatic_fetch_screen.h"
+#include "download/screens/block_grid_view.h"
+#include "download/screens/data_viewer_screen.h"
+#include "session/screen_names.h"
+#include "shell/shell_texts.h"
+#include "shell_fixture.h"
+
+#include <QHeaderView>
+#include <QSpinBox>
+
+#include <algorithm>
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+// The main window with both download screens in its catalogue, over a
+// logger with 300 blocks and the download rig's set-up files.
+class DownloadShell : public ShellTest {
+protected:
+    DownloadShell() {
+        session.installation.systemFilePath = folder.path("plant.stp");
+        session.installation.loggerSetupPath = folder.path("logger");
+        QByteArray identity(IdentityLayout::recordLength, ' ');
+        identity[IdentityLayout::comIndex.offset] = '0';
+        identity[IdentityLayout::speedIndex.offset] = '2';
+        folder.write("plant.pas", identity);
+        writeLoggerSetup(folder);
+
+        ScreenCatalog screens;
+        screens.blockViewer = makeDataViewerScreen;
+        screens.automaticDownload = makeAutomaticDownloadScreen;
+        MainWindow& window = openMainWindow(std::move(screens));
+        window.resize(1280, 800);
+        window.show();
+    }
+
+    DataViewerScreen* openViewer(int first, int last) {
+        trigger("sc_manuale");
+        auto* viewer = find<DataViewerScreen>(screen_name::blockViewer);
+        viewer->findChild<QSpinBox*>("VScroll1")->setValue(first);
+        viewer->findChild<QSpinBox*>("VScroll2")->setValue(last);
+        return viewer;
+    }
+    qsizetype blockRequests() {
+        const QList<QByteArray>& commands = port.logger().commands();
+        return std::count_if(commands.begin(), commands.end(),
+                             [](const QByteArray& command) { return command.startsWith('S'); });
+    }
+    // Starts the viewer's download and chooses Exit `ms` into it; the block
+    // requests the logger had seen when the question came.
+    qsizetype downloadWithExitAt(DataViewerScreen* viewer, qint64 ms) {
+        qsizetype requestsAtExit = -1;
+        clock.at(ms, [&] {
+            requestsAtExit = blockRequests();
+            trigger("extm");
+        });
+        click(viewer->findChild<QPushButton*>("Command4"));
+        settle();
+        return requestsAtExit;
+    }
+    // What is left to run once the click that started the download returns.
+    static void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+};
+
+const QString kExitQuestion = shell_texts::confirmExit;
+
+TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndEnds) {
+    prompter.setDefaultAnswer(true);
+    const qsizetype requestsAtExit = downloadWithExitAt(openViewer(0, 99), 3'000);
+
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_GT(requestsAtExit, 0);
+    EXPECT_EQ(blockRequests(), requestsAtExit); // no block asked for after the Yes
+    EXPECT_EQ(port.logger().commands().last(), "Z");
+    ASSERT_GE(prompter.texts().size(), 2);
+    EXPECT_EQ(prompter.texts()[0], kExitQuestion);
+    EXPECT_EQ(prompter.texts()[1], kResumed);
+    EXPECT_TRUE(openScreens().isEmpty());
+}
+
+TEST_F(DownloadShell, RowsFetchedBeforeTheExitAreOfferedForSaving) {
+    files.chooseNext(folder.path("ultimi.txt"));
+    const qsizetype requestsAtExit = downloadWithExitAt(openViewer(100, 199), 4'000);
+
+    EXPECT_EQ(programEnds, 1);
+    // Every block that came, and only those: the one asked for when the Yes
+    // came did not.
+    const QByteArray table = folder.read("ultimi.txt");
+    const qsizetype saved = table.size() / 104;
+    EXPECT_EQ(table.size() % 104, 0);
+    EXPECT_GE(saved, requestsAtExit - 1);
+    EXPECT_LE(saved, requestsAtExit);
+    EXPECT_EQ(table.left(5), "0100;");
+    EXPECT_EQ(table.mid((saved - 1) * 104, 4),
+              QByteArray::number(99 + saved).rightJustified(4, '0'));
+    const QString offer = download_texts::offerToSave.arg(saved);
+    EXPECT_EQ(prompter.texts(), QStringList({kExitQuestion, kResumed, offer}));
+}
+
+TEST_F(DownloadShell, TheExitQuestionLeftOpenAndAnsweredNoLetsTheDownloadFinish) {
+    prompter.setWhileShown([this](const ShownPrompt&) { clock.runFor(7'000); });
+    prompter.answerNext(false);
+    downloadWithExitAt(openViewer(0, 29), 4'000);
+
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(prompter.texts(), QStringList({kExitQuestion}));
+    EXPECT_EQ(blockRequests(), 30);
+    EXPECT_EQ(session.link.state().linkFailed, 0);
+    EXPECT_EQ(openScreens(), QStringList({screen_name::blockViewer}));
+}
+
+TEST_F(DownloadShell, TheFetchWindowOpensWideEnoughForEveryColumnAndTheProgressLine) {
+    QByteArray pointer(DownloadPointerLayout::recordLength, '\0');
+    pointer[12] = char(290 & 0xFF);
+    pointer[13] = char(290 >> 8);
+    folder.write("plant.PUN", pointer);
+    trigger("sc_autom");
+    settle(); // the screen wakes the logger once shown
+    settle(); // and is laid out anew with its start button
+    auto* first = find<AutomaticDownloadScreen>(screen_name::automaticDownload);
+    ASSERT_TRUE(first);
+    click(first->findChild<QPushButton*>("Command1"));
+    settle();
+    auto* fetch = find<AutomaticFetchScreen>(screen_name::automaticFetch);
+    ASSERT_TRUE(fetch);
+    const auto* grid = fetch->findChild<BlockGridView*>("grid");
+    EXPECT_GE(grid->viewport()->width(), grid->horizontalHeader()->length());
+    const auto* progress = fetch->findChild<QLabel*>("progressText");
+    EXPECT_TRUE(progress->text().startsWith("Blocchi scaricati: 10   Da scaricare: 0   "));
+    EXPECT_GE(progress->width(), progress->sizeHint().width());
+}
+
+} // namespace
