@@ -5,6 +5,7 @@
 #include "download/block_grid.h"
 #include "link/logger_link.h"
 #include "link/port_settings.h"
+#include "link/woken_logger.h"
 #include "system_setup/installation.h"
 
 #include <QDate>
@@ -58,8 +59,8 @@ public:
     // Sets the port and wakes the logger. Busy while another conversation
     // holds the line; PortFailed (see portError()) when the port will not open.
     LinkStatus wake();
-    PortError portError() const { return portError_; }
-    bool loggerWoken() const { return woken_; }
+    PortError portError() const { return logger_.portError(); }
+    bool loggerWoken() const { return logger_.woken(); }
 
     // Asks the woken logger for its last stored block: the range runs from the
     // download pointer to it. A logger that does not answer is reported.
@@ -88,8 +89,7 @@ private:
     DigitalInputFlags digitalInputs_;
     BlockGrid::Descriptions descriptions_;
     int downloadPointer_ = 0;
-    PortError portError_;
-    bool woken_ = false;
+    WokenLogger logger_{link_};
 };
 
 } // namespace korven

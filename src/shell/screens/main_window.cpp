@@ -218,8 +218,12 @@ void MainWindow::switchModemConnection() {
 }
 
 void MainWindow::confirmExit() {
-    if (session_.prompter.askYesNo(shell_texts::confirmExit, MessageIcon::Critical, true))
-        endProgram_();
+    if (!session_.prompter.askYesNo(shell_texts::confirmExit, MessageIcon::Critical, true))
+        return;
+    // The screens go first, so that one waiting for a logger stops waiting
+    // and a logger a screen woke goes back into scanning.
+    area_->closeAllSubWindows();
+    endProgram_();
 }
 
 void MainWindow::sayNotInThisRelease() {
