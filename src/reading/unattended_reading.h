@@ -57,10 +57,10 @@ private:
         return UnattendedEnd::BadSetup;
     }
 
-    const QString& programFolder_;
-    const UnattendedReadingRequest& request_;
+    QString programFolder_;
+    UnattendedReadingRequest request_;
     LoggerLink link_;
-    const UnattendedOutput& output_;
+    UnattendedOutput output_;
     Installation installation_;
     ReadingJob job_{link_, installation_};
     int counted_ = 0;
