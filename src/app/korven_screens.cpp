@@ -6,6 +6,8 @@
 #include "logger_setup/screens/channel_setup_screen.h"
 #include "logger_setup/screens/general_parameters_screen.h"
 #include "logger_setup/screens/scan_settings_screen.h"
+#include "reading/screens/channel_reading_screen.h"
+#include "reading/screens/single_channel_screen.h"
 #include "system_setup/screens/system_setup_screen.h"
 
 namespace korven {
@@ -21,6 +23,8 @@ ScreenCatalog korvenScreens() {
     screens.generalParameters = [](Session& session) {
         return new GeneralParametersScreen(session);
     };
+    screens.channelReading = makeChannelReadingScreen;
+    screens.singleChannelReading = makeSingleChannelScreen;
     return screens;
 }
 

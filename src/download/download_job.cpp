@@ -2,8 +2,6 @@
 
 #include "download/download_setup.h"
 #include "link/last_block_query.h"
-#include "link/resume_scanning.h"
-#include "link/wake_logger.h"
 
 namespace korven {
 
@@ -35,17 +33,7 @@ FileStatus DownloadJob::readDownloadPointer() {
 }
 
 LinkStatus DownloadJob::wake() {
-    auto conversation = link_.startConversation();
-    if (!conversation)
-        return LinkStatus::Busy;
-    configurePort(link_.port(), port_);
-    const LinkStatus status = wakeLogger(*conversation);
-    portError_ = conversation->portError();
-    if (status == LinkStatus::Ok)
-        woken_ = true;
-    else
-        conversation->closePort();
-    return status;
+    return logger_.wake(port_);
 }
 
 RangeQuery DownloadJob::queryRange() {
@@ -105,14 +93,7 @@ AutomaticSave DownloadJob::saveAutomatic(const BlockGrid& grid, int count, const
 }
 
 LinkStatus DownloadJob::resume() {
-    if (!woken_)
-        return LinkStatus::Ok;
-    auto conversation = link_.startConversation();
-    if (!conversation)
-        return LinkStatus::Busy;
-    woken_ = false;
-    return resumeScanning(*conversation, installation_.loggerSetupPath,
-                          installation_.loggerRecords.par);
+    return logger_.resume(installation_);
 }
 
 } // namespace korven

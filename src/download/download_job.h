@@ -6,6 +6,7 @@
 #include "download/download_setup.h"
 #include "link/logger_link.h"
 #include "link/port_settings.h"
+#include "link/woken_logger.h"
 #include "system_setup/installation.h"
 
 #include <QDate>
@@ -60,8 +61,8 @@ public:
     // Sets the port and wakes the logger. Busy while another conversation
     // holds the line; PortFailed (see portError()) when the port will not open.
     LinkStatus wake();
-    PortError portError() const { return portError_; }
-    bool loggerWoken() const { return woken_; }
+    PortError portError() const { return logger_.portError(); }
+    bool loggerWoken() const { return logger_.woken(); }
 
     // Asks the woken logger for its last stored block: the range runs from the
     // download pointer to it. A logger that does not answer is reported.
@@ -90,8 +91,7 @@ private:
     DigitalInputFlags digitalInputs_;
     RecordedChannels channels_;
     int downloadPointer_ = 0;
-    PortError portError_;
-    bool woken_ = false;
+    WokenLogger logger_{link_};
 };
 
 } // namespace korven

@@ -130,6 +130,16 @@ public:
         }
         return lines;
     }
+    // The commands the logger has run so far, in order, as its log tells them.
+    QStringList commands() {
+        process_.waitForReadyRead(kSettleMs);
+        while (process_.canReadLine()) {
+            const QByteArray line = process_.readLine().trimmed();
+            if (line.startsWith("korven-sim: command "))
+                commands_.append(QString::fromLatin1(line.mid(20)));
+        }
+        return commands_;
+    }
     // Pulls the plug: the line goes dead at once.
     void kill() {
         process_.kill();
@@ -145,8 +155,10 @@ public:
 private:
     static constexpr int kWaitMs = 10'000;
     static constexpr int kQuietMs = 300;
+    static constexpr int kSettleMs = 500;
     QProcess process_;
     bool ready_ = false;
+    QStringList commands_;
 };
 
 // One run of korvenctl.

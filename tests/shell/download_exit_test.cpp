@@ -65,11 +65,6 @@ protected:
         settle();
         return requestsAtExit;
     }
-    // What is left to run once the click that started the download returns.
-    static void settle() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
 };
 
 const QString kExitQuestion = shell_texts::confirmExit;

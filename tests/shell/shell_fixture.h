@@ -63,6 +63,13 @@ protected:
         return label ? label->text() : QStringLiteral("<no panel %1>").arg(name);
     }
 
+    // What is left to run once the click that started an exchange returns:
+    // screens closed meanwhile go, and what waited for them runs.
+    static void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
     // The screens shown in the main window, by name, once closed ones are gone.
     QStringList openScreens() const {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

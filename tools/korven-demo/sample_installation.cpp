@@ -21,7 +21,7 @@ struct SampleChannel {
 };
 
 constexpr SampleChannel kChannels[] = {
-    {u"Temperatura aria", u"°C", u"T aria", u"C", u"1", u"1", u"4"},
+    {u"Temperatura aria", u"°C", u"T aria", u"C", u"2", u"1", u"4"},
     {u"Umidità relativa", u"%UR", u"Umidita", u"B", u"1", u"4", u"2"},
     {u"Pressione atmosf.", u"hPa", u"Pressione", u"B", u"1", u"4", u"2"},
     {u"Velocità vento", u"m/s", u"Vento vel", u"3", u"2", u"3", u"1"},
@@ -45,6 +45,13 @@ FileStatus writeSystemSetUp(const QString& stp) {
         records.channel.setText(L::description, sample.systemDescription.toString());
         records.channel.setText(L::unit, sample.systemUnit.toString());
         records.channel.setInteger(L::decimalMaskIndex, sample.decimals.toString().toShort());
+        // The air temperature probe reads half a degree high: corrected on the
+        // PC as A*x+B.
+        if (n == 0) {
+            records.channel.setText(L::treatmentCode, QStringLiteral("01"));
+            records.channel.setText(L::gain, QStringLiteral("+00001"));
+            records.channel.setText(L::zero, QStringLiteral("-00050"));
+        }
         if (FileStatus status = channels.write(n + 1, records.channel); !status)
             return status;
         ++n;

@@ -2,6 +2,7 @@
 #include "korvenctl/command_line.h"
 #include "korvenctl/console.h"
 #include "korvenctl/download_command.h"
+#include "korvenctl/read_command.h"
 #include "korvenctl/setup_command.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_ticks.h"
@@ -16,7 +17,7 @@ namespace {
 
 // Every command korvenctl knows, in the order the help lists them.
 QList<KorvenctlCommand> commands() {
-    return {downloadCommand(), setupCommand(), clockCommand()};
+    return {downloadCommand(), setupCommand(), clockCommand(), readCommand()};
 }
 
 } // namespace

@@ -1,0 +1,105 @@
+#include "reading/reading_setup.h"
+
+#include "reading/reading_rig.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+using test::ReadingFiles;
+using test::TempFolder;
+
+struct SetupRig {
+    explicit SetupRig(const ReadingFiles& files = {}) {
+        files.writeTo(folder);
+        QByteArray identity(250, ' ');
+        identity.replace(35, 2, "12");
+        folder.write("plant.pas", identity);
+        installation.systemFilePath = folder.path("plant.stp");
+        installation.loggerSetupPath = folder.path("logger");
+    }
+
+    TempFolder folder;
+    Installation installation;
+    ReadingSetup setup;
+};
+
+TEST(ReadingSetup, TakesTheChannelTablesFromTheFirstEightSystemRecords) {
+    SetupRig rig;
+    ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
+    const ReadingChannel& treated = rig.setup.channels[2];
+    EXPECT_EQ(treated.description, "Pressione linea");
+    EXPECT_EQ(treated.unit, "mV");
+    EXPECT_EQ(treated.treatmentCode, "01");
+    EXPECT_EQ(treated.gain, "+00002");
+    EXPECT_EQ(treated.zero, "+00010");
+    EXPECT_EQ(treated.mask, "***.**");
+    EXPECT_TRUE(treated.active);
+    EXPECT_EQ(rig.setup.channels[7].description, "Sonda 7");
+    EXPECT_EQ(rig.setup.channels[7].mask, "**.***");
+    EXPECT_EQ(rig.setup.channelCount, 8);
+    EXPECT_TRUE(rig.setup.digital1Active);
+    EXPECT_FALSE(rig.setup.digital2Active);
+    EXPECT_EQ(rig.setup.port.comIndex, 1);
+    EXPECT_EQ(rig.setup.port.speedIndex, 2);
+}
+
+TEST(ReadingSetup, OnlyOffSwitchesAChannelOrAnInputOff) {
+    ReadingFiles files;
+    files.channels[0].activation = "OFF";
+    files.channels[1].activation = "off";
+    files.digital1 = "   ";
+    files.digital2 = "OFF";
+    SetupRig rig(files);
+    ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
+    EXPECT_FALSE(rig.setup.channels[0].active);
+    EXPECT_TRUE(rig.setup.channels[1].active);
+    EXPECT_TRUE(rig.setup.digital1Active);
+    EXPECT_FALSE(rig.setup.digital2Active);
+}
+
+TEST(ReadingSetup, AMaskIndexOutsideTheTableKeepsTheMaskTheChannelHad) {
+    ReadingFiles files;
+    files.channels[0].maskIndex = 5;
+    files.channels[1].maskIndex = 6;
+    files.channels[2].maskIndex = -1;
+    SetupRig rig(files);
+    rig.setup.channels[1].mask = QStringLiteral("*.****");
+    ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
+    EXPECT_EQ(rig.setup.channels[0].mask, ".*****");
+    EXPECT_EQ(rig.setup.channels[1].mask, "*.****");
+    EXPECT_EQ(rig.setup.channels[2].mask, "");
+}
+
+TEST(ReadingSetup, ASystemFileOfFewerRecordsReadsTheRestAsZeroBytes) {
+    SetupRig rig;
+    rig.folder.write("plant.stp", ReadingFiles().stp().left(3 * 75));
+    ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
+    EXPECT_EQ(rig.setup.channels[2].description, "Pressione linea");
+    EXPECT_EQ(rig.setup.channels[3].description, "");
+    EXPECT_TRUE(rig.setup.channels[3].active);
+}
+
+TEST(ReadingSetup, ChannelCountsBeyondEightReadEightChannels) {
+    ReadingFiles files;
+    files.channelCount = "16";
+    SetupRig rig(files);
+    ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
+    EXPECT_EQ(rig.setup.channelCount, 16);
+    EXPECT_EQ(rig.setup.channelsRead(), 8);
+    EXPECT_FALSE(rig.setup.fourChannels());
+}
+
+TEST(ReadingSetup, AMissingFileIsNamedAndCreatesNothing) {
+    SetupRig rig;
+    QFile::remove(rig.folder.path("plant.stp"));
+    const ReadingSetupStatus status = readReadingSetup(rig.installation, rig.setup);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.path, rig.folder.path("plant.stp"));
+    EXPECT_FALSE(rig.folder.exists("plant.stp"));
+}
+
+} // namespace
+} // namespace korven

@@ -1,0 +1,197 @@
+#include "reading/screens/single_channel_screen.h"
+
+#include "link/link_texts.h"
+#include "reading/reading_rig.h"
+#include "reading/screens/reading_trend.h"
+#include "session/screen_names.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+using test::kResumed;
+using test::ReadingFiles;
+
+const QByteArray kBurst(200, '\xFF');
+
+// "REAL TIME READING" on the simulated logger, shown offscreen.
+struct OneChannelRig : test::ReadingRig {
+    explicit OneChannelRig(const ReadingFiles& files = {}) : ReadingRig(files) {
+        screen = new SingleChannelScreen(session);
+        screen->resize(800, 700);
+        screen->show();
+    }
+    ~OneChannelRig() { delete screen; }
+
+    QString text(const char* label) { return child<QLabel>(*screen, label)->text(); }
+    QPushButton* button(const char* name) { return child<QPushButton>(*screen, name); }
+    ReadingTrend* trend() { return child<ReadingTrend>(*screen, "trend"); }
+    void treated(bool yes) {
+        child<QRadioButton>(*screen, yes ? "Option1_0" : "Option1_1")->click();
+    }
+    void read(int channel) {
+        click(*screen, qPrintable(QStringLiteral("Command1_%1").arg(channel)));
+    }
+    // The stop button, `delayMs` after the logger was asked for its `times`-th reading.
+    void stopAfter(const QByteArray& command, int times, qint64 delayMs = 300) {
+        afterCommand(command, times, delayMs, [this] { click(*screen, "Command2"); });
+    }
+    int writesOf(const QByteArray& bytes) { return static_cast<int>(port.writes().count(bytes)); }
+
+    QPointer<SingleChannelScreen> screen;
+};
+
+TEST(OneChannelScreen, OpensWithAButtonPerChannelAndTheReadingUntreated) {
+    ReadingFiles files;
+    files.channelCount = "4 ";
+    OneChannelRig rig(files);
+    EXPECT_EQ(rig.screen->windowTitle(), "REAL TIME READING");
+    EXPECT_EQ(rig.button("Command1_2")->text(), "Pressione linea");
+    EXPECT_TRUE(rig.button("Command1_3")->isVisible());
+    for (int channel = 4; channel < 8; ++channel)
+        EXPECT_FALSE(
+            rig.button(qPrintable(QStringLiteral("Command1_%1").arg(channel)))->isVisible());
+    EXPECT_FALSE(rig.child<QLabel>(*rig.screen, "Label5")->isVisible());
+    EXPECT_FALSE(rig.button("Command2")->isEnabled());
+    EXPECT_TRUE(rig.child<QRadioButton>(*rig.screen, "Option1_1")->isChecked());
+    EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::singleChannelReading);
+}
+
+TEST(OneChannelScreen, ReadsTheChannelOnceASecondUntilStoppedAfterItsCycle) {
+    OneChannelRig rig;
+    QString cycleShown;
+    bool buttonsWhileReading = true;
+    QList<qint64> asked;
+    for (int times = 1; times <= 3; ++times)
+        rig.afterCommand("F03", times, 0, [&] { asked.append(rig.clock.nowMs()); });
+    rig.afterCommand("F03", 3, 300, [&] {
+        cycleShown = rig.text("Label3");
+        buttonsWhileReading =
+            rig.button("Command1_5")->isEnabled() || rig.button("Command3d1")->isEnabled();
+        rig.click(*rig.screen, "Command2");
+    });
+    rig.read(3);
+
+    EXPECT_EQ(cycleShown, "CICLO 3");
+    EXPECT_FALSE(buttonsWhileReading);
+    EXPECT_EQ(rig.readingRequests(), QList<QByteArray>({"F03", "F03", "F03"}));
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_NEAR(asked[2] - asked[1], 1'000, 50);
+    EXPECT_EQ(rig.text("Label4"), "Canale 3");
+    EXPECT_EQ(rig.text("Label5").size(), 9);
+    EXPECT_EQ(rig.text("Label2"), "Lettura diretta da KORVEN");
+    EXPECT_EQ(rig.text("Label3"), "ATTESA COMANDO");
+    EXPECT_TRUE(rig.button("Command1_5")->isEnabled());
+    EXPECT_TRUE(rig.button("Command3d1")->isEnabled());
+    EXPECT_FALSE(rig.button("Command2")->isEnabled());
+    EXPECT_EQ(rig.trend()->pointCount(), 3);
+    EXPECT_EQ(rig.trend()->valueAxisTitle(), "Volt");
+
+    // The logger is woken once a visit: a second channel goes straight to it.
+    const int bursts = rig.writesOf(kBurst);
+    rig.stopAfter("F01", 1);
+    rig.read(1);
+    EXPECT_EQ(rig.writesOf(kBurst), bursts);
+    EXPECT_EQ(rig.commandCount("F01"), 1);
+    EXPECT_EQ(rig.trend()->pointCount(), 1) << "each channel has its own trend";
+
+    rig.click(*rig.screen, "Command3d1");
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
+    EXPECT_NE(rig.text("Label3"), "Wait: KORVEN re-starting in course.....");
+}
+
+TEST(OneChannelScreen, TheTreatedViewShowsTheValueWithTheUnitAndTheTrendFollowsIt) {
+    OneChannelRig rig;
+    rig.treated(true);
+    QString shown;
+    rig.afterCommand("F02", 2, 300, [&] {
+        shown = rig.text("Label5");
+        rig.click(*rig.screen, "Command2");
+    });
+    rig.read(2);
+
+    static const QRegularExpression value("^-?\\d+(\\.\\d{1,2})? mV$");
+    EXPECT_TRUE(value.match(shown).hasMatch()) << qPrintable(shown);
+    EXPECT_EQ(rig.text("Label4"), "Pressione linea");
+    EXPECT_EQ(rig.text("Label2"), "LETTURA TRATTATA");
+    EXPECT_EQ(rig.trend()->pointCount(), 2);
+    EXPECT_EQ(rig.trend()->latestLabel(), shown);
+    EXPECT_EQ(rig.trend()->valueAxisTitle(), "mV");
+
+    // The switch turns the trend to the readings as they came.
+    rig.treated(false);
+    EXPECT_EQ(rig.trend()->pointCount(), 2);
+    EXPECT_NE(rig.trend()->latestLabel(), shown);
+}
+
+TEST(OneChannelScreen, AReplyThatIsNoReadingIsShownAsItCameButNeverTreated) {
+    OneChannelRig rig;
+    rig.faults().corruptEveryNthReply = 1;
+    rig.treated(true);
+    rig.stopAfter("F02", 1);
+    rig.read(2);
+    EXPECT_EQ(rig.text("Label5"), link_texts::transmissionError);
+    EXPECT_EQ(rig.trend()->pointCount(), 0);
+
+    rig.treated(false);
+    rig.stopAfter("F02", 2);
+    rig.read(2);
+    EXPECT_TRUE(rig.text("Label5").contains(u'x')) << qPrintable(rig.text("Label5"));
+    EXPECT_EQ(rig.trend()->pointCount(), 0);
+    EXPECT_TRUE(rig.prompter.texts().isEmpty());
+}
+
+TEST(OneChannelScreen, AnUnansweredAddressIsSentAgainFourTimesInARunThenTheScreenCloses) {
+    OneChannelRig rig;
+    rig.faults().silentAfterCommands = 1; // "z"
+    rig.read(0);
+
+    EXPECT_EQ(rig.writesOf("\r"), 4);
+    EXPECT_TRUE(rig.readingRequests().isEmpty());
+    EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::notConnected}));
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_EQ(rig.text("Label3"), "riprendo il comando");
+}
+
+TEST(OneChannelScreen, AfterThreeSecondStartsTheReadingGivesUp) {
+    OneChannelRig rig;
+    rig.faults().cutRepliesTo = 8;
+    rig.read(4);
+    EXPECT_EQ(rig.readingRequests(), QList<QByteArray>({"F04", "F04", "F04", "F04"}));
+    EXPECT_EQ(rig.writesOf("\r"), 3);
+    EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::transmissionError, kResumed}));
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_FALSE(rig.session.link.busy());
+}
+
+TEST(OneChannelScreen, ClosingTheWindowWhileAReadingIsAwaitedStopsItAndRestartsTheLogger) {
+    OneChannelRig rig;
+    rig.afterCommand("F06", 2, 50, [&rig] { rig.screen->close(); });
+    rig.read(6);
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_EQ(rig.commandCount("F06"), 2);
+    EXPECT_EQ(rig.text("Label3"), "Wait: KORVEN re-starting in course.....");
+    EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
+    EXPECT_FALSE(rig.session.link.busy());
+}
+
+TEST(OneChannelScreen, ClosingTheWindowWithoutHavingWokenTheLoggerSendsNothing) {
+    OneChannelRig rig;
+    rig.screen->close();
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+    EXPECT_EQ(rig.session.link.state().callerScreen, "");
+}
+
+} // namespace
+} // namespace korven
