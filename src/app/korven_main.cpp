@@ -5,6 +5,7 @@
 #include "platform/widgets/desktop_document_opener.h"
 #include "platform/widgets/dialog_file_chooser.h"
 #include "platform/widgets/message_box_prompter.h"
+#include "session/modem_line.h"
 #include "session/session.h"
 #include "shell/screens/main_window.h"
 #include "shell/screens/splash_screen.h"
@@ -43,5 +44,8 @@ int main(int argc, char** argv) {
         window.load();
     });
     splash.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // However the program ends, a modem call it holds is hung up first.
+    hangUpBeforeExit(session);
+    return status;
 }

@@ -85,9 +85,9 @@ inline QList<int> blocksFrom(int first, int last) {
 // korven-sim serving 600 blocks on a link, with its commands logged.
 class Simulator {
 public:
-    explicit Simulator(const QString& link) {
+    explicit Simulator(const QString& link, const QStringList& options = {}) {
         process_.start(QStringLiteral(KORVEN_SIM_PATH),
-                       {"--link", link, "--blocks", "600", "--verbose"});
+                       QStringList{"--link", link, "--blocks", "600", "--verbose"} + options);
         while (!process_.canReadLine() && process_.waitForReadyRead(kWaitMs)) {
         }
         ready_ = process_.readLine().startsWith("korven-sim: serving on");
@@ -100,10 +100,19 @@ public:
     bool awaitBlockRequests(int count) {
         int seen = 0;
         while (seen < count && process_.waitForReadyRead(kWaitMs)) {
-            while (process_.canReadLine())
-                seen += process_.readLine().startsWith("korven-sim: command S") ? 1 : 0;
+            while (process_.canReadLine()) {
+                const QByteArray line = process_.readLine();
+                log_ += line;
+                seen += line.startsWith("korven-sim: command S") ? 1 : 0;
+            }
         }
         return seen >= count;
+    }
+    // Everything it has logged so far.
+    QByteArray log() {
+        process_.waitForReadyRead(kQuietMs);
+        log_ += process_.readAll();
+        return log_;
     }
     // Pulls the plug: the line goes dead at once.
     void kill() {
@@ -119,7 +128,9 @@ public:
 
 private:
     static constexpr int kWaitMs = 10'000;
+    static constexpr int kQuietMs = 200;
     QProcess process_;
+    QByteArray log_;
     bool ready_ = false;
 };
 

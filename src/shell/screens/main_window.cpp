@@ -7,6 +7,7 @@
 #include "platform/widgets/screen_frame.h"
 #include "session/logger_file_command.h"
 #include "session/modem_check.h"
+#include "session/modem_line.h"
 #include "session/password_gate.h"
 #include "session/screen_names.h"
 #include "session/session.h"
@@ -218,8 +219,11 @@ void MainWindow::switchModemConnection() {
 }
 
 void MainWindow::confirmExit() {
-    if (session_.prompter.askYesNo(shell_texts::confirmExit, MessageIcon::Critical, true))
-        endProgram_();
+    if (!session_.prompter.askYesNo(shell_texts::confirmExit, MessageIcon::Critical, true))
+        return;
+    // A line left held costs money and keeps the remote logger from others.
+    hangUpBeforeExit(session_);
+    endProgram_();
 }
 
 void MainWindow::sayNotInThisRelease() {
