@@ -3,6 +3,7 @@
 
 #include "link/link_texts.h"
 #include "link/modem/modem_rig.h"
+#include "link/modem/send_modem_init.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,18 @@ TEST(ConnectModem, ASwitchedOffModemIsToldWithinFiveSecondsAndNothingIsDialled) 
     EXPECT_TRUE(rig.reporter.heldChanges.isEmpty());
     EXPECT_FALSE(rig.reporter.waitOpen);
     EXPECT_FALSE(rig.port.isOpen());
+}
+
+// An initialisation string used to be awaited for ever.
+TEST(SendModemInit, ASilentModemIsGivenUpWithinFiveSeconds) {
+    sim::ModemConfig off;
+    off.switchedOn = false;
+    ModemRig rig(off);
+    auto conversation = rig.link.startConversation();
+    ASSERT_FALSE(conversation->openPort());
+    EXPECT_EQ(sendModemInit(*conversation, "ATX1"), LinkStatus::NoAnswer);
+    EXPECT_LE(rig.clock.nowMs(), 6000);
+    EXPECT_EQ(rig.port.writes(), QList<QByteArray>{"ATX1\r"});
 }
 
 // Busy, nobody answering, and no carrier: no "CONNECT" within 70 seconds.
