@@ -7,6 +7,7 @@
 #include "platform/widgets/message_box_prompter.h"
 #include "platform/widgets/qt_print_preview.h"
 #include "platform/widgets/qt_italian_texts.h"
+#include "session/modem_line.h"
 #include "session/session.h"
 #include "shell/screens/main_window.h"
 #include "shell/screens/splash_screen.h"
@@ -50,5 +51,8 @@ int main(int argc, char** argv) {
         window.load();
     });
     splash.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // However the program ends, a modem call it holds is hung up first.
+    hangUpBeforeExit(session);
+    return status;
 }

@@ -2,6 +2,8 @@
 
 #include "download/screens/automatic_download_screen.h"
 #include "download/screens/data_viewer_screen.h"
+#include "link/screens/modem_connection.h"
+#include "link/screens/modem_setup_screen.h"
 #include "link/screens/rs232_screen.h"
 #include "logger_setup/screens/channel_setup_screen.h"
 #include "logger_setup/screens/general_parameters_screen.h"
@@ -16,6 +18,8 @@ ScreenCatalog korvenScreens() {
     ScreenCatalog screens;
     screens.rs232Settings = [](Session& session) { return new Rs232Screen(session); };
     screens.systemSetupEditor = [](Session& session) { return new SystemSetupScreen(session); };
+    screens.modemSetup = [](Session& session) { return new ModemSetupScreen(session); };
+    screens.switchModemConnection = switchModemConnection;
     screens.blockViewer = makeDataViewerScreen;
     screens.automaticDownload = makeAutomaticDownloadScreen;
     screens.channelSetup = makeChannelSetupScreen;

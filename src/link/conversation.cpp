@@ -65,11 +65,17 @@ bool Conversation::pump() {
     if (stopped())
         return false;
     ticks().pump();
+    if (ticks().takeStopRequest())
+        link_->requestStop();
     return !stopped();
 }
 
 bool Conversation::pause(int seconds) {
     resetSeconds();
+    return awaitSeconds(seconds);
+}
+
+bool Conversation::awaitSeconds(int seconds) {
     while (ticks().secondTicks() <= seconds) {
         if (!pump())
             return false;

@@ -87,10 +87,13 @@ public:
 
     // The time base.
     void resetSeconds();
-    // One round of event processing; false once the conversation is stopped.
+    // One round of event processing; false once the conversation is stopped,
+    // by the link or by a stop request on the time base (Ticks::requestStop).
     bool pump();
     // Resets the second ticks and waits until they exceed `seconds`.
     bool pause(int seconds);
+    // Waits until the second ticks, not reset here, exceed `seconds`.
+    bool awaitSeconds(int seconds);
     // Waits until at least `count` characters are waiting or the second ticks,
     // not reset here, exceed `limit`.
     LinkStatus awaitInput(int count, int limit);

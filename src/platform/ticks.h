@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <utility>
 
 namespace korven {
 
@@ -24,6 +25,19 @@ public:
     // least one event was handled; never spins while nothing happens.
     virtual void pump() = 0;
 
+    // A request from outside the program's own events (a stop signal to
+    // korvenctl) to end what the link is doing: the conversation running, or
+    // else the next one, takes it at its next wait and stops, as when its
+    // screen closes. Dropped while stops are held.
+    void requestStop() { stopRequested_ = !stopsHeld_; }
+    bool takeStopRequest() { return std::exchange(stopRequested_, false); }
+    // While held, requests to stop are dropped, so that work that must not be
+    // left half done (hanging a modem up) is finished.
+    void holdStops(bool held) {
+        stopsHeld_ = held;
+        stopRequested_ = stopRequested_ && !held;
+    }
+
     // Lets about `ms` milliseconds (under a second) pass without handling
     // anything, events included. A wait for a long reply still on the line
     // rests so, and takes the reply in a few large pieces instead of waking
@@ -42,6 +56,8 @@ protected:
 private:
     int secondTicks_ = 0;
     int fastTicks_ = 0;
+    bool stopRequested_ = false;
+    bool stopsHeld_ = false;
 };
 
 } // namespace korven

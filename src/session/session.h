@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/logger_link.h"
+#include "link/modem/modem_state.h"
 #include "link/port_settings.h"
 #include "link/progress_labels.h"
 #include "link/prompting_reporter.h"
@@ -68,6 +69,8 @@ struct Session {
     // The screen the password prompt opens once the right password is typed.
     PasswordTarget pendingPasswordTarget = PasswordTarget::None;
     ModemMenuItem modemMenu;
+    // The modem connection: up or not, and what the local modem is doing.
+    ModemState modem;
 
     // The status labels of the screens that show the link's progress, and the
     // link's reports shown as message boxes, those labels and the hourglass.

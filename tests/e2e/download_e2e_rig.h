@@ -110,35 +110,40 @@ public:
     bool awaitBlockRequests(int count) {
         int seen = 0;
         while (seen < count && process_.waitForReadyRead(kWaitMs)) {
-            while (process_.canReadLine())
-                seen += process_.readLine().startsWith("korven-sim: command S") ? 1 : 0;
+            while (process_.canReadLine()) {
+                const QByteArray line = process_.readLine();
+                log_ += line;
+                seen += line.startsWith("korven-sim: command S") ? 1 : 0;
+            }
         }
         return seen >= count;
     }
-    // The log lines of the conversation - address bytes and their answers,
-    // commands, falling asleep - from here on, once the line is quiet.
-    QStringList conversation() {
-        QByteArray log;
+    // Everything it has logged so far, once the line is quiet.
+    QByteArray log() {
         while (process_.waitForReadyRead(kQuietMs))
-            log += process_.readAll();
-        log += process_.readAll();
+            log_ += process_.readAll();
+        log_ += process_.readAll();
+        return log_;
+    }
+    // The log lines of the conversation so far: address bytes and their
+    // answers, commands, falling asleep.
+    QStringList conversation() {
         QStringList lines;
-        for (const QByteArray& line : log.split('\n')) {
+        for (const QByteArray& line : log().split('\n')) {
             if (line.startsWith("korven-sim: address") || line.startsWith("korven-sim: command") ||
                 line.startsWith("korven-sim: asleep"))
                 lines.append(QString::fromLatin1(line));
         }
         return lines;
     }
-    // The commands the logger has run so far, in order, as its log tells them.
+    // The commands the logger has run so far, in order.
     QStringList commands() {
-        process_.waitForReadyRead(kSettleMs);
-        while (process_.canReadLine()) {
-            const QByteArray line = process_.readLine().trimmed();
-            if (line.startsWith("korven-sim: command "))
-                commands_.append(QString::fromLatin1(line.mid(20)));
+        QStringList commands;
+        for (const QString& line : conversation()) {
+            if (line.startsWith(u"korven-sim: command "))
+                commands.append(line.mid(20).trimmed());
         }
-        return commands_;
+        return commands;
     }
     // Pulls the plug: the line goes dead at once.
     void kill() {
@@ -155,10 +160,9 @@ public:
 private:
     static constexpr int kWaitMs = 10'000;
     static constexpr int kQuietMs = 300;
-    static constexpr int kSettleMs = 500;
     QProcess process_;
+    QByteArray log_;
     bool ready_ = false;
-    QStringList commands_;
 };
 
 // One run of korvenctl.

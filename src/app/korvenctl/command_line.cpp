@@ -10,11 +10,15 @@ const QString kVersion =
 const QString kGlobalUsage = QStringLiteral(
     "  --folder DIR   the program folder holding config.dat (default: korvenctl's own)\n"
     "  --device PATH  the device of the configured port, instead of the COM mapping\n"
+    "  --modem        reach the logger through the modem of the set-up (Modem Setup):\n"
+    "                 dial when the command first needs the line, hang up when it ends,\n"
+    "                 also after a failure or Ctrl+C\n"
     "  --help, --version\n"
     "\n"
     "Progress and problems go to standard error, results to standard output.\n"
-    "Exit status: 0 done, 2 bad usage or set-up files, 3 link failure,\n"
-    "4 data saved but the logger not put back into scanning.\n");
+    "Exit status: 0 done, 2 bad usage or set-up files, 3 link failure (with --modem\n"
+    "also a call that failed, or a modem that could not be hung up), 4 data saved\n"
+    "but the logger not put back into scanning.\n");
 
 // An option given twice is a slip the user should hear about, not a choice
 // to make for them.
@@ -40,7 +44,8 @@ GlobalParse parseGlobalOptions(const QStringList& arguments, const QString& defa
     const QCommandLineOption versionOption(QStringLiteral("version"));
     const QCommandLineOption folder(QStringLiteral("folder"), {}, QStringLiteral("DIR"));
     const QCommandLineOption device(QStringLiteral("device"), {}, QStringLiteral("PATH"));
-    const QList<QCommandLineOption> options{helpOption, versionOption, folder, device};
+    const QCommandLineOption modem(QStringLiteral("modem"));
+    const QList<QCommandLineOption> options{helpOption, versionOption, folder, device, modem};
     parser.addOptions(options);
     if (!parser.parse(arguments))
         return {std::nullopt, parser.errorText() + QStringLiteral("\n\n") + help, false};
@@ -53,7 +58,7 @@ GlobalParse parseGlobalOptions(const QStringList& arguments, const QString& defa
     if (parser.positionalArguments().isEmpty())
         return {std::nullopt, QStringLiteral("No command given.\n\n") + help, false};
     return {GlobalOptions{parser.isSet(folder) ? parser.value(folder) : defaultFolder,
-                          parser.value(device), parser.positionalArguments()},
+                          parser.value(device), parser.isSet(modem), parser.positionalArguments()},
             {},
             false};
 }

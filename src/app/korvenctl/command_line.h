@@ -38,6 +38,7 @@ struct KorvenctlCommand {
 struct GlobalOptions {
     QString programFolder;
     QString device;               // empty for the COM mapping
+    bool modem = false;           // the command reaches the logger through the modem
     QStringList commandArguments; // the command's name first
 };
 

@@ -4,6 +4,7 @@
 #include "korvenctl/download_command.h"
 #include "korvenctl/read_command.h"
 #include "korvenctl/setup_command.h"
+#include "korvenctl/modem_run.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_ticks.h"
 
@@ -48,9 +49,12 @@ int main(int argc, char** argv) {
 
     QtSerialPort port;
     port.setDevice(parsed.options->device);
-    QtTicks ticks;
     Console console;
     ConsoleReporter reporter(console);
+    if (parsed.options->modem)
+        return static_cast<int>(
+            runCommandThroughModem(*parsed.options, *command, port, console, reporter));
+    QtTicks ticks;
     return static_cast<int>(
         command->run({parsed.options->programFolder, parsed.options->commandArguments, console,
                       port, ticks, reporter}));

@@ -17,20 +17,6 @@ namespace korven {
 
 namespace {
 
-// One option per index, named after their group as "Tipocom1_0", "Tipocom1_1"...
-QList<QRadioButton*> addOptions(QGroupBox* group, const QStringList& captions) {
-    auto* layout = new QVBoxLayout(group);
-    QList<QRadioButton*> options;
-    for (const QString& caption : captions) {
-        auto* option = new QRadioButton(caption, group);
-        option->setObjectName(group->objectName() + u'_' + QString::number(options.size()));
-        paintChosen(option, false);
-        layout->addWidget(option);
-        options.append(option);
-    }
-    return options;
-}
-
 RecordFile identityFile(const Session& session) {
     return RecordFile(identityFilePath(session.installation.systemFilePath),
                       IdentityLayout::recordLength);
@@ -44,12 +30,15 @@ Rs232Screen::Rs232Screen(Session& session, QWidget* parent) : QDialog(parent), s
 
     auto* portGroup = new QGroupBox(QStringLiteral("Porta"), this);
     portGroup->setObjectName(QStringLiteral("Tipocom1"));
-    ports_ = addOptions(portGroup, {QStringLiteral("COM 1"), QStringLiteral("COM 2"),
-                                    QStringLiteral("COM 3"), QStringLiteral("COM 4")});
+    ports_ = addChoices(portGroup,
+                        {QStringLiteral("COM 1"), QStringLiteral("COM 2"), QStringLiteral("COM 3"),
+                         QStringLiteral("COM 4")},
+                        [this](int index) { session_.portSettings.comIndex = index; });
     auto* speedGroup = new QGroupBox(QStringLiteral("Baud"), this);
     speedGroup->setObjectName(QStringLiteral("tipspe1"));
-    speeds_ = addOptions(speedGroup,
-                         {QStringLiteral("2400"), QStringLiteral("4800"), QStringLiteral("9600")});
+    speeds_ = addChoices(speedGroup,
+                         {QStringLiteral("2400"), QStringLiteral("4800"), QStringLiteral("9600")},
+                         [this](int index) { session_.portSettings.speedIndex = index; });
 
     auto* confirm = new QPushButton(QStringLiteral("OK"), this);
     confirm->setObjectName(QStringLiteral("Command3D2"));
@@ -68,12 +57,6 @@ Rs232Screen::Rs232Screen(Session& session, QWidget* parent) : QDialog(parent), s
     layout->addLayout(groups);
     layout->addLayout(buttons);
 
-    for (int index = 0; index < ports_.size(); ++index)
-        connect(ports_[index], &QRadioButton::toggled, this,
-                [this, index](bool chosen) { choosePort(index, chosen); });
-    for (int index = 0; index < speeds_.size(); ++index)
-        connect(speeds_[index], &QRadioButton::toggled, this,
-                [this, index](bool chosen) { chooseSpeed(index, chosen); });
     connect(confirm, &QPushButton::clicked, this, &Rs232Screen::confirm);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -83,18 +66,6 @@ Rs232Screen::Rs232Screen(Session& session, QWidget* parent) : QDialog(parent), s
         ports_[session_.portSettings.comIndex]->setChecked(true);
     if (session_.portSettings.speedIndex < speeds_.size())
         speeds_[session_.portSettings.speedIndex]->setChecked(true);
-}
-
-void Rs232Screen::choosePort(int index, bool chosen) {
-    paintChosen(ports_[index], chosen);
-    if (chosen)
-        session_.portSettings.comIndex = index;
-}
-
-void Rs232Screen::chooseSpeed(int index, bool chosen) {
-    paintChosen(speeds_[index], chosen);
-    if (chosen)
-        session_.portSettings.speedIndex = index;
 }
 
 void Rs232Screen::confirm() {

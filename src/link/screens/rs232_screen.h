@@ -17,8 +17,6 @@ public:
     explicit Rs232Screen(Session& session, QWidget* parent = nullptr);
 
 private:
-    void choosePort(int index, bool chosen);
-    void chooseSpeed(int index, bool chosen);
     void confirm();
     bool saveIdentity();
 

@@ -7,6 +7,7 @@
 #include "platform/widgets/screen_frame.h"
 #include "session/logger_file_command.h"
 #include "session/modem_check.h"
+#include "session/modem_line.h"
 #include "session/password_gate.h"
 #include "session/screen_names.h"
 #include "session/session.h"
@@ -240,6 +241,8 @@ void MainWindow::endOnceLineIsFree() {
         return;
     }
     programEnded_ = true;
+    // A line left held costs money and keeps the remote logger from others.
+    hangUpBeforeExit(session_);
     endProgram_();
 }
 

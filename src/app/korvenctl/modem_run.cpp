@@ -1,0 +1,68 @@
+#include "korvenctl/modem_run.h"
+
+#include "korvenctl/stop_signals.h"
+#include "link/modem/unattended_modem.h"
+
+namespace korven {
+
+namespace {
+
+// The modem's reports as lines on standard error; every question is answered
+// Yes (dial, and hang up after a failed call).
+class ConsoleModemReporter : public ModemReporter {
+public:
+    explicit ConsoleModemReporter(Console& console) : console_(console) {}
+
+    void openWait() override {}
+    void waitStatus(const QString&) override {}
+    void offerStop(bool offered) override {
+        if (offered)
+            console_.problem(QStringLiteral("dialled; waiting up to 70 seconds for the call"));
+    }
+    void closeWait() override {}
+    void busy(bool) override {}
+
+    bool ask(ModemQuestion, const QString&) override { return true; }
+    void tell(ModemNotice notice, const QString& text) override {
+        switch (notice) {
+        case ModemNotice::HelpOnLine:
+            return;
+        case ModemNotice::HungUp:
+            console_.problem(QStringLiteral("modem hung up"));
+            return;
+        default:
+            // A message box breaks its lines at CR; one line reads better in a log.
+            console_.problem(QString(text).replace(u'\r', QStringLiteral(" - ")));
+            return;
+        }
+    }
+    void lineHeld(bool held) override {
+        if (held)
+            console_.problem(QStringLiteral("connected through the modem"));
+    }
+
+private:
+    Console& console_;
+};
+
+} // namespace
+
+UnattendedEnd runCommandThroughModem(const GlobalOptions& options, const KorvenctlCommand& command,
+                                     SerialPort& port, Console& console, LinkReporter& reporter) {
+    StopSignals signals;
+    SignalledTicks ticks;
+    ConsoleModemReporter modemReporter(console);
+    UnattendedOutput output;
+    output.problem = [&console](const QString& text) { console.problem(text); };
+    output.result = [&console](const QString& text) { console.result(text); };
+    const UnattendedEnd end = runThroughModem(
+        options.programFolder, port, ticks, reporter, modemReporter, output, [&](SerialPort& line) {
+            return command.run(
+                {options.programFolder, options.commandArguments, console, line, ticks, reporter});
+        });
+    if (StopSignals::arrived())
+        console.problem(QStringLiteral("stopped by a signal"));
+    return end;
+}
+
+} // namespace korven

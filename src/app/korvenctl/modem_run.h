@@ -1,0 +1,13 @@
+#pragma once
+
+#include "korvenctl/command_line.h"
+#include "korvenctl/console.h"
+
+namespace korven {
+
+// korvenctl --modem: `command` run through the modem of the installation,
+// with Ctrl+C and SIGTERM stopping it and the modem hung up afterwards.
+UnattendedEnd runCommandThroughModem(const GlobalOptions& options, const KorvenctlCommand& command,
+                                     SerialPort& port, Console& console, LinkReporter& reporter);
+
+} // namespace korven

@@ -1,0 +1,44 @@
+#include "korvenctl/stop_signals.h"
+
+#include <csignal>
+
+namespace korven {
+
+namespace {
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM};
+
+// All a signal handler may touch.
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void noteStopSignal(int signal) {
+    stopSignal = signal;
+    // Some systems put the default back once a handler has run.
+    std::signal(signal, noteStopSignal);
+}
+
+} // namespace
+
+StopSignals::StopSignals() {
+    for (const int signal : kStopSignals)
+        std::signal(signal, noteStopSignal);
+}
+
+StopSignals::~StopSignals() {
+    for (const int signal : kStopSignals)
+        std::signal(signal, SIG_DFL);
+}
+
+bool StopSignals::arrived() {
+    return stopSignal != 0;
+}
+
+void SignalledTicks::pump() {
+    QtTicks::pump();
+    if (!passedOn_ && StopSignals::arrived()) {
+        passedOn_ = true;
+        requestStop();
+    }
+}
+
+} // namespace korven

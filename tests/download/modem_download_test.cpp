@@ -1,0 +1,138 @@
+// korvenctl's download through the modem, on virtual time: the call placed
+// when the download first needs the line, the hang-up whatever happened.
+
+#include "download/download_rig.h"
+#include "download/unattended_download.h"
+#include "link/modem/modem_texts.h"
+#include "link/modem/unattended_modem.h"
+#include "support/modem_identity.h"
+#include "support/recording_modem_reporter.h"
+#include "system_setup/settings_file.h"
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+using test::ModemIdentity;
+
+// A program folder whose "config.dat" names the rig's set-up files, with a
+// modem in front of the logger and its settings in the identity file.
+struct ModemDownloadRig : test::DownloadRig {
+    explicit ModemDownloadRig(sim::ModemConfig modem = {}) {
+        Settings settings(folder.path());
+        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
+        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
+        writeIdentity(ModemIdentity{});
+        port.putModemInFront(modem);
+        writeDownloadPointer(590);
+    }
+
+    void writeIdentity(const ModemIdentity& identity) {
+        folder.write("plant.pas", identity.bytes());
+    }
+
+    UnattendedEnd run(const QStringList& downloadArguments = {}) {
+        UnattendedOutput output;
+        output.problem = [this](const QString& text) { problems.append(text); };
+        output.result = [this](const QString& text) { results.append(text); };
+        return runThroughModem(folder.path(), port, clock, session.linkReporter, reporter, output,
+                               [&](SerialPort& line) {
+                                   if (downloadArguments.contains("--refuse"))
+                                       return UnattendedEnd::BadSetup;
+                                   return runUnattendedDownload(
+                                       folder.path(), {true, 0, 0, folder.path("auto.txt"), {}},
+                                       line, clock, session.linkReporter, output,
+                                       QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
+                               });
+    }
+
+    QList<QByteArray> lastWrites(int count) const {
+        return port.writes().mid(port.writes().size() - count);
+    }
+
+    test::RecordingModemReporter reporter;
+    QStringList problems;
+    QStringList results;
+};
+
+TEST(ModemDownload, FetchesTheNewBlocksThroughTheCallAndHangsUp) {
+    ModemDownloadRig rig;
+    EXPECT_EQ(rig.run(), UnattendedEnd::Done);
+    EXPECT_EQ(rig.results, QStringList{"10 blocks saved to " + rig.folder.path("auto.txt")});
+    EXPECT_EQ(rig.storedPointer(), 600);
+    EXPECT_EQ(rig.blockRequests().size(), 10);
+    EXPECT_EQ(rig.port.writes().first(5),
+              (QList<QByteArray>{"ATE0\r", "AT&D0&K0&R1\r", "AT&C0\r", "ATX1\r", "atdt0123456\r"}));
+    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
+    EXPECT_FALSE(rig.port.modem()->hasCall());
+    EXPECT_EQ(rig.reporter.told, QStringList{modem_texts::hungUp});
+    EXPECT_TRUE(rig.problems.isEmpty()) << qPrintable(rig.problems.join('\n'));
+}
+
+TEST(ModemDownload, ALoggerThatDoesNotWakeIsALinkFailureAndTheCallIsStillHungUp) {
+    ModemDownloadRig rig;
+    rig.faults().neverWakes = true;
+    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_FALSE(rig.port.modem()->hasCall());
+    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_EQ(rig.reporter.told, (QStringList{modem_texts::loggerNotConnected,
+                                              modem_texts::helpOnLine, modem_texts::hungUp}));
+    EXPECT_FALSE(rig.folder.exists("auto.txt"));
+    EXPECT_EQ(rig.storedPointer(), 590);
+}
+
+TEST(ModemDownload, ABusyLineIsALinkFailureAndTheModemIsPutOnHook) {
+    sim::ModemConfig busy;
+    busy.call = sim::CallOutcome::Busy;
+    ModemDownloadRig rig(busy);
+    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"\r", "ATH0\r"}));
+    EXPECT_TRUE(rig.port.logger().commands().isEmpty());
+}
+
+// A stop signal during the fetch: the download ends, the logger scans again,
+// and the modem is hung up.
+TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
+    ModemDownloadRig rig;
+    rig.writeDownloadPointer(300);
+    bool requested = false;
+    rig.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
+        if (!requested && text.startsWith("command S")) {
+            requested = true;
+            rig.clock.requestStop();
+        }
+    });
+    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_LT(rig.blockRequests().size(), 10);
+    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_FALSE(rig.port.modem()->hasCall());
+}
+
+TEST(ModemDownload, NothingIsDialledForAJobThatRefusesOrAModemThatIsNotSetUp) {
+    ModemDownloadRig refused;
+    EXPECT_EQ(refused.run({"--refuse"}), UnattendedEnd::BadSetup);
+
+    ModemDownloadRig notActivated;
+    ModemIdentity off;
+    off.status = '1';
+    notActivated.writeIdentity(off);
+    EXPECT_EQ(notActivated.run(), UnattendedEnd::BadSetup);
+    EXPECT_TRUE(notActivated.problems.value(0).contains("not activated"));
+
+    ModemDownloadRig noNumber;
+    ModemIdentity blank;
+    blank.number = "";
+    noNumber.writeIdentity(blank);
+    EXPECT_EQ(noNumber.run(), UnattendedEnd::BadSetup);
+    EXPECT_TRUE(noNumber.problems.value(0).contains("no telephone number"));
+
+    for (ModemDownloadRig* rig : {&refused, &notActivated, &noNumber}) {
+        EXPECT_TRUE(rig->port.writes().isEmpty());
+        EXPECT_TRUE(rig->reporter.told.isEmpty());
+    }
+}
+
+} // namespace
+} // namespace korven

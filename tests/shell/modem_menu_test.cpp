@@ -1,0 +1,167 @@
+// "Attivazione Modem" through the main window, on virtual time, against the
+// simulated Hayes modem with the logger behind it.
+
+#include "installation.h"
+#include "link/link_texts.h"
+#include "link/modem/modem_texts.h"
+#include "link/screens/modem_connection.h"
+#include "session/session_texts.h"
+#include "shell_fixture.h"
+#include "support/modem_identity.h"
+
+#include <QApplication>
+#include <QStatusBar>
+
+using namespace korven;
+using namespace korven::test;
+
+namespace {
+
+namespace texts = modem_texts;
+
+const QString kDialQuestion = QStringLiteral("Il modem comporrא il numero 0123456 \rProseguire?");
+
+// The wait screen as the user sees it at one moment.
+struct WaitView {
+    QString status;
+    bool stopOffered;
+    bool operator==(const WaitView&) const = default;
+};
+
+class ModemMenu : public ShellTest {
+protected:
+    void SetUp() override {
+        writeInstallation(folder);
+        folder.write("plant.pas", ModemIdentity{}.bytes());
+        writeSettings(folder, settingsRecord("plant.stp", "logger"));
+        port.putModemInFront(modem);
+        ScreenCatalog screens;
+        screens.switchModemConnection = switchModemConnection;
+        screens.rs232Settings = recordingScreen("Form4");
+        screens.modemSetup = recordingScreen("Form71");
+        startProgram(std::move(screens));
+        prompter.clear();
+    }
+
+    static QWidget* waitScreen() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == u"Form72" && widget->isVisible())
+                return widget;
+        return nullptr;
+    }
+
+    // Looks at the wait screen every half second of virtual time while the
+    // menu item runs, and keeps each new sight of it.
+    void watchWaitScreen(qint64 untilMs) {
+        for (qint64 at = clock.nowMs(); at < untilMs; at += 500)
+            clock.at(at, [this] {
+                QWidget* screen = waitScreen();
+                if (!screen)
+                    return;
+                const WaitView view{screen->findChild<QLabel*>("Label2")->text(),
+                                    screen->findChild<QPushButton*>("Command1")->isVisible()};
+                if (seen.isEmpty() || !(seen.last() == view))
+                    seen.append(view);
+            });
+    }
+
+    QString modemCaption() { return find<QAction>("Modem")->text(); }
+    bool modemBarShown() { return !find<QStatusBar>("StatusBar3")->isHidden(); }
+
+    sim::ModemConfig modem;
+    QList<WaitView> seen;
+};
+
+TEST_F(ModemMenu, DialsWithTheWaitScreenUpThenShowsTheConnectionAndHangsUpOnRequest) {
+    watchWaitScreen(40'000);
+    trigger("Modem");
+
+    EXPECT_EQ(prompter.texts(), QStringList{kDialQuestion});
+    ASSERT_GE(seen.size(), 4);
+    EXPECT_EQ(seen.first(), (WaitView{texts::talking, false}));
+    EXPECT_TRUE(seen.contains(WaitView{"Chiamata in corso\nTempo trascorso: \n2 secondi.", true}));
+    EXPECT_TRUE(seen.contains(WaitView{texts::talking + "---------->", false}));
+    EXPECT_EQ(waitScreen(), nullptr);
+
+    EXPECT_EQ(modemCaption(), "    Disattiva modem   ");
+    EXPECT_TRUE(modemBarShown());
+    EXPECT_EQ(panel("StatusBar3Panel1"), "CONNESSIONE IN CORSO");
+    EXPECT_TRUE(port.modem()->hasCall());
+    EXPECT_EQ(port.logger().commands(), QList<QByteArray>{"z"});
+
+    // The settings stay as they are while the line is held.
+    for (const char* item : {"Mod_seriale", "Mod_modem"})
+        trigger(item);
+    EXPECT_EQ(prompter.countOf(session_texts::modemConnectionUp), 2);
+    EXPECT_TRUE(screensOpened.isEmpty());
+
+    prompter.clear();
+    const qsizetype sent = port.writes().size();
+    trigger("Modem");
+    EXPECT_EQ(prompter.texts(), (QStringList{texts::disconnect, texts::hungUp}));
+    EXPECT_EQ(port.writes().mid(sent), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_FALSE(port.modem()->hasCall());
+    EXPECT_EQ(modemCaption(), "   Attiva modem   ");
+    EXPECT_FALSE(modemBarShown());
+    trigger("Mod_seriale");
+    EXPECT_EQ(screensOpened, QStringList{"Form4"});
+}
+
+TEST_F(ModemMenu, NoToTheQuestionLeavesTheConnectionUp) {
+    trigger("Modem");
+    prompter.clear();
+    const qsizetype sent = port.writes().size();
+    prompter.answerNext(false);
+    trigger("Modem");
+    EXPECT_EQ(prompter.texts(), QStringList{texts::disconnect});
+    EXPECT_EQ(port.writes().size(), sent);
+    EXPECT_EQ(modemCaption(), "    Disattiva modem   ");
+    EXPECT_TRUE(port.modem()->hasCall());
+}
+
+TEST_F(ModemMenu, TheWaitScreensButtonStopsTheCall) {
+    modem.callMs = 40'000;
+    port.putModemInFront(modem);
+    clock.at(25'000, [this] {
+        QWidget* screen = waitScreen();
+        ASSERT_NE(screen, nullptr);
+        auto* button = screen->findChild<QPushButton*>("Command1");
+        ASSERT_TRUE(button->isVisible());
+        click(button);
+        EXPECT_EQ(screen->findChild<QLabel*>("Label2")->text(),
+                  "Attendere:\nDisconnessione in corso");
+    });
+    trigger("Modem");
+    EXPECT_LT(clock.nowMs(), 35'000);
+    EXPECT_EQ(prompter.texts(), (QStringList{kDialQuestion, texts::hungUp}));
+    EXPECT_FALSE(port.modem()->isDialling());
+    EXPECT_EQ(waitScreen(), nullptr);
+    EXPECT_EQ(modemCaption(), "   Attiva modem   ");
+    EXPECT_FALSE(modemBarShown());
+}
+
+TEST_F(ModemMenu, ARemoteLoggerThatDoesNotWakeAsksWhetherToHangUp) {
+    port.logger().faults().neverWakes = true;
+    prompter.answerNext(true);  // dial
+    prompter.answerNext(false); // keep the line
+    trigger("Modem");
+    EXPECT_EQ(prompter.texts(),
+              (QStringList{kDialQuestion, link_texts::notConnected, texts::loggerNotConnected,
+                           texts::helpOnLine, texts::hangUpAfterFailure}));
+    EXPECT_EQ(prompter.prompts()[3].icon, MessageIcon::Critical);
+    EXPECT_EQ(modemCaption(), "    Disattiva modem   ");
+    EXPECT_TRUE(modemBarShown());
+    EXPECT_TRUE(port.modem()->hasCall());
+}
+
+TEST_F(ModemMenu, ExitWhileConnectedHangsUpBeforeTheProgramEnds) {
+    trigger("Modem");
+    ASSERT_TRUE(port.modem()->hasCall());
+    prompter.clear();
+    trigger("extm");
+    EXPECT_EQ(prompter.texts(), (QStringList{"Si vuole uscire dal programma? ", texts::hungUp}));
+    EXPECT_FALSE(port.modem()->hasCall());
+    EXPECT_EQ(programEnds, 1);
+}
+
+} // namespace
