@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logger_setup/logger_setup_layouts.h"
+#include "download/download_test_setup.h"
 #include "support/session_rig.h"
 
 #include <QList>
@@ -19,23 +19,11 @@ inline sim::LoggerConfig loggerWith(int blocks) {
 inline const QString kResumed =
     QStringLiteral("Procedura terminata con successo\rKORVEN nr. 0 in scansione");
 
-// The logger set-up has digital input 1 on and 2 off, restarts acquisition
-// when scanning resumes, and names its channels "Canale 0" to "Canale 7".
+// The session over the download tests' logger set-up.
 struct DownloadRig : SessionRig {
     explicit DownloadRig(sim::LoggerConfig config = loggerWith(600)) : SessionRig(config) {
-        QByteArray par(LoggerParLayout::recordLength, ' ');
-        par.replace(LoggerParLayout::channelCount.offset, 2, "8 ");
-        par[LoggerParLayout::sleepFlag.offset] = '0';
-        par[LoggerParLayout::acquisitionFlag.offset] = '1';
-        par.replace(LoggerParLayout::digital1Flag.offset, 3, "ON ");
-        par.replace(LoggerParLayout::digital2Flag.offset, 3, "OFF");
-        folder.write("logger.par", par);
-
-        QByteArray channels;
-        for (int channel = 0; channel < 8; ++channel)
-            channels += QByteArray("Canale " + QByteArray::number(channel))
-                            .leftJustified(LoggerChannelLayout::recordLength, ' ');
-        folder.write("logger.tmr", channels);
+        folder.write("logger.par", downloadTestPar());
+        folder.write("logger.tmr", downloadTestChannels());
     }
 
     // A download-pointer file whose unused bytes are all 'u', so that a test

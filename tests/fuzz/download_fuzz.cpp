@@ -1,0 +1,141 @@
+#include "fuzz_input.h"
+#include "fuzzed_line.h"
+
+#include "download/download_job.h"
+#include "download/download_test_setup.h"
+#include "support/simulated_port.h"
+#include "support/virtual_clock.h"
+#include "system_setup/side_file_layouts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace korven;
+using korven::fuzz::FuzzedLine;
+using korven::fuzz::FuzzInput;
+using korven::fuzz::require;
+
+namespace {
+
+// Nobody watches the link: its failures are part of the game.
+class UnwatchedReporter : public LinkReporter {
+public:
+    void progress(const QString&, const QString&) override {}
+    void busy(bool) override {}
+    void failure(LinkFailure) override {}
+    void scanningResumed(int) override {}
+};
+
+// The program folder of every run: a system set-up on COM 1 at 9600 baud and
+// the download tests' logger set-up. Each run starts from its own pointer,
+// with no table and no data-directory file.
+class ProgramFolder {
+public:
+    ProgramFolder() {
+        QByteArray identity(IdentityLayout::recordLength, ' ');
+        identity[IdentityLayout::comIndex.offset] = '0';
+        identity[IdentityLayout::speedIndex.offset] = '2';
+        write(QStringLiteral("plant.pas"), identity);
+        write(QStringLiteral("logger.par"), test::downloadTestPar());
+        write(QStringLiteral("logger.tmr"), test::downloadTestChannels());
+    }
+
+    QString path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+    QString tablePath() const { return path(QStringLiteral("table.txt")); }
+
+    QByteArray read(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void startRun(qint16 pointer) const {
+        QFile::remove(tablePath());
+        QFile::remove(path(QStringLiteral("plant.DIR")));
+        Record record(DownloadPointerLayout::recordLength);
+        record.setInteger(DownloadPointerLayout::lastBlock, pointer);
+        write(QStringLiteral("plant.PUN"), record.bytes());
+    }
+
+    Installation installation() const {
+        Installation installation;
+        installation.systemFilePath = path(QStringLiteral("plant.stp"));
+        installation.loggerSetupPath = path(QStringLiteral("logger"));
+        return installation;
+    }
+
+private:
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+                "the program folder takes its files");
+    }
+
+    QTemporaryDir dir_;
+};
+
+// The steps of an automatic download, as its screens take them.
+void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) {
+    const RangeQuery query = job.queryRange();
+    if (query.status != LinkStatus::Ok || query.range.nothingNew())
+        return;
+    // A range longer than the logger's memory of 4096 blocks comes from the
+    // pointer and the status reply alone and is fetched like any other;
+    // planning its grid would only slow the fuzzer down.
+    if (query.range.count() > kBlockNumberModulo)
+        return;
+    const AutomaticRange range = query.range;
+    BlockGrid grid;
+    grid.setupBlockGrid(job.descriptions(), range.first, range.count());
+    const FetchResult fetched = job.fetch(range.first, range.last, grid, extraAttempts, {});
+    require(fetched.fetched >= 0 && fetched.fetched <= range.count(), "no more blocks than asked");
+    require((fetched.end == FetchEnd::Complete) == (fetched.fetched == range.count()),
+            "a fetch is complete exactly when every block came");
+    if (fetched.fetched == 0)
+        return;
+
+    const AutomaticSave saved =
+        job.saveAutomatic(grid, fetched.fetched, folder.tablePath(), QDate(2024, 3, 5));
+    require(static_cast<bool>(saved), "the table and the side files are saved");
+    const QByteArray table = folder.read(QStringLiteral("table.txt"));
+    require(table.size() == qsizetype(fetched.fetched) * BlockTableLayout::recordLength,
+            "one line per fetched block");
+    Record pointer(DownloadPointerLayout::recordLength);
+    pointer.setBytes(folder.read(QStringLiteral("plant.PUN")));
+    require(pointer.integer(DownloadPointerLayout::lastBlock) ==
+                static_cast<qint16>(range.first + fetched.fetched),
+            "the pointer moves past the saved blocks and no further");
+}
+
+} // namespace
+
+// The input: how many blocks the logger holds, the download pointer, how many
+// more times a damaged block is asked for, then the fate of each reply on the
+// line (see FuzzedLine).
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const ProgramFolder folder;
+    FuzzInput input(data, size);
+    sim::LoggerConfig logger;
+    logger.blocks = input.word() % 5000;
+    const auto pointer = static_cast<qint16>(input.word());
+    const int extraAttempts = input.byte() % 3;
+    folder.startRun(pointer);
+
+    test::VirtualClock clock;
+    test::SimulatedPort port(clock, logger);
+    FuzzedLine line(input);
+    port.setLineFilter([&line](const sim::Emission& reply) { return line.carry(reply); });
+    UnwatchedReporter reporter;
+    LoggerLink link(port, clock, reporter);
+    Installation installation = folder.installation();
+    DownloadJob job(link, installation);
+
+    require(static_cast<bool>(job.readSetup(true)), "the set-up reads");
+    require(job.downloadPointer() == pointer, "the download starts at the pointer");
+    if (job.wake() != LinkStatus::Ok)
+        return 0;
+    download(job, folder, extraAttempts);
+    job.resume();
+    require(!link.busy(), "every conversation has ended");
+    return 0;
+}
