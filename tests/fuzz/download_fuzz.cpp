@@ -3,6 +3,7 @@
 
 #include "download/download_job.h"
 #include "download/download_test_setup.h"
+#include "link/protocol/commands.h"
 #include "support/simulated_port.h"
 #include "support/virtual_clock.h"
 #include "system_setup/side_file_layouts.h"
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 using namespace korven;
 using korven::fuzz::FuzzedLine;
@@ -37,7 +40,6 @@ public:
         identity[IdentityLayout::comIndex.offset] = '0';
         identity[IdentityLayout::speedIndex.offset] = '2';
         write(QStringLiteral("plant.pas"), identity);
-        write(QStringLiteral("logger.par"), test::downloadTestPar());
         write(QStringLiteral("logger.tmr"), test::downloadTestChannels());
     }
 
@@ -49,7 +51,13 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void startRun(qint16 pointer) const {
+    // The logger set-up says whether scanning resumes with acquisition and
+    // whether the logger then goes to sleep by itself.
+    void startRun(qint16 pointer, bool acquisition, bool autosleep) const {
+        QByteArray par = test::downloadTestPar();
+        par[LoggerParLayout::acquisitionFlag.offset] = acquisition ? '1' : '0';
+        par[LoggerParLayout::sleepFlag.offset] = autosleep ? '1' : '0';
+        write(QStringLiteral("logger.par"), par);
         QFile::remove(tablePath());
         QFile::remove(path(QStringLiteral("plant.DIR")));
         Record record(DownloadPointerLayout::recordLength);
@@ -107,19 +115,34 @@ void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) 
             "the pointer moves past the saved blocks and no further");
 }
 
+// The scanning command last written: the wake-up stops the scanning, the
+// resume starts it again.
+QByteArray lastScanningCommand(const test::SimulatedPort& port) {
+    const QByteArray stop = command::stopScanning + '\r';
+    const QByteArray scan = command::scanWithAcquisition + '\r';
+    for (auto write = port.writes().crbegin(); write != port.writes().crend(); ++write) {
+        if (*write == stop || *write == scan)
+            return *write;
+    }
+    return {};
+}
+
 } // namespace
 
-// The input: how many blocks the logger holds, the download pointer, how many
-// more times a damaged block is asked for, then the fate of each reply on the
-// line (see FuzzedLine).
+// The input: how many blocks the logger holds, the download pointer, a byte
+// for how many more times a damaged block is asked for (bits 0-1), whether
+// scanning resumes with acquisition (bit 2) and whether the logger then
+// sleeps (bit 3); then the fate of each reply on the line (see FuzzedLine).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const ProgramFolder folder;
     FuzzInput input(data, size);
     sim::LoggerConfig logger;
     logger.blocks = input.word() % 5000;
     const auto pointer = static_cast<qint16>(input.word());
-    const int extraAttempts = input.byte() % 3;
-    folder.startRun(pointer);
+    const quint8 choices = input.byte();
+    const int extraAttempts = (choices & 3) % 3;
+    const bool acquisition = choices & 4;
+    folder.startRun(pointer, acquisition, choices & 8);
 
     test::VirtualClock clock;
     test::SimulatedPort port(clock, logger);
@@ -135,7 +158,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (job.wake() != LinkStatus::Ok)
         return 0;
     download(job, folder, extraAttempts);
-    job.resume();
+    if (job.resume() == LinkStatus::Ok)
+        require(lastScanningCommand(port) ==
+                    (acquisition ? command::scanWithAcquisition : command::stopScanning) + '\r',
+                "scanning resumes as the logger set-up says");
     require(!link.busy(), "every conversation has ended");
+    // The simulated port reports misuse, such as bytes sent on a closed
+    // port, as a test failure; outside a test it lands here.
+    require(!testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed(),
+            "the port was used as a port is used");
     return 0;
 }
