@@ -31,8 +31,8 @@ public:
 };
 
 // The program folder of every run: a system set-up on COM 1 at 9600 baud and
-// the download tests' logger set-up. Each run starts from its own pointer,
-// with no table and no data-directory file.
+// the download tests' logger set-up. Each run writes its own logger flags
+// and download pointer, and starts with no table and no data-directory file.
 class ProgramFolder {
 public:
     ProgramFolder() {
@@ -87,9 +87,9 @@ void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) 
     const RangeQuery query = job.queryRange();
     if (query.status != LinkStatus::Ok || query.range.nothingNew())
         return;
-    // A range longer than the logger's memory of 4096 blocks comes from the
-    // pointer and the status reply alone and is fetched like any other;
-    // planning its grid would only slow the fuzzer down.
+    // A range longer than the logger's memory of 4096 blocks follows from
+    // the pointer and the status reply alone; the line's faults show as well
+    // on shorter ones, and a grid that long would only slow the fuzzer down.
     if (query.range.count() > kBlockNumberModulo)
         return;
     const AutomaticRange range = query.range;
