@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logger_setup/logger_setup_layouts.h"
+#include "download/download_test_setup.h"
 #include "support/session_rig.h"
 
 #include <QList>
@@ -19,23 +19,10 @@ inline sim::LoggerConfig loggerWith(int blocks) {
 inline const QString kResumed =
     QStringLiteral("Procedura terminata con successo\rKORVEN nr. 0 in scansione");
 
-// A logger set-up with digital input 1 on and 2 off, which restarts
-// acquisition when scanning resumes, and names its channels "Canale 0" to
-// "Canale 7" (nothing else set: no unit, no decimals, all inactive).
+// The download tests' logger set-up, written into the folder.
 inline void writeLoggerSetup(const TempFolder& folder) {
-    QByteArray par(LoggerParLayout::recordLength, ' ');
-    par.replace(LoggerParLayout::channelCount.offset, 2, "8 ");
-    par[LoggerParLayout::sleepFlag.offset] = '0';
-    par[LoggerParLayout::acquisitionFlag.offset] = '1';
-    par.replace(LoggerParLayout::digital1Flag.offset, 3, "ON ");
-    par.replace(LoggerParLayout::digital2Flag.offset, 3, "OFF");
-    folder.write("logger.par", par);
-
-    QByteArray channels;
-    for (int channel = 0; channel < 8; ++channel)
-        channels += QByteArray("Canale " + QByteArray::number(channel))
-                        .leftJustified(LoggerChannelLayout::recordLength, ' ');
-    folder.write("logger.tmr", channels);
+    folder.write("logger.par", downloadTestPar());
+    folder.write("logger.tmr", downloadTestChannels());
 }
 
 // The channel file with a unit, decimals and activation for each channel,
@@ -55,7 +42,7 @@ inline void writeChannelsWithUnits(const TempFolder& folder) {
     folder.write("logger.tmr", file);
 }
 
-// The session with the logger set-up above.
+// The session over the download tests' logger set-up.
 struct DownloadRig : SessionRig {
     explicit DownloadRig(sim::LoggerConfig config = loggerWith(600)) : SessionRig(config) {
         writeLoggerSetup(folder);

@@ -58,8 +58,11 @@ void SimulatedPort::send(const QByteArray& bytes) {
         return;
     }
     writes_.append(bytes);
-    for (const sim::Emission& emission : modem_ ? modem_->receive(bytes) : logger_.receive(bytes))
-        transmitReply(emission.bytes, emission.delayMs);
+    for (const sim::Emission& emission : modem_ ? modem_->receive(bytes) : logger_.receive(bytes)) {
+        const QList<sim::Emission> carried = lineFilter_ ? lineFilter_(emission) : QList{emission};
+        for (const sim::Emission& arriving : carried)
+            transmitReply(arriving.bytes, arriving.delayMs);
+    }
     watchModem();
 }
 

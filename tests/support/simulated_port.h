@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 
+#include <functional>
 #include <optional>
 
 namespace korven::test {
@@ -33,6 +34,11 @@ public:
     void setPortHeld(int number) { held_.insert(number); }
     // Characters that reach the port now without the logger sending them.
     void inject(const QByteArray& noise);
+    // What the line does to the logger's replies on their way: each reply
+    // goes through it and comes out as it says - changed, late, twice or
+    // not at all. None by default.
+    using LineFilter = std::function<QList<sim::Emission>(const sim::Emission&)>;
+    void setLineFilter(LineFilter filter) { lineFilter_ = std::move(filter); }
 
     // Everything sent, all writes together, and each write on its own.
     QByteArray sent() const { return writes_.join(); }
@@ -62,6 +68,7 @@ private:
     sim::LoggerBrain logger_;
     std::optional<sim::HayesModem> modem_;
     std::optional<qint64> modemWatchMs_;
+    LineFilter lineFilter_;
     QSet<int> missing_;
     QSet<int> held_;
     int portNumber_ = 1;
