@@ -2,9 +2,9 @@
 #include "korvenctl/command_line.h"
 #include "korvenctl/console.h"
 #include "korvenctl/download_command.h"
+#include "korvenctl/modem_run.h"
 #include "korvenctl/read_command.h"
 #include "korvenctl/setup_command.h"
-#include "korvenctl/modem_run.h"
 #include "platform/qt_serial_port.h"
 #include "platform/qt_ticks.h"
 
