@@ -138,14 +138,6 @@ TEST(HayesFaults, AModemSwitchedOffAnswersNothing) {
     EXPECT_EQ(line.wait(100'000), "");
 }
 
-TEST(HayesFaults, ARemoteLoggerThatDoesNotWakeLeavesTheCallSilent) {
-    ModemDriver line;
-    line.logger.faults().neverWakes = true;
-    line.connect();
-    EXPECT_TRUE(line.modem.isOnline());
-    EXPECT_EQ(line.send(QByteArray(200, '\xFF') + "\x80"), "");
-}
-
 TEST(HayesFaults, AModemCanIgnoreTheEscapeOrLeaveATH0Unanswered) {
     ModemConfig deaf;
     deaf.ignoresEscape = true;
@@ -167,19 +159,6 @@ TEST(HayesFaults, AModemCanIgnoreTheEscapeOrLeaveATH0Unanswered) {
     EXPECT_EQ(held.wait(10'000), "");
     EXPECT_TRUE(held.modem.hasCall());
     EXPECT_EQ(held.events.last(), "modem command ATH0: no answer");
-}
-
-TEST(HayesEvents, TheLogFollowsTheCall) {
-    ModemDriver line;
-    line.connect();
-    line.wait(1000);
-    line.send("+++");
-    line.wait(1000);
-    line.send("ATH0\r");
-    EXPECT_EQ(line.events,
-              QList<QByteArray>({"modem command ATE0: OK", "modem command ATDT0123: dialling T0123",
-                                 "modem CONNECT 9600", "modem escape: command mode, call held, OK",
-                                 "modem hung up", "modem command ATH0: OK"}));
 }
 
 } // namespace
