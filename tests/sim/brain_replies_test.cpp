@@ -52,8 +52,7 @@ TEST(BlockReply, StartsWithTheDateAndTimeInBcdInEveryForm) {
         ASSERT_EQ(newest.size(), c.length + 1);
         EXPECT_TRUE(newest.endsWith('\r'));
         expectHexGroups(newest.left(95), 32, c.form.separator);
-        if (c.length == 96)
-            EXPECT_EQ(newest.at(95), c.form.separator);
+        EXPECT_EQ(newest.at(95), c.length == 96 ? c.form.separator : '\r');
         const auto withSeparator = [&c](QByteArray text) {
             return text.replace(' ', c.form.separator);
         };

@@ -3,13 +3,13 @@
 #include "logger_setup/logger_set_bytes.h"
 #include "logger_setup/number_format.h"
 #include "logger_setup/screens/channel_setup_screen.h"
-#include "logger_setup/screens/on_off_cell.h"
 #include "logger_setup/screens/settings_screen_rig.h"
 #include "support/session_rig.h"
 #include "support/user_input.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>

@@ -127,30 +127,27 @@ TEST_F(SystemSetupScreenTest, SteppingSavesWhatWasTypedAndStopsAtTheLoggersLastC
     EXPECT_EQ(text("numsche"), QStringLiteral("7")) << "the last channel goes no further";
 }
 
-TEST_F(SystemSetupScreenTest, CopiaUnoCopiesTheFieldsShownIntoTheNextChannelAndMovesThere) {
+// The copies take the fields as shown: "Numero Canale" too, counting up
+// from it under "Copia Tutti".
+TEST_F(SystemSetupScreenTest, CopiaUnoAndCopiaTuttiCopyTheFieldsShown) {
     open();
     stepTo(2);
     type("desch", QStringLiteral("POMPA"));
+    type("ncan1", QStringLiteral("0040"));
     click("Command3D7");
     EXPECT_EQ(text("numsche"), QStringLiteral("003"));
     EXPECT_EQ(text("desch"), QStringLiteral("POMPA               "));
-    EXPECT_EQ(text("ncan1"), QStringLiteral("0002")) << "Numero Canale is copied as shown";
     SystemChannelBytes copy = channels_[2];
     copy.description = QByteArray("POMPA").leftJustified(20, ' ');
+    copy.moduleChannel = "0040";
     EXPECT_EQ(record(2), copy.bytes());
     EXPECT_EQ(record(3), copy.bytes()) << "the source's record, under the next number";
-}
 
-TEST_F(SystemSetupScreenTest, CopiaTuttiAsksThenFillsTheGroupWithNumeroCanaleCountingUp) {
-    open();
-    stepTo(3);
     click("Command3d5");
-    ASSERT_EQ(rig_.prompter.prompts().size(), 1);
-    EXPECT_TRUE(rig_.prompter.prompts()[0].question);
+    EXPECT_TRUE(rig_.prompter.prompts().value(0).question);
     EXPECT_EQ(text("numsche"), QStringLiteral("007"));
     for (int n = 4; n <= 7; ++n) {
-        SystemChannelBytes copy = channels_[3];
-        copy.moduleChannel = QByteArray::number(n).rightJustified(4, '0');
+        copy.moduleChannel = QByteArray::number(40 + n - 3).rightJustified(4, '0');
         EXPECT_EQ(record(n), copy.bytes()) << n;
     }
     EXPECT_EQ(record(8), channels_[8].bytes());
