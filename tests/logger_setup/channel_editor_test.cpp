@@ -10,18 +10,10 @@
 namespace korven::test {
 namespace {
 
-QList<LoggerChannelBytes> eightChannels() {
-    QList<LoggerChannelBytes> channels;
-    for (int n = 0; n < 8; ++n)
-        channels.append(distinctLoggerChannel(n));
-    return channels;
-}
-
 struct EditorRig {
-    explicit EditorRig(const QByteArray& channelCount = "8 ",
-                       const QList<LoggerChannelBytes>& channels = eightChannels()) {
-        writeLoggerSet(folder, channels, channelCount);
-        opened = editor.open(folder.path("logger"));
+    EditorRig() {
+        writeLoggerSet(folder);
+        editor.open(folder.path("logger"));
     }
 
     QByteArray channelRecord(int channel) const {
@@ -31,19 +23,7 @@ struct EditorRig {
     TempFolder folder;
     LoggerSetupRecords records;
     ChannelEditor editor{records};
-    FileStatus opened;
 };
-
-TEST(ChannelEditor, ListsOfferTheirChoicesInTheEditorsOrder) {
-    EXPECT_EQ(editorMaskChoices(), QStringList({"*.****", "**.***", "***.**", "****.*", "*****."}));
-    EXPECT_EQ(editorSupplyChoices(), QStringList({"----", "24 V", " 5 V", "2V r", "1 mA"}));
-    EXPECT_EQ(editorInputTypeChoices(),
-              QStringList({"20mV", "20mV Diff Rif est", "20mV Diff Rif int", "200mV",
-                           "200mV Diff Rif est", "200mV Diff Rif int", "2V", "2V Diff Rif est",
-                           "2V Diff Rif int", "20V", "Pt100", "0-20mA", "4-20mA"}));
-    EXPECT_EQ(editorUnitChoices(),
-              QStringList({"V", "mV", "mA", "mm", QString::fromUtf8("°C"), "R.J.", "T", "---"}));
-}
 
 TEST(ChannelEditor, LeavingAValueNormalisesItWithTheRowsDecimals) {
     EditorRig rig;

@@ -6,57 +6,50 @@
 namespace korven {
 namespace {
 
-ClockFields fields(const char* day, const char* month, const char* year, const char* hours,
-                   const char* minutes, const char* seconds) {
-    return {QString::fromLatin1(day),   QString::fromLatin1(month),   QString::fromLatin1(year),
-            QString::fromLatin1(hours), QString::fromLatin1(minutes), QString::fromLatin1(seconds)};
-}
-
-QByteArray commandFrom(const ClockFields& typed) {
-    const std::optional<QDateTime> moment = clockSettingOf(typed);
+// Day, month, year, hours, minutes, seconds as typed; the command they give.
+QByteArray commandFrom(const QStringList& typed) {
+    const std::optional<QDateTime> moment =
+        clockSettingOf({typed[0], typed[1], typed[2], typed[3], typed[4], typed[5]});
     return moment ? command::clockSetting(*moment) : QByteArray("refused");
 }
 
 TEST(ClockFields, ShowAMomentWithTwoDigitsEachAndFourForTheYear) {
     const ClockFields shown = clockFieldsOf(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3)));
-    EXPECT_EQ(shown.day, "05");
-    EXPECT_EQ(shown.month, "03");
-    EXPECT_EQ(shown.year, "2024");
-    EXPECT_EQ(shown.hours, "09");
-    EXPECT_EQ(shown.minutes, "07");
-    EXPECT_EQ(shown.seconds, "03");
-    EXPECT_EQ(commandFrom(shown), "G240305090703");
+    const QStringList fields = {shown.day,   shown.month,   shown.year,
+                                shown.hours, shown.minutes, shown.seconds};
+    EXPECT_EQ(fields, QStringList({"05", "03", "2024", "09", "07", "03"}));
+    EXPECT_EQ(commandFrom(fields), "G240305090703");
+    EXPECT_EQ(clockSettingQuestion(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))),
+              QStringLiteral("Verrא modificata la data della KORVEN\rLa nuova data sarא:\r"
+                             "05/03/2024  09:07:03\rProseguire?"));
 }
 
-TEST(ClockFields, AreSentAsTwoDigitsWhateverWasTyped) {
-    EXPECT_EQ(commandFrom(fields("7", "3", "2024", "9", "7", "3")), "G240307090703");
-    EXPECT_EQ(commandFrom(fields("31", "12", "2099", "23", "59", "59")), "G991231235959");
-    EXPECT_EQ(commandFrom(fields(" 5", "03", "2000", "0", "0", "0")), "G000305000000");
-    // Read as numbers: a typed decimal rounds, as the field check takes it.
-    EXPECT_EQ(commandFrom(fields("4.6", "3", "2024", "9", "7", "3")), "G240305090703");
-}
-
-TEST(ClockFields, AnImpossibleDateOrTimeIsRefused) {
-    for (const ClockFields& typed :
-         {fields("31", "02", "2024", "12", "00", "00"),
-          fields("29", "02", "2023", "12", "00", "00"),
-          fields("05", "13", "2024", "12", "00", "00"),
-          fields("00", "03", "2024", "12", "00", "00"),
-          fields("05", "03", "2024", "25", "00", "00"),
-          fields("05", "03", "2024", "12", "60", "00"),
-          fields("05", "03", "2024", "12", "00", "60"),
-          fields("-5", "03", "2024", "12", "00", "00"), fields("05", "03", "2024", "12", "00", "")})
-        EXPECT_EQ(commandFrom(typed), "refused")
-            << typed.day.toStdString() << '/' << typed.month.toStdString() << ' '
-            << typed.hours.toStdString();
-    EXPECT_EQ(commandFrom(fields("29", "02", "2024", "12", "00", "00")), "G240229120000");
-}
-
-// The logger keeps two digits of the year, read back as 2000 to 2099: any
-// other year would come back as another date.
-TEST(ClockFields, AYearTheLoggerCannotKeepIsRefused) {
-    for (const char* year : {"1999", "2100", "24", "0024"})
-        EXPECT_EQ(commandFrom(fields("05", "03", year, "12", "00", "00")), "refused") << year;
+// A typed decimal rounds, as the field check takes it. The logger keeps two
+// digits of the year, read back as 2000 to 2099: any other year would come
+// back as another date.
+TEST(ClockFields, AreSentAsTwoDigitsAndAnImpossibleMomentIsRefused) {
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{"7", "3", "2024", "9", "7", "3"}, "G240307090703"},
+        {{"31", "12", "2099", "23", "59", "59"}, "G991231235959"},
+        {{" 5", "03", "2000", "0", "0", "0"}, "G000305000000"},
+        {{"4.6", "3", "2024", "9", "7", "3"}, "G240305090703"},
+        {{"29", "02", "2024", "12", "00", "00"}, "G240229120000"},
+        {{"31", "02", "2024", "12", "00", "00"}, "refused"},
+        {{"29", "02", "2023", "12", "00", "00"}, "refused"},
+        {{"05", "13", "2024", "12", "00", "00"}, "refused"},
+        {{"00", "03", "2024", "12", "00", "00"}, "refused"},
+        {{"05", "03", "2024", "25", "00", "00"}, "refused"},
+        {{"05", "03", "2024", "12", "60", "00"}, "refused"},
+        {{"05", "03", "2024", "12", "00", "60"}, "refused"},
+        {{"-5", "03", "2024", "12", "00", "00"}, "refused"},
+        {{"05", "03", "2024", "12", "00", ""}, "refused"},
+        {{"05", "03", "1999", "12", "00", "00"}, "refused"},
+        {{"05", "03", "2100", "12", "00", "00"}, "refused"},
+        {{"05", "03", "24", "12", "00", "00"}, "refused"},
+        {{"05", "03", "0024", "12", "00", "00"}, "refused"},
+    };
+    for (const auto& [typed, command] : cases)
+        EXPECT_EQ(commandFrom(typed), command) << typed.join(u' ').toStdString();
 }
 
 TEST(ClockFields, TheFieldCheckTakesAnySixteenBitNumber) {
@@ -64,14 +57,6 @@ TEST(ClockFields, TheFieldCheckTakesAnySixteenBitNumber) {
         EXPECT_TRUE(isAcceptedClockField(QString::fromLatin1(text))) << text;
     for (const char* text : {"", "abc", "7a", "32768", "1e3", " "})
         EXPECT_FALSE(isAcceptedClockField(QString::fromLatin1(text))) << text;
-    EXPECT_EQ(kClockFieldReset, "01");
-    EXPECT_EQ(kYearFieldReset, "2004");
-}
-
-TEST(ClockFields, TheQuestionShowsTheNewDateAndTime) {
-    EXPECT_EQ(clockSettingQuestion(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))),
-              QStringLiteral("Verrא modificata la data della KORVEN\rLa nuova data sarא:\r"
-                             "05/03/2024  09:07:03\rProseguire?"));
 }
 
 } // namespace

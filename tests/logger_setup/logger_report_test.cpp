@@ -27,20 +27,9 @@ const QStringList kRows = {
     "07   SENSORE 7    ON     ----     ***.**    2V r   Pt100              -00050    +01234    ON ",
 };
 
-PrintedText table(const QString& text, bool bold, TextColour colour, int x, int y, int page) {
-    return {text, QStringLiteral("courier new"), 10, bold, colour, x, y, page};
-}
-
 class LoggerReport : public ::testing::Test {
 protected:
-    void SetUp() override { install(8, "8 "); }
-
-    void install(int records, const QByteArray& channelCount) {
-        QList<LoggerChannelBytes> channels;
-        for (int n = 0; n < records; ++n)
-            channels.append(distinctLoggerChannel(n));
-        writeLoggerSet(folder_, channels, channelCount);
-    }
+    void SetUp() override { writeLoggerSet(folder_); }
 
     bool print(ScriptedPreview& preview) {
         SheetPrinter printer{preview, prompter_};
@@ -72,17 +61,17 @@ TEST_F(LoggerReport, FirstPageCarriesTitleDateHeadingsAndOneRowPerChannel) {
          kDarkGreen, 200, 300, 1},
         {date, "Times New Roman", 9, false, kBlack,
          RecordingCanvas::kA4Width - RecordingCanvas::widthOf(date, 9) - 50, 50, 1},
-        table("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 1900, 1),
-        table("UN.MISURA", true, kBlue, 2948, 1900, 1),
-        table("PUNTO DEC.", true, kBlue, 4139, 1900, 1),
-        table("ALIM.", true, kBlue, 5500, 1900, 1),
-        table("SCALA", true, kBlue, 6293, 1900, 1),
-        table("ZERO", true, kBlue, 8675, 1900, 1),
-        table("GAIN", true, kBlue, 9865, 1900, 1),
-        table("ATT.SCAL.", true, kBlue, 10702, 1900, 1),
+        tableText("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 1900, 1),
+        tableText("UN.MISURA", true, kBlue, 2948, 1900, 1),
+        tableText("PUNTO DEC.", true, kBlue, 4139, 1900, 1),
+        tableText("ALIM.", true, kBlue, 5500, 1900, 1),
+        tableText("SCALA", true, kBlue, 6293, 1900, 1),
+        tableText("ZERO", true, kBlue, 8675, 1900, 1),
+        tableText("GAIN", true, kBlue, 9865, 1900, 1),
+        tableText("ATT.SCAL.", true, kBlue, 10702, 1900, 1),
     };
     for (int n = 0; n < 8; ++n)
-        expected.append(table(kRows[n], false, kBlack, 200, 2400 + 300 * n, 1));
+        expected.append(tableText(kRows[n], false, kBlack, 200, 2400 + 300 * n, 1));
     EXPECT_EQ(canvas.texts(), expected);
     EXPECT_EQ(canvas.pages(), 1);
     EXPECT_EQ(canvas.documentsEnded(), 1);
@@ -97,38 +86,29 @@ TEST_F(LoggerReport, ContinuationPageHasItsOwnHeadingsAndNoUnitHeading) {
     QList<PrintedText> expected = {
         {"Pag.  2", "Times New Roman", 9, false, kBlack,
          RecordingCanvas::kA4Width - RecordingCanvas::widthOf("Pag.  2", 9) - 50, 50, 2},
-        table("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 500, 2),
-        table("PUNTO DEC.", true, kBlue, 3842, 500, 2),
-        table("ALIM.", true, kBlue, 5984, 500, 2),
-        table("SCALA", true, kBlue, 7754, 500, 2),
-        table("ZERO", true, kBlue, 9101, 500, 2),
-        table("GAIN", true, kBlue, 10689, 500, 2),
-        table("ATTIV.SCAL.", true, kBlue, 12674, 500, 2),
+        tableText("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 500, 2),
+        tableText("PUNTO DEC.", true, kBlue, 3842, 500, 2),
+        tableText("ALIM.", true, kBlue, 5984, 500, 2),
+        tableText("SCALA", true, kBlue, 7754, 500, 2),
+        tableText("ZERO", true, kBlue, 9101, 500, 2),
+        tableText("GAIN", true, kBlue, 10689, 500, 2),
+        tableText("ATTIV.SCAL.", true, kBlue, 12674, 500, 2),
     };
     for (int n = 3; n < 8; ++n)
-        expected.append(table(kRows[n], false, kBlack, 200, 1000 + 300 * (n - 3), 2));
+        expected.append(tableText(kRows[n], false, kBlack, 200, 1000 + 300 * (n - 3), 2));
     EXPECT_EQ(canvas.textsOnPage(2), expected);
     EXPECT_EQ(canvas.pages(), 2);
 }
 
 TEST_F(LoggerReport, PrintsAsManyRowsAsTheChannelCountSaysUpToTheRecordsThatExist) {
-    install(8, "4 ");
-    ScriptedPreview fourPreview(PageOrientation::Landscape);
-    RecordingCanvas& four = fourPreview.printed();
-    ASSERT_TRUE(print(fourPreview));
-    EXPECT_EQ(rowsPrinted(four), kRows.mid(0, 4));
-
-    install(8, "16");
-    ScriptedPreview neverSavedPreview(PageOrientation::Landscape);
-    RecordingCanvas& neverSaved = neverSavedPreview.printed();
-    ASSERT_TRUE(print(neverSavedPreview));
-    EXPECT_EQ(rowsPrinted(neverSaved), kRows) << "not rows of zero bytes past the end";
-
-    install(5, "8 ");
-    ScriptedPreview shortFilePreview(PageOrientation::Landscape);
-    RecordingCanvas& shortFile = shortFilePreview.printed();
-    ASSERT_TRUE(print(shortFilePreview));
-    EXPECT_EQ(rowsPrinted(shortFile), kRows.mid(0, 5));
+    // A count never saved ("16") prints no rows of zero bytes past the end.
+    for (const auto& [records, count, rows] :
+         {std::tuple{8, "4 ", 4}, std::tuple{8, "16", 8}, std::tuple{5, "8 ", 5}}) {
+        writeLoggerSet(folder_, distinctLoggerChannels(records), count);
+        ScriptedPreview preview(PageOrientation::Landscape);
+        ASSERT_TRUE(print(preview));
+        EXPECT_EQ(rowsPrinted(preview.printed()), kRows.mid(0, rows)) << records << " " << count;
+    }
 }
 
 TEST_F(LoggerReport, ACodeOutsideItsTablePrintsTheTextOfTheRowBefore) {
@@ -158,19 +138,9 @@ TEST_F(LoggerReport, ACodeOutsideItsTablePrintsTheTextOfTheRowBefore) {
         << "the print starts afresh, not from the last row the preview drew";
 }
 
-TEST_F(LoggerReport, APortraitPrinterIsTurnedToLandscapeAfterTheMessageAndTheDialog) {
-    ScriptedPreview preview(PageOrientation::Portrait);
-    RecordingCanvas& canvas = preview.printed();
-    ASSERT_TRUE(print(preview));
-    EXPECT_EQ(prompter_.texts(), QStringList{"Set the printer in the 'LANDSCAPE' mode"});
-    EXPECT_EQ(preview.setupsShown(), 1);
-    EXPECT_EQ(canvas.lateOrientationChanges(), 0);
-    EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
-}
-
 TEST_F(LoggerReport, AMissingFileOfThePairIsNamedAndNothingIsPrinted) {
     for (const char* name : {"logger.par", "logger.tmr"}) {
-        install(8, "8 ");
+        writeLoggerSet(folder_);
         QFile::remove(folder_.path(name));
         prompter_.clear();
         ScriptedPreview preview(PageOrientation::Portrait);
@@ -184,15 +154,6 @@ TEST_F(LoggerReport, AMissingFileOfThePairIsNamedAndNothingIsPrinted) {
         EXPECT_EQ(canvas.documentsEnded(), 0);
         EXPECT_FALSE(folder_.exists(name)) << "reading never creates the file";
     }
-}
-
-TEST_F(LoggerReport, APrintThatFailsSaysSoAndIsNotReportedAsDone) {
-    ScriptedPreview preview(PageOrientation::Landscape);
-    RecordingCanvas& canvas = preview.printed();
-    canvas.failAtEnd("Impossibile scrivere il file /nowhere/x.pdf");
-    EXPECT_FALSE(print(preview));
-    EXPECT_EQ(prompter_.texts(), QStringList{"ATTENZIONE: stampa non riuscita.\r"
-                                             "Impossibile scrivere il file /nowhere/x.pdf"});
 }
 
 } // namespace

@@ -40,11 +40,20 @@ inline LoggerChannelBytes distinctLoggerChannel(int n) {
     return channel;
 }
 
-// The general record with a channel count (offset 0, two characters).
-inline QByteArray parRecord(const QByteArray& channelCount) {
-    QByteArray par = channelCount + "  " + "03" + "1" + QByteArray(16, ' ') + "1" + "256 K" + " " +
-                     "ON " + "OFF" + "   ";
-    return par;
+inline QList<LoggerChannelBytes> distinctLoggerChannels(int count = 8) {
+    QList<LoggerChannelBytes> channels;
+    for (int n = 0; n < count; ++n)
+        channels.append(distinctLoggerChannel(n));
+    return channels;
+}
+
+// The general record, field by field: channel count (0), unused (2), scan
+// code (4), sleep flag (6), unused (7), acquisition flag (23), memory size
+// (24), unused (29), digital inputs (30, 33), unused (36).
+inline QByteArray generalRecord(const QByteArray& channelCount, const QByteArray& scan = "03",
+                                char sleep = '1', char acquisition = '1') {
+    return channelCount + "  " + scan + sleep + QByteArray(16, ' ') + acquisition + "256 K" + " " +
+           "ON " + "OFF" + "   ";
 }
 
 inline void writeLoggerSet(const TempFolder& folder, const QList<LoggerChannelBytes>& channels,
@@ -53,7 +62,12 @@ inline void writeLoggerSet(const TempFolder& folder, const QList<LoggerChannelBy
     for (const LoggerChannelBytes& channel : channels)
         tmr += channel.bytes();
     folder.write(QStringLiteral("logger.tmr"), tmr);
-    folder.write(QStringLiteral("logger.par"), parRecord(channelCount));
+    folder.write(QStringLiteral("logger.par"), generalRecord(channelCount));
+}
+
+// Eight distinct channels and `channelCount`.
+inline void writeLoggerSet(const TempFolder& folder, const QByteArray& channelCount = "8 ") {
+    writeLoggerSet(folder, distinctLoggerChannels(), channelCount);
 }
 
 } // namespace korven::test

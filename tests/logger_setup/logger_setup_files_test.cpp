@@ -37,11 +37,9 @@ TEST(ChannelSetup, SavesDisplayedValuesInTheirStoredForm) {
 
     const QByteArray tmr = folder.read("logger.tmr");
     ASSERT_EQ(tmr.size(), 280);
+    // Input type, decimals, supply and unit are one code each.
     EXPECT_EQ(tmr.left(35), QByteArray("PRESSIONE ON +12345+00000"
-                                       "6"
-                                       "2"
-                                       "3"
-                                       "3"
+                                       "6233"
                                        "OFFOFF"));
     EXPECT_EQ(tmr.mid(7 * 35 + 28, 1), QByteArray("3")) << "unknown unit carries the one before";
     EXPECT_EQ(lastDecimals, 2);
@@ -49,14 +47,9 @@ TEST(ChannelSetup, SavesDisplayedValuesInTheirStoredForm) {
 
 TEST(ChannelSetup, TextsWrittenElsewhereInTheCodePageRoundTripUnchanged) {
     TempFolder folder;
-    QByteArray record = QByteArray("20\xB0"
-                                   "C \xE0 xyz") +
-                        "ON +12345-00150"
-                        "C"
-                        "2"
-                        "4"
-                        "4"
-                        "ON ON ";
+    const QByteArray record = QByteArray("20\xB0"
+                                         "C \xE0 xyz") +
+                              "ON +12345-00150" + "C244" + "ON ON ";
     ASSERT_EQ(record.size(), 35);
     QByteArray file;
     for (int i = 0; i < 8; ++i)

@@ -1,18 +1,15 @@
+#include "logger_setup/logger_set_bytes.h"
 #include "logger_setup/logger_setup_layouts.h"
 #include "logger_setup/scan_choice.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace korven {
 namespace {
 
-// The general record laid out field by field: channel count (0), unused (2),
-// scan code (4), sleep flag (6), unused (7), acquisition flag (23), memory
-// size (24), unused (29), digital inputs (30, 33), unused (36).
-QByteArray generalRecord(const QByteArray& scan, char sleep, char acquisition) {
-    return "8 " + QByteArray("xy") + scan + sleep + QByteArray(16, '-') + acquisition + "256 K" +
-           "|" + "ON " + "OFF" + "end";
-}
+using test::generalRecord;
 
 Record recordOf(const QByteArray& bytes) {
     Record par(LoggerParLayout::recordLength);
@@ -20,48 +17,38 @@ Record recordOf(const QByteArray& bytes) {
     return par;
 }
 
+// Zeros, blanks and zero bytes read as the first options; a value no option
+// stands for is no choice, and such a choice cannot be sent.
 TEST(ScanChoice, IsReadFromItsThreeFields) {
-    const ScanChoice choice = scanChoiceOf(recordOf(generalRecord("07", '1', '0')));
-    EXPECT_EQ(choice.interval, 7);
-    EXPECT_EQ(choice.sleep, 1);
-    EXPECT_EQ(choice.acquisition, 0);
-    EXPECT_TRUE(choice.canBeSent());
-}
-
-TEST(ScanChoice, ZerosBlanksAndZeroBytesReadAsTheFirstOptions) {
-    for (const QByteArray& bytes : {generalRecord("00", '0', '0'), generalRecord("  ", ' ', ' '),
-                                    QByteArray(LoggerParLayout::recordLength, '\0')}) {
+    using Choice = std::array<std::optional<int>, 3>; // interval, sleep, acquisition
+    const std::pair<QByteArray, Choice> cases[] = {
+        {generalRecord("8 ", "07", '1', '0'), {7, 1, 0}},
+        {generalRecord("8 ", "00", '0', '0'), {0, 0, 0}},
+        {generalRecord("8 ", "  ", ' ', ' '), {0, 0, 0}},
+        {QByteArray(LoggerParLayout::recordLength, '\0'), {0, 0, 0}},
+        {generalRecord("8 ", "12", '2', '9'), {std::nullopt, std::nullopt, std::nullopt}},
+        {generalRecord("8 ", "-1", '0', '0'), {std::nullopt, 0, 0}},
+        {generalRecord("8 ", "08", '0', '0'), {std::nullopt, 0, 0}},
+    };
+    for (const auto& [bytes, expected] : cases) {
         const ScanChoice choice = scanChoiceOf(recordOf(bytes));
-        EXPECT_EQ(choice.interval, 0);
-        EXPECT_EQ(choice.sleep, 0);
-        EXPECT_EQ(choice.acquisition, 0);
+        EXPECT_EQ((Choice{choice.interval, choice.sleep, choice.acquisition}), expected)
+            << bytes.toStdString();
+        EXPECT_EQ(choice.canBeSent(), expected[0] && expected[1]) << bytes.toStdString();
     }
 }
 
-TEST(ScanChoice, AValueNoOptionStandsForIsNoChoice) {
-    const ScanChoice choice = scanChoiceOf(recordOf(generalRecord("12", '2', '9')));
-    EXPECT_EQ(choice.interval, std::nullopt);
-    EXPECT_EQ(choice.sleep, std::nullopt);
-    EXPECT_EQ(choice.acquisition, std::nullopt);
-    EXPECT_FALSE(choice.canBeSent());
-    EXPECT_EQ(scanChoiceOf(recordOf(generalRecord("-1", '0', '0'))).interval, std::nullopt);
-    EXPECT_EQ(scanChoiceOf(recordOf(generalRecord("08", '0', '0'))).interval, std::nullopt);
-}
-
 TEST(ScanChoice, IsStoredAtItsOffsetsAndEverythingElseStays) {
-    Record par = recordOf(generalRecord("03", '1', '1'));
+    Record par = recordOf(generalRecord("8 ", "03", '1', '1'));
     storeScanChoice({0, 0, 7}, par); // "No  Acquisizione", "No  Auto-Sleep", "12 ore"
-    EXPECT_EQ(par.bytes(), generalRecord("07", '0', '0'));
-    EXPECT_EQ(par.bytes().mid(4, 2), "07");
-
+    EXPECT_EQ(par.bytes(), generalRecord("8 ", "07", '0', '0'));
     storeScanChoice({1, 1, 0}, par); // "Continuo"
-    EXPECT_EQ(par.bytes(), generalRecord("00", '1', '1'));
-}
+    EXPECT_EQ(par.bytes(), generalRecord("8 ", "00", '1', '1'));
 
-TEST(ScanChoice, AGroupWithoutAChoiceKeepsItsField) {
-    Record par = recordOf(generalRecord("12", '2', '9'));
+    // A group without a choice keeps its field.
+    par = recordOf(generalRecord("8 ", "12", '2', '9'));
     storeScanChoice({std::nullopt, 1, std::nullopt}, par);
-    EXPECT_EQ(par.bytes(), generalRecord("12", '1', '9'));
+    EXPECT_EQ(par.bytes(), generalRecord("8 ", "12", '1', '9'));
 }
 
 } // namespace

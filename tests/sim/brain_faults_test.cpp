@@ -5,6 +5,13 @@
 namespace korven::sim::test {
 namespace {
 
+TEST(BrainFaults, ALoggerThatNeverWakesSleepsThroughEveryBurst) {
+    BrainDriver logger;
+    logger.brain.faults().neverWakes = true;
+    EXPECT_EQ(logger.send(QByteArray(200, '\xFF') + "\x80" + "j\r"), "");
+    EXPECT_TRUE(logger.brain.commands().isEmpty());
+}
+
 TEST(BrainFaults, EveryNthReplyHasOneCharacterSpoiledTheHandshakeLeftAlone) {
     BrainDriver logger;
     logger.brain.faults().corruptEveryNthReply = 2;

@@ -5,13 +5,13 @@
 namespace korven::sim::test {
 namespace {
 
-// `count` groups of two upper-case hexadecimal digits, single blanks between.
-void expectHexGroups(const QByteArray& text, int count) {
+// `count` groups of two upper-case hexadecimal digits, `separator` between.
+void expectHexGroups(const QByteArray& text, int count, char separator = ' ') {
     ASSERT_EQ(text.size(), 3 * count - 1);
     for (int i = 0; i < text.size(); ++i) {
         const char c = text.at(i);
         if (i % 3 == 2)
-            EXPECT_EQ(c, ' ') << "at " << i;
+            EXPECT_EQ(c, separator) << "at " << i;
         else
             EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << "at " << i;
     }
@@ -21,45 +21,22 @@ int wordAt(const QByteArray& bytes, int index) {
     return (quint8(bytes.at(index)) << 8) | quint8(bytes.at(index + 1));
 }
 
-// The reading a sign-bit word stands for.
-int signBitValue(int word) {
-    return (word & 0x8000) ? (word & 0x7FFF) : -(word & 0x7FFF);
-}
-
-TEST(StatusReply, CarriesTheNextBlockAtCharactersFourToEight) {
-    BrainDriver logger;
-    const QByteArray reply = logger.command("j");
-    expectHexGroups(reply, 16);
-    EXPECT_EQ(at(reply, 4), "01");
-    EXPECT_EQ(at(reply, 7), "2C");
-}
-
-TEST(StatusReply, DescribesTheLoggerInTheOtherBytes) {
+TEST(StatusReply, CarriesTheNextBlockAtCharactersFourToEightAndDescribesTheLogger) {
     LoggerConfig config;
     config.code = 3;
     BrainDriver logger(config);
+    const QByteArray reply = logger.command("j");
+    expectHexGroups(reply, 16);
+    EXPECT_EQ(at(reply, 4) + at(reply, 7), "012C");
     logger.command("C0");
     logger.command("M31");
     const QByteArray bytes = hexBytes(logger.command("j"));
     EXPECT_EQ(bytes.at(0), 3);
     EXPECT_EQ(wordAt(bytes, 3), 4096);
-    EXPECT_EQ(bytes.at(5), 4);
-    EXPECT_EQ(bytes.at(6), 3);
-    EXPECT_EQ(bytes.at(7), 1);
+    EXPECT_EQ(bytes.mid(5, 3), QByteArray("\x04\x03\x01"));
 }
 
-TEST(BlockReply, StartsWithTheDateAndTimeInBcd) {
-    BrainDriver logger;
-    const QByteArray reply = logger.command("S12B"); // block 299, the newest
-    ASSERT_EQ(reply.size(), 96);
-    EXPECT_TRUE(reply.endsWith('\r'));
-    expectHexGroups(reply.left(95), 32);
-    EXPECT_EQ(reply.left(17), "24 03 05 12 30 00");
-    EXPECT_EQ(at(logger.command("S12A"), 1, 17), "24 03 05 12 20 00");
-    EXPECT_EQ(at(logger.command("S000"), 1, 17), "24 03 03 10 40 00");
-}
-
-TEST(BlockReply, CanEndWithASeparatorAndUseAnotherOne) {
+TEST(BlockReply, StartsWithTheDateAndTimeInBcdInEveryForm) {
     struct Case {
         BlockForm form;
         int length; // before the CR
@@ -71,20 +48,20 @@ TEST(BlockReply, CanEndWithASeparatorAndUseAnotherOne) {
         LoggerConfig config;
         config.blockForm = c.form;
         BrainDriver logger(config);
-        for (const QByteArray& reply : {logger.command("S12B"), logger.command("S12C")}) {
-            ASSERT_EQ(reply.size(), c.length + 1);
-            EXPECT_TRUE(reply.endsWith('\r'));
-            // Digits at the start of every three characters, the separator after them.
-            for (int i = 0; i < c.length; ++i) {
-                const char ch = reply.at(i);
-                if (i % 3 == 2)
-                    EXPECT_EQ(ch, c.form.separator) << "at " << i;
-                else
-                    EXPECT_TRUE((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F')) << "at " << i;
-            }
-        }
-        EXPECT_EQ(at(logger.command("S12B"), 1, 8),
-                  QByteArray("24 03 05").replace(' ', c.form.separator));
+        const QByteArray newest = logger.command("S12B"); // block 299
+        ASSERT_EQ(newest.size(), c.length + 1);
+        EXPECT_TRUE(newest.endsWith('\r'));
+        expectHexGroups(newest.left(95), 32, c.form.separator);
+        EXPECT_EQ(newest.at(95), c.length == 96 ? c.form.separator : '\r');
+        const auto withSeparator = [&c](QByteArray text) {
+            return text.replace(' ', c.form.separator);
+        };
+        EXPECT_EQ(newest.left(17), withSeparator("24 03 05 12 30 00"));
+        EXPECT_EQ(at(logger.command("S12A"), 1, 17), withSeparator("24 03 05 12 20 00"));
+        EXPECT_EQ(at(logger.command("S000"), 1, 17), withSeparator("24 03 03 10 40 00"));
+        // Block 300 is the next to be written.
+        EXPECT_EQ(logger.command("S12C").left(c.length),
+                  withSeparator(QByteArray("FF ").repeated(32)).left(c.length));
     }
 }
 
@@ -98,19 +75,6 @@ TEST(BlockReply, ThreeDigitsNameTheNewestBlockWithThem) {
     EXPECT_EQ(at(logger.command("S009"), 10, 8), "12 30 00");
     // 4106 is not written yet, but block 10 still is.
     EXPECT_NE(at(logger.command("S00A"), 1), "FF");
-}
-
-TEST(BlockReply, ABlockNotWrittenYetIsAllFF) {
-    BrainDriver logger;
-    const QByteArray reply = logger.command("S12C"); // block 300, the next to be written
-    EXPECT_EQ(reply, QByteArray("FF ").repeated(32).chopped(1) + '\r');
-}
-
-TEST(ClockReply, ShowsTheLoggerClockRunningOnTheWallClock) {
-    BrainDriver logger;
-    EXPECT_EQ(logger.command("H"), "240305123000\r");
-    logger.now = logger.now.addSecs(3661);
-    EXPECT_EQ(logger.command("H"), "240305133101\r");
 }
 
 TEST(ReadingReply, OneAndTwoDigitFormsReadTheSameChannel) {
@@ -142,35 +106,31 @@ TEST(ReadingReply, PlacesThePointByTheChannelDecimals) {
     }
 }
 
-TEST(DigitalReply, PutsEachContactAtItsPosition) {
-    BrainDriver logger;
-    const QByteArray reply = logger.command("A0");
-    ASSERT_EQ(reply.size(), 400);
-    EXPECT_TRUE(reply.endsWith(" \r"));
-    expectHexGroups(reply.left(398), 133);
-    for (int position = 5; position <= 38; position += 3) {
-        EXPECT_EQ(reply.at(position - 2), '0') << position;
-        EXPECT_TRUE(reply.at(position - 1) == '0' || reply.at(position - 1) == '1') << position;
-    }
-}
-
 // The newest block was taken at the logger's present time, so it must agree
-// with what the logger reads live at this instant.
+// with what the logger reads live at this instant; contacts sit at every
+// third character from the fifth of "A0".
 TEST(LiveAndStored, ANewBlockAgreesWithTheLiveReadings) {
     BrainDriver logger;
     const QByteArray block = logger.command("S12B");
     const QByteArray digital = logger.command("A0");
+    ASSERT_EQ(digital.size(), 400);
+    EXPECT_TRUE(digital.endsWith(" \r"));
+    expectHexGroups(digital.left(398), 133);
     QByteArray contacts;
-    for (int position = 5; position <= 38; position += 3)
+    for (int position = 5; position <= 38; position += 3) {
+        EXPECT_EQ(digital.at(position - 2), '0') << position;
+        EXPECT_TRUE(digital.at(position - 1) == '0' || digital.at(position - 1) == '1') << position;
         contacts += digital.at(position - 1);
+    }
     EXPECT_EQ(contacts, at(block, 19) + at(block, 22) + at(block, 25) + at(block, 28) +
                             at(block, 31) + at(block, 34));
 
     const QByteArray bytes = hexBytes(block);
     for (int channel = 0; channel < 8; ++channel) {
+        const int word = wordAt(bytes, 16 + 2 * channel); // the sign in the top bit
+        const int stored = (word & 0x8000) ? (word & 0x7FFF) : -(word & 0x7FFF);
         const QByteArray live = logger.command("F" + QByteArray::number(channel));
-        EXPECT_EQ(live.left(6).toInt(), signBitValue(wordAt(bytes, 16 + 2 * channel)))
-            << "channel " << channel;
+        EXPECT_EQ(live.left(6).toInt(), stored) << "channel " << channel;
     }
 }
 

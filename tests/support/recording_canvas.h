@@ -29,6 +29,12 @@ inline void PrintTo(const PrintedText& t, std::ostream* out) {
          << ',' << t.colour.blue << ") \"" << t.text.toStdString() << '"';
 }
 
+// A text of a sheet's table: the fixed-pitch face at 10 points.
+inline PrintedText tableText(const QString& text, bool bold, TextColour colour, int x, int y,
+                             int page) {
+    return {text, QStringLiteral("courier new"), 10, bold, colour, x, y, page};
+}
+
 // A canvas that keeps every text with its font, colour, position and page.
 // Every character is size × 12 twips wide, the advance of a fixed-pitch font,
 // so widths are known in advance. A failure can be scripted for the end of

@@ -22,12 +22,8 @@ struct SystemChannelBytes {
     qint16 mask = 3;                              // 38
     QByteArray description = QByteArray(20, ' '); // 40
     QByteArray unit = "Volt";                     // 60
-    QByteArray reserved = "0"
-                          "00"
-                          "00"
-                          "00"
-                          "00"; // 64
-    qint16 spare = 0;           // 73
+    QByteArray reserved = "000000000";            // 64: five codes
+    qint16 spare = 0;                             // 73
 
     QByteArray bytes() const {
         return word(index) + moduleCode + moduleChannel + activation + upper + lower + treatment +
@@ -57,6 +53,13 @@ inline SystemChannelBytes distinctChannel(int n) {
     channel.reserved = "123456789";
     channel.spare = static_cast<qint16>(1000 + n);
     return channel;
+}
+
+inline QList<SystemChannelBytes> distinctChannels(int count) {
+    QList<SystemChannelBytes> channels;
+    for (int n = 0; n < count; ++n)
+        channels.append(distinctChannel(n));
+    return channels;
 }
 
 inline void writeSystemFile(const TempFolder& folder, const QList<SystemChannelBytes>& channels,

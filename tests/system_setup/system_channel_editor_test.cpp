@@ -12,14 +12,18 @@ using namespace korven::test;
 
 namespace {
 
+const QString kCopyAllQuestion =
+    QStringLiteral("ATTENZIONE: Tutti i parametri dei canali successivi al canale 3\r"
+                   "saranno impostati come il canale 3\r"
+                   "I canali verranno copiati per multipli di 8\r"
+                   "Proseguire?");
+
 class SystemEditor : public ::testing::Test {
 protected:
     void SetUp() override { install(40, "1"); }
 
     void install(int channels, const QByteArray& loggers) {
-        original_.clear();
-        for (int n = 0; n < channels; ++n)
-            original_.append(distinctChannel(n));
+        original_ = distinctChannels(channels);
         writeSystemFile(folder_, original_);
         writeLoggerCount(folder_, loggers);
     }
@@ -38,6 +42,14 @@ protected:
         return folder_.read(QStringLiteral("plant.stp")).mid(channel * 75, 75);
     }
     QByteArray original(int channel) const { return original_[channel].bytes(); }
+    // Channel `from` as it was, with another description and module channel.
+    QByteArray changed(int from, const QByteArray& description, int moduleChannel = -1) const {
+        SystemChannelBytes channel = original_[from];
+        channel.description = description.leftJustified(20, ' ');
+        if (moduleChannel >= 0)
+            channel.moduleChannel = QByteArray::number(moduleChannel).rightJustified(4, '0');
+        return channel.bytes();
+    }
 
     TempFolder folder_;
     QList<SystemChannelBytes> original_;
@@ -49,15 +61,10 @@ TEST_F(SystemEditor, OpensOnChannelZeroWithItsFieldsAtFullWidth) {
     editor_.open();
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("0"));
     const SystemChannelFields& f = editor_.fields();
-    EXPECT_EQ(f.activation, QStringLiteral("OFF"));
-    EXPECT_EQ(f.moduleCode, QStringLiteral("012"));
-    EXPECT_EQ(f.moduleChannel, QStringLiteral("0000"));
-    EXPECT_EQ(f.description, QStringLiteral("CANALE 0            "));
-    EXPECT_EQ(f.unit, QStringLiteral("bar "));
-    EXPECT_EQ(f.mask, QStringLiteral("***.**"));
-    EXPECT_EQ(f.treatment, QStringLiteral("A*x+B  s"));
-    EXPECT_EQ(f.gain, QStringLiteral("+01234"));
-    EXPECT_EQ(f.zero, QStringLiteral("-00050"));
+    EXPECT_EQ(QStringList({f.activation, f.moduleCode, f.moduleChannel, f.description, f.unit,
+                           f.mask, f.treatment, f.gain, f.zero}),
+              QStringList({"OFF", "012", "0000", "CANALE 0            ", "bar ", "***.**",
+                           "A*x+B  s", "+01234", "-00050"}));
     EXPECT_FALSE(editor_.activationOn());
     EXPECT_TRUE(prompter_.prompts().isEmpty());
 }
@@ -92,22 +99,15 @@ TEST_F(SystemEditor, SavesWhatWasTypedCutToEachFieldAndKeepsTheFieldsNotShown) {
     EXPECT_EQ(editor_.fields().description, QStringLiteral("CANALE 1            "));
 }
 
-TEST_F(SystemEditor, WithOneLoggerNextStopsOnChannelSevenWithoutSaving) {
-    openAt(6);
-    editor_.next();
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("007"));
+// One logger has channels 0 to 7: on the last, "next" and "copy one" stay
+// there without saving, the latter saying why.
+TEST_F(SystemEditor, OnTheLoggersLastChannelNextAndCopyOneGoNowhere) {
+    openAt(7);
     EXPECT_EQ(editor_.fields().moduleChannel, QStringLiteral("0007"));
-
     editor_.fields().description = "not to be saved";
     editor_.next();
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("7"));
-    EXPECT_EQ(record(7), original(7));
     EXPECT_TRUE(prompter_.prompts().isEmpty());
-}
-
-TEST_F(SystemEditor, CopyOneOnTheLastChannelSaysHowManyChannelsTheLoggersHave) {
-    openAt(7);
-    editor_.fields().description = "not to be saved";
     editor_.copyOne();
     ASSERT_EQ(prompter_.prompts().size(), 1);
     EXPECT_EQ(prompter_.prompts()[0].text,
@@ -121,49 +121,42 @@ TEST_F(SystemEditor, CopyOneCopiesTheWholeRecordIntoTheNextChannelAndMovesThere)
     openAt(3);
     editor_.fields().description = "Portata";
     editor_.copyOne();
-
-    SystemChannelBytes expected = original_[3];
-    expected.description = "Portata             ";
-    EXPECT_EQ(record(3), expected.bytes());
-    EXPECT_EQ(record(4), expected.bytes())
+    EXPECT_EQ(record(3), changed(3, "Portata"));
+    EXPECT_EQ(record(4), changed(3, "Portata"))
         << "module channel and hidden fields come from channel 3";
     EXPECT_EQ(record(5), original(5));
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("004"));
     EXPECT_EQ(editor_.fields().description, QStringLiteral("Portata             "));
 }
 
-TEST_F(SystemEditor, CopyAllFromThreeFillsTheGroupWithTheModuleChannelCountingUp) {
+TEST_F(SystemEditor, CopyAllAsksThenFillsTheGroupWithTheModuleChannelCountingUp) {
     openAt(3);
     editor_.fields().moduleChannel = "0100";
-    prompter_.answerNext(true);
+    prompter_.answerNext(false);
     editor_.copyAll();
-
-    ASSERT_EQ(prompter_.prompts().size(), 1);
-    EXPECT_EQ(prompter_.prompts()[0].text,
-              QStringLiteral("ATTENZIONE: Tutti i parametri dei canali successivi al canale 3\r"
-                             "saranno impostati come il canale 3\r"
-                             "I canali verranno copiati per multipli di 8\r"
-                             "Proseguire?"));
+    EXPECT_EQ(prompter_.texts(), QStringList{kCopyAllQuestion});
     EXPECT_TRUE(prompter_.prompts()[0].question);
-    for (int n = 3; n <= 7; ++n) {
-        SystemChannelBytes expected = original_[3];
-        expected.moduleChannel = QByteArray::number(100 + n - 3).rightJustified(4, '0');
-        EXPECT_EQ(record(n), expected.bytes()) << "channel " << n;
-    }
+    for (int n = 3; n <= 7; ++n)
+        EXPECT_EQ(record(n), original(n)) << "No changes nothing";
+    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("3"));
+
+    editor_.fields().moduleChannel = "0100";
+    editor_.copyAll();
+    for (int n = 3; n <= 7; ++n)
+        EXPECT_EQ(record(n), changed(3, "CANALE 3", 100 + n - 3)) << "channel " << n;
     EXPECT_EQ(record(8), original(8));
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("007"));
     EXPECT_EQ(editor_.fields().moduleChannel, QStringLiteral("0104"));
 }
 
-TEST_F(SystemEditor, CopyAllFromSevenFillsTheNextGroupOnlyWhenASecondLoggerHasIt) {
+// From channel 7 the next group is filled only when a second logger has it;
+// from channel 24 on only the channel itself is saved.
+TEST_F(SystemEditor, CopyAllFillsOnlyGroupsTheLoggersHave) {
     install(40, "2");
     openAt(7);
     editor_.copyAll();
-    for (int n = 8; n <= 15; ++n) {
-        SystemChannelBytes expected = original_[7];
-        expected.moduleChannel = QByteArray::number(n).rightJustified(4, '0');
-        EXPECT_EQ(record(n), expected.bytes()) << "channel " << n;
-    }
+    for (int n = 8; n <= 15; ++n)
+        EXPECT_EQ(record(n), changed(7, "CANALE 7", n)) << "channel " << n;
     EXPECT_EQ(record(16), original(16));
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("015"));
 
@@ -171,60 +164,38 @@ TEST_F(SystemEditor, CopyAllFromSevenFillsTheNextGroupOnlyWhenASecondLoggerHasIt
     openAt(7);
     editor_.fields().description = "Livello";
     editor_.copyAll();
-    SystemChannelBytes expected = original_[7];
-    expected.description = "Livello             ";
-    EXPECT_EQ(record(7), expected.bytes());
+    EXPECT_EQ(record(7), changed(7, "Livello"));
     EXPECT_EQ(record(8), original(8));
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("7"));
-}
 
-TEST_F(SystemEditor, CopyAllFromChannelTwentyFourOnSavesOnlyThatChannel) {
     install(40, "5");
     for (int start : {24, 30}) {
         openAt(start);
         editor_.fields().description = "Umidita";
         editor_.copyAll();
-        SystemChannelBytes expected = original_[start];
-        expected.description = "Umidita             ";
-        EXPECT_EQ(record(start), expected.bytes());
+        EXPECT_EQ(record(start), changed(start, "Umidita"));
         EXPECT_EQ(record(start + 1), original(start + 1));
         EXPECT_EQ(editor_.channelCaption(), QString::number(start));
     }
 }
 
-TEST_F(SystemEditor, CopyAllAnsweredNoChangesNothing) {
-    openAt(3);
-    editor_.fields().description = "not to be saved";
-    prompter_.answerNext(false);
-    editor_.copyAll();
-    for (int n = 3; n <= 7; ++n)
-        EXPECT_EQ(record(n), original(n));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("3"));
-}
-
-TEST_F(SystemEditor, PreviousFromZeroSavesAndReloadsChannelZero) {
+// "Previous" from 0 and "save" stay, showing the number without leading zeros
+// after a save.
+TEST_F(SystemEditor, PreviousFromZeroAndSaveStayOnTheChannel) {
     editor_.open();
     editor_.fields().description = "Vento";
     editor_.previous();
-    SystemChannelBytes expected = original_[0];
-    expected.description = "Vento               ";
-    EXPECT_EQ(record(0), expected.bytes());
+    EXPECT_EQ(record(0), changed(0, "Vento"));
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("000"));
     EXPECT_EQ(editor_.fields().description, QStringLiteral("Vento               "));
 
     openAt(2);
     editor_.previous();
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("001"));
-}
-
-TEST_F(SystemEditor, SaveStaysOnTheChannelAndShowsItsNumberWithoutLeadingZeros) {
-    openAt(2);
-    editor_.fields().gain = "+00999";
+    editor_.fields().description = "Pioggia";
     editor_.save();
-    SystemChannelBytes expected = original_[2];
-    expected.gain = "+00999";
-    EXPECT_EQ(record(2), expected.bytes());
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("2"));
+    EXPECT_EQ(record(1), changed(1, "Pioggia"));
+    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("1"));
 }
 
 TEST_F(SystemEditor, NeverMovesBeyondChannel1024WhateverTheLoggers) {
@@ -237,16 +208,14 @@ TEST_F(SystemEditor, NeverMovesBeyondChannel1024WhateverTheLoggers) {
     EXPECT_EQ(record(1025), original(1025));
 }
 
-TEST_F(SystemEditor, ActivationTogglesBetweenOnAndOff) {
+TEST_F(SystemEditor, ActivationTogglesBetweenOnAndOffFromAnything) {
     editor_.open();
-    editor_.toggleActivation();
-    EXPECT_EQ(editor_.fields().activation, QStringLiteral("ON "));
-    EXPECT_TRUE(editor_.activationOn());
-    editor_.toggleActivation();
-    EXPECT_EQ(editor_.fields().activation, QStringLiteral("OFF"));
-    editor_.fields().activation = "on";
-    editor_.toggleActivation();
-    EXPECT_EQ(editor_.fields().activation, QStringLiteral("ON "));
+    for (const auto& [before, after] : {std::pair{"OFF", "ON "}, {"ON ", "OFF"}, {"on", "ON "}}) {
+        editor_.fields().activation = QString::fromLatin1(before);
+        editor_.toggleActivation();
+        EXPECT_EQ(editor_.fields().activation, QString::fromLatin1(after)) << before;
+        EXPECT_EQ(editor_.activationOn(), after[1] == 'N') << before;
+    }
     EXPECT_EQ(record(0), original(0)) << "nothing is written until a save";
 }
 

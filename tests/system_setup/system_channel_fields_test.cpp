@@ -31,37 +31,25 @@ ShownAndSaved roundTrip(const QByteArray& treatmentCode, const QString& shownBef
     return {fields.treatment, record.bytes()};
 }
 
-TEST(SystemChannelFields, ATableTreatmentIsShownByItsNumberAndSavedAsItsCode) {
-    SystemChannelBytes expected;
-    expected.treatment = "05";
-    const ShownAndSaved tab3 = roundTrip("05");
-    EXPECT_EQ(tab3.shown, QStringLiteral("Tab. 3"));
-    EXPECT_EQ(tab3.saved, expected.bytes());
-
-    expected.treatment = "32";
-    const ShownAndSaved tab30 = roundTrip("32");
-    EXPECT_EQ(tab30.shown, QStringLiteral("Tab. 30"));
-    EXPECT_EQ(tab30.saved, expected.bytes());
-
-    EXPECT_EQ(roundTrip("02").shown, QStringLiteral("Tab. 0"));
-    EXPECT_EQ(roundTrip("00").shown, QStringLiteral("Diretto "));
-    EXPECT_EQ(roundTrip("01").shown, QStringLiteral("A*x+B  s"));
-}
-
-TEST(SystemChannelFields, ANewFilesTreatmentIsShownAsDirectAndSavedWithTwoDigits) {
-    SystemChannelBytes expected;
-    expected.treatment = "00";
-    const ShownAndSaved fresh = roundTrip("0 ");
-    EXPECT_EQ(fresh.shown, QStringLiteral("Diretto "));
-    EXPECT_EQ(fresh.saved, expected.bytes());
-}
-
-TEST(SystemChannelFields, ACodeThatNamesNoTreatmentLeavesTheTextShownBefore) {
-    const ShownAndSaved beyond = roundTrip("33", QStringLiteral("Tab. 7"));
-    EXPECT_EQ(beyond.shown, QStringLiteral("Tab. 7"));
-    SystemChannelBytes expected;
-    expected.treatment = "09";
-    EXPECT_EQ(beyond.saved, expected.bytes()) << "a save writes what the field shows";
+// A table is shown by its number and saved as its code; a new file's "0 " is
+// direct, saved with two digits; a code that names no treatment leaves the
+// text shown before, and a save writes what the field shows.
+TEST(SystemChannelFields, ATreatmentIsShownByItsNameAndSavedAsItsCode) {
+    struct Case {
+        QByteArray code;
+        QString shownBefore, shown;
+        QByteArray saved;
+    };
+    for (const Case& c : {Case{"05", {}, "Tab. 3", "05"}, Case{"32", {}, "Tab. 30", "32"},
+                          Case{"02", {}, "Tab. 0", "02"}, Case{"00", {}, "Diretto ", "00"},
+                          Case{"01", {}, "A*x+B  s", "01"}, Case{"0 ", {}, "Diretto ", "00"},
+                          Case{"33", "Tab. 7", "Tab. 7", "09"}}) {
+        SystemChannelBytes expected;
+        expected.treatment = c.saved;
+        const ShownAndSaved result = roundTrip(c.code, c.shownBefore);
+        EXPECT_EQ(result.shown, c.shown) << c.code.constData();
+        EXPECT_EQ(result.saved, expected.bytes()) << c.code.constData();
+    }
 }
 
 TEST(SystemChannelFields, ATypedTextThatNamesNoTreatmentKeepsTheCode) {

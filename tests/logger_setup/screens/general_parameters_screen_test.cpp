@@ -9,9 +9,6 @@
 namespace korven::test {
 namespace {
 
-const QString kResumed =
-    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 1 in scansione");
-
 sim::LoggerConfig loggerAhead(qint64 seconds) {
     sim::LoggerConfig config;
     config.clockStart = VirtualClock::start().addSecs(seconds);
@@ -38,19 +35,16 @@ struct GeneralRig : SettingsScreenRig {
     GeneralParametersScreen screen{session};
 };
 
-TEST(GeneralParameters, OpensWithTheComputersClockInItsFields) {
+// It opens with the computer's clock in its fields. Every change is checked
+// at once: a field emptied, or holding no number, is refused and put back;
+// ranges wait for the setting.
+TEST(GeneralParameters, OpensWithTheComputersClockAndPutsBackAFieldThatIsNoNumber) {
     GeneralRig rig;
     EXPECT_EQ(rig.screen.windowTitle(),
               "GENERAL KORVEN SETUP INFO. FILE: " + rig.folder.path("logger"));
     EXPECT_EQ(rig.fields(), QStringList({"05", "03", "2024", "12", "00", "00"}));
     EXPECT_FALSE(rig.label("loggerClock")->isVisible());
     EXPECT_FALSE(rig.label("clockDrift")->isVisible());
-}
-
-// Every change is checked at once: a field emptied, or holding no number,
-// is refused and put back; ranges wait for the setting.
-TEST(GeneralParameters, AFieldThatIsNoNumberIsPutBack) {
-    GeneralRig rig;
     rig.typeOver(rig.field("Text1"), "x");
     rig.field("Text3")->clear();
     rig.typeOver(rig.field("Text4"), "99999");

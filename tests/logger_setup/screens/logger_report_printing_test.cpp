@@ -13,12 +13,7 @@ namespace {
 
 class LoggerReportPrinting : public ::testing::Test {
 protected:
-    LoggerReportPrinting() : rig_(sim::LoggerConfig{}) {
-        QList<LoggerChannelBytes> channels;
-        for (int n = 0; n < 8; ++n)
-            channels.append(distinctLoggerChannel(n));
-        writeLoggerSet(rig_.folder, channels, "16");
-    }
+    LoggerReportPrinting() : rig_(sim::LoggerConfig{}) { writeLoggerSet(rig_.folder, "16"); }
 
     SessionRig rig_;
     QWidget editor_;

@@ -10,6 +10,10 @@
 
 namespace korven::test {
 
+// What the user is told once logger 1 scans again after an operation.
+inline const QString kResumed =
+    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 1 in scansione");
+
 // A set-up screen that hands its operations to the transmission screen, over
 // the simulated logger: logger 1, its logger set-up restarting acquisition.
 struct SettingsScreenRig : ScreenRig {
