@@ -3,6 +3,7 @@
 #include "link/logger_link.h"
 #include "link/progress_labels.h"
 #include "link/prompting_reporter.h"
+#include "link/wake_logger.h"
 #include "support/scripted_prompter.h"
 #include "support/simulated_port.h"
 #include "support/virtual_clock.h"
@@ -24,6 +25,11 @@ struct LinkRig {
     }
 
     sim::FaultPlan& faults() { return port.logger().faults(); }
+    // Wakes the logger in a conversation of its own.
+    LinkStatus wake() {
+        auto conversation = link.startConversation();
+        return wakeLogger(*conversation);
+    }
     int writesOf(const QByteArray& bytes) const {
         return static_cast<int>(port.writes().count(bytes));
     }

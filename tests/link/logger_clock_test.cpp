@@ -3,6 +3,7 @@
 #include "link/link_texts.h"
 #include "link/logger_clock.h"
 #include "link/wake_logger.h"
+#include "support/session_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -12,33 +13,21 @@ namespace {
 // Logger 1, awake, its clock `aheadSeconds` from the computer's, over a line
 // of `baud`.
 struct ClockRig : LinkRig {
-    explicit ClockRig(qint64 aheadSeconds, int baud = 9600) : LinkRig(loggerAhead(aheadSeconds)) {
+    explicit ClockRig(qint64 aheadSeconds, int baud = 9600)
+        : LinkRig(loggerClockAhead(aheadSeconds)) {
         port.setLineSettings(QStringLiteral("%1,n,8,2").arg(baud));
         link.state().loggerNumber = 1;
-    }
-
-    static sim::LoggerConfig loggerAhead(qint64 seconds) {
-        sim::LoggerConfig config;
-        config.clockStart = VirtualClock::start().addSecs(seconds);
-        return config;
-    }
-
-    Conversation wake() {
-        std::optional<Conversation> conversation = link.startConversation();
+        conversation.emplace(std::move(*link.startConversation()));
         EXPECT_EQ(wakeLogger(*conversation), LinkStatus::Ok);
-        return std::move(*conversation);
     }
-    // Milliseconds the simulated logger's clock is ahead of the computer's.
-    qint64 loggerAheadMs() { return clock.now().msecsTo(port.logger().clock()); }
+
+    std::optional<Conversation> conversation;
 };
 
 TEST(LoggerClock, IsReadWithTheDriftFromTheComputersClock) {
     for (const qint64 ahead : {12LL, -90LL, 3600LL, 0LL}) {
         ClockRig rig(ahead);
-        Conversation conversation = rig.wake();
-        const ClockQuery query = requestClock(conversation);
-
-        ASSERT_EQ(query.status, LinkStatus::Ok);
+        const ClockQuery query = requestClock(*rig.conversation);
         ASSERT_TRUE(query.reading);
         EXPECT_EQ(driftSeconds(*query.reading), ahead);
         EXPECT_EQ(query.reading->logger.moment.date(), QDate(2024, 3, 5));
@@ -51,27 +40,24 @@ TEST(LoggerClock, IsReadWithTheDriftFromTheComputersClock) {
 // A reply cut or garbled is never taken for a date; silence is a logger not
 // connected.
 TEST(LoggerClock, ADamagedReplyIsATransmissionErrorAndSilenceIsNoConnection) {
-    for (const int cutTo : {1, 6, 12}) {
+    using sim::FaultPlan;
+    const QString damaged = link_texts::transmissionError;
+    const std::tuple<FaultPlan, LinkStatus, QString> cases[] = {
+        {FaultPlan{.cutRepliesTo = 1}, LinkStatus::BadReply, damaged},
+        {FaultPlan{.cutRepliesTo = 6}, LinkStatus::BadReply, damaged},
+        {FaultPlan{.cutRepliesTo = 12}, LinkStatus::BadReply, damaged},
+        {FaultPlan{.corruptEveryNthReply = 1}, LinkStatus::BadReply, damaged},
+        {FaultPlan{.silentAfterCommands = 1}, LinkStatus::NoAnswer, link_texts::notConnected},
+    };
+    for (const auto& [fault, status, told] : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&fault - &std::get<0>(cases[0])));
         ClockRig rig(0);
-        Conversation conversation = rig.wake();
-        rig.faults().cutRepliesTo = cutTo;
-        const ClockQuery query = requestClock(conversation);
-        EXPECT_EQ(query.status, LinkStatus::BadReply) << cutTo;
+        rig.faults() = fault;
+        const ClockQuery query = requestClock(*rig.conversation);
+        EXPECT_EQ(query.status, status);
         EXPECT_FALSE(query.reading);
-        EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::transmissionError}) << cutTo;
+        EXPECT_EQ(rig.prompter.texts(), QStringList{told});
     }
-    {
-        ClockRig rig(0);
-        Conversation conversation = rig.wake();
-        rig.faults().corruptEveryNthReply = 1;
-        EXPECT_EQ(requestClock(conversation).status, LinkStatus::BadReply);
-        EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::transmissionError});
-    }
-    ClockRig rig(0);
-    Conversation conversation = rig.wake();
-    rig.faults().silentAfterCommands = 1;
-    EXPECT_EQ(requestClock(conversation).status, LinkStatus::NoAnswer);
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::notConnected});
 }
 
 // The "G" leaves so that it would arrive just as the computer's clock turns
@@ -80,16 +66,13 @@ TEST(LoggerClock, ADamagedReplyIsATransmissionErrorAndSilenceIsNoConnection) {
 TEST(LoggerClock, IsSetToTheComputersClockAtTheCommandsArrival) {
     for (const auto& [baud, lineMs] : {std::pair{9600, 16}, std::pair{2400, 64}}) {
         ClockRig rig(3600, baud);
-        Conversation conversation = rig.wake();
-        const ClockSetting setting = setClockToComputer(conversation);
-
+        const ClockSetting setting = setClockToComputer(*rig.conversation);
         ASSERT_EQ(setting.status, LinkStatus::Ok);
         EXPECT_EQ(setting.moment.time().msec(), 0);
         EXPECT_EQ(rig.port.logger().commands().last(),
                   "G" + setting.moment.toString("yyMMddHHmmss").toLatin1());
-        EXPECT_EQ(rig.loggerAheadMs(), lineMs) << baud;
-
-        const ClockQuery again = requestClock(conversation);
+        EXPECT_EQ(rig.clock.now().msecsTo(rig.port.logger().clock()), lineMs) << baud;
+        const ClockQuery again = requestClock(*rig.conversation);
         ASSERT_TRUE(again.reading);
         EXPECT_EQ(driftSeconds(*again.reading), 0);
     }
@@ -109,14 +92,11 @@ TEST(ClockDrift, CountsWholeSecondsFromTheMiddleOfTheLoggersSecond) {
 }
 
 TEST(ClockDrift, IsToldInSecondsMinutesOrHours) {
-    EXPECT_EQ(driftText(12), "Scarto: +12 s");
-    EXPECT_EQ(driftText(0), "Scarto: 0 s");
-    EXPECT_EQ(driftText(-119), "Scarto: -119 s");
-    EXPECT_EQ(driftText(120), "Scarto: +2 min");
-    EXPECT_EQ(driftText(3600), "Scarto: +60 min");
-    EXPECT_EQ(driftText(-7199), "Scarto: -119 min");
-    EXPECT_EQ(driftText(7200), "Scarto: +2 h");
-    EXPECT_EQ(driftText(-93600), "Scarto: -26 h");
+    const std::pair<qint64, const char*> texts[] = {
+        {12, "+12 s"},     {0, "0 s"},          {-119, "-119 s"}, {120, "+2 min"},
+        {3600, "+60 min"}, {-7199, "-119 min"}, {7200, "+2 h"},   {-93600, "-26 h"}};
+    for (const auto& [seconds, text] : texts)
+        EXPECT_EQ(driftText(seconds), QStringLiteral("Scarto: ") + QLatin1String(text));
 }
 
 } // namespace

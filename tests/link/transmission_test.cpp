@@ -2,6 +2,7 @@
 #include "link/link_texts.h"
 #include "link/transmission.h"
 #include "logger_setup/logger_setup_layouts.h"
+#include "support/session_rig.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -9,58 +10,50 @@
 namespace korven::test {
 namespace {
 
-// A transmission to logger 1, whose logger set-up has acquisition on.
-struct TransmissionRig : LinkRig {
-    TransmissionRig() {
+// A transmission to logger 1, whose logger set-up has acquisition on, when
+// its reply is damaged or stops: one report, then the resume's, within the
+// limit, the port closed.
+TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
+    struct Case {
+        sim::FaultPlan fault;
+        int code;
+        QByteArray command;
+        LinkStatus status;
+        QString told, resumed;
+        int linkFailed;
+    };
+    using enum LinkStatus;
+    const QString damaged = link_texts::transmissionError;
+    const QString notConnected = link_texts::notConnected;
+    const QString resumed = resumedText(1);
+    const Case cases[] = {
+        // Reply bytes are counted from the wake-up's "!": the sixth is the
+        // first digit of the block number.
+        {{.corruptEveryNth = 6}, 8, {}, BadReply, damaged, resumed, 0},
+        {{.cutRepliesTo = 30}, 8, {}, NoAnswer, notConnected, resumed, 1},
+        {{.silentAfterCommands = 1}, 7, "H", NoAnswer, notConnected, link_texts::resumeFailed, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        LinkRig rig;
+        TempFolder folder;
         QByteArray flags(LoggerParLayout::recordLength, '0');
         flags[LoggerParLayout::acquisitionFlag.offset] = '1';
         folder.write("set.par", flags);
-        link.state().loggerNumber = 1;
+        rig.link.state().loggerNumber = 1;
+        rig.faults() = c.fault;
+        Installation installation{{}, folder.path("set"), {}, {}};
+        auto conversation = rig.link.startConversation();
+        const auto result = transmit(*conversation, {1, c.code, c.command, false}, installation);
+        conversation.reset();
+
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_FALSE(result.lastBlock);
+        EXPECT_EQ(rig.prompter.texts(), QStringList({c.told, c.resumed}));
+        EXPECT_EQ(rig.link.state().linkFailed, c.linkFailed);
+        EXPECT_LT(rig.clock.nowMs(), 15000);
+        EXPECT_FALSE(rig.port.isOpen());
     }
-
-    TransmissionResult run(int code, const QByteArray& command = {}) {
-        auto conversation = link.startConversation();
-        return transmit(*conversation, {1, code, command, false}, installation);
-    }
-
-    TempFolder folder;
-    Installation installation{{}, folder.path("set"), {}, {}};
-};
-
-TEST(Transmission, NoiseInTheLastBlockIsATransmissionErrorNotANumber) {
-    TransmissionRig rig;
-    // Reply bytes are counted from the wake-up's "!": the sixth is the first
-    // digit of the block number.
-    rig.faults().corruptEveryNth = 6;
-    const auto result = rig.run(8);
-
-    EXPECT_EQ(result.status, LinkStatus::BadReply);
-    EXPECT_FALSE(result.lastBlock);
-    EXPECT_EQ(rig.prompter.countOf(link_texts::transmissionError), 1);
-}
-
-TEST(Transmission, CutLastBlockReplyFailsTheLinkWithinItsLimit) {
-    TransmissionRig rig;
-    rig.faults().cutRepliesTo = 30;
-    const auto result = rig.run(8);
-
-    EXPECT_EQ(result.status, LinkStatus::NoAnswer);
-    EXPECT_EQ(rig.prompter.countOf(link_texts::notConnected), 1);
-    EXPECT_EQ(rig.link.state().linkFailed, 1);
-    EXPECT_TRUE(rig.link.state().linkAborted);
-    EXPECT_EQ(rig.link.state().statusText, "   ");
-    EXPECT_LT(rig.clock.nowMs(), 15000);
-}
-
-TEST(Transmission, LoggerThatStopsAnsweringAfterWakingIsReportedOnce) {
-    TransmissionRig rig;
-    rig.faults().silentAfterCommands = 1;
-    const auto result = rig.run(7, "H");
-
-    EXPECT_EQ(result.status, LinkStatus::NoAnswer);
-    EXPECT_EQ(rig.prompter.countOf(link_texts::notConnected), 1);
-    EXPECT_EQ(rig.prompter.countOf(link_texts::resumeFailed), 1);
-    EXPECT_FALSE(rig.port.isOpen());
 }
 
 } // namespace

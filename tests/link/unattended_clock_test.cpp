@@ -1,7 +1,6 @@
 #include "link/link_texts.h"
 #include "link/screens/screen_rig.h"
 #include "link/unattended_clock.h"
-#include "system_setup/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +10,8 @@ namespace {
 // A program folder whose "config.dat" names the rig's set-up files, with
 // logger 1 on the line, its clock `aheadSeconds` from the computer's.
 struct ClockRunRig : ScreenRig {
-    explicit ClockRunRig(qint64 aheadSeconds) : ScreenRig(loggerAhead(aheadSeconds)) {
-        Settings settings(folder.path());
-        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
-        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
-    }
-
-    static sim::LoggerConfig loggerAhead(qint64 seconds) {
-        sim::LoggerConfig config;
-        config.clockStart = VirtualClock::start().addSecs(seconds);
-        return config;
+    explicit ClockRunRig(qint64 aheadSeconds) : ScreenRig(loggerClockAhead(aheadSeconds)) {
+        saveSettingsFile();
     }
 
     UnattendedEnd run(const UnattendedClockRequest& request) {
@@ -31,10 +22,6 @@ struct ClockRunRig : ScreenRig {
                                   output);
     }
     QList<QByteArray> commands() { return port.logger().commands(); }
-    QString resultOf(const QString& label) const {
-        const QStringList lines = results.filter(label);
-        return lines.isEmpty() ? QString() : lines.last().mid(16);
-    }
 
     QStringList problems;
     QStringList results;
@@ -61,13 +48,10 @@ TEST(UnattendedClock, SetBringsTheLoggerToTheComputersClockAndReadsItBack) {
     EXPECT_EQ(rig.results[2], "drift:          -3600 s");
     EXPECT_TRUE(rig.results[3].startsWith("clock set to:   2024-03-05 12:00:0"));
     EXPECT_EQ(rig.results[6], "drift:          0 s");
-    const QList<QByteArray> commands = rig.commands();
-    ASSERT_EQ(commands.size(), 5);
-    EXPECT_EQ(commands[2],
-              "G" + QDateTime::fromString(rig.resultOf("clock set to:"), "yyyy-MM-dd HH:mm:ss")
-                        .toString("yyMMddHHmmss")
-                        .toLatin1());
-    EXPECT_EQ(commands.last(), "Z");
+    const QDateTime set = QDateTime::fromString(rig.results[3].mid(16), "yyyy-MM-dd HH:mm:ss");
+    EXPECT_EQ(
+        rig.commands(),
+        QList<QByteArray>({"z", "H", "G" + set.toString("yyMMddHHmmss").toLatin1(), "H", "Z"}));
     EXPECT_LT(qAbs(rig.clock.now().msecsTo(rig.port.logger().clock())), 100);
 }
 
@@ -100,14 +84,14 @@ TEST(UnattendedClock, ALinkFailureOrALoggerLeftStoppedSaysSoInItsExitStatus) {
     EXPECT_EQ(silent.run({1, false, {}}), UnattendedEnd::LinkFailed);
     EXPECT_TRUE(silent.results.isEmpty());
     EXPECT_TRUE(silent.problems.isEmpty()) << "the link's own reports go to the reporter";
-    EXPECT_EQ(silent.prompter.countOf(link_texts::notConnected), 1);
+    EXPECT_EQ(silent.prompter.texts(), QStringList{link_texts::notConnected});
 
     // "z" and "H" answered, then nothing: the clock was read, the resume failed.
     ClockRunRig mute(0);
     mute.faults().silentAfterCommands = 2;
     EXPECT_EQ(mute.run({1, false, {}}), UnattendedEnd::NotRestarted);
     EXPECT_EQ(mute.results.size(), 3);
-    EXPECT_EQ(mute.prompter.countOf(link_texts::resumeFailed), 1);
+    EXPECT_EQ(mute.prompter.texts(), QStringList{link_texts::resumeFailed});
 
     ClockRunRig garbled(0);
     garbled.faults().cutRepliesTo = 6;

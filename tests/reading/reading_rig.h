@@ -9,7 +9,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 
 namespace korven::test {
 
@@ -76,29 +75,12 @@ struct ReadingFiles {
     }
 };
 
-// The scanning resumed message for logger 0.
-inline const QString kResumed =
-    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 0 in scansione");
+inline const QString kResumed = resumedText(0);
 
 // A session over the simulated logger with the reading set-up written.
 struct ReadingRig : SessionRig {
     explicit ReadingRig(const ReadingFiles& files = {}) : SessionRig({}) { files.writeTo(folder); }
 
-    // Runs `action` `delayMs` after the logger has run `command` for the
-    // `times`-th time.
-    void afterCommand(const QByteArray& command, int times, qint64 delayMs,
-                      std::function<void()> action) {
-        clock.at(clock.nowMs() + kPollMs, [=, this] {
-            if (commandCount(command) >= times)
-                clock.at(clock.nowMs() + delayMs, action);
-            else
-                afterCommand(command, times, delayMs, action);
-        });
-    }
-
-    int commandCount(const QByteArray& command) {
-        return static_cast<int>(port.logger().commands().count(command));
-    }
     // The readings the logger was asked for, in order ("F0", "F03", "A0").
     QList<QByteArray> readingRequests() {
         QList<QByteArray> requests;
@@ -107,8 +89,6 @@ struct ReadingRig : SessionRig {
                 requests.append(command);
         return requests;
     }
-
-    static constexpr qint64 kPollMs = 10;
 };
 
 } // namespace korven::test

@@ -9,7 +9,6 @@ namespace korven {
 namespace {
 
 using test::ReadingFiles;
-using test::TempFolder;
 
 struct SetupRig {
     explicit SetupRig(const ReadingFiles& files = {}) {
@@ -21,7 +20,7 @@ struct SetupRig {
         installation.loggerSetupPath = folder.path("logger");
     }
 
-    TempFolder folder;
+    test::TempFolder folder;
     Installation installation;
     ReadingSetup setup;
 };
@@ -46,31 +45,29 @@ TEST(ReadingSetup, TakesTheChannelTablesFromTheFirstEightSystemRecords) {
     EXPECT_EQ(rig.setup.port.speedIndex, 2);
 }
 
-TEST(ReadingSetup, OnlyOffSwitchesAChannelOrAnInputOff) {
+// Only "OFF" switches off; a mask index outside the table keeps the mask the
+// channel had; counts beyond eight read eight channels.
+TEST(ReadingSetup, ReadsOddValuesAsTheLoggerDoes) {
     ReadingFiles files;
     files.channels[0].activation = "OFF";
     files.channels[1].activation = "off";
     files.digital1 = "   ";
-    files.digital2 = "OFF";
+    files.channels[3].maskIndex = 5;
+    files.channels[4].maskIndex = 6;
+    files.channels[5].maskIndex = -1;
+    files.channelCount = "16";
     SetupRig rig(files);
+    rig.setup.channels[4].mask = QStringLiteral("*.****");
     ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
     EXPECT_FALSE(rig.setup.channels[0].active);
     EXPECT_TRUE(rig.setup.channels[1].active);
     EXPECT_TRUE(rig.setup.digital1Active);
-    EXPECT_FALSE(rig.setup.digital2Active);
-}
-
-TEST(ReadingSetup, AMaskIndexOutsideTheTableKeepsTheMaskTheChannelHad) {
-    ReadingFiles files;
-    files.channels[0].maskIndex = 5;
-    files.channels[1].maskIndex = 6;
-    files.channels[2].maskIndex = -1;
-    SetupRig rig(files);
-    rig.setup.channels[1].mask = QStringLiteral("*.****");
-    ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
-    EXPECT_EQ(rig.setup.channels[0].mask, ".*****");
-    EXPECT_EQ(rig.setup.channels[1].mask, "*.****");
-    EXPECT_EQ(rig.setup.channels[2].mask, "");
+    EXPECT_EQ(rig.setup.channels[3].mask, ".*****");
+    EXPECT_EQ(rig.setup.channels[4].mask, "*.****");
+    EXPECT_EQ(rig.setup.channels[5].mask, "");
+    EXPECT_EQ(rig.setup.channelCount, 16);
+    EXPECT_EQ(rig.setup.channelsRead(), 8);
+    EXPECT_FALSE(rig.setup.fourChannels());
 }
 
 TEST(ReadingSetup, ASystemFileOfFewerRecordsReadsTheRestAsZeroBytes) {
@@ -80,23 +77,10 @@ TEST(ReadingSetup, ASystemFileOfFewerRecordsReadsTheRestAsZeroBytes) {
     EXPECT_EQ(rig.setup.channels[2].description, "Pressione linea");
     EXPECT_EQ(rig.setup.channels[3].description, "");
     EXPECT_TRUE(rig.setup.channels[3].active);
-}
 
-TEST(ReadingSetup, ChannelCountsBeyondEightReadEightChannels) {
-    ReadingFiles files;
-    files.channelCount = "16";
-    SetupRig rig(files);
-    ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
-    EXPECT_EQ(rig.setup.channelCount, 16);
-    EXPECT_EQ(rig.setup.channelsRead(), 8);
-    EXPECT_FALSE(rig.setup.fourChannels());
-}
-
-TEST(ReadingSetup, AMissingFileIsNamedAndCreatesNothing) {
-    SetupRig rig;
     QFile::remove(rig.folder.path("plant.stp"));
     const ReadingSetupStatus status = readReadingSetup(rig.installation, rig.setup);
-    EXPECT_FALSE(status);
+    EXPECT_FALSE(status) << "a missing file is named and nothing is created";
     EXPECT_EQ(status.path, rig.folder.path("plant.stp"));
     EXPECT_FALSE(rig.folder.exists("plant.stp"));
 }

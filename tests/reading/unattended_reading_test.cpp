@@ -2,7 +2,6 @@
 
 #include "link/link_texts.h"
 #include "reading/reading_rig.h"
-#include "system_setup/settings_file.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -19,9 +18,7 @@ using test::ReadingFiles;
 // readings are timed from 12:00 on 5 March 2024, an hour east of UTC.
 struct UnattendedRig : test::ReadingRig {
     explicit UnattendedRig(const ReadingFiles& files = {}) : ReadingRig(files) {
-        Settings settings(folder.path());
-        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
-        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
+        saveSettingsFile();
         request.now = [this] {
             return QDateTime(QDate(2024, 3, 5), QTime(12, 0), QTimeZone(3600))
                 .addMSecs(clock.nowMs());
@@ -62,10 +59,8 @@ TEST(UnattendedReading, ReadsOneChannelTreatedAsCsvLinesAndPutsTheLoggerBack) {
         const int x = match.captured(2).toInt();
         EXPECT_DOUBLE_EQ(match.captured(3).toDouble(), (2 * x + 10) / 100.0) << qPrintable(text);
     }
-    // One reading a second.
-    EXPECT_EQ(seconds[1] - seconds[0], 1);
-    EXPECT_EQ(seconds[2] - seconds[1], 1);
-    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
+    EXPECT_EQ(seconds, QList<int>({seconds[0], seconds[0] + 1, seconds[0] + 2}))
+        << "one reading a second";
     EXPECT_TRUE(rig.port.logger().isAcquiring());
     EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
     EXPECT_FALSE(rig.port.isOpen());
@@ -84,10 +79,9 @@ TEST(UnattendedReading, AllChannelsOfAFourChannelLoggerThenTheDigitalInputThatIs
     ASSERT_EQ(rig.lines.size(), 8);
     static const QRegularExpression analog("^[^,]+,([023]),[+-][0-9.]{5,6}$");
     static const QRegularExpression digital("^[^,]+,D1,[01]{6}$");
-    for (int at : {0, 1, 2, 4, 5, 6})
-        EXPECT_TRUE(analog.match(rig.lines[at]).hasMatch()) << qPrintable(rig.lines[at]);
-    EXPECT_TRUE(digital.match(rig.lines[3]).hasMatch()) << qPrintable(rig.lines[3]);
-    EXPECT_TRUE(digital.match(rig.lines[7]).hasMatch()) << qPrintable(rig.lines[7]);
+    for (int at = 0; at < 8; ++at)
+        EXPECT_TRUE((at % 4 == 3 ? digital : analog).match(rig.lines[at]).hasMatch())
+            << qPrintable(rig.lines[at]);
 }
 
 TEST(UnattendedReading, AnInterruptionEndsTheReadingAtOnceAndTheLoggerStillGoesBack) {
@@ -101,53 +95,51 @@ TEST(UnattendedReading, AnInterruptionEndsTheReadingAtOnceAndTheLoggerStillGoesB
     EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
 }
 
+// A channel the logger does not read, no channel on, or a missing set-up file.
 TEST(UnattendedReading, ARefusedRequestNeverWakesTheLogger) {
-    {
-        ReadingFiles files;
-        files.channelCount = "4 ";
+    ReadingFiles fourChannels;
+    fourChannels.channelCount = "4 ";
+    ReadingFiles allOff = fourChannels;
+    for (int channel : {0, 1, 2, 3})
+        allOff.channels[channel].activation = "OFF";
+    const std::tuple<ReadingFiles, std::optional<int>, const char*, QString> cases[] = {
+        {fourChannels, 4, nullptr,
+         "channel 4 is not read on this logger: its set-up has 4 channels"},
+        {allOff, {}, nullptr, {}},
+        {{}, {}, "plant.stp", {}},
+    };
+    for (const auto& [files, channel, missing, problem] : cases) {
         UnattendedRig rig(files);
-        rig.request.channel = 4;
-        EXPECT_EQ(rig.run(), UnattendedEnd::BadSetup);
-        EXPECT_EQ(rig.problems,
-                  QStringList({"channel 4 is not read on this logger: its set-up has 4 channels"}));
-        EXPECT_TRUE(rig.port.writes().isEmpty());
-    }
-    {
-        ReadingFiles files;
-        for (int channel : {0, 1, 2, 3})
-            files.channels[channel].activation = "OFF";
-        files.channelCount = "4 ";
-        UnattendedRig rig(files);
-        EXPECT_EQ(rig.run(), UnattendedEnd::BadSetup);
-        EXPECT_TRUE(rig.port.writes().isEmpty());
-    }
-    {
-        UnattendedRig rig;
-        QFile::remove(rig.folder.path("plant.stp"));
-        EXPECT_EQ(rig.run(), UnattendedEnd::BadSetup);
+        rig.request.channel = channel;
+        if (missing)
+            QFile::remove(rig.folder.path(missing));
+        EXPECT_EQ(rig.run(), UnattendedEnd::BadSetup) << qPrintable(problem);
         ASSERT_EQ(rig.problems.size(), 1);
-        EXPECT_TRUE(rig.problems[0].startsWith(rig.folder.path("plant.stp")));
+        if (!problem.isEmpty())
+            EXPECT_EQ(rig.problems[0], problem);
+        if (missing)
+            EXPECT_TRUE(rig.problems[0].startsWith(rig.folder.path(missing)));
         EXPECT_TRUE(rig.port.writes().isEmpty());
     }
 }
 
-TEST(UnattendedReading, ALoggerThatDoesNotWakeIsALinkFailure) {
-    UnattendedRig rig;
-    rig.faults().silent = true;
-    rig.request.channel = 0;
-    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
-    EXPECT_TRUE(rig.lines.isEmpty());
-    EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::notConnected}));
-}
-
-TEST(UnattendedReading, ReadingsPrintedButTheLoggerNotPutBackIsStatusFour) {
-    UnattendedRig rig;
-    rig.request.channel = 0;
-    rig.request.count = 2;
-    rig.faults().silentAfterCommands = 1 + 2; // "z" and two readings
-    EXPECT_EQ(rig.run(), UnattendedEnd::NotRestarted);
-    EXPECT_EQ(rig.lines.size(), 2);
-    EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::resumeFailed}));
+// A logger that does not wake is a link failure; readings printed but the
+// logger not put back is status four.
+TEST(UnattendedReading, ALinkFailureOrALoggerLeftStoppedSaysSoInItsExitStatus) {
+    const std::tuple<sim::FaultPlan, UnattendedEnd, int, QString> cases[] = {
+        {{.silent = true}, UnattendedEnd::LinkFailed, 0, link_texts::notConnected},
+        // "z" and two readings answered.
+        {{.silentAfterCommands = 3}, UnattendedEnd::NotRestarted, 2, link_texts::resumeFailed},
+    };
+    for (const auto& [fault, end, printed, told] : cases) {
+        UnattendedRig rig;
+        rig.request.channel = 0;
+        rig.request.count = 2;
+        rig.faults() = fault;
+        EXPECT_EQ(rig.run(), end);
+        EXPECT_EQ(rig.lines.size(), printed);
+        EXPECT_EQ(rig.prompter.texts(), QStringList({told}));
+    }
 }
 
 TEST(UnattendedReading, AReplyThatIsNoReadingIsPrintedAsItCameAndNeverTreated) {

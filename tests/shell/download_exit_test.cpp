@@ -28,8 +28,7 @@ protected:
         session.installation.systemFilePath = folder.path("plant.stp");
         session.installation.loggerSetupPath = folder.path("logger");
         QByteArray identity(IdentityLayout::recordLength, ' ');
-        identity[IdentityLayout::comIndex.offset] = '0';
-        identity[IdentityLayout::speedIndex.offset] = '2';
+        identity.replace(IdentityLayout::comIndex.offset, 2, "02");
         folder.write("plant.pas", identity);
         writeLoggerSetup(folder);
 
@@ -77,9 +76,7 @@ TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndEnds) {
     EXPECT_GT(requestsAtExit, 0);
     EXPECT_EQ(blockRequests(), requestsAtExit); // no block asked for after the Yes
     EXPECT_EQ(port.logger().commands().last(), "Z");
-    ASSERT_GE(prompter.texts().size(), 2);
-    EXPECT_EQ(prompter.texts()[0], kExitQuestion);
-    EXPECT_EQ(prompter.texts()[1], kResumed);
+    EXPECT_EQ(prompter.texts().mid(0, 2), QStringList({kExitQuestion, kResumed}));
     EXPECT_TRUE(openScreens().isEmpty());
 }
 

@@ -8,6 +8,7 @@
 #include "support/simulated_port.h"
 #include "support/temp_folder.h"
 #include "support/virtual_clock.h"
+#include "system_setup/settings_file.h"
 #include "system_setup/side_file_layouts.h"
 
 #include <QPushButton>
@@ -16,7 +17,22 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace korven::test {
+
+// A simulated logger whose clock runs `seconds` ahead of the computer's.
+inline sim::LoggerConfig loggerClockAhead(qint64 seconds) {
+    sim::LoggerConfig config;
+    config.clockStart = VirtualClock::start().addSecs(seconds);
+    return config;
+}
+
+// What the user is told once logger `number` scans again.
+inline QString resumedText(int number) {
+    return QStringLiteral("Procedura terminata con successo\rKORVEN nr. %1 in scansione")
+        .arg(number);
+}
 
 // A session over a fresh program folder, the simulated logger on virtual
 // time, and scripted prompts, file dialogs and document opener.
@@ -24,6 +40,20 @@ struct SessionParts {
     explicit SessionParts(sim::LoggerConfig config = {}) : port(clock, config) {}
 
     sim::FaultPlan& faults() { return port.logger().faults(); }
+    int commandCount(const QByteArray& command) {
+        return static_cast<int>(port.logger().commands().count(command));
+    }
+    // Runs `action` `delayMs` after the logger has run `command` for the
+    // `times`-th time.
+    void afterCommand(const QByteArray& command, int times, qint64 delayMs,
+                      std::function<void()> action) {
+        clock.at(clock.nowMs() + 10, [=, this] {
+            if (commandCount(command) >= times)
+                clock.at(clock.nowMs() + delayMs, action);
+            else
+                afterCommand(command, times, delayMs, action);
+        });
+    }
 
     TempFolder folder;
     VirtualClock clock;
@@ -50,6 +80,12 @@ struct SessionRig : SessionParts {
         identity[IdentityLayout::comIndex.offset] = comIndex;
         identity[IdentityLayout::speedIndex.offset] = speedIndex;
         folder.write("plant.pas", identity);
+    }
+    // "config.dat" naming the session's set-up files, as korvenctl reads them.
+    void saveSettingsFile() {
+        Settings settings(folder.path());
+        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
+        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
     }
     QByteArray storedIndexes() const {
         return folder.read("plant.pas").mid(IdentityLayout::comIndex.offset, 2);

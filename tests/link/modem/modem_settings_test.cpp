@@ -1,6 +1,5 @@
-// The modem settings in the identity record, checked against the offsets of
-// the layout: number at 37 (19), flag at 56, strings at 57/69/81/93 (12),
-// dialling at 105.
+// The modem settings read from the identity record (the Modem Setup screen's
+// tests check where they are stored).
 
 #include "link/modem/modem_settings.h"
 #include "support/modem_identity.h"
@@ -44,27 +43,6 @@ TEST(ModemSettings, ARecordNeverWrittenHasNothingToDialOrSend) {
         EXPECT_TRUE(settings.initString(n).isEmpty()) << n;
     EXPECT_FALSE(settings.pulses());
     EXPECT_TRUE(isModemActivated(empty));
-}
-
-TEST(ModemSettings, AreStoredAtTheirOffsetsCutToTheirFields) {
-    QByteArray bytes(IdentityLayout::recordLength, 'x');
-    Record record = recordOf(bytes);
-    ModemSettings settings;
-    settings.telephoneNumber = QStringLiteral("00390212345678901234567"); // 23 characters
-    settings.status = 0;
-    settings.initStrings = {QStringLiteral("AT&D0&K0&R1&C0"), QStringLiteral("AT"), QString(),
-                            QStringLiteral("ATS0=0")};
-    settings.dialling = 1;
-    storeModemSettings(settings, record);
-
-    bytes.replace(37, 19, "0039021234567890123");
-    bytes[56] = '0';
-    bytes.replace(57, 12, "AT&D0&K0&R1&");
-    bytes.replace(69, 12, "AT          ");
-    bytes.replace(81, 12, "            ");
-    bytes.replace(93, 12, "ATS0=0      ");
-    bytes[105] = '1';
-    EXPECT_EQ(record.bytes(), bytes) << "and nothing else changes";
 }
 
 } // namespace

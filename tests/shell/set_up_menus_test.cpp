@@ -1,16 +1,16 @@
+// The set-up editors as the menus open them on the files "config.dat" names.
 #include "installation.h"
 #include "logger_setup/logger_set_bytes.h"
 #include "logger_setup/screens/channel_setup_screen.h"
 #include "shell_fixture.h"
+#include "system_setup/screens/system_setup_screen.h"
 
 using namespace korven;
 using namespace korven::test;
 
 namespace {
 
-// "Set up canali" of the KORVEN menu opens the channel editor on the logger
-// set-up "config.dat" names, behind the password when it is active.
-class ChannelSetupMenu : public ShellTest {
+class SetUpMenus : public ShellTest {
 protected:
     void start(bool passwordActive) {
         writeInstallation(folder);
@@ -18,11 +18,28 @@ protected:
         writeLoggerSet(folder, QList<LoggerChannelBytes>(8, LoggerChannelBytes{}), "4 ");
         ScreenCatalog screens;
         screens.channelSetup = makeChannelSetupScreen;
+        screens.systemSetupEditor = [](Session& s) { return new SystemSetupScreen(s); };
         startProgram(std::move(screens));
     }
 };
 
-TEST_F(ChannelSetupMenu, OpensTheEditorOnTheCurrentLoggerSetUp) {
+TEST_F(SetUpMenus, SetUpCanaliOpensTheSystemEditorOnChannelZeroOfTheCurrentFile) {
+    start(false);
+    trigger("Mod_canali");
+    EXPECT_EQ(openScreens(), (QStringList{"Form1", "Form3"}));
+    auto* screen = find("Form3");
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(find<QLabel>("numsche", screen)->text(), "0");
+    EXPECT_TRUE(prompter.prompts().isEmpty()) << prompter.texts().join('|').toStdString();
+
+    trigger("Mod_canali");
+    EXPECT_EQ(openScreens().count("Form3"), 1) << "a second pick brings the same screen forward";
+
+    click(find<QPushButton>("Command3d2", screen));
+    EXPECT_EQ(openScreens(), QStringList{"Form1"}) << "Uscita takes its frame with it";
+}
+
+TEST_F(SetUpMenus, TheKorvenMenusSetUpCanaliOpensTheChannelEditorOnTheCurrentLoggerSetUp) {
     start(false);
     trigger("SET_CAN_VESKAR");
     EXPECT_EQ(openScreens(), (QStringList{"Form1", "Form41"}));
@@ -31,13 +48,12 @@ TEST_F(ChannelSetupMenu, OpensTheEditorOnTheCurrentLoggerSetUp) {
     EXPECT_EQ(editor->windowTitle(),
               "SET-UP KORVEN. File configurazione: " + folder.path("logger"));
     EXPECT_FALSE(find("descr_4", editor)->isVisibleTo(editor));
-
     click(find<QPushButton>("Command3d2", editor));
     EXPECT_EQ(openScreens(), QStringList{"Form1"});
     EXPECT_TRUE(prompter.prompts().isEmpty());
 }
 
-TEST_F(ChannelSetupMenu, AnActivePasswordIsAskedForFirst) {
+TEST_F(SetUpMenus, AnActivePasswordIsAskedForBeforeTheChannelEditor) {
     start(true);
     trigger("SET_CAN_VESKAR");
     QWidget* prompt = find("Form10");
