@@ -115,10 +115,12 @@ TEST(UnattendedReading, ARefusedRequestNeverWakesTheLogger) {
             QFile::remove(rig.folder.path(missing));
         EXPECT_EQ(rig.run(), UnattendedEnd::BadSetup) << qPrintable(problem);
         ASSERT_EQ(rig.problems.size(), 1);
-        if (!problem.isEmpty())
+        if (!problem.isEmpty()) {
             EXPECT_EQ(rig.problems[0], problem);
-        if (missing)
+        }
+        if (missing) {
             EXPECT_TRUE(rig.problems[0].startsWith(rig.folder.path(missing)));
+        }
         EXPECT_TRUE(rig.port.writes().isEmpty());
     }
 }
