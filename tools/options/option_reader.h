@@ -5,16 +5,22 @@
 
 class QCommandLineParser;
 
-namespace korven::sim {
+namespace korven {
 
-// Strict reading of a command line: anything the parser does not know, an
-// option given twice, a stray argument or a value out of its range ends the
-// process with a message on stderr and exit status 2. Asking for help or the
-// version prints it on stdout and ends with 0. Options are named without
-// their dashes.
+// The exit status of a command line that cannot be used.
+inline constexpr int kBadUsage = 2;
+
+// Strict reading of a tool's command line: anything the parser does not
+// know, an option given twice, a missing or stray argument or a value out of
+// its range ends the process with a message on stderr and exit status
+// kBadUsage. Asking for help or the version prints it on stdout and ends
+// with 0. Options are named without their dashes.
 class OptionReader {
 public:
-    explicit OptionReader(QCommandLineParser& parser) : parser_(parser) {}
+    // `arguments`: the names of the arguments the tool takes besides its
+    // options, all required, as the help shows them.
+    explicit OptionReader(QCommandLineParser& parser, const QStringList& arguments = {})
+        : parser_(parser), arguments_(arguments) {}
 
     void parse(const QStringList& arguments);
     [[noreturn]] void refuse(const QString& why) const;
@@ -30,6 +36,7 @@ public:
 
 private:
     QCommandLineParser& parser_;
+    QStringList arguments_;
 };
 
-} // namespace korven::sim
+} // namespace korven
