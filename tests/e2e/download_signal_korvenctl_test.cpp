@@ -21,8 +21,7 @@ TEST(KorvenctlDownloadSignals, SigtermSavesTheBlocksFetchedMovesThePointerAndRes
 
     QProcess stopped;
     stopped.start(QStringLiteral(KORVENCTL_PATH),
-                  {"--folder", folder.path(), "--device", folder.link(), "download", "--auto",
-                   "--out", folder.path("stopped.txt")});
+                  download(folder, {"--auto", "--out", folder.path("stopped.txt")}));
     ASSERT_TRUE(simulator.awaitBlockRequests(5));
     stopped.terminate();
     // A second signal, as an impatient user or a service manager sends,
@@ -66,9 +65,9 @@ TEST(KorvenctlDownloadSignals, CtrlCOnARangeDownloadKeepsWhatCameAndResumes) {
     ASSERT_TRUE(simulator.ready());
 
     QProcess stopped;
-    stopped.start(QStringLiteral(KORVENCTL_PATH),
-                  {"--folder", folder.path(), "--device", folder.link(), "download", "--from",
-                   "100", "--to", "199", "--out", folder.path("range.txt")});
+    stopped.start(
+        QStringLiteral(KORVENCTL_PATH),
+        download(folder, {"--from", "100", "--to", "199", "--out", folder.path("range.txt")}));
     ASSERT_TRUE(simulator.awaitBlockRequests(3));
     ::kill(static_cast<pid_t>(stopped.processId()), SIGINT);
     ASSERT_TRUE(stopped.waitForFinished(30'000));
