@@ -116,7 +116,7 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
     // The block under way when the stop came is kept.
     EXPECT_EQ(rig.blockRequests().size(), 1);
-    EXPECT_EQ(rig.storedPointer(), 591);
+    EXPECT_EQ(rig.storedPointer(), 301);
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_FALSE(rig.port.modem()->hasCall());
