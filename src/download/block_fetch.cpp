@@ -37,6 +37,10 @@ FetchResult fetchBlocks(Conversation& conversation, const FetchRequest& request)
     conversation.setHeardListener(request.heardFromLogger);
     FetchResult result;
     for (int block = request.first; block <= request.last; ++block) {
+        if (request.stopWanted && request.stopWanted()) {
+            result.end = FetchEnd::Stopped;
+            return result;
+        }
         BlockReply reply = requestBlock(conversation, block);
         // Reading a block again is harmless: the logger's memory does not
         // change by being read.

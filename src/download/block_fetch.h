@@ -12,7 +12,7 @@ enum class FetchEnd {
     Complete,
     NotConnected,      // the logger stopped answering, or a reply never finished
     TransmissionError, // a reply came back malformed
-    Stopped,           // the screen asked the conversation to stop
+    Stopped,           // the conversation was asked to stop, or the run ended between blocks
 };
 
 struct FetchResult {
@@ -30,6 +30,9 @@ struct FetchRequest {
     std::function<void(int block, const BlockText& text)> onBlock;
     std::function<void(const DownloadProgress& progress)> onProgress;
     std::function<void()> heardFromLogger;
+    // Asked before each block; true ends the run there (Stopped), with every
+    // block before it handed over whole.
+    std::function<bool()> stopWanted;
 };
 
 // Fetches blocks first to last, in order, over a conversation whose logger

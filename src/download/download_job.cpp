@@ -79,6 +79,7 @@ FetchResult DownloadJob::fetch(int first, int last, BlockGrid& grid, int extraAt
     };
     request.onProgress = observer.progress;
     request.heardFromLogger = observer.heardFromLogger;
+    request.stopWanted = observer.stopWanted;
     const FetchResult result = fetchBlocks(*conversation, request);
     reportFetchFailure(*conversation, result.end);
     link_.state().linkAborted = false;

@@ -21,6 +21,7 @@ struct DownloadObserver {
     std::function<void(int block)> blockFilled; // the block's row of the grid is filled in
     std::function<void(const DownloadProgress&)> progress;
     std::function<void()> heardFromLogger; // characters came from the logger
+    std::function<bool()> stopWanted;      // asked between blocks: true ends the fetch there
 };
 
 // What the automatic download learns from the logger before it fetches.

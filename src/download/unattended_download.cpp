@@ -19,8 +19,8 @@ public:
     Run(const QString& programFolder, const UnattendedRequest& request, SerialPort& port,
         Ticks& ticks, LinkReporter& reporter, const UnattendedOutput& output,
         const QDateTime& startedAt)
-        : programFolder_(programFolder), request_(request), link_(port, ticks, reporter),
-          output_(output), startedAt_(startedAt) {}
+        : programFolder_(programFolder), request_(request), ticks_(ticks),
+          link_(port, ticks, reporter), output_(output), startedAt_(startedAt) {}
 
     UnattendedEnd run();
 
@@ -38,6 +38,7 @@ private:
 
     const QString& programFolder_;
     const UnattendedRequest& request_;
+    Ticks& ticks_;
     LoggerLink link_;
     const UnattendedOutput& output_;
     QDateTime startedAt_;
@@ -92,6 +93,7 @@ UnattendedEnd Run::run() {
             end = fail(UnattendedEnd::NotRestarted,
                        QStringLiteral("logger not restarted: the download is complete, but the "
                                       "logger could not be put back into scanning"));
+        ticks_.holdStops(false);
     }
     if (end != UnattendedEnd::Done)
         output_.tellProblem(why_);
@@ -101,7 +103,13 @@ UnattendedEnd Run::run() {
 UnattendedEnd Run::wakeAndDownload() {
     switch (job_.wake()) {
     case LinkStatus::Ok:
+        // From here on the logger is stopped and must be put back into
+        // scanning: a stop may end the run only between blocks (stopWanted).
+        ticks_.holdStops(true);
         return download();
+    case LinkStatus::Stopped:
+        return fail(UnattendedEnd::LinkFailed,
+                    QStringLiteral("stopped by a signal before the logger was woken"));
     case LinkStatus::PortFailed:
         return fail(UnattendedEnd::LinkFailed,
                     QStringLiteral("link failure: the port cannot be opened: %1")
@@ -132,13 +140,22 @@ UnattendedEnd Run::download() {
     }
 
     grid_.setupBlockGrid(job_.descriptions(), range_.first, range_.count());
-    const FetchResult result =
-        job_.fetch(range_.first, range_.last, grid_, kExtraAttempts, {{}, request_.progress, {}});
+    const FetchResult result = job_.fetch(range_.first, range_.last, grid_, kExtraAttempts,
+                                          {{}, request_.progress, {}, request_.stopWanted});
 
     const UnattendedEnd saved = result.fetched > 0 ? save(result.fetched) : UnattendedEnd::Done;
     if (saved != UnattendedEnd::Done || result.end == FetchEnd::Complete)
         return saved;
     const int failedAt = range_.first + result.fetched;
+    if (result.end == FetchEnd::Stopped)
+        return fail(UnattendedEnd::LinkFailed,
+                    result.fetched > 0
+                        ? QStringLiteral("stopped by a signal after block %1; %2 blocks saved "
+                                         "(%3 to %1)")
+                              .arg(failedAt - 1)
+                              .arg(result.fetched)
+                              .arg(range_.first)
+                        : QStringLiteral("stopped by a signal before any block was fetched"));
     return fail(UnattendedEnd::LinkFailed,
                 result.fetched > 0
                     ? QStringLiteral("link failure: the line failed at block %1; blocks %2 to %3 "

@@ -23,6 +23,11 @@ struct UnattendedRequest {
     QString outPath; // automatic: empty for a name of the run's time in the program folder
     QString csvPath; // the same blocks as CSV as well; empty for none
     std::function<void(const DownloadProgress&)> progress;
+    // Asked before each block: true ends the download after the block under
+    // way, as a line failure would (what was fetched is saved, the pointer
+    // moved past it, the logger put back into scanning), and says that it was
+    // stopped.
+    std::function<bool()> stopWanted;
 };
 
 // Runs the download with the set-up of the program folder's "config.dat".
@@ -30,7 +35,9 @@ struct UnattendedRequest {
 // When the line fails part-way, the blocks fetched so far are saved, and an
 // automatic download moves its pointer past them and no further, so the next
 // run goes on from there. Whenever the logger was woken it is put back into
-// scanning at the end. The link reports to `reporter`.
+// scanning at the end. Stop requests on `ticks` end the run while the logger
+// is being woken; from then on they are held, so that only stopWanted ends
+// it, between blocks. The link reports to `reporter`.
 // The outcome goes to `output`: "N blocks saved to FILE" (and "N blocks
 // exported to FILE" for the CSV) as results; for any end but Done the last
 // problem told says why, after everything the link had to say.

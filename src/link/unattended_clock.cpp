@@ -74,6 +74,9 @@ UnattendedEnd ClockRun::run() {
         conversation->closePort();
         return UnattendedEnd::LinkFailed;
     }
+    // The logger is stopped now: what follows, its resume included, is seen
+    // through rather than left half done by a stop request.
+    const StopsHeld held(conversation->ticks());
 
     UnattendedEnd end = talk(*conversation);
     conversation->closePort();

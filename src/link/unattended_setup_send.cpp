@@ -54,6 +54,9 @@ UnattendedEnd runUnattendedSetupSend(const QString& programFolder,
         }
     }
 
+    // The logger is stopped now: a stop request would leave it so, or with
+    // half a set-up; the sending and the resume after it are seen through.
+    const StopsHeld held(ticks);
     const SendingEnd end =
         sending.send(request.loggerNumber, {[&request](const QString& text) {
                                                 if (request.progress && !text.isEmpty())

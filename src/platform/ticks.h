@@ -60,4 +60,18 @@ private:
     bool stopsHeld_ = false;
 };
 
+// Holds the stop requests on a time base while it lives: for work that must
+// be seen through once begun, such as putting a woken logger back into
+// scanning.
+class StopsHeld {
+public:
+    explicit StopsHeld(Ticks& ticks) : ticks_(ticks) { ticks_.holdStops(true); }
+    ~StopsHeld() { ticks_.holdStops(false); }
+    StopsHeld(const StopsHeld&) = delete;
+    StopsHeld& operator=(const StopsHeld&) = delete;
+
+private:
+    Ticks& ticks_;
+};
+
 } // namespace korven

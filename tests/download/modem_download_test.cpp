@@ -40,10 +40,11 @@ struct ModemDownloadRig : test::DownloadRig {
                                [&](SerialPort& line) {
                                    if (downloadArguments.contains("--refuse"))
                                        return UnattendedEnd::BadSetup;
+                                   UnattendedRequest request{true, 0, 0, folder.path("auto.txt")};
+                                   request.stopWanted = [this] { return stopSignalled; };
                                    return runUnattendedDownload(
-                                       folder.path(), {true, 0, 0, folder.path("auto.txt"), {}},
-                                       line, clock, session.linkReporter, output,
-                                       QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
+                                       folder.path(), request, line, clock, session.linkReporter,
+                                       output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
                                });
     }
 
@@ -51,7 +52,15 @@ struct ModemDownloadRig : test::DownloadRig {
         return port.writes().mid(port.writes().size() - count);
     }
 
+    // What korvenctl's stop signal does: the download is asked to stop, and
+    // so is the conversation running.
+    void signalStop() {
+        stopSignalled = true;
+        clock.requestStop();
+    }
+
     test::RecordingModemReporter reporter;
+    bool stopSignalled = false;
     QStringList problems;
     QStringList results;
 };
@@ -92,8 +101,8 @@ TEST(ModemDownload, ABusyLineIsALinkFailureAndTheModemIsPutOnHook) {
     EXPECT_TRUE(rig.port.logger().commands().isEmpty());
 }
 
-// A stop signal during the fetch: the download ends, the logger scans again,
-// and the modem is hung up.
+// A stop signal during the fetch: the download ends after the block under way,
+// the logger scans again, and the modem is hung up.
 TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     ModemDownloadRig rig;
     rig.writeDownloadPointer(300);
@@ -101,11 +110,14 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     rig.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
         if (!requested && text.startsWith("command S")) {
             requested = true;
-            rig.clock.requestStop();
+            rig.signalStop();
         }
     });
     EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
-    EXPECT_LT(rig.blockRequests().size(), 10);
+    // The block under way when the stop came is kept.
+    EXPECT_EQ(rig.blockRequests().size(), 1);
+    EXPECT_EQ(rig.storedPointer(), 301);
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_FALSE(rig.port.modem()->hasCall());
 }

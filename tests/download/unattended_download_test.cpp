@@ -1,6 +1,7 @@
 // The range, automatic and cut-line runs are covered end to end by the
 // korvenctl tests; here what stops a run before it fetches anything, how each
-// kind of end is told, and the CSV beside the table.
+// kind of end is told, a stop asked for at a chosen moment, and the CSV beside
+// the table.
 #include "download/unattended_download.h"
 
 #include "download/download_rig.h"
@@ -101,6 +102,59 @@ TEST(UnattendedDownload, ALineThatFailsPartWaySaysSoLastAndWhatWasSaved) {
     EXPECT_EQ(
         rig.problems,
         QStringList({"link failure: the line failed at block 12; blocks 10 to 11 are saved"}));
+}
+
+TEST(UnattendedDownload, AStopEndsAfterTheBlockUnderWaySavesItMovesThePointerAndResumes) {
+    UnattendedRig rig;
+    rig.writeDownloadPointer(590);
+    bool stop = false;
+    UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
+    // The stop comes once the second block is in, as korvenctl's stop signal
+    // brings it: also as a request to stop the conversation, which must not
+    // cut the resume short.
+    request.progress = [&](const DownloadProgress& done) {
+        if (done.done != 2)
+            return;
+        stop = true;
+        rig.clock.requestStop();
+    };
+    request.stopWanted = [&stop] { return stop; };
+    EXPECT_EQ(rig.run(request), UnattendedEnd::LinkFailed);
+
+    EXPECT_EQ(rig.blockRequests().size(), 2);
+    EXPECT_EQ(rig.folder.read("out.txt").size(), 2 * 104);
+    EXPECT_EQ(rig.storedPointer(), 592);
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
+    EXPECT_EQ(rig.results, QStringList({"2 blocks saved to " + rig.folder.path("out.txt")}));
+    EXPECT_EQ(rig.problems, QStringList({"stopped by a signal after block 591; 2 blocks saved "
+                                         "(590 to 591)"}));
+}
+
+TEST(UnattendedDownload, AStopDuringTheWakeUpEndsTheRunWithNothingToResume) {
+    UnattendedRig rig;
+    rig.writeDownloadPointer(590);
+    rig.clock.requestStop();
+    EXPECT_EQ(rig.run({true, 0, 0, rig.folder.path("out.txt")}), UnattendedEnd::LinkFailed);
+    // The logger never answered its address, so it was never stopped.
+    EXPECT_TRUE(rig.port.logger().commands().isEmpty());
+    EXPECT_FALSE(rig.folder.exists("out.txt"));
+    EXPECT_EQ(rig.storedPointer(), 590);
+    EXPECT_EQ(rig.problems, QStringList({"stopped by a signal before the logger was woken"}));
+}
+
+TEST(UnattendedDownload, AStopBeforeTheFirstBlockSavesNothingAndStillResumes) {
+    UnattendedRig rig;
+    rig.writeDownloadPointer(590);
+    UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
+    request.stopWanted = [] { return true; };
+    EXPECT_EQ(rig.run(request), UnattendedEnd::LinkFailed);
+
+    EXPECT_TRUE(rig.blockRequests().isEmpty());
+    EXPECT_FALSE(rig.folder.exists("out.txt"));
+    EXPECT_EQ(rig.storedPointer(), 590);
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
+    EXPECT_TRUE(rig.results.isEmpty());
+    EXPECT_EQ(rig.problems, QStringList({"stopped by a signal before any block was fetched"}));
 }
 
 } // namespace

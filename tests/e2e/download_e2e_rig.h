@@ -165,6 +165,12 @@ private:
     bool ready_ = false;
 };
 
+// korvenctl's arguments for a download from the folder's logger.
+inline QStringList download(const ProgramFolder& folder, const QStringList& arguments) {
+    return QStringList{"--folder", folder.path(), "--device", folder.link(), "download"} +
+           arguments;
+}
+
 // One run of korvenctl.
 struct KorvenctlRun {
     int exitCode = -1;

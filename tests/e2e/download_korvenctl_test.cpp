@@ -9,11 +9,6 @@
 namespace korven::test::download_e2e {
 namespace {
 
-QStringList download(const ProgramFolder& folder, const QStringList& arguments) {
-    return QStringList{"--folder", folder.path(), "--device", folder.link(), "download"} +
-           arguments;
-}
-
 TEST(KorvenctlDownload, SavesARangeOfBlocksAsABlockTable) {
     ProgramFolder folder;
     Simulator simulator(folder.link());

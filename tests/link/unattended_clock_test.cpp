@@ -40,6 +40,18 @@ TEST(UnattendedClock, TellsBothClocksAndTheDriftAndLeavesTheLoggerScanning) {
     EXPECT_TRUE(rig.problems.isEmpty());
 }
 
+TEST(UnattendedClock, AStopOnceTheLoggerIsStoppedLetsTheRunFinishAndResume) {
+    ClockRunRig rig(3600);
+    // What korvenctl's stop signal asks for, as soon as the logger has stopped
+    // scanning for the run.
+    rig.port.logger().setEventSink([&rig](sim::EventTopic, const QByteArray& text) {
+        if (text == "command z")
+            rig.clock.requestStop();
+    });
+    EXPECT_EQ(rig.run({1, false, {}}), UnattendedEnd::Done);
+    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "H", "Z"}));
+}
+
 TEST(UnattendedClock, SetBringsTheLoggerToTheComputersClockAndReadsItBack) {
     ClockRunRig rig(-3600);
     EXPECT_EQ(rig.run({1, true, {}}), UnattendedEnd::Done);

@@ -17,8 +17,11 @@ const QString kGlobalUsage = QStringLiteral(
     "\n"
     "Progress and problems go to standard error, results to standard output.\n"
     "Exit status: 0 done, 2 bad usage or set-up files, 3 link failure (with --modem\n"
-    "also a call that failed, or a modem that could not be hung up), 4 data saved\n"
-    "but the logger not put back into scanning.\n");
+    "also a call that failed, or a modem that could not be hung up) or a download\n"
+    "stopped by Ctrl+C or SIGTERM, 4 data saved but the logger not put back into\n"
+    "scanning. Ctrl+C and SIGTERM end a command at once before the logger answers;\n"
+    "once it is awake, after the block or reading under way (clock and setup send\n"
+    "finish), and the logger is put back into scanning first.\n");
 
 // An option given twice is a slip the user should hear about, not a choice
 // to make for them.

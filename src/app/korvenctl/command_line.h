@@ -1,10 +1,10 @@
 #pragma once
 
 #include "korvenctl/console.h"
+#include "korvenctl/stop_signals.h"
 #include "link/link_reporter.h"
 #include "link/unattended.h"
 #include "platform/serial_port.h"
-#include "platform/ticks.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -22,8 +22,8 @@ struct CommandContext {
     QString programFolder; // where "config.dat" is
     QStringList arguments; // the command's name and what follows it
     Console& console;
-    SerialPort& port; // the configured port, or the device --device names
-    Ticks& ticks;
+    SerialPort& port;       // the configured port, or the device --device names
+    SignalledTicks& ticks;  // Ctrl+C and SIGTERM come through it
     LinkReporter& reporter; // the link's messages, on standard error
 };
 

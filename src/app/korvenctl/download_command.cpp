@@ -22,7 +22,10 @@ const QString kUsage = QStringLiteral(
     "                 into FILE or KORVEN_yyyymmdd_hhmmss.txt in the program folder,\n"
     "                 and move the download pointer on\n"
     "  --csv CSVFILE  write the blocks saved as CSV too (UTF-8, comma-separated,\n"
-    "                 values with their decimal point)\n");
+    "                 values with their decimal point)\n"
+    "  Ctrl+C or SIGTERM stops the download after the block under way: the blocks\n"
+    "  fetched are saved (--auto moves the pointer past them), the logger is put\n"
+    "  back into scanning, and the exit status is 3.\n");
 
 UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand& command) {
     const QCommandLineOption from(QStringLiteral("from"), {}, QStringLiteral("N"));
@@ -57,6 +60,16 @@ UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand&
         request.to = *last;
     }
     request.progress = [&context](const DownloadProgress& done) { context.console.progress(done); };
+    // Ctrl+C and SIGTERM: before the logger is woken they end the run at
+    // once; once it is, after the block under way, so that what came is saved
+    // and the logger goes back to scanning (the run holds the stop requests
+    // meanwhile).
+    bool stopWanted = false;
+    const SignalledTicks::StopAction stop(context.ticks, [&stopWanted, &context] {
+        stopWanted = true;
+        context.ticks.requestStop();
+    });
+    request.stopWanted = [&stopWanted] { return stopWanted; };
 
     return runUnattendedDownload(context.programFolder, request, context.port, context.ticks,
                                  context.reporter, consoleOutput(context),

@@ -5,8 +5,8 @@
 #include "korvenctl/modem_run.h"
 #include "korvenctl/read_command.h"
 #include "korvenctl/setup_command.h"
+#include "korvenctl/stop_signals.h"
 #include "platform/qt_serial_port.h"
-#include "platform/qt_ticks.h"
 
 #include <QCoreApplication>
 
@@ -24,6 +24,9 @@ QList<KorvenctlCommand> commands() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // From the start, so that no signal finds the default action (which ends
+    // the process) while the logger is awake.
+    const StopSignals stopSignals;
     QCoreApplication app(argc, argv);
     const QList<KorvenctlCommand> known = commands();
     QString usage;
@@ -51,10 +54,10 @@ int main(int argc, char** argv) {
     port.setDevice(parsed.options->device);
     Console console;
     ConsoleReporter reporter(console);
+    SignalledTicks ticks;
     if (parsed.options->modem)
         return static_cast<int>(
-            runCommandThroughModem(*parsed.options, *command, port, console, reporter));
-    QtTicks ticks;
+            runCommandThroughModem(*parsed.options, *command, port, ticks, console, reporter));
     return static_cast<int>(
         command->run({parsed.options->programFolder, parsed.options->commandArguments, console,
                       port, ticks, reporter}));

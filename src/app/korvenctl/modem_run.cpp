@@ -48,9 +48,8 @@ private:
 } // namespace
 
 UnattendedEnd runCommandThroughModem(const GlobalOptions& options, const KorvenctlCommand& command,
-                                     SerialPort& port, Console& console, LinkReporter& reporter) {
-    StopSignals signals;
-    SignalledTicks ticks;
+                                     SerialPort& port, SignalledTicks& ticks, Console& console,
+                                     LinkReporter& reporter) {
     ConsoleModemReporter modemReporter(console);
     UnattendedOutput output;
     output.problem = [&console](const QString& text) { console.problem(text); };

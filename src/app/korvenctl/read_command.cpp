@@ -2,11 +2,6 @@
 
 #include "reading/unattended_reading.h"
 
-#include <QTimer>
-
-#include <atomic>
-#include <csignal>
-
 namespace korven {
 
 namespace {
@@ -14,8 +9,6 @@ namespace {
 constexpr int kHighestChannel = 7;
 constexpr int kMostReadings = 1'000'000;
 constexpr int kLongestInterval = 86'400; // a day
-// How often the run looks whether Ctrl+C was pressed.
-constexpr int kInterruptCheckMs = 100;
 
 const QString kUsage = QStringLiteral(
     "  korvenctl [--folder DIR] [--device PATH] read [--channel N] [--treated]\n"
@@ -29,14 +22,6 @@ const QString kUsage = QStringLiteral(
     "  One CSV line per reading on standard output: time, channel (D1, D2 for the\n"
     "  digital inputs), reply[, treated value, unit]. The logger is put back into\n"
     "  scanning at the end.\n");
-
-std::atomic<bool> interruptPressed{false};
-
-extern "C" void onInterrupt(int) {
-    interruptPressed = true;
-    // A second Ctrl+C ends korvenctl at once.
-    std::signal(SIGINT, SIG_DFL);
-}
 
 UnattendedEnd runRead(const CommandContext& context, const KorvenctlCommand& command) {
     const QCommandLineOption channel(QStringLiteral("channel"), {}, QStringLiteral("N"));
@@ -72,17 +57,10 @@ UnattendedEnd runRead(const CommandContext& context, const KorvenctlCommand& com
     output.result = [&context](const QString& text) { context.console.result(text); };
     UnattendedReading reading(context.programFolder, request, context.port, context.ticks,
                               context.reporter, output);
-
-    std::signal(SIGINT, onInterrupt);
-    QTimer interruptCheck;
-    interruptCheck.callOnTimeout([&reading] {
-        if (interruptPressed.exchange(false))
-            reading.interrupt();
-    });
-    interruptCheck.start(kInterruptCheckMs);
-    const UnattendedEnd end = reading.run();
-    std::signal(SIGINT, SIG_DFL);
-    return end;
+    // Ctrl+C ends the reading like --count does: the reading under way is
+    // finished and the logger put back into scanning.
+    const SignalledTicks::StopAction stop(context.ticks, [&reading] { reading.interrupt(); });
+    return reading.run();
 }
 
 } // namespace

@@ -35,10 +35,22 @@ bool StopSignals::arrived() {
 
 void SignalledTicks::pump() {
     QtTicks::pump();
-    if (!passedOn_ && StopSignals::arrived()) {
-        passedOn_ = true;
+    if (passedOn_ || !StopSignals::arrived())
+        return;
+    passedOn_ = true;
+    if (action_)
+        action_();
+    else
         requestStop();
-    }
+}
+
+SignalledTicks::StopAction::StopAction(SignalledTicks& ticks, std::function<void()> action)
+    : ticks_(ticks) {
+    ticks_.action_ = std::move(action);
+}
+
+SignalledTicks::StopAction::~StopAction() {
+    ticks_.action_ = nullptr;
 }
 
 } // namespace korven

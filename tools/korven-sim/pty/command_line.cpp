@@ -1,6 +1,5 @@
 #include "pty/command_line.h"
 
-#include "pty/option_reader.h"
 #include "sim/block_memory.h"
 
 #include <QCommandLineParser>

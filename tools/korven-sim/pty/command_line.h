@@ -4,6 +4,8 @@
 #include "sim/logger_brain.h"
 #include "sim/modem_config.h"
 
+#include "option_reader.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,9 +23,8 @@ struct ServeOptions {
     bool verbose = false;
 };
 
-// Exit statuses: a bad command line is refused with 2; 1 is kept for a
-// simulator that could not start or failed while serving.
-inline constexpr int kBadUsage = 2;
+// Exit statuses: a bad command line is refused with kBadUsage (2); 1 is kept
+// for a simulator that could not start or failed while serving.
 
 // Reads the command line (the program name first). Shows the help or the
 // version and ends the process with 0 when asked for them; refuses an

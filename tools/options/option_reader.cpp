@@ -1,6 +1,4 @@
-#include "pty/option_reader.h"
-
-#include "pty/command_line.h"
+#include "option_reader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -8,11 +6,17 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace korven::sim {
+namespace korven {
 
 void OptionReader::parse(const QStringList& arguments) {
     if (!parser_.parse(arguments))
         refuse(parser_.errorText());
+    QStringList seen;
+    for (const QString& name : parser_.optionNames()) {
+        if (seen.contains(name))
+            refuse(QStringLiteral("--%1 is given more than once").arg(name));
+        seen.append(name);
+    }
     if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser_.helpText()), stdout);
         std::exit(EXIT_SUCCESS);
@@ -22,15 +26,11 @@ void OptionReader::parse(const QStringList& arguments) {
                     qPrintable(QCoreApplication::applicationVersion()));
         std::exit(EXIT_SUCCESS);
     }
-    if (!parser_.positionalArguments().isEmpty())
-        refuse(QStringLiteral("unexpected argument %1")
-                   .arg(parser_.positionalArguments().constFirst()));
-    QStringList seen;
-    for (const QString& name : parser_.optionNames()) {
-        if (seen.contains(name))
-            refuse(QStringLiteral("--%1 is given more than once").arg(name));
-        seen.append(name);
-    }
+    const QStringList given = parser_.positionalArguments();
+    if (given.size() > arguments_.size())
+        refuse(QStringLiteral("unexpected argument %1").arg(given.at(arguments_.size())));
+    if (given.size() < arguments_.size())
+        refuse(QStringLiteral("%1 is missing").arg(arguments_.at(given.size())));
 }
 
 void OptionReader::refuse(const QString& why) const {
@@ -80,4 +80,4 @@ int OptionReader::choice(const QString& name, const QStringList& choices, int fa
     return static_cast<int>(index);
 }
 
-} // namespace korven::sim
+} // namespace korven
