@@ -79,6 +79,17 @@ struct SavedDownloadRig : DownloadRig {
         EXPECT_EQ(job.fetch(120, 125, grid, 0, {}).end, FetchEnd::Complete);
     }
 
+    // The pointer the installation's shared record holds.
+    int pointerInMemory() const {
+        return session.installation.systemRecords.downloadPointer.unsignedInteger(
+            DownloadPointerLayout::lastBlock);
+    }
+    // Puts a folder where the side file `name` was: it cannot be written.
+    void blockFile(const QString& name) const {
+        QFile::remove(folder.path(name));
+        QDir(folder.path()).mkdir(name);
+    }
+
     DownloadJob job{session.link, session.installation};
     BlockGrid grid;
 };
@@ -122,16 +133,13 @@ TEST(SaveAutomaticDownload, ATableThatCannotBeWrittenLeavesTheSideFilesAlone) {
         "File name not valid\r" + rig.folder.path("no/such/folder.txt") + "\r"));
     EXPECT_EQ(rig.folder.read("plant.PUN"), pointerBefore);
     EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
-    EXPECT_EQ(rig.session.installation.systemRecords.downloadPointer.integer(
-                  DownloadPointerLayout::lastBlock),
-              120);
+    EXPECT_EQ(rig.pointerInMemory(), 120);
 }
 
 TEST(SaveAutomaticDownload, APointerThatCannotBeWrittenLeavesTheDataFileNameAlone) {
     SavedDownloadRig rig;
     const QByteArray directoryBefore = rig.folder.read("plant.DIR");
-    QFile::remove(rig.folder.path("plant.PUN"));
-    QDir(rig.folder.path()).mkdir("plant.PUN");
+    rig.blockFile("plant.PUN");
 
     const AutomaticSave saved =
         rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
@@ -140,15 +148,12 @@ TEST(SaveAutomaticDownload, APointerThatCannotBeWrittenLeavesTheDataFileNameAlon
     EXPECT_TRUE(automaticSaveFailureText(saved).endsWith(
         "\rIl puntatore dell'ultimo scarico resta invariato"));
     EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
-    EXPECT_EQ(rig.session.installation.systemRecords.downloadPointer.integer(
-                  DownloadPointerLayout::lastBlock),
-              120);
+    EXPECT_EQ(rig.pointerInMemory(), 120);
 }
 
 TEST(SaveAutomaticDownload, ADataFileNameThatCannotBeWrittenComesAfterThePointerMoved) {
     SavedDownloadRig rig;
-    QFile::remove(rig.folder.path("plant.DIR"));
-    QDir(rig.folder.path()).mkdir("plant.DIR");
+    rig.blockFile("plant.DIR");
 
     const AutomaticSave saved =
         rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
@@ -156,6 +161,7 @@ TEST(SaveAutomaticDownload, ADataFileNameThatCannotBeWrittenComesAfterThePointer
     EXPECT_TRUE(saved.pointerMoved());
     EXPECT_FALSE(saved);
     EXPECT_EQ(rig.storedPointer(), 126);
+    EXPECT_EQ(rig.pointerInMemory(), 126);
     EXPECT_EQ(rig.folder.read("scarico.txt").size(), 6 * 104);
 }
 

@@ -57,7 +57,7 @@ public:
 
     // The logger set-up says whether scanning resumes with acquisition and
     // whether the logger then goes to sleep by itself.
-    void startRun(qint16 pointer, bool acquisition, bool autosleep) const {
+    void startRun(quint16 pointer, bool acquisition, bool autosleep) const {
         QByteArray par = test::downloadTestPar();
         par[LoggerParLayout::acquisitionFlag.offset] = acquisition ? '1' : '0';
         par[LoggerParLayout::sleepFlag.offset] = autosleep ? '1' : '0';
@@ -65,7 +65,7 @@ public:
         QFile::remove(tablePath());
         QFile::remove(path(QStringLiteral("plant.DIR")));
         Record record(DownloadPointerLayout::recordLength);
-        record.setInteger(DownloadPointerLayout::lastBlock, pointer);
+        record.setUnsignedInteger(DownloadPointerLayout::lastBlock, pointer);
         write(QStringLiteral("plant.PUN"), record.bytes());
     }
 
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     sim::LoggerConfig logger;
     logger.blocks = input.word() % 5000;
-    const auto pointer = static_cast<qint16>(input.word());
+    const auto pointer = static_cast<quint16>(input.word());
     const quint8 choices = input.byte();
     const int extraAttempts = (choices & 3) % 3;
     const bool acquisition = choices & 4;
