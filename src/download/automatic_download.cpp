@@ -1,6 +1,7 @@
 #include "download/automatic_download.h"
 
 #include "download/download_texts.h"
+#include "link/protocol/block_numbers.h"
 #include "platform/record_file.h"
 
 namespace korven {
@@ -18,18 +19,41 @@ AutomaticSave failedSave(AutomaticSave::Outcome outcome, const QString& file,
 
 } // namespace
 
+AutomaticRange planAutomaticRange(int pointer, int loggerNext, bool fromStart) {
+    AutomaticRange range;
+    int ahead = blocksAfter(pointer, loggerNext);
+    range.loggerEmpty = loggerNext == 0 && ahead <= 0;
+    if (ahead < 0) {
+        range.behindPointer = true;
+        if (!fromStart) {
+            range.first = pointer;
+            range.last = pointer - 1;
+            return range;
+        }
+        pointer = 0;
+        ahead = loggerNext;
+    }
+    range.overwritten = std::max(ahead - kBlocksInMemory, 0);
+    range.first = pointer + range.overwritten;
+    range.last = pointer + ahead - 1;
+    return range;
+}
+
 QString plannedDownloadText(const AutomaticRange& range) {
-    return download_texts::lastStoredBlock + QString::number(range.last) + u'\n' +
-           download_texts::blocksToFetch.arg(range.count());
+    QString text = download_texts::lastStoredBlock + QString::number(wrappedBlock(range.last)) +
+                   u'\n' + download_texts::blocksToFetch.arg(range.count());
+    if (range.overwritten > 0)
+        text += u'\n' + download_texts::blocksOverwritten.arg(range.overwritten);
+    return text;
 }
 
 AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid& grid, int saved,
-                                    const QString& tablePath, const QDate& today) {
+                                    const QString& tablePath, const QDate& today, TableWrite mode) {
     const QString& systemFilePath = installation.systemFilePath;
     SystemSetupRecords& records = installation.systemRecords;
     using Outcome = AutomaticSave::Outcome;
     const BlockTableSave table =
-        saveBlockTable(tablePath, grid, grid.firstBlock(), grid.firstBlock() + saved - 1);
+        saveBlockTable(tablePath, grid, grid.firstBlock(), grid.firstBlock() + saved - 1, mode);
     if (!table) {
         const Outcome outcome = table.outcome == BlockTableSave::Outcome::InvalidName
                                     ? Outcome::InvalidName
@@ -38,29 +62,37 @@ AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid&
     }
 
     // The shared records take the new values only once their file holds them.
-    const RecordFile directory(dataDirectoryFilePath(systemFilePath),
-                               DataDirectoryLayout::recordLength);
-    Record dataDirectory = records.dataDirectory;
-    if (directory.exists()) {
-        if (FileStatus status = directory.readExisting(1, dataDirectory); !status)
-            return failedSave(Outcome::DirectoryNotWritten, directory.path(), status.error);
-    }
-    dataDirectory.setText(DataDirectoryLayout::dataFileName, tablePath);
-    if (FileStatus status = directory.writeRecords(1, {dataDirectory.bytes()}); !status)
-        return failedSave(Outcome::DirectoryNotWritten, directory.path(), status.error);
-    records.dataDirectory = dataDirectory;
-
     AutomaticSave done;
-    done.nextBlock = grid.firstBlock() + saved;
+    done.nextBlock = wrappedBlock(grid.firstBlock() + saved);
     done.date = today.toString(QStringLiteral("dd/MM/yyyy"));
     Record pointer = records.downloadPointer;
-    pointer.setInteger(DownloadPointerLayout::lastBlock, static_cast<qint16>(done.nextBlock));
+    pointer.setUnsignedInteger(DownloadPointerLayout::lastBlock, done.nextBlock);
     pointer.setText(DownloadPointerLayout::lastDownloadDate, done.date);
     const RecordFile pointerFile(downloadPointerFilePath(systemFilePath),
                                  DownloadPointerLayout::recordLength);
     if (FileStatus status = pointerFile.writeRecords(1, {pointer.bytes()}); !status)
         return failedSave(Outcome::PointerNotWritten, pointerFile.path(), status.error);
     records.downloadPointer = pointer;
+
+    // The table is saved and counted: a data-directory file that cannot be
+    // written loses only the table's name, which the user is told.
+    const RecordFile directory(dataDirectoryFilePath(systemFilePath),
+                               DataDirectoryLayout::recordLength);
+    Record dataDirectory = records.dataDirectory;
+    FileStatus status;
+    if (directory.exists())
+        status = directory.readExisting(1, dataDirectory);
+    if (status) {
+        dataDirectory.setText(DataDirectoryLayout::dataFileName, tablePath);
+        status = directory.writeRecords(1, {dataDirectory.bytes()});
+    }
+    if (!status) {
+        done.outcome = Outcome::DirectoryNotWritten;
+        done.failedFile = directory.path();
+        done.error = status.error;
+        return done;
+    }
+    records.dataDirectory = dataDirectory;
     return done;
 }
 
@@ -70,11 +102,13 @@ QString automaticSaveFailureText(const AutomaticSave& save) {
     case Outcome::Saved:
         break;
     case Outcome::InvalidName:
-        return download_texts::fileNameNotValid;
+        return download_texts::fileNameNotValid + u'\r' + save.failedFile + u'\r' + save.error;
     case Outcome::TableNotWritten:
         return download_texts::tableNotWritten.arg(save.failedFile, save.error) +
                download_texts::pointerUnchanged;
     case Outcome::DirectoryNotWritten:
+        return download_texts::sideFileNotWritten.arg(save.failedFile, save.error) +
+               download_texts::pointerMoved;
     case Outcome::PointerNotWritten:
         return download_texts::sideFileNotWritten.arg(save.failedFile, save.error) +
                download_texts::pointerUnchanged;

@@ -11,16 +11,33 @@ namespace korven {
 
 // The blocks an automatic download fetches: from the download pointer (the
 // first block not downloaded yet) to the last block the logger has stored.
+// Past block 65535 the numbers run on (65536 is the logger's block 0), so the
+// range stays in order; wrappedBlock() gives the logger's number.
 struct AutomaticRange {
     int first = 0;
     int last = -1;
+    // Blocks after the pointer that the logger has written over since: the
+    // range starts after them.
+    int overwritten = 0;
+    // The logger's last stored block lies before the pointer: its memory was
+    // cleared, or it is another logger.
+    bool behindPointer = false;
+    // The logger holds no block at all.
+    bool loggerEmpty = false;
 
     bool nothingNew() const { return first > last; }
     int count() const { return nothingNew() ? 0 : last - first + 1; }
 };
 
+// The range from the download `pointer` to the block before `loggerNext`, the
+// one the logger will write next: at most the newest 4096 blocks, which are
+// all its memory holds. A logger behind the pointer gives no range, or with
+// `fromStart` the blocks from its block 0.
+AutomaticRange planAutomaticRange(int pointer, int loggerNext, bool fromStart);
+
 // The information line of the first screen: the last stored block and how
-// many blocks will be fetched, on two lines.
+// many blocks will be fetched, on two lines, and a third for blocks that the
+// logger has written over.
 QString plannedDownloadText(const AutomaticRange& range);
 
 struct AutomaticSave {
@@ -38,17 +55,24 @@ struct AutomaticSave {
     QString date; // "dd/mm/yyyy"
 
     explicit operator bool() const { return outcome == Outcome::Saved; }
+    // Whether the download pointer now stands past the saved blocks: also when
+    // only the data-directory file, written last, failed.
+    bool pointerMoved() const {
+        return outcome == Outcome::Saved || outcome == Outcome::DirectoryNotWritten;
+    }
 };
 
 // Saves the first `saved` blocks of the grid as the table at `tablePath`,
-// then records the table's path in the data-directory file and moves the
-// download pointer past the saved blocks with `today`'s date. Each step runs
+// then moves the download pointer past the saved blocks with `today`'s date,
+// then records the table's path in the data-directory file. Each step runs
 // only when the one before succeeded: the pointer never moves past blocks
-// that are not safely on disk. The records are the installation's shared
-// in-memory copies; the download pointer is the one read when the download
-// began.
+// that are not safely on disk, and the data-directory file never names a
+// table whose blocks the pointer does not count as downloaded. The records
+// are the installation's shared in-memory copies; the download pointer is the
+// one read when the download began.
 AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid& grid, int saved,
-                                    const QString& tablePath, const QDate& today);
+                                    const QString& tablePath, const QDate& today,
+                                    TableWrite mode = TableWrite::Replace);
 
 // The message that tells the user what went wrong with a save.
 QString automaticSaveFailureText(const AutomaticSave& save);

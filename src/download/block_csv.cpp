@@ -2,8 +2,8 @@
 
 #include "download/download_texts.h"
 #include "download/engineering_values.h"
+#include "platform/whole_file.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 namespace korven {
@@ -70,10 +70,8 @@ QByteArray blockCsv(const BlockGrid& grid, int first, int last, const RecordedCh
 CsvExport exportBlockCsv(const QString& path, const BlockGrid& grid, int first, int last,
                          const RecordedChannels& channels) {
     const QByteArray csv = blockCsv(grid, first, last, channels);
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() ||
-        !file.commit())
-        return {false, 0, file.errorString()};
+    if (const FileStatus status = writeWholeFile(path, csv); !status)
+        return {false, 0, status.error};
     return {true, static_cast<int>(rowsWithData(grid, first, last).size()), {}};
 }
 

@@ -1,5 +1,7 @@
 #include "download/block_grid.h"
 
+#include "link/protocol/block_numbers.h"
+
 namespace korven {
 
 void BlockGrid::setupBlockGrid(const Descriptions& descriptions, int firstBlock, int blockCount) {
@@ -15,7 +17,7 @@ void BlockGrid::setupBlockGrid(const Descriptions& descriptions, int firstBlock,
     firstBlock_ = firstBlock;
     rows_.assign(std::max(blockCount, 0), Row{});
     for (int row = 0; row < this->blockCount(); ++row)
-        rows_[row][BlockColumn] = QString::number(blockAt(row));
+        rows_[row][BlockColumn] = QString::number(wrappedBlock(blockAt(row)));
     startMark_ = -1;
     endMark_ = -1;
     endResetModel();

@@ -3,7 +3,10 @@
 #include "platform/record_file.h"
 #include "platform/windows1252.h"
 
-#include <QSaveFile>
+#include "platform/whole_file.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace korven {
 
@@ -20,20 +23,25 @@ QByteArray blockTableRecord(const QStringList& cells) {
     return record;
 }
 
-BlockTableSave saveBlockTable(const QString& path, const BlockGrid& grid, int first, int last) {
+BlockTableSave saveBlockTable(const QString& path, const BlockGrid& grid, int first, int last,
+                              TableWrite mode) {
     using Outcome = BlockTableSave::Outcome;
-    QSaveFile file(resolveCaseInsensitive(path));
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
-        return {Outcome::InvalidName, file.errorString()};
-    for (int block = first; block <= last; ++block) {
-        if (!grid.hasBlock(block))
-            continue;
-        const QByteArray record = blockTableRecord(grid.rowCells(grid.rowOf(block)));
-        if (file.write(record) != record.size())
-            return {Outcome::WriteFailed, file.errorString()};
+    const QString target = resolveCaseInsensitive(path);
+    if (FileStatus writable = checkWritable(target); !writable)
+        return {Outcome::InvalidName, writable.error};
+    QByteArray table;
+    if (mode == TableWrite::Append && QFileInfo::exists(target)) {
+        QFile old(target);
+        if (!old.open(QIODevice::ReadOnly))
+            return {Outcome::WriteFailed, old.errorString()};
+        table = old.readAll();
     }
-    if (!file.commit())
-        return {Outcome::WriteFailed, file.errorString()};
+    for (int block = first; block <= last; ++block) {
+        if (grid.hasBlock(block))
+            table += blockTableRecord(grid.rowCells(grid.rowOf(block)));
+    }
+    if (FileStatus status = writeWholeFile(target, table); !status)
+        return {Outcome::WriteFailed, status.error};
     return {};
 }
 

@@ -52,9 +52,16 @@ struct BlockTableSave {
     explicit operator bool() const { return outcome == Outcome::Saved; }
 };
 
+// What becomes of a table already at the path: replaced, or kept with the new
+// lines after its own.
+enum class TableWrite { Replace, Append };
+
 // Writes the grid rows of blocks `first` to `last` as lines 1, 2, ... of the
-// file at `path`, which it replaces whole: a failure never leaves a
-// half-written table, and an older, longer table leaves no lines behind.
-BlockTableSave saveBlockTable(const QString& path, const BlockGrid& grid, int first, int last);
+// file at `path` (after its old lines, with Append). The file is replaced
+// whole: a failure leaves the old table as it was, and an older, longer table
+// leaves no lines behind. A name that cannot be written (a folder, a read-only
+// file or folder) is InvalidName; a write that fails on the way, WriteFailed.
+BlockTableSave saveBlockTable(const QString& path, const BlockGrid& grid, int first, int last,
+                              TableWrite mode = TableWrite::Replace);
 
 } // namespace korven

@@ -36,14 +36,15 @@ LinkStatus DownloadJob::wake() {
     return logger_.wake(port_);
 }
 
-RangeQuery DownloadJob::queryRange() {
+RangeQuery DownloadJob::queryRange(bool fromStart) {
     auto conversation = link_.startConversation();
     if (!conversation)
-        return {LinkStatus::Busy, {}};
+        return {LinkStatus::Busy, {}, 0};
     const LastBlockQuery query = queryLastBlock(*conversation, 0, true);
     switch (query.status) {
     case LinkStatus::Ok:
-        return {LinkStatus::Ok, {downloadPointer_, query.nextBlock - 1}};
+        return {LinkStatus::Ok, planAutomaticRange(downloadPointer_, query.nextBlock, fromStart),
+                query.nextBlock};
     case LinkStatus::BadReply:
         // The logger is there but its answer cannot be trusted: it is put back
         // into scanning when the user leaves.
@@ -59,7 +60,7 @@ RangeQuery DownloadJob::queryRange() {
         conversation->markLinkFailed();
         break;
     }
-    return {query.status, {}};
+    return {query.status, {}, 0};
 }
 
 FetchResult DownloadJob::fetch(int first, int last, BlockGrid& grid, int extraAttempts,
@@ -89,8 +90,8 @@ FetchResult DownloadJob::fetch(int first, int last, BlockGrid& grid, int extraAt
 }
 
 AutomaticSave DownloadJob::saveAutomatic(const BlockGrid& grid, int count, const QString& tablePath,
-                                         const QDate& today) {
-    return saveAutomaticDownload(installation_, grid, count, tablePath, today);
+                                         const QDate& today, TableWrite mode) {
+    return saveAutomaticDownload(installation_, grid, count, tablePath, today, mode);
 }
 
 LinkStatus DownloadJob::resume() {

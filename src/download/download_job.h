@@ -28,6 +28,7 @@ struct DownloadObserver {
 struct RangeQuery {
     LinkStatus status = LinkStatus::NoAnswer;
     AutomaticRange range;
+    int loggerNext = 0; // the block the logger will write next
 };
 
 // One download from a logger, in the steps the block viewer, the automatic
@@ -66,8 +67,9 @@ public:
     bool loggerWoken() const { return logger_.woken(); }
 
     // Asks the woken logger for its last stored block: the range runs from the
-    // download pointer to it. A logger that does not answer is reported.
-    RangeQuery queryRange();
+    // download pointer to it (planAutomaticRange(), `fromStart` for a logger
+    // behind the pointer). A logger that does not answer is reported.
+    RangeQuery queryRange(bool fromStart = false);
 
     // Fetches blocks `first` to `last` into their rows of `grid`, asking for a
     // block whose reply is cut or damaged up to `extraAttempts` more times.
@@ -79,7 +81,7 @@ public:
     // Saves the first `count` rows of `grid` as the table at `tablePath` and
     // moves the download pointer past them.
     AutomaticSave saveAutomatic(const BlockGrid& grid, int count, const QString& tablePath,
-                                const QDate& today);
+                                const QDate& today, TableWrite mode = TableWrite::Replace);
 
     // Puts the logger back into scanning, once, when this job woke it.
     // Busy while another conversation holds the line (nothing is done then).

@@ -55,7 +55,7 @@ FileStatus readDownloadPointer(Installation& installation, int& firstBlock) {
         downloadPointer.setBytes({});
     else if (FileStatus status = file.readExisting(1, downloadPointer); !status)
         return status;
-    firstBlock = downloadPointer.integer(DownloadPointerLayout::lastBlock);
+    firstBlock = downloadPointer.unsignedInteger(DownloadPointerLayout::lastBlock);
     return {};
 }
 

@@ -37,8 +37,8 @@ QString headingOf(const RecordedChannel& channel, int number);
 BlockGrid::Descriptions descriptionsOf(const RecordedChannels& channels);
 
 // The download pointer (".PUN"): the first block of the next automatic
-// download. A missing file reads as block 0, as for a system never
-// downloaded from.
+// download, 0 to 65535 as the logger counts. A missing file reads as block 0,
+// as for a system never downloaded from.
 FileStatus readDownloadPointer(Installation& installation, int& firstBlock);
 
 } // namespace korven

@@ -16,6 +16,13 @@ inline const QString lastStoredBlock = QStringLiteral("Ultimo blocco memorizzato
 inline const QString blocksToFetch = QStringLiteral("Verranno scaricati %1 blocchi");
 inline const QString pointerBeyondLogger =
     QStringLiteral("Attenzione l'ultimo blocco memorizzato ט minore dell'ultimo scarico dati");
+inline const QString offerFromStart =
+    QStringLiteral("\rLa memoria del KORVEN ט stata azzerata o il KORVEN ט stato "
+                   "sostituito.\rScaricare i dati dal blocco 0?");
+inline const QString noBlocksStored = QStringLiteral("Nessun blocco memorizzato nel KORVEN");
+inline const QString blocksOverwritten =
+    QStringLiteral("%1 blocchi precedenti sono stati sovrascritti nel KORVEN e non verranno "
+                   "scaricati");
 
 inline const QString dataSaved = QStringLiteral("Dati salvati correttamente nel file ");
 inline const QString confirmExit = QStringLiteral("Confermi l'uscita?");
@@ -24,6 +31,8 @@ inline const QString tableNotWritten =
     QStringLiteral("ATTENZIONE: impossibile scrivere il file %1\r%2");
 inline const QString pointerUnchanged =
     QStringLiteral("\rIl puntatore dell'ultimo scarico resta invariato");
+inline const QString pointerMoved =
+    QStringLiteral("\rI dati sono salvati e il puntatore dell'ultimo scarico ט aggiornato");
 inline const QString sideFileNotWritten =
     QStringLiteral("ATTENZIONE: impossibile aggiornare il file %1\r%2");
 

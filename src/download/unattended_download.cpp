@@ -3,6 +3,8 @@
 #include "download/block_csv.h"
 #include "download/download_job.h"
 #include "link/logger_link.h"
+#include "link/protocol/block_numbers.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +29,8 @@ public:
 private:
     bool readSetup();
     bool checkOutPaths();
+    bool checkWritable(const QString& path);
+    UnattendedEnd planAutomatic();
     UnattendedEnd wakeAndDownload();
     UnattendedEnd download();
     UnattendedEnd save(int fetched);
@@ -56,7 +60,15 @@ bool Run::readSetup() {
     if (status)
         status = job_.readSetup(request_.automatic);
     if (!status)
-        fail(UnattendedEnd::BadSetup, status.error);
+        fail(UnattendedEnd::BadSetup, status.namedError());
+    return static_cast<bool>(status);
+}
+
+bool Run::checkWritable(const QString& path) {
+    const FileStatus status = korven::checkWritable(path);
+    if (!status)
+        fail(UnattendedEnd::BadSetup,
+             QStringLiteral("%1 cannot be written: %2").arg(path, status.error));
     return static_cast<bool>(status);
 }
 
@@ -81,12 +93,30 @@ bool Run::checkOutPaths() {
              QStringLiteral("the table and the CSV cannot both be %1").arg(outPath_));
         return false;
     }
+    if (QFileInfo(outPath_).isFile() && request_.existing == ExistingTable::Refuse) {
+        fail(UnattendedEnd::BadSetup,
+             QStringLiteral("%1 already exists: --append adds the new blocks to it, --overwrite "
+                            "replaces it")
+                 .arg(outPath_));
+        return false;
+    }
+    if (!checkWritable(outPath_) || (!csvPath_.isEmpty() && !checkWritable(csvPath_)))
+        return false;
+    if (request_.automatic) {
+        const QString& system = installation_.systemFilePath;
+        if (!checkWritable(resolveCaseInsensitive(downloadPointerFilePath(system))) ||
+            !checkWritable(resolveCaseInsensitive(dataDirectoryFilePath(system))))
+            return false;
+    }
     return true;
 }
 
 UnattendedEnd Run::run() {
     UnattendedEnd end = UnattendedEnd::BadSetup;
     if (readSetup() && checkOutPaths()) {
+        // What a killed run left half-written goes before this run writes.
+        removeUnfinishedWrites(QFileInfo(outPath_).absolutePath());
+        removeUnfinishedWrites(QFileInfo(installation_.systemFilePath).absolutePath());
         end = wakeAndDownload();
         // Saved or not, a woken logger goes back to its scanning.
         if (job_.resume() != LinkStatus::Ok && end == UnattendedEnd::Done)
@@ -123,20 +153,10 @@ UnattendedEnd Run::wakeAndDownload() {
 UnattendedEnd Run::download() {
     range_ = {request_.from, request_.to};
     if (request_.automatic) {
-        const RangeQuery query = job_.queryRange();
-        if (query.status != LinkStatus::Ok)
-            return fail(UnattendedEnd::LinkFailed,
-                        QStringLiteral("link failure: the logger did not tell its last stored "
-                                       "block"));
-        range_ = query.range;
-        if (range_.nothingNew()) {
-            output_.tellResult(
-                QStringLiteral("Nothing new: the last stored block is %1 and the next download "
-                               "starts at block %2")
-                    .arg(range_.last)
-                    .arg(range_.first));
+        if (const UnattendedEnd planned = planAutomatic(); planned != UnattendedEnd::Done)
+            return planned;
+        if (range_.nothingNew())
             return UnattendedEnd::Done;
-        }
     }
 
     grid_.setupBlockGrid(job_.descriptions(), range_.first, range_.count());
@@ -160,25 +180,72 @@ UnattendedEnd Run::download() {
                 result.fetched > 0
                     ? QStringLiteral("link failure: the line failed at block %1; blocks %2 to %3 "
                                      "are saved")
-                          .arg(failedAt)
-                          .arg(range_.first)
-                          .arg(failedAt - 1)
-                    : QStringLiteral("link failure: the line failed at block %1").arg(failedAt));
+                          .arg(wrappedBlock(failedAt))
+                          .arg(wrappedBlock(range_.first))
+                          .arg(wrappedBlock(failedAt - 1))
+                    : QStringLiteral("link failure: the line failed at block %1")
+                          .arg(wrappedBlock(failedAt)));
+}
+
+UnattendedEnd Run::planAutomatic() {
+    const RangeQuery query = job_.queryRange(request_.fromStart);
+    if (query.status != LinkStatus::Ok)
+        return fail(UnattendedEnd::LinkFailed,
+                    QStringLiteral("link failure: the logger did not tell its last stored block"));
+    range_ = query.range;
+    const int pointer = job_.downloadPointer();
+    if (range_.behindPointer && !request_.fromStart)
+        return fail(UnattendedEnd::BadSetup,
+                    QStringLiteral("the logger's memory is behind the download pointer: it was "
+                                   "reset or replaced (the logger will write block %1 next, the "
+                                   "download pointer is at block %2); --from-start downloads "
+                                   "it from block 0")
+                        .arg(query.loggerNext)
+                        .arg(pointer));
+    if (range_.nothingNew()) {
+        output_.tellResult(range_.loggerEmpty
+                               ? QStringLiteral("Nothing new: the logger has no blocks stored")
+                               : QStringLiteral("Nothing new: the last stored block is %1 and "
+                                                "the next download starts at block %2")
+                                     .arg(wrappedBlock(range_.last))
+                                     .arg(wrappedBlock(range_.first)));
+        return UnattendedEnd::Done;
+    }
+    if (range_.behindPointer)
+        output_.tellProblem(QStringLiteral("the logger's memory is behind the download pointer "
+                                           "(block %1): downloading it from block 0")
+                                .arg(pointer));
+    if (range_.overwritten > 0)
+        output_.tellProblem(QStringLiteral("%1 blocks after the download pointer were written "
+                                           "over in the logger and cannot be fetched: "
+                                           "downloading the newest %2, blocks %3 to %4")
+                                .arg(range_.overwritten)
+                                .arg(range_.count())
+                                .arg(wrappedBlock(range_.first))
+                                .arg(wrappedBlock(range_.last)));
+    return UnattendedEnd::Done;
 }
 
 UnattendedEnd Run::save(int fetched) {
     const int last = range_.first + fetched - 1;
+    const TableWrite mode =
+        request_.existing == ExistingTable::Append ? TableWrite::Append : TableWrite::Replace;
     if (request_.automatic) {
-        const AutomaticSave saved = job_.saveAutomatic(grid_, fetched, outPath_, startedAt_.date());
+        const AutomaticSave saved =
+            job_.saveAutomatic(grid_, fetched, outPath_, startedAt_.date(), mode);
+        if (saved.pointerMoved())
+            output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
         if (!saved)
             return fail(UnattendedEnd::BadSetup,
                         automaticSaveFailureText(saved).replace(u'\r', u' '));
-    } else if (const BlockTableSave saved = saveBlockTable(outPath_, grid_, range_.first, last);
+    } else if (const BlockTableSave saved =
+                   saveBlockTable(outPath_, grid_, range_.first, last, mode);
                !saved) {
         return fail(UnattendedEnd::BadSetup,
                     QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
+    } else {
+        output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
     }
-    output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
     if (csvPath_.isEmpty())
         return UnattendedEnd::Done;
     const CsvExport csv = exportBlockCsv(csvPath_, grid_, range_.first, last, job_.channels());

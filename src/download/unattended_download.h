@@ -13,6 +13,10 @@
 
 namespace korven {
 
+// What becomes of a table file that is already there: the run refuses it,
+// adds the new lines after its own, or replaces it.
+enum class ExistingTable { Refuse, Append, Overwrite };
+
 // A download run without anyone at the screen, from a scheduler or a
 // script: either a given range of blocks, or everything stored since the
 // last automatic download.
@@ -23,6 +27,10 @@ struct UnattendedRequest {
     QString outPath; // automatic: empty for a name of the run's time in the program folder
     QString csvPath; // the same blocks as CSV as well; empty for none
     std::function<void(const DownloadProgress&)> progress;
+    ExistingTable existing = ExistingTable::Refuse;
+    // Automatic: a logger whose memory is behind the download pointer (cleared
+    // or replaced) is downloaded from its block 0 instead of refused.
+    bool fromStart = false;
     // Asked before each block: true ends the download after the block under
     // way, as a line failure would (what was fetched is saved, the pointer
     // moved past it, the logger put back into scanning), and says that it was
@@ -31,6 +39,11 @@ struct UnattendedRequest {
 };
 
 // Runs the download with the set-up of the program folder's "config.dat".
+// Every file the run will write (the table, the CSV, and for an automatic
+// download the data-directory and download-pointer files) is checked before
+// the logger is woken; a table already there is refused unless the request
+// says what to do with it. An automatic download fetches at most the newest
+// 4096 blocks, telling how many older ones the logger has written over.
 // A block whose reply is cut or damaged is asked for up to two more times.
 // When the line fails part-way, the blocks fetched so far are saved, and an
 // automatic download moves its pointer past them and no further, so the next

@@ -10,6 +10,7 @@ enum class LinkFailure {
     TransmissionError, // a reply came back malformed
     ResumeNoAnswer,    // no answer while putting the logger back into scanning
     ResumeRefused,     // a wrong answer while putting it back into scanning
+    ResumeUnknownScan, // the logger set-up could not be read: the logger was left stopped
 };
 
 // Where the link reports to whoever watches it: the screens show message

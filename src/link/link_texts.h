@@ -19,6 +19,9 @@ inline const QString resumeFailed =
 inline const QString resumeRefused =
     QStringLiteral("ATTENTIONE: Errore durante la rimessa in scansione. CONTROLLARE KORVEN");
 inline const QString resumeDone = QStringLiteral("Procedura terminata con successo");
+inline const QString resumeUnknownScan =
+    QStringLiteral("ATTENZIONE: impostazioni di scansione non leggibili (file .par)\r"
+                   "KORVEN lasciato fermo, NON in scansione");
 inline const QString failedLinkStatus = QStringLiteral("   ");
 
 // Progress texts of the transmission, under the "KORVEN nr. 3 on line" line.
@@ -36,6 +39,8 @@ inline const QString& failureText(LinkFailure failure) {
         return transmissionError;
     case LinkFailure::ResumeNoAnswer:
         return resumeFailed;
+    case LinkFailure::ResumeUnknownScan:
+        return resumeUnknownScan;
     case LinkFailure::ResumeRefused:
         break;
     }

@@ -28,10 +28,13 @@ LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetup
         return LinkStatus::Stopped;
 
     // Unreadable flags read as 0: the logger is left stopped and awake, the
-    // safe state for a logger whose set-up is unknown.
+    // safe state for a logger whose set-up is unknown, and the user is told
+    // so rather than that it scans.
     bool acquisition = false;
     bool autosleep = false;
-    if (RecordFile(parFilePath(loggerSetupPath), LoggerParLayout::recordLength).read(1, par)) {
+    const bool flagsRead =
+        RecordFile(parFilePath(loggerSetupPath), LoggerParLayout::recordLength).read(1, par).ok;
+    if (flagsRead) {
         acquisition = digitValue(par.text(LoggerParLayout::acquisitionFlag)) == 1;
         autosleep = digitValue(par.text(LoggerParLayout::sleepFlag)) == 1;
     }
@@ -63,6 +66,8 @@ LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetup
             return endResume(conversation, again.status);
     }
 
+    if (!flagsRead)
+        return endResume(conversation, LinkStatus::BadReply, LinkFailure::ResumeUnknownScan);
     conversation.reporter().scanningResumed(conversation.state().loggerNumber);
     conversation.closePort();
     conversation.reporter().busy(false);

@@ -39,6 +39,12 @@ public:
 
     qint16 integer(IntField field) const;
     void setInteger(IntField field, qint16 value);
+    // The same two bytes read as a number from 0 to 65535: the same value for
+    // anything below 32768.
+    quint16 unsignedInteger(IntField field) const { return static_cast<quint16>(integer(field)); }
+    void setUnsignedInteger(IntField field, quint16 value) {
+        setInteger(field, static_cast<qint16>(value));
+    }
 
 private:
     QByteArray bytes_;

@@ -1,9 +1,10 @@
 #include "platform/record_file.h"
 
+#include "platform/whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace korven {
 
@@ -23,45 +24,68 @@ QString resolveCaseInsensitive(const QString& path) {
 RecordFile::RecordFile(const QString& path, int recordLength)
     : givenPath_(path), recordLength_(recordLength) {}
 
-QString RecordFile::path() const { return resolveCaseInsensitive(givenPath_); }
+QString RecordFile::path() const {
+    return resolveCaseInsensitive(givenPath_);
+}
 
-bool RecordFile::exists() const { return QFileInfo::exists(path()); }
+bool RecordFile::exists() const {
+    return QFileInfo::exists(path());
+}
 
 int RecordFile::recordCount() const {
     return static_cast<int>(QFileInfo(path()).size() / recordLength_);
 }
 
-FileStatus RecordFile::read(int n, Record& record) const {
-    QFile file(path());
-    if (!file.open(QIODevice::ReadWrite))
-        return FileStatus::failure(file.errorString());
-    file.seek(static_cast<qint64>(n - 1) * recordLength_);
-    record.setBytes(file.read(recordLength_));
+namespace {
+
+// Reads record n from an existing file, opened for reading only.
+FileStatus readRecord(const QString& path, int n, int recordLength, Record& record) {
+    if (FileStatus regular = checkRegularOrMissing(path); !regular)
+        return regular;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileStatus::failureOn(path, file.errorString());
+    file.seek(static_cast<qint64>(n - 1) * recordLength);
+    record.setBytes(file.read(recordLength));
     return {};
+}
+
+} // namespace
+
+FileStatus RecordFile::read(int n, Record& record) const {
+    const QString target = path();
+    if (FileStatus regular = checkRegularOrMissing(target); !regular)
+        return regular;
+    if (!QFileInfo::exists(target)) {
+        QFile created(target);
+        if (!created.open(QIODevice::WriteOnly))
+            return FileStatus::failureOn(target, created.errorString());
+    }
+    return readRecord(target, n, recordLength_, record);
 }
 
 FileStatus RecordFile::readExisting(int n, Record& record) const {
-    QFile file(path());
-    if (!file.exists())
+    const QString target = path();
+    if (!QFileInfo::exists(target))
         return FileStatus::failure(QStringLiteral("file not found: %1").arg(givenPath_));
-    if (!file.open(QIODevice::ReadOnly))
-        return FileStatus::failure(file.errorString());
-    file.seek(static_cast<qint64>(n - 1) * recordLength_);
-    record.setBytes(file.read(recordLength_));
-    return {};
+    return readRecord(target, n, recordLength_, record);
 }
 
 FileStatus RecordFile::write(int n, const Record& record) const {
-    QFile file(path());
+    const QString target = path();
+    if (FileStatus regular = checkRegularOrMissing(target); !regular)
+        return regular;
+    QFile file(target);
     if (!file.open(QIODevice::ReadWrite))
-        return FileStatus::failure(file.errorString());
+        return FileStatus::failureOn(target, file.errorString());
     const qint64 offset = static_cast<qint64>(n - 1) * recordLength_;
     if (file.size() < offset && !file.resize(offset))
-        return FileStatus::failure(file.errorString());
+        return FileStatus::failureOn(target, file.errorString());
     QByteArray bytes = record.bytes().left(recordLength_);
     bytes.append(QByteArray(recordLength_ - bytes.size(), '\0'));
-    if (!file.seek(offset) || file.write(bytes) != bytes.size())
-        return FileStatus::failure(file.errorString());
+    // The bytes sit in a buffer until the flush: a full disk shows only there.
+    if (!file.seek(offset) || file.write(bytes) != bytes.size() || !file.flush())
+        return FileStatus::failureOn(target, file.errorString());
     return {};
 }
 
@@ -69,10 +93,12 @@ FileStatus RecordFile::writeRecords(int first, const QList<QByteArray>& records)
     const QString target = path();
     QByteArray content;
     {
+        if (FileStatus regular = checkRegularOrMissing(target); !regular)
+            return regular;
         QFile old(target);
         if (old.exists()) {
             if (!old.open(QIODevice::ReadOnly))
-                return FileStatus::failure(old.errorString());
+                return FileStatus::failureOn(target, old.errorString());
             content = old.readAll();
         }
     }
@@ -85,12 +111,7 @@ FileStatus RecordFile::writeRecords(int first, const QList<QByteArray>& records)
         bytes.append(QByteArray(recordLength_ - bytes.size(), '\0'));
         content.replace(start + i * recordLength_, recordLength_, bytes);
     }
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileStatus::failure(file.errorString());
-    if (file.write(content) != content.size() || !file.commit())
-        return FileStatus::failure(file.errorString());
-    return {};
+    return writeWholeFile(target, content);
 }
 
 } // namespace korven

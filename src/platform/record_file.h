@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_status.h"
 #include "platform/record.h"
 
 #include <QList>
@@ -7,17 +8,10 @@
 
 namespace korven {
 
-// What a file operation reports: success, or the reason it failed.
-struct FileStatus {
-    bool ok = true;
-    QString error;
-
-    static FileStatus failure(const QString& why) { return {false, why}; }
-    explicit operator bool() const { return ok; }
-};
-
 // A random-access file of fixed-length records numbered from 1, without header
 // or checksum. Every call opens the file, reads or writes, and closes it again.
+// Reading opens it for reading only, so a read-only file reads as well as any;
+// a name that is not a regular file (a folder, a FIFO) is refused unopened.
 //
 // The file name is matched without regard to letter case: an existing
 // "SET.dir" is the file named by "SET.DIR". A file that does not exist yet is
@@ -43,7 +37,8 @@ public:
     FileStatus write(int n, const Record& record) const;
 
     // Writes records first, first + 1, ... in one go: a complete new copy of the
-    // file replaces the old one, so a failure never leaves a half-written file.
+    // file replaces the old one (writeWholeFile), so a failure never leaves a
+    // half-written file.
     // Records the file holds beyond the last one written are kept.
     FileStatus writeRecords(int first, const QList<QByteArray>& records) const;
 

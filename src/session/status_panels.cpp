@@ -7,8 +7,9 @@ namespace korven {
 
 void showDownloadPointer(StatusTexts& status, const Record& downloadPointer) {
     using L = DownloadPointerLayout;
-    status.setText(StatusTexts::LastBlock,
-                   QStringLiteral("Ultimo Blocco: %1").arg(downloadPointer.integer(L::lastBlock)));
+    status.setText(
+        StatusTexts::LastBlock,
+        QStringLiteral("Ultimo Blocco: %1").arg(downloadPointer.unsignedInteger(L::lastBlock)));
     status.setText(StatusTexts::LastDownloadDate, QStringLiteral("Data Ultimo scarico: ") +
                                                       downloadPointer.text(L::lastDownloadDate));
 }

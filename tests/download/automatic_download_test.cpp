@@ -5,7 +5,12 @@
 
 #include "support/qt_printers.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace korven {
 namespace {
@@ -14,13 +19,51 @@ using test::DownloadRig;
 
 const QDate kToday(2024, 3, 6);
 
-TEST(AutomaticRange, CountsTheBlocksFromThePointerToTheLastStoredOne) {
-    EXPECT_EQ((AutomaticRange{120, 125}.count()), 6);
-    EXPECT_EQ((AutomaticRange{125, 125}.count()), 1);
-    EXPECT_TRUE((AutomaticRange{126, 125}.nothingNew()));
-    EXPECT_EQ((AutomaticRange{126, 125}.count()), 0);
-    EXPECT_EQ(plannedDownloadText({120, 125}),
+// first, last, overwritten, behind, empty
+using Plan = std::tuple<int, int, int, bool, bool>;
+
+Plan planOf(int pointer, int loggerNext, bool fromStart = false) {
+    const AutomaticRange range = planAutomaticRange(pointer, loggerNext, fromStart);
+    return {range.first, range.last, range.overwritten, range.behindPointer, range.loggerEmpty};
+}
+
+TEST(AutomaticRange, RunsFromThePointerToTheLastStoredBlock) {
+    EXPECT_EQ(planOf(120, 126), Plan(120, 125, 0, false, false));
+    EXPECT_EQ(planOf(125, 126), Plan(125, 125, 0, false, false));
+    EXPECT_EQ(planOf(126, 126), Plan(126, 125, 0, false, false));
+    EXPECT_TRUE(planAutomaticRange(126, 126, false).nothingNew());
+    EXPECT_EQ(planAutomaticRange(120, 126, false).count(), 6);
+    EXPECT_EQ(plannedDownloadText(planAutomaticRange(120, 126, false)),
               "Ultimo blocco memorizzato: 125\nVerranno scaricati 6 blocchi");
+}
+
+TEST(AutomaticRange, CountsOnAcrossTheLoggersSixteenBits) {
+    EXPECT_EQ(planOf(32700, 32800), Plan(32700, 32799, 0, false, false));
+    // After block 65535 the logger goes on with block 0.
+    EXPECT_EQ(planOf(65500, 0), Plan(65500, 65535, 0, false, false));
+    EXPECT_EQ(planOf(65500, 36), Plan(65500, 65571, 0, false, false));
+    EXPECT_EQ(planAutomaticRange(65500, 36, false).count(), 72);
+    EXPECT_EQ(plannedDownloadText(planAutomaticRange(65500, 36, false)),
+              "Ultimo blocco memorizzato: 35\nVerranno scaricati 72 blocchi");
+}
+
+TEST(AutomaticRange, TakesOnlyTheNewestBlocksTheMemoryStillHolds) {
+    EXPECT_EQ(planOf(300, 5300), Plan(1204, 5299, 904, false, false));
+    EXPECT_EQ(planAutomaticRange(300, 5300, false).count(), 4096);
+    EXPECT_EQ(planOf(300, 4396), Plan(300, 4395, 0, false, false));
+    EXPECT_EQ(plannedDownloadText(planAutomaticRange(300, 5300, false)),
+              "Ultimo blocco memorizzato: 5299\nVerranno scaricati 4096 blocchi\n904 blocchi "
+              "precedenti sono stati sovrascritti nel KORVEN e non verranno scaricati");
+}
+
+TEST(AutomaticRange, ALoggerBehindThePointerGivesNothingUnlessTakenFromItsStart) {
+    EXPECT_EQ(planOf(300, 50), Plan(300, 299, 0, true, false));
+    EXPECT_EQ(planOf(300, 50, true), Plan(0, 49, 0, true, false));
+    EXPECT_EQ(planOf(300, 5000, true), Plan(904, 4999, 604, false, false)) << "ahead, not behind";
+    EXPECT_EQ(planOf(9000, 5000, true), Plan(904, 4999, 904, true, false));
+    EXPECT_EQ(planOf(0, 0), Plan(0, -1, 0, false, true));
+    EXPECT_EQ(planOf(300, 0), Plan(300, 299, 0, true, true));
+    EXPECT_EQ(planOf(300, 0, true), Plan(0, -1, 0, true, true));
 }
 
 // A grid with blocks 120 to 125 fetched from the simulated logger by the
@@ -36,11 +79,22 @@ struct SavedDownloadRig : DownloadRig {
         EXPECT_EQ(job.fetch(120, 125, grid, 0, {}).end, FetchEnd::Complete);
     }
 
+    // The pointer the installation's shared record holds.
+    int pointerInMemory() const {
+        return session.installation.systemRecords.downloadPointer.unsignedInteger(
+            DownloadPointerLayout::lastBlock);
+    }
+    // Puts a folder where the side file `name` was: it cannot be written.
+    void blockFile(const QString& name) const {
+        QFile::remove(folder.path(name));
+        QDir(folder.path()).mkdir(name);
+    }
+
     DownloadJob job{session.link, session.installation};
     BlockGrid grid;
 };
 
-TEST(SaveAutomaticDownload, WritesTheTableThenTheDataFileNameThenMovesThePointer) {
+TEST(SaveAutomaticDownload, WritesTheTableThenMovesThePointerThenWritesTheDataFileName) {
     SavedDownloadRig rig;
     const QString table = rig.folder.path("scarico.txt");
     const AutomaticSave saved = rig.job.saveAutomatic(rig.grid, 6, table, kToday);
@@ -75,12 +129,87 @@ TEST(SaveAutomaticDownload, ATableThatCannotBeWrittenLeavesTheSideFilesAlone) {
     const AutomaticSave saved =
         rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("no/such/folder.txt"), kToday);
     EXPECT_EQ(saved.outcome, AutomaticSave::Outcome::InvalidName);
-    EXPECT_EQ(automaticSaveFailureText(saved), "File name not valid");
+    EXPECT_TRUE(automaticSaveFailureText(saved).startsWith(
+        "File name not valid\r" + rig.folder.path("no/such/folder.txt") + "\r"));
     EXPECT_EQ(rig.folder.read("plant.PUN"), pointerBefore);
     EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
-    EXPECT_EQ(rig.session.installation.systemRecords.downloadPointer.integer(
-                  DownloadPointerLayout::lastBlock),
-              120);
+    EXPECT_EQ(rig.pointerInMemory(), 120);
+}
+
+TEST(SaveAutomaticDownload, APointerThatCannotBeWrittenLeavesTheDataFileNameAlone) {
+    SavedDownloadRig rig;
+    const QByteArray directoryBefore = rig.folder.read("plant.DIR");
+    rig.blockFile("plant.PUN");
+
+    const AutomaticSave saved =
+        rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
+    EXPECT_EQ(saved.outcome, AutomaticSave::Outcome::PointerNotWritten);
+    EXPECT_FALSE(saved.pointerMoved());
+    EXPECT_TRUE(automaticSaveFailureText(saved).endsWith(
+        "\rIl puntatore dell'ultimo scarico resta invariato"));
+    EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
+    EXPECT_EQ(rig.pointerInMemory(), 120);
+}
+
+TEST(SaveAutomaticDownload, ADataFileNameThatCannotBeWrittenComesAfterThePointerMoved) {
+    SavedDownloadRig rig;
+    rig.blockFile("plant.DIR");
+
+    const AutomaticSave saved =
+        rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
+    EXPECT_EQ(saved.outcome, AutomaticSave::Outcome::DirectoryNotWritten);
+    EXPECT_TRUE(saved.pointerMoved());
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(rig.storedPointer(), 126);
+    EXPECT_EQ(rig.pointerInMemory(), 126);
+    EXPECT_EQ(rig.folder.read("scarico.txt").size(), 6 * 104);
+}
+
+TEST(SaveAutomaticDownload, AppendsToAnEarlierTableWhenAsked) {
+    SavedDownloadRig rig;
+    const QByteArray earlier = QByteArray(104, 'e') + QByteArray(104, 'f');
+    rig.folder.write("scarico.txt", earlier);
+    ASSERT_TRUE(rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday,
+                                      TableWrite::Append));
+    const QByteArray lines = rig.folder.read("scarico.txt");
+    ASSERT_EQ(lines.size(), 8 * 104);
+    EXPECT_EQ(lines.left(208), earlier);
+    EXPECT_EQ(lines.mid(208, 5), "0120;");
+}
+
+// The pointer's two bytes, as a number from 0 to 65535.
+int pointerOnDisk(const DownloadRig& rig) {
+    const QByteArray pointer = rig.folder.read("plant.PUN");
+    return quint8(pointer.at(12)) | quint8(pointer.at(13)) << 8;
+}
+
+TEST(SaveAutomaticDownload, ThePointerIsSixteenBitsUnsignedAndWrapsWithTheLogger) {
+    struct Case {
+        int pointer, blocks, next;
+        QByteArray bytes;
+    };
+    // Little-endian: 32800 is 0x8020.
+    for (const Case& c : {Case{32700, 100, 32800, QByteArray("\x20\x80", 2)},
+                          Case{65500, 36, 0, QByteArray("\0\0", 2)},
+                          Case{65500, 72, 36, QByteArray("\x24\0", 2)}}) {
+        DownloadRig rig;
+        rig.writeDownloadPointer(static_cast<qint16>(c.pointer));
+        DownloadJob job(rig.session.link, rig.session.installation);
+        ASSERT_TRUE(job.readSetup(true));
+        EXPECT_EQ(job.downloadPointer(), c.pointer);
+        BlockGrid grid;
+        grid.setupBlockGrid({}, c.pointer, c.blocks);
+        const AutomaticSave saved =
+            job.saveAutomatic(grid, c.blocks, rig.folder.path("t.txt"), kToday);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved.nextBlock, c.next);
+        EXPECT_EQ(rig.folder.read("plant.PUN").mid(12, 2), c.bytes);
+        EXPECT_EQ(pointerOnDisk(rig), c.next);
+        // The rows carry the logger's own numbers, 0 after 65535.
+        if (c.blocks == 72) {
+            EXPECT_EQ(grid.cell(36, BlockGrid::BlockColumn), "0");
+        }
+    }
 }
 
 } // namespace

@@ -8,6 +8,11 @@
 #include "link/link_texts.h"
 #include "system_setup/settings_file.h"
 
+#include "support/file_system_limits.h"
+
+#include <QDir>
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 namespace korven {
@@ -15,7 +20,7 @@ namespace {
 
 // A program folder whose "config.dat" names the rig's set-up files.
 struct UnattendedRig : test::DownloadRig {
-    UnattendedRig() {
+    explicit UnattendedRig(sim::LoggerConfig config = test::loggerWith(600)) : DownloadRig(config) {
         Settings settings(folder.path());
         EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
         EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
@@ -28,6 +33,31 @@ struct UnattendedRig : test::DownloadRig {
         return runUnattendedDownload(folder.path(), request, port, clock, session.linkReporter,
                                      output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
     }
+
+    UnattendedEnd runAutomatic(const QString& out = {},
+                               ExistingTable existing = ExistingTable::Refuse,
+                               bool fromStart = false) {
+        UnattendedRequest request{true, 0, 0, out.isEmpty() ? QString() : folder.path(out)};
+        request.existing = existing;
+        request.fromStart = fromStart;
+        return run(request);
+    }
+
+    // The block numbers of the table's lines.
+    QList<QByteArray> tableBlocks(const QString& name) const {
+        const QByteArray table = folder.read(name);
+        QList<QByteArray> blocks;
+        for (qsizetype at = 0; at + 104 <= table.size(); at += 104)
+            blocks.append(table.mid(at, 4));
+        return blocks;
+    }
+
+    int pointerOnDisk() const {
+        const QByteArray pointer = folder.read("plant.PUN");
+        return quint8(pointer.at(12)) | quint8(pointer.at(13)) << 8;
+    }
+
+    bool blockAsked() { return !blockRequests().isEmpty(); }
 
     QStringList problems;
     QStringList results;
@@ -155,6 +185,127 @@ TEST(UnattendedDownload, AStopBeforeTheFirstBlockSavesNothingAndStillResumes) {
     EXPECT_EQ(rig.port.logger().commands().last(), "Z");
     EXPECT_TRUE(rig.results.isEmpty());
     EXPECT_EQ(rig.problems, QStringList({"stopped by a signal before any block was fetched"}));
+}
+
+TEST(UnattendedDownload, AnExistingTableIsRefusedBeforeTheLoggerIsWokenUnlessToldWhatToDo) {
+    UnattendedRig rig;
+    rig.writeDownloadPointer(590);
+    const QByteArray earlier(104, 'e');
+    rig.folder.write("out.txt", earlier);
+    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::BadSetup);
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+    EXPECT_EQ(rig.folder.read("out.txt"), earlier);
+    EXPECT_EQ(rig.storedPointer(), 590);
+    ASSERT_EQ(rig.problems.size(), 1);
+    EXPECT_TRUE(rig.problems[0].contains("already exists")) << qPrintable(rig.problems[0]);
+    EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("out.txt")}), UnattendedEnd::BadSetup);
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+
+    EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Append), UnattendedEnd::Done);
+    QList<QByteArray> lines = rig.tableBlocks("out.txt");
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(rig.folder.read("out.txt").left(104), earlier);
+    EXPECT_EQ(lines[1], "0590");
+    EXPECT_EQ(rig.storedPointer(), 600);
+
+    rig.writeDownloadPointer(595);
+    EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Overwrite), UnattendedEnd::Done);
+    lines = rig.tableBlocks("out.txt");
+    EXPECT_EQ(lines, (QList<QByteArray>{"0595", "0596", "0597", "0598", "0599"}));
+}
+
+TEST(UnattendedDownload, SideFilesThatCannotBeWrittenAreFoundBeforeTheLoggerIsWoken) {
+    for (const char* side : {"plant.PUN", "plant.DIR"}) {
+        UnattendedRig rig;
+        QFile::remove(rig.folder.path(side));
+        QDir(rig.folder.path()).mkdir(side);
+        EXPECT_EQ(rig.runAutomatic(), UnattendedEnd::BadSetup) << side;
+        EXPECT_TRUE(rig.port.writes().isEmpty()) << side;
+        ASSERT_EQ(rig.problems.size(), 1);
+        EXPECT_TRUE(rig.problems[0].contains(rig.folder.path(side))) << qPrintable(rig.problems[0]);
+    }
+    UnattendedRig rig;
+    EXPECT_EQ(rig.runAutomatic("."), UnattendedEnd::BadSetup) << "a folder as the table";
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+}
+
+TEST(UnattendedDownload, ATableThatDoesNotReachTheDiskLeavesThePointerAndTheOldFiles) {
+    UnattendedRig rig;
+    rig.writeDownloadPointer(100);
+    rig.folder.write("out.txt", QByteArray(104, 'e'));
+    const QByteArray directoryBefore = rig.folder.read("plant.DIR");
+    UnattendedEnd end;
+    {
+        const test::FileSizeLimit limit(20000);
+        end = rig.runAutomatic("out.txt", ExistingTable::Append);
+    }
+    EXPECT_EQ(end, UnattendedEnd::BadSetup);
+    EXPECT_TRUE(rig.results.isEmpty()) << qPrintable(rig.results.join('\n'));
+    EXPECT_EQ(rig.folder.read("out.txt"), QByteArray(104, 'e'));
+    EXPECT_EQ(rig.storedPointer(), 100);
+    EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
+    ASSERT_FALSE(rig.problems.isEmpty());
+    EXPECT_TRUE(rig.problems.last().contains(rig.folder.path("out.txt")));
+    EXPECT_EQ(QDir(rig.folder.path()).entryList({"*.korven-part"}, QDir::Files), QStringList());
+    EXPECT_TRUE(rig.port.writes().contains("Z\r") || rig.port.writes().contains("z\r"))
+        << "the logger was put back into scanning";
+}
+
+TEST(UnattendedDownload, ALoggerFarAheadGivesItsNewestBlocksOnceAndTellsWhatWasLost) {
+    UnattendedRig rig(test::loggerWith(5300));
+    rig.writeDownloadPointer(300);
+    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::Done);
+    const QList<QByteArray> blocks = rig.tableBlocks("out.txt");
+    ASSERT_EQ(blocks.size(), 4096);
+    EXPECT_EQ(QSet<QByteArray>(blocks.begin(), blocks.end()).size(), 4096);
+    EXPECT_EQ(blocks.first(), "1204");
+    EXPECT_EQ(blocks.last(), "5299");
+    EXPECT_EQ(rig.storedPointer(), 5300);
+    ASSERT_EQ(rig.problems.size(), 1);
+    EXPECT_TRUE(rig.problems[0].startsWith("904 blocks after the download pointer were written "
+                                           "over"))
+        << qPrintable(rig.problems[0]);
+}
+
+TEST(UnattendedDownload, ThePointerGoesPast32767AsTheLoggersCountDoes) {
+    UnattendedRig rig(test::loggerWith(32800));
+    rig.writeDownloadPointer(32700);
+    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::Done);
+    EXPECT_EQ(rig.tableBlocks("out.txt").size(), 100);
+    EXPECT_EQ(rig.pointerOnDisk(), 32800);
+    EXPECT_EQ(rig.results.last(), "100 blocks saved to " + rig.folder.path("out.txt"));
+    // The next run finds nothing new rather than a negative pointer.
+    EXPECT_EQ(rig.runAutomatic("again.txt"), UnattendedEnd::Done);
+    EXPECT_EQ(rig.results.last(),
+              "Nothing new: the last stored block is 32799 and the next download starts at "
+              "block 32800");
+}
+
+TEST(UnattendedDownload, ALoggerBehindThePointerIsRefusedOrTakenFromItsStart) {
+    UnattendedRig rig(test::loggerWith(50));
+    rig.writeDownloadPointer(300);
+    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::BadSetup);
+    EXPECT_FALSE(rig.blockAsked());
+    EXPECT_FALSE(rig.folder.exists("out.txt"));
+    EXPECT_EQ(rig.storedPointer(), 300);
+    ASSERT_FALSE(rig.problems.isEmpty());
+    EXPECT_TRUE(rig.problems.last().startsWith("the logger's memory is behind the download "
+                                               "pointer: it was reset or replaced"));
+    EXPECT_TRUE(rig.problems.last().contains("--from-start"));
+    EXPECT_TRUE(rig.port.writes().contains("Z\r") || rig.port.writes().contains("z\r"));
+
+    EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Refuse, true), UnattendedEnd::Done);
+    const QList<QByteArray> blocks = rig.tableBlocks("out.txt");
+    ASSERT_EQ(blocks.size(), 50);
+    EXPECT_EQ(blocks.first(), "0000");
+    EXPECT_EQ(rig.storedPointer(), 50);
+}
+
+TEST(UnattendedDownload, AnEmptyLoggerSaysItHasNoBlocks) {
+    UnattendedRig rig(test::loggerWith(0));
+    EXPECT_EQ(rig.runAutomatic(), UnattendedEnd::Done);
+    EXPECT_EQ(rig.results, QStringList{"Nothing new: the logger has no blocks stored"});
+    EXPECT_FALSE(rig.blockAsked());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "download/download_job.h"
 #include "download/download_test_setup.h"
+#include "link/protocol/block_numbers.h"
 #include "link/protocol/commands.h"
 #include "support/simulated_port.h"
 #include "support/virtual_clock.h"
@@ -20,6 +21,9 @@ using korven::fuzz::FuzzInput;
 using korven::fuzz::require;
 
 namespace {
+
+// Ranges longer than this are not fetched (see download() below).
+constexpr int kLongestFuzzedRange = 256;
 
 // Nobody watches the link: its failures are part of the game.
 class UnwatchedReporter : public LinkReporter {
@@ -53,7 +57,7 @@ public:
 
     // The logger set-up says whether scanning resumes with acquisition and
     // whether the logger then goes to sleep by itself.
-    void startRun(qint16 pointer, bool acquisition, bool autosleep) const {
+    void startRun(quint16 pointer, bool acquisition, bool autosleep) const {
         QByteArray par = test::downloadTestPar();
         par[LoggerParLayout::acquisitionFlag.offset] = acquisition ? '1' : '0';
         par[LoggerParLayout::sleepFlag.offset] = autosleep ? '1' : '0';
@@ -61,7 +65,7 @@ public:
         QFile::remove(tablePath());
         QFile::remove(path(QStringLiteral("plant.DIR")));
         Record record(DownloadPointerLayout::recordLength);
-        record.setInteger(DownloadPointerLayout::lastBlock, pointer);
+        record.setUnsignedInteger(DownloadPointerLayout::lastBlock, pointer);
         write(QStringLiteral("plant.PUN"), record.bytes());
     }
 
@@ -87,10 +91,10 @@ void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) 
     const RangeQuery query = job.queryRange();
     if (query.status != LinkStatus::Ok || query.range.nothingNew())
         return;
-    // A range longer than the logger's memory of 4096 blocks follows from
-    // the pointer and the status reply alone; the line's faults show as well
-    // on shorter ones, and a grid that long would only slow the fuzzer down.
-    if (query.range.count() > kBlockNumberModulo)
+    // A range as long as the logger's whole memory follows from the pointer
+    // and the status reply alone; the line's faults show as well on shorter
+    // ones, and a grid that long would only slow the fuzzer down.
+    if (query.range.count() > kLongestFuzzedRange)
         return;
     const AutomaticRange range = query.range;
     BlockGrid grid;
@@ -110,8 +114,8 @@ void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) 
             "one line per fetched block");
     Record pointer(DownloadPointerLayout::recordLength);
     pointer.setBytes(folder.read(QStringLiteral("plant.PUN")));
-    require(pointer.integer(DownloadPointerLayout::lastBlock) ==
-                static_cast<qint16>(range.first + fetched.fetched),
+    require(pointer.unsignedInteger(DownloadPointerLayout::lastBlock) ==
+                wrappedBlock(range.first + fetched.fetched),
             "the pointer moves past the saved blocks and no further");
 }
 
@@ -138,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     sim::LoggerConfig logger;
     logger.blocks = input.word() % 5000;
-    const auto pointer = static_cast<qint16>(input.word());
+    const auto pointer = static_cast<quint16>(input.word());
     const quint8 choices = input.byte();
     const int extraAttempts = (choices & 3) % 3;
     const bool acquisition = choices & 4;

@@ -3,7 +3,11 @@
 #include "link/resume_scanning.h"
 #include "link/wake_logger.h"
 #include "logger_setup/logger_setup_layouts.h"
+#include "support/file_system_limits.h"
 #include "support/temp_folder.h"
+
+#include <QFile>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +90,32 @@ TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
         // The flags were read into the shared in-memory record.
         EXPECT_EQ(rig.par.text(LoggerParLayout::acquisitionFlag), QString(QChar(c.acquisition)));
     }
+}
+
+TEST(ResumeScanning, AReadOnlySetUpIsReadAndTheLoggerScansAgain) {
+    ResumeRig rig;
+    rig.saveFlags('1', '0');
+    QFile::setPermissions(rig.folder.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ExeOwner | QFile::ReadOther |
+                                                 QFile::ExeOther);
+    QFile::setPermissions(rig.folder.path("set.par"), QFile::ReadOwner | QFile::ReadOther);
+    LinkStatus status;
+    {
+        const AsUnprivilegedUser nobody;
+        status = rig.resume();
+    }
+    EXPECT_EQ(status, LinkStatus::Ok);
+    EXPECT_EQ(rig.resumeWrites(), (QList<QByteArray>{kBroadcast, "Z\r"}));
+    EXPECT_EQ(rig.prompter.texts(), QStringList{kDone});
+}
+
+TEST(ResumeScanning, ASetUpThatCannotBeReadLeavesTheLoggerStoppedAndSaysSo) {
+    ResumeRig rig;
+    ASSERT_EQ(mkfifo(QFile::encodeName(rig.folder.path("set.par")).constData(), 0600), 0);
+    EXPECT_NE(rig.resume(), LinkStatus::Ok);
+    EXPECT_EQ(rig.resumeWrites(), (QList<QByteArray>{kBroadcast, "z\r"}));
+    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::resumeUnknownScan});
+    EXPECT_FALSE(rig.port.isOpen());
 }
 
 } // namespace

@@ -13,16 +13,25 @@ constexpr int kHighestBlock = 32767;
 
 const QString kUsage = QStringLiteral(
     "  korvenctl [--folder DIR] [--device PATH] download --from N --to M --out FILE\n"
-    "                                                     [--csv CSVFILE]\n"
-    "  korvenctl [--folder DIR] [--device PATH] download --auto [--out FILE] [--csv CSVFILE]\n"
+    "                                [--append | --overwrite] [--csv CSVFILE]\n"
+    "  korvenctl [--folder DIR] [--device PATH] download --auto [--from-start]\n"
+    "                                [--out FILE [--append | --overwrite]] [--csv CSVFILE]\n"
     "\n"
     "  --from N, --to M\n"
     "                 download blocks N to M into the block table FILE\n"
     "  --auto         download every block stored since the last automatic download,\n"
     "                 into FILE or KORVEN_yyyymmdd_hhmmss.txt in the program folder,\n"
     "                 and move the download pointer on\n"
+    "  --from-start   with --auto, when the logger's memory is behind the download\n"
+    "                 pointer (cleared, or another logger): download it from block 0\n"
+    "                 instead of stopping\n"
+    "  --append       FILE exists: add the new blocks after its lines\n"
+    "  --overwrite    FILE exists: replace it (an existing FILE is refused otherwise)\n"
     "  --csv CSVFILE  write the blocks saved as CSV too (UTF-8, comma-separated,\n"
     "                 values with their decimal point)\n"
+    "\n"
+    "  --auto fetches at most the newest 4096 blocks, all the logger's memory holds;\n"
+    "  how many older blocks it has written over is told on standard error.\n"
     "  Ctrl+C or SIGTERM stops the download after the block under way: the blocks\n"
     "  fetched are saved (--auto moves the pointer past them), the logger is put\n"
     "  back into scanning, and the exit status is 3.\n");
@@ -33,7 +42,11 @@ UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand&
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("FILE"));
     const QCommandLineOption csv(QStringLiteral("csv"), {}, QStringLiteral("CSVFILE"));
     const QCommandLineOption automatic(QStringLiteral("auto"));
-    CommandOptions options(context, command, {from, to, out, csv, automatic});
+    const QCommandLineOption fromStart(QStringLiteral("from-start"));
+    const QCommandLineOption append(QStringLiteral("append"));
+    const QCommandLineOption overwrite(QStringLiteral("overwrite"));
+    CommandOptions options(context, command,
+                           {from, to, out, csv, automatic, fromStart, append, overwrite});
     if (!options.read())
         return UnattendedEnd::BadSetup;
 
@@ -43,6 +56,16 @@ UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand&
     if (options.isSet(csv) && request.csvPath.isEmpty())
         return options.refuse(QStringLiteral("--csv needs a file name."));
     request.automatic = options.isSet(automatic);
+    if (options.isSet(append) && options.isSet(overwrite))
+        return options.refuse(QStringLiteral("--append and --overwrite exclude each other."));
+    if ((options.isSet(append) || options.isSet(overwrite)) && !options.isSet(out))
+        return options.refuse(QStringLiteral("--append and --overwrite go with --out."));
+    request.existing = options.isSet(append)      ? ExistingTable::Append
+                       : options.isSet(overwrite) ? ExistingTable::Overwrite
+                                                  : ExistingTable::Refuse;
+    if (options.isSet(fromStart) && !request.automatic)
+        return options.refuse(QStringLiteral("--from-start goes with --auto."));
+    request.fromStart = options.isSet(fromStart);
     if (request.automatic) {
         if (options.isSet(from) || options.isSet(to))
             return options.refuse(QStringLiteral("--auto takes no --from or --to."));

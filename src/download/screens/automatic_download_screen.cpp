@@ -104,6 +104,18 @@ void AutomaticDownloadScreen::queryLastBlock() {
     if (query.status != LinkStatus::Ok)
         return;
     range_ = query.range;
+    if (range_.behindPointer && !range_.loggerEmpty) {
+        // The logger was cleared or replaced: its blocks from 0 on were never
+        // downloaded, and the user may fetch them.
+        if (!session_.prompter.askYesNo(texts::pointerBeyondLogger + texts::offerFromStart,
+                                        MessageIcon::Critical))
+            return;
+        range_ = planAutomaticRange(job_->downloadPointer(), query.loggerNext, true);
+    }
+    if (range_.loggerEmpty) {
+        session_.prompter.message(texts::noBlocksStored, MessageIcon::Exclamation);
+        return;
+    }
     if (range_.nothingNew()) {
         session_.prompter.message(texts::pointerBeyondLogger, MessageIcon::Critical);
         return;

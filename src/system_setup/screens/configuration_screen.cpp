@@ -74,7 +74,7 @@ void ConfigurationScreen::load() {
                          records.downloadPointer))
         return;
     lastBlock_->setText(
-        QString::number(records.downloadPointer.integer(DownloadPointerLayout::lastBlock)));
+        QString::number(records.downloadPointer.unsignedInteger(DownloadPointerLayout::lastBlock)));
 }
 
 void ConfigurationScreen::leaveLastBlock() {

@@ -112,6 +112,47 @@ TEST(AutomaticDownload, SaysSoWhenThePointerIsPastTheLoggersLastBlock) {
     EXPECT_TRUE(rig.blockRequests().isEmpty());
 }
 
+const QString kBehind = QStringLiteral(
+    "Attenzione l'ultimo blocco memorizzato ט minore dell'ultimo scarico dati\rLa memoria del "
+    "KORVEN ט stata azzerata o il KORVEN ט stato sostituito.\rScaricare i dati dal blocco 0?");
+
+TEST(AutomaticDownload, OffersALoggerBehindThePointerFromItsBlockZero) {
+    {
+        AutomaticRig rig(300, 50);
+        rig.prompter.answerNext(false);
+        ASSERT_TRUE(rig.open());
+        EXPECT_EQ(rig.prompter.texts(), QStringList{kBehind});
+        EXPECT_FALSE(rig.startShown());
+    }
+    AutomaticRig rig(300, 50);
+    rig.prompter.answerNext(true);
+    ASSERT_TRUE(rig.open());
+    EXPECT_EQ(rig.information(), "Ultimo blocco memorizzato: 49\nVerranno scaricati 50 blocchi");
+    AutomaticFetchScreen* fetch = rig.start();
+    ASSERT_TRUE(fetch);
+    ASSERT_EQ(rig.blockRequests().size(), 50);
+    EXPECT_EQ(rig.blockRequests().first(), "S000");
+    rig.files.chooseNext(rig.folder.path("da_zero.txt"));
+    rig.click(*fetch, "Command1");
+    EXPECT_EQ(rig.folder.read("da_zero.txt").left(5), "0000;");
+    EXPECT_EQ(rig.storedPointer(), 50);
+}
+
+TEST(AutomaticDownload, TellsOfAnEmptyLoggerAndOfBlocksWrittenOver) {
+    {
+        AutomaticRig rig(0, 0);
+        ASSERT_TRUE(rig.open());
+        EXPECT_EQ(rig.prompter.texts(), QStringList{"Nessun blocco memorizzato nel KORVEN"});
+        EXPECT_FALSE(rig.startShown());
+    }
+    AutomaticRig rig(300, 5300);
+    ASSERT_TRUE(rig.open());
+    EXPECT_EQ(rig.information(),
+              "Ultimo blocco memorizzato: 5299\nVerranno scaricati 4096 blocchi\n904 blocchi "
+              "precedenti sono stati sovrascritti nel KORVEN e non verranno scaricati");
+    EXPECT_TRUE(rig.startShown());
+}
+
 TEST(AutomaticDownload, ShowsTheWakeUpAndThenClearsWhatIsNoLongerSo) {
     AutomaticRig rig(126, 126);
     QString during;

@@ -1,0 +1,125 @@
+// Whole-file writes either replace a file completely or leave it as it was,
+// and say so; record files are read without asking for write access; names
+// that are not regular files are refused before anything opens them.
+#include "platform/record_file.h"
+#include "platform/whole_file.h"
+#include "support/file_system_limits.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace korven;
+using korven::test::TempFolder;
+
+namespace {
+
+QStringList entriesOf(const TempFolder& folder) {
+    return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// A folder others may enter, with a file only its owner may read and write
+// turned read-only for everyone.
+void makeReadOnly(const TempFolder& folder, const QString& name) {
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(folder.path(name), QFile::ReadOwner | QFile::ReadOther);
+}
+
+} // namespace
+
+TEST(WholeFile, AWriteThatDoesNotReachTheDiskFailsAndLeavesTheOldFile) {
+    TempFolder folder;
+    folder.write("table.txt", "old lines\r");
+    FileStatus status;
+    {
+        const test::FileSizeLimit limit(4096);
+        status = writeWholeFile(folder.path("table.txt"), QByteArray(100000, 'x'));
+    }
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(status.error.isEmpty());
+    EXPECT_EQ(status.path, folder.path("table.txt"));
+    EXPECT_EQ(folder.read("table.txt"), QByteArray("old lines\r"));
+    EXPECT_EQ(entriesOf(folder), QStringList{"table.txt"}) << "the side file is gone";
+}
+
+TEST(WholeFile, RecordFilesGoThroughTheSameCheckedWrite) {
+    TempFolder folder;
+    folder.write("plant.PUN", QByteArray(38, 'u'));
+    FileStatus status;
+    {
+        const test::FileSizeLimit limit(20);
+        status = RecordFile(folder.path("plant.PUN"), 38).writeRecords(1, {QByteArray(38, 'n')});
+    }
+    EXPECT_FALSE(status);
+    EXPECT_EQ(folder.read("plant.PUN"), QByteArray(38, 'u'));
+    EXPECT_EQ(entriesOf(folder), QStringList{"plant.PUN"});
+}
+
+TEST(WholeFile, ReplacesTheFileWholeAndKeepsItsPermissions) {
+    TempFolder folder;
+    folder.write("a.csv", "a much longer old content");
+    QFile::setPermissions(folder.path("a.csv"), QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(writeWholeFile(folder.path("a.csv"), "new"));
+    EXPECT_EQ(folder.read("a.csv"), QByteArray("new"));
+    EXPECT_EQ(QFile::permissions(folder.path("a.csv")),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(entriesOf(folder), QStringList{"a.csv"});
+}
+
+TEST(WholeFile, LeftoversOfAKilledWriteAreRemovedAndNothingElse) {
+    TempFolder folder;
+    folder.write("table.txt.korven-part", "half");
+    folder.write("table.txt", "whole");
+    folder.write("notes.part", "mine");
+    removeUnfinishedWrites(folder.path());
+    EXPECT_EQ(entriesOf(folder), (QStringList{"notes.part", "table.txt"}));
+}
+
+TEST(WholeFile, NamesThatCannotBeWrittenAreToldBeforeAnyWrite) {
+    TempFolder folder;
+    QDir(folder.path()).mkdir("sub");
+    const FileStatus toFolder = checkWritable(folder.path("sub"));
+    EXPECT_FALSE(toFolder);
+    EXPECT_TRUE(toFolder.namedError().contains(folder.path("sub")));
+    EXPECT_FALSE(checkWritable(folder.path("missing/x.txt")));
+    EXPECT_FALSE(writeWholeFile(folder.path("sub"), "x"));
+    EXPECT_TRUE(QFileInfo(folder.path("sub")).isDir());
+
+    folder.write("locked.txt", "keep");
+    makeReadOnly(folder, "locked.txt");
+    const test::AsUnprivilegedUser nobody;
+    EXPECT_FALSE(checkWritable(folder.path("locked.txt")));
+    EXPECT_FALSE(writeWholeFile(folder.path("locked.txt"), "gone"));
+    EXPECT_EQ(folder.read("locked.txt"), QByteArray("keep"));
+}
+
+TEST(RecordFile, AReadOnlyFileReadsAsAnyOther) {
+    TempFolder folder;
+    folder.write("logger.par", QByteArray("0123456789"));
+    makeReadOnly(folder, "logger.par");
+    const test::AsUnprivilegedUser nobody;
+    Record record(10);
+    const FileStatus status = RecordFile(folder.path("logger.par"), 10).read(1, record);
+    EXPECT_TRUE(status) << status.namedError().toStdString();
+    EXPECT_EQ(record.bytes(), QByteArray("0123456789"));
+    EXPECT_TRUE(RecordFile(folder.path("logger.par"), 10).readExisting(1, record));
+}
+
+TEST(RecordFile, AFifoIsRefusedWithItsNameInsteadOfBlocking) {
+    TempFolder folder;
+    const QString fifo = folder.path("logger.par");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    Record record(10);
+    const RecordFile file(fifo, 10);
+    for (const FileStatus& status :
+         {file.read(1, record), file.readExisting(1, record), file.write(1, record),
+          file.writeRecords(1, {QByteArray(10, 'x')})}) {
+        EXPECT_FALSE(status);
+        EXPECT_TRUE(status.namedError().contains(fifo)) << status.namedError().toStdString();
+    }
+}
