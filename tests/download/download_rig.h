@@ -16,8 +16,7 @@ inline sim::LoggerConfig loggerWith(int blocks) {
 }
 
 // The scanning resumed message for logger 0, the one the download screens use.
-inline const QString kResumed =
-    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 0 in scansione");
+inline const QString kResumed = resumedText(0);
 
 // The download tests' logger set-up, written into the folder.
 inline void writeLoggerSetup(const TempFolder& folder) {

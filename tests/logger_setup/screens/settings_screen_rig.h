@@ -11,8 +11,7 @@
 namespace korven::test {
 
 // What the user is told once logger 1 scans again after an operation.
-inline const QString kResumed =
-    QStringLiteral("Procedura terminata con successo\rKORVEN nr. 1 in scansione");
+inline const QString kResumed = resumedText(1);
 
 // A set-up screen that hands its operations to the transmission screen, over
 // the simulated logger: logger 1, its logger set-up restarting acquisition.
