@@ -9,7 +9,7 @@
 
 // Every fuzz target's entry point, renamed after its target so that one
 // program holds them all.
-#define KORVEN_FUZZ_TARGET(name)                                                                  \
+#define KORVEN_FUZZ_TARGET(name)                                                                   \
     extern "C" int korven_fuzz_##name(const std::uint8_t* data, std::size_t size);
 #include "fuzz_targets.inc"
 #undef KORVEN_FUZZ_TARGET
