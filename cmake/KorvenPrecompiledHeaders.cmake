@@ -1,8 +1,9 @@
 # Precompiled headers: the Qt and GoogleTest headers that nearly every file
 # includes are compiled once per kind of target and reused by the other
 # targets of that kind. A kind groups targets built with the same macros
-# (QT_NO_CAST_FROM_ASCII changes what the Qt headers declare), since a header
-# compiled under other macros is not valid for them.
+# (QT_NO_CAST_FROM_ASCII changes what the Qt headers declare; Qt's test
+# macros name the folder of the test), since the compiler refuses a header
+# compiled under other macros.
 option(KORVEN_PCH "Precompile the Qt and GoogleTest headers" ON)
 
 set(korven_pch_core <QByteArray> <QList> <QString> <QStringList> <QDateTime> <QDir> <QFile>
@@ -11,14 +12,12 @@ set(korven_pch_logic ${korven_pch_core})
 set(korven_pch_simulator ${korven_pch_core})
 set(korven_pch_screens ${korven_pch_core} <QWidget> <QLabel> <QPushButton> <QLineEdit>
     <QGroupBox> <QBoxLayout> <QGridLayout>)
-# Not QTest: it reads macros whose values differ from one test folder to the
-# next, which would leave the header unusable outside the folder it was
-# compiled for.
 set(korven_pch_tests ${korven_pch_screens} <gtest/gtest.h>)
+set(korven_pch_fuzz ${korven_pch_tests})
 
 # korven_precompile(<target> <kind>): the first target of a kind compiles
 # the headers of korven_pch_<kind>; the later ones reuse what it compiled.
-# The first of a kind is its lowest library, which the others link to.
+# The later ones are built after the first, which must not depend on them.
 function(korven_precompile target kind)
   if(NOT KORVEN_PCH)
     return()
