@@ -5,7 +5,6 @@
 #include "link/port_settings.h"
 #include "link/progress_labels.h"
 #include "link/prompting_reporter.h"
-#include "link/transmission.h"
 #include "platform/document_opener.h"
 #include "platform/file_chooser.h"
 #include "platform/print_preview.h"
@@ -78,8 +77,6 @@ struct Session {
     PromptingReporter linkReporter{prompter, progressLabels};
     // The one link to the loggers: its state, and one conversation at a time.
     LoggerLink link{port, ticks, linkReporter};
-    // What a set-up screen hands to "Trasmissione" and finds there afterwards.
-    TransmissionHandOff transmission;
 };
 
 } // namespace korven

@@ -107,13 +107,15 @@ public:
 
     bool ready() const { return ready_; }
     // Waits until the logger has answered `count` block requests.
-    bool awaitBlockRequests(int count) {
+    bool awaitBlockRequests(int count) { return awaitLines("korven-sim: command S", count); }
+    // Waits until `count` more lines that start with `start` have been logged.
+    bool awaitLines(const QByteArray& start, int count = 1) {
         int seen = 0;
         while (seen < count && process_.waitForReadyRead(kWaitMs)) {
             while (process_.canReadLine()) {
                 const QByteArray line = process_.readLine();
                 log_ += line;
-                seen += line.startsWith("korven-sim: command S") ? 1 : 0;
+                seen += line.startsWith(start) ? 1 : 0;
             }
         }
         return seen >= count;

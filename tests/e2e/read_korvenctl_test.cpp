@@ -65,6 +65,9 @@ TEST(KorvenctlRead, ReadsOneChannelTreatedThreeTimesAndPutsTheLoggerBackIntoScan
     }
     EXPECT_TRUE(run.err.contains("KORVEN nr. 0 in scansione")) << qPrintable(run.err);
 
+    // korvenctl may end a moment after its "Z" left, before a busy simulator
+    // has logged it: the log is read once it has.
+    EXPECT_TRUE(simulator.awaitLines("korven-sim: command Z"));
     const QStringList commands = simulator.commands();
     EXPECT_EQ(commands.count("F02"), 3);
     ASSERT_FALSE(commands.isEmpty());
@@ -91,6 +94,7 @@ TEST(KorvenctlRead, CtrlCEndsAnEndlessReadingAndTheLoggerStillGoesBackIntoScanni
     ASSERT_TRUE(reading.waitForFinished(20'000));
     EXPECT_EQ(reading.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(reading.exitCode(), 0) << reading.readAllStandardError().constData();
+    EXPECT_TRUE(simulator.awaitLines("korven-sim: command Z"));
     EXPECT_EQ(simulator.commands().last(), "Z");
 }
 

@@ -18,9 +18,10 @@ constexpr int kHighestLoggerCode = 9;
 
 } // namespace
 
-TransmissionScreen::TransmissionScreen(Session& session, QWidget* parent)
-    : QDialog(parent), session_(session), code_(new QLineEdit(QStringLiteral("0"), this)),
-      status_(new QLabel(this)), confirm_(new QPushButton(QStringLiteral("OK"), this)) {
+TransmissionScreen::TransmissionScreen(Session& session, TransmissionOrder order, QWidget* parent)
+    : QDialog(parent), session_(session), order_(std::move(order)),
+      code_(new QLineEdit(QStringLiteral("0"), this)), status_(new QLabel(this)),
+      confirm_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(screen_name::transmission);
     setWindowTitle(QStringLiteral("Trasmissione"));
     code_->setObjectName(QStringLiteral("numld2"));
@@ -44,7 +45,6 @@ TransmissionScreen::TransmissionScreen(Session& session, QWidget* parent)
     connect(confirm_, &QPushButton::clicked, this, &TransmissionScreen::confirm);
     connect(exit, &QPushButton::clicked, this, &TransmissionScreen::reject);
 
-    session_.link.state().callerScreen = screen_name::transmission;
     // The texts carry CR where a line ends; the label breaks lines at LF.
     session_.progressLabels.attach(screen_name::transmission, this, [this](const QString& text) {
         status_->setText(QString(text).replace(u'\r', u'\n'));
@@ -80,6 +80,8 @@ void TransmissionScreen::confirm() {
     if (!conversation)
         return;
     transmitting_ = true;
+    // The progress goes to this window, whichever window was opened last.
+    session_.link.state().callerScreen = screen_name::transmission;
     confirm_->setEnabled(false);
     session_.linkReporter.busy(true);
     const LinkStatus status = run(*conversation);
@@ -100,20 +102,15 @@ void TransmissionScreen::confirm() {
 }
 
 LinkStatus TransmissionScreen::run(Conversation& conversation) {
-    TransmissionHandOff& handOff = session_.transmission;
-    const TransmissionResult result = runTransmission(
-        conversation, session_.installation,
-        {code_->text().toInt(), handOff.code, handOff.commandText, handOff.connectOnly});
+    const int loggerNumber = code_->text().toInt();
+    const TransmissionResult result =
+        runTransmission(conversation, session_.installation, {loggerNumber, order_});
     takeIdentity(session_);
-    if (handOff.connectOnly) {
-        // A logger that did not wake has been reported; the caller has
-        // nothing to go on with, as if the user had left.
-        if (result.status == LinkStatus::Ok)
-            handOff.typedLoggerCode = code_->text();
-        else if (result.status == LinkStatus::NoAnswer)
-            handOff.cancelled = true;
-        return result.status;
-    }
+    // A logger that did not wake has been reported; the caller has nothing to
+    // go on with, as if the user had left.
+    if (order_.operation() == TransmissionOrder::Operation::WakeOnly &&
+        result.status == LinkStatus::Ok)
+        wokenLogger_ = loggerNumber;
     if (result.clock)
         Q_EMIT clockRead(*result.clock);
     if (result.lastBlock)
@@ -133,7 +130,6 @@ void TransmissionScreen::reject() {
 void TransmissionScreen::leave() {
     leaveWhenStopped_ = false;
     session_.link.state().callerScreen.clear();
-    session_.transmission.cancelled = true;
     QDialog::reject();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,14 +15,17 @@ namespace korven {
 struct Session;
 
 // "Trasmissione" (Form27): the user types the code of the logger that is to
-// receive what a set-up screen prepared in `Session::transmission`; the screen
-// sends it, hands back what the logger answered and closes. In connect-only
-// mode it only wakes the logger and hands back the code typed.
+// receive the order the opening screen gave this window; the screen sends
+// it, hands back what the logger answered and closes. Asked only to wake the
+// logger, it hands back the code typed.
 class TransmissionScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit TransmissionScreen(Session& session, QWidget* parent = nullptr);
+    TransmissionScreen(Session& session, TransmissionOrder order, QWidget* parent = nullptr);
     ~TransmissionScreen() override;
+
+    // The code of the logger woken, once a wake-only order has woken it.
+    std::optional<int> wokenLogger() const { return wokenLogger_; }
 
     // Leaving ("Uscita", the window's close button, Escape). During a
     // transmission the screen asks the link to stop and goes once it has.
@@ -39,6 +44,8 @@ private:
     void leave();
 
     Session& session_;
+    const TransmissionOrder order_;
+    std::optional<int> wokenLogger_;
     QLineEdit* code_;
     QLabel* status_;
     QPushButton* confirm_;

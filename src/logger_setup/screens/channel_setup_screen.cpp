@@ -6,6 +6,7 @@
 #include "logger_setup/screens/channel_setup_texts.h"
 #include "logger_setup/screens/logger_report_printing.h"
 #include "logger_setup/screens/on_off_cell.h"
+#include "logger_setup/screens/open_transmission.h"
 #include "platform/widgets/focus_watch.h"
 #include "platform/widgets/named_button.h"
 #include "session/screen_names.h"
@@ -50,7 +51,6 @@ ChannelSetupScreen::ChannelSetupScreen(Session& session, QWidget* parent)
     const QString& path = session_.installation.loggerSetupPath;
     session_.link.state().callerScreen = screen_name::channelSetup;
     setWindowTitle(texts::titleWithFile + path);
-    session_.transmission.cancelled = false;
     if (const FileStatus status = editor_.open(path); !status) {
         session_.prompter.message(status.error, MessageIcon::Critical);
         return;
@@ -233,21 +233,13 @@ void ChannelSetupScreen::sendSetup() {
 }
 
 std::optional<int> ChannelSetupScreen::askLoggerCode() {
-    TransmissionHandOff& handOff = session_.transmission;
-    handOff.connectOnly = true;
-    handOff.cancelled = false;
-    handOff.typedLoggerCode.clear();
-    {
-        TransmissionScreen transmission(session_, this);
-        transmission.exec();
-    }
-    handOff.connectOnly = false;
-    // Left with "Uscita", or the logger did not wake: nothing is sent.
-    if (handOff.cancelled || handOff.typedLoggerCode.isEmpty()) {
-        handOff.cancelled = false;
+    // Another "Trasmissione" holds the line: it comes to the front instead.
+    if (raiseOpenTransmission())
         return std::nullopt;
-    }
-    return handOff.typedLoggerCode.toInt();
+    TransmissionScreen transmission(session_, TransmissionOrder::wakeOnly(), this);
+    transmission.exec();
+    // Left with "Uscita", or the logger did not wake: nothing is sent.
+    return transmission.wokenLogger();
 }
 
 void ChannelSetupScreen::endSending(SendingEnd end) {

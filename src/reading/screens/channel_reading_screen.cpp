@@ -1,5 +1,6 @@
 #include "reading/screens/channel_reading_screen.h"
 
+#include "platform/widgets/named_button.h"
 #include "reading/reading_texts.h"
 #include "reading/screens/reading_screen_steps.h"
 #include "session/screen_names.h"

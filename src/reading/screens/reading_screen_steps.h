@@ -8,7 +8,6 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace korven {
@@ -16,7 +15,6 @@ namespace korven {
 struct Session;
 
 QLabel* namedLabel(const QString& name, QWidget* parent);
-QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent);
 // A framed box for a value the logger sends.
 QLabel* valueBox(const QString& name, QWidget* parent);
 void paintText(QLabel* label, const QColor& colour);

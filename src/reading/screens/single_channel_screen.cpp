@@ -1,6 +1,7 @@
 #include "reading/screens/single_channel_screen.h"
 
 #include "link/link_texts.h"
+#include "platform/widgets/named_button.h"
 #include "reading/reading_texts.h"
 #include "reading/screens/reading_screen_steps.h"
 #include "reading/treat_value.h"
