@@ -11,6 +11,7 @@
 #include "platform/prompter.h"
 #include "platform/serial_port.h"
 #include "platform/ticks.h"
+#include "session/exchange_guard.h"
 #include "session/modem_menu_item.h"
 #include "session/password_target.h"
 #include "session/status_texts.h"
@@ -77,6 +78,9 @@ struct Session {
     PromptingReporter linkReporter{prompter, progressLabels};
     // The one link to the loggers: its state, and one conversation at a time.
     LoggerLink link{port, ticks, linkReporter};
+    // The screens that talk to a logger, so that one keeps the line while it
+    // talks or holds a woken logger.
+    LineUsers lineUsers;
 };
 
 } // namespace korven

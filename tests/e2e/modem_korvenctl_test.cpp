@@ -92,6 +92,7 @@ TEST(KorvenctlModem, SigtermDuringTheDownloadStopsItAndHangsUp) {
 // the modem hung up; the logger was never woken, so nothing was read.
 TEST(KorvenctlModem, CtrlCDuringASlowCallEndsItAtOnceWithThree) {
     ModemRun run;
+    prepareReading(run.folder);
     Simulator simulator(run.folder.link(), {"--modem", "--modem-call-time", "30000"});
     ASSERT_TRUE(simulator.ready());
 
@@ -99,7 +100,8 @@ TEST(KorvenctlModem, CtrlCDuringASlowCallEndsItAtOnceWithThree) {
     reading.start(QStringLiteral(KORVENCTL_PATH),
                   {"--folder", run.folder.path(), "--device", run.folder.link(), "--modem", "read",
                    "--channel", "0", "--count", "1"});
-    ASSERT_TRUE(simulator.awaitLines("korven-sim: modem command atdt"));
+    ASSERT_TRUE(simulator.awaitLines("korven-sim: modem command atdt"))
+        << reading.readAllStandardError().constData();
     QElapsedTimer sinceStop;
     sinceStop.start();
     ::kill(static_cast<pid_t>(reading.processId()), SIGINT);

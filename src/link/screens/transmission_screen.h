@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/transmission.h"
+#include "session/exchange_guard.h"
 
 #include <QDialog>
 
@@ -28,7 +29,8 @@ public:
     std::optional<int> wokenLogger() const { return wokenLogger_; }
 
     // Leaving ("Uscita", the window's close button, Escape). During a
-    // transmission the screen asks the link to stop and goes once it has.
+    // transmission the screen asks the link to stop and goes once it has,
+    // putting the logger back into scanning if it had woken.
     void reject() override;
 
 Q_SIGNALS:
@@ -40,8 +42,8 @@ Q_SIGNALS:
 private:
     bool checkCode();
     void confirm();
-    LinkStatus run(Conversation& conversation);
-    void leave();
+    LinkStatus runOrder(Conversation& conversation);
+    void resumeLeftStopped();
 
     Session& session_;
     const TransmissionOrder order_;
@@ -49,8 +51,8 @@ private:
     QLineEdit* code_;
     QLabel* status_;
     QPushButton* confirm_;
-    bool transmitting_ = false;
-    bool leaveWhenStopped_ = false;
+    ExchangeGuard guard_;
+    bool leftStopped_ = false;
     bool codeRefused_ = false;
 };
 

@@ -40,7 +40,8 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 
 ChannelSetupScreen::ChannelSetupScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), editor_(session.installation.loggerRecords),
-      sending_(session.link, session.installation) {
+      sending_(session.link, session.installation),
+      guard_(session, [this] { return windowTitle(); }) {
     setObjectName(screen_name::channelSetup);
     setWindowTitle(texts::title);
     buildControls();
@@ -194,7 +195,7 @@ void ChannelSetupScreen::showInputs() {
 }
 
 void ChannelSetupScreen::refreshSendButton() {
-    send_->setEnabled(!busy_ && editor_.sendAllowed());
+    send_->setEnabled(!guard_.running() && editor_.sendAllowed());
 }
 
 void ChannelSetupScreen::save() {
@@ -207,8 +208,10 @@ void ChannelSetupScreen::printSavedSetup() {
     printLoggerReport(session_, *this);
 }
 
+// The files are read and the logger woken on "Trasmissione" first; the
+// sending itself is this screen's exchange.
 void ChannelSetupScreen::sendSetup() {
-    if (busy_ || !editor_.sendAllowed())
+    if (guard_.running() || !editor_.sendAllowed())
         return;
     setSending(true);
     if (const FileStatus status = sending_.readSetup(); !status) {
@@ -217,19 +220,22 @@ void ChannelSetupScreen::sendSetup() {
         return;
     }
     const std::optional<int> loggerNumber = askLoggerCode();
-    if (!loggerNumber) {
+    if (!loggerNumber || !guard_.run([&] { sendTo(*loggerNumber); })) {
         setSending(false);
-        if (closeAfterSending_)
-            close();
         return;
     }
+    if (guard_.closeDue())
+        close();
+}
+
+void ChannelSetupScreen::sendTo(int loggerNumber) {
     SendingObserver observer;
     observer.progress = [this](const QString& text) { progress_->setText(text); };
     observer.channelRead = [this](int channel, const QString& description) {
         editor_.rows()[channel].description = description;
         rows_[channel].description->setText(description);
     };
-    endSending(sending_.send(*loggerNumber, observer));
+    endSending(sending_.send(loggerNumber, observer));
 }
 
 std::optional<int> ChannelSetupScreen::askLoggerCode() {
@@ -251,31 +257,28 @@ void ChannelSetupScreen::endSending(SendingEnd end) {
     case SendingEnd::NotSelected:
     case SendingEnd::LostPartWay:
         // The logger is not there: the user has been told, and the editor goes.
-        closeAfterSending_ = true;
+        guard_.leaveWhenDone();
         break;
     case SendingEnd::Stopped:
         // Only a closing editor stops the sending; the logger must not stay
         // stopped in the field because of it.
         sending_.resume();
-        closeAfterSending_ = true;
+        guard_.leaveWhenDone();
         break;
     case SendingEnd::PortFailed:
         if (sending_.portError().code == kInvalidPortNumber) {
             session_.prompter.message(link_texts::invalidPort, MessageIcon::None);
-            closeAfterSending_ = true;
+            guard_.leaveWhenDone();
         }
         break;
     }
     setSending(false);
-    if (closeAfterSending_)
-        close();
 }
 
 void ChannelSetupScreen::setSending(bool sending) {
-    busy_ = sending;
     for (QPushButton* control : {save_, print_, exit_})
         control->setEnabled(!sending);
-    refreshSendButton();
+    send_->setEnabled(!sending && editor_.sendAllowed());
     if (sending)
         setCursor(Qt::WaitCursor);
     else
@@ -283,14 +286,10 @@ void ChannelSetupScreen::setSending(bool sending) {
 }
 
 void ChannelSetupScreen::closeEvent(QCloseEvent* event) {
-    if (busy_) {
-        closeAfterSending_ = true;
-        session_.link.requestStop();
+    if (guard_.mayClose())
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    session_.link.state().callerScreen.clear();
-    event->accept();
 }
 
 QWidget* makeChannelSetupScreen(Session& session) {

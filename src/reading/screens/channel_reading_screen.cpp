@@ -30,7 +30,7 @@ ChannelReadingScreen::ChannelReadingScreen(Session& session, QWidget* parent)
       start_(namedButton(QStringLiteral("Command1"), texts::startButton, this)),
       stop_(namedButton(QStringLiteral("Command2"), texts::stopButton, this)),
       exit_(namedButton(QStringLiteral("Command3"), texts::exitButton, this)),
-      link_(session, job_) {
+      link_(session, job_, *this) {
     setObjectName(screen_name::channelReading);
     setWindowTitle(texts::allChannelsTitle);
 

@@ -42,7 +42,7 @@ SingleChannelScreen::SingleChannelScreen(Session& session, QWidget* parent)
       status_(namedLabel(QStringLiteral("Label3"), this)),
       stop_(namedButton(QStringLiteral("Command2"), texts::stopButton, this)),
       leave_(namedButton(QStringLiteral("Command3d1"), texts::leaveButton, this)),
-      trend_(new ReadingTrend(this)), link_(session, job_) {
+      trend_(new ReadingTrend(this)), link_(session, job_, *this) {
     setObjectName(screen_name::singleChannelReading);
     setWindowTitle(texts::oneChannelTitle);
     trend_->setObjectName(QStringLiteral("trend"));

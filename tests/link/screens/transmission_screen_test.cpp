@@ -2,7 +2,8 @@
 #include "link/screens/rs232_screen.h"
 #include "link/screens/screen_rig.h"
 #include "link/screens/transmission_screen.h"
-#include "session/screen_names.h"
+#include "session/exchange_guard.h"
+#include "session/session_texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -139,6 +140,19 @@ TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
     EXPECT_EQ(rig.port.opens(), 3);
     EXPECT_TRUE(other.isVisible());
     EXPECT_TRUE(settings.isVisible());
+}
+
+// A window that holds a woken logger keeps the line: the transmission is
+// refused with its name, and nothing goes out.
+TEST(TransmissionScreen, AnotherWindowHoldingAWokenLoggerRefusesItByName) {
+    TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
+    ExchangeGuard reading(rig.session, [] { return QStringLiteral("REAL TIME READING"); });
+    reading.setResume([] { return true; }, [] {});
+    rig.confirm("1");
+
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+    EXPECT_EQ(rig.prompter.texts(), QStringList{session_texts::lineInUse.arg("REAL TIME READING")});
+    EXPECT_TRUE(rig.screen.isVisible());
 }
 
 } // namespace

@@ -140,7 +140,7 @@ TEST(ScanSettings, AClockRequestWhileTheScanSettingWaitsLeavesTheSettingAlone) {
 
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z"}));
     EXPECT_EQ(rig.port.logger().scanCode(), 7);
-    EXPECT_FALSE(child<QLabel>(general, "loggerClock")->isVisible());
+    EXPECT_FALSE(SettingsScreenRig::child<QLabel>(general, "loggerClock")->isVisible());
 }
 
 } // namespace
