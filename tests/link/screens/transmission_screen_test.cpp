@@ -121,6 +121,22 @@ TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
     EXPECT_TRUE(screen);
 }
 
+// Closed once the wake-up had stopped the logger: the setting is not sent,
+// but the logger does not stay stopped either.
+TEST(TransmissionScreen, ClosingAfterTheWakeUpPutsTheLoggerBackIntoScanning) {
+    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
+    rig.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
+        if (text == "command z")
+            rig.screen.close();
+    });
+    rig.confirm("1");
+
+    EXPECT_FALSE(rig.screen.isVisible());
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "Z"}));
+    EXPECT_TRUE(rig.port.logger().isAcquiring());
+    EXPECT_EQ(rig.prompter.texts(), QStringList{resumedText(1)});
+}
+
 // Another transmission or the port settings confirmed during a wait are
 // refused or wait their turn; the exchange under way runs to its end.
 TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
