@@ -246,6 +246,11 @@ UnattendedEnd Run::save(int fetched) {
     } else {
         output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
     }
+    if (request_.alsoKeep) {
+        if (const QString why = request_.alsoKeep(grid_, range_.first, last, job_.channels());
+            !why.isEmpty())
+            return fail(UnattendedEnd::BadSetup, why);
+    }
     if (csvPath_.isEmpty())
         return UnattendedEnd::Done;
     const CsvExport csv = exportBlockCsv(csvPath_, grid_, range_.first, last, job_.channels());

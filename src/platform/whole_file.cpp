@@ -78,6 +78,13 @@ FileStatus checkWritable(const QString& path) {
 }
 
 FileStatus writeWholeFile(const QString& path, const QByteArray& content) {
+    return writeWholeFileFrom(path, [&content](QIODevice& file) {
+        return file.write(content) == content.size() ? QString() : file.errorString();
+    });
+}
+
+FileStatus writeWholeFileFrom(const QString& path,
+                              const std::function<QString(QIODevice& file)>& write) {
     if (path.isEmpty())
         return FileStatus::failure(QStringLiteral("no file name"));
     if (FileStatus regular = checkRegularOrMissing(path); !regular)
@@ -94,8 +101,8 @@ FileStatus writeWholeFile(const QString& path, const QByteArray& content) {
         partial.setPermissions(target.permissions());
     // A write into the buffer can succeed while the disk is full: only the
     // flush, the sync and the close tell.
-    if (partial.write(content) != content.size())
-        return failWrite(partial, path, partial.errorString());
+    if (const QString why = write(partial); !why.isEmpty())
+        return failWrite(partial, path, why);
     if (!partial.flush())
         return failWrite(partial, path, partial.errorString());
     if (!syncToDisk(partial))

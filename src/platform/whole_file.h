@@ -3,7 +3,10 @@
 #include "platform/file_status.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
+
+#include <functional>
 
 namespace korven {
 
@@ -14,6 +17,11 @@ namespace korven {
 // that is not a regular file fails with the reason, and the side file is
 // removed again.
 FileStatus writeWholeFile(const QString& path, const QByteArray& content);
+
+// The same for content too large to hold at once: `write` puts it into the
+// side file piece by piece and returns why it could not, or an empty text.
+FileStatus writeWholeFileFrom(const QString& path,
+                              const std::function<QString(QIODevice& file)>& write);
 
 // The side file writeWholeFile() uses for `path`.
 QString partialFilePath(const QString& path);
