@@ -1,3 +1,4 @@
+#include "archive/screens/archive_keeper.h"
 #include "korven_screens.h"
 #include "link/screens/busy_pointer.h"
 #include "platform/qt_serial_port.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
                     QCoreApplication::applicationDirPath());
 
     session.linkReporter.setBusyPointer(showBusyPointer);
+    session.archiveBlocks = archiveKeeper(session);
 
     MainWindow window(session, korvenScreens(), [] { QCoreApplication::exit(0); });
     prompter.setParentWindow(&window);

@@ -85,9 +85,16 @@ QStringList tableLineCells(const QByteArray& line) {
     return cells;
 }
 
-TableBlocks readTableBlocks(const QString& path, const QString& station,
-                            const RecordedChannels& channels) {
-    TableBlocks read;
+int BlockTableBytes::lineCount() const {
+    return int(bytes.size() / BlockTableLayout::recordLength);
+}
+
+QByteArray BlockTableBytes::line(int n) const {
+    return bytes.mid(qsizetype(n) * BlockTableLayout::recordLength, BlockTableLayout::recordLength);
+}
+
+BlockTableBytes readBlockTable(const QString& path) {
+    BlockTableBytes read;
     if (FileStatus regular = checkRegularOrMissing(path); !regular) {
         read.status = FileStatus::failureOn(path, regular.error);
         return read;
@@ -97,28 +104,21 @@ TableBlocks readTableBlocks(const QString& path, const QString& station,
         read.status = FileStatus::failureOn(path, file.errorString());
         return read;
     }
-    const QByteArray table = file.readAll();
-    if (table.size() % BlockTableLayout::recordLength != 0) {
+    read.bytes = file.readAll();
+    if (read.bytes.size() % BlockTableLayout::recordLength != 0) {
         read.status = FileStatus::failureOn(
             path, QStringLiteral("not a block table: its length is no whole number of %1-byte "
                                  "lines")
                       .arg(BlockTableLayout::recordLength));
         return read;
     }
-    for (qsizetype at = 0; at < table.size(); at += BlockTableLayout::recordLength) {
-        const QByteArray line = table.mid(at, BlockTableLayout::recordLength);
-        if (!isTableLine(line)) {
+    for (int n = 0; n < read.lineCount(); ++n) {
+        if (!isTableLine(read.line(n))) {
             read.status = FileStatus::failureOn(
-                path, QStringLiteral("not a block table: line %1 is not a block's line")
-                          .arg(at / BlockTableLayout::recordLength + 1));
-            read.blocks.clear();
+                path,
+                QStringLiteral("not a block table: line %1 is not a block's line").arg(n + 1));
             return read;
         }
-        if (auto block = archivedBlock(station, tableLineCells(line), channels)) {
-            block->line = line;
-            read.blocks.append(*block);
-        } else
-            ++read.withoutTime;
     }
     return read;
 }

@@ -28,17 +28,16 @@ std::optional<ArchivedBlock> archivedBlock(const QString& station, const QString
 QList<ArchivedBlock> archivedBlocks(const QString& station, const BlockGrid& grid, int first,
                                     int last, const RecordedChannels& channels);
 
-// What a block table file holds, as blocks for the archive.
-struct TableBlocks {
+// A block table file, read whole and checked: a file whose length is no
+// whole number of lines, or with a line without its separators, is refused.
+struct BlockTableBytes {
     FileStatus status;
-    QList<ArchivedBlock> blocks;
-    int withoutTime = 0; // lines of blocks never written, left out
-};
+    QByteArray bytes;
 
-// Reads the block table at `path`, refusing a file that is not one (a length
-// that is no whole number of lines, a line without its separators).
-TableBlocks readTableBlocks(const QString& path, const QString& station,
-                            const RecordedChannels& channels);
+    int lineCount() const;
+    QByteArray line(int n) const;
+};
+BlockTableBytes readBlockTable(const QString& path);
 
 // The thirteen cells of a table line, blanks and fill taken off.
 QStringList tableLineCells(const QByteArray& line);

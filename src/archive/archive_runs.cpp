@@ -15,10 +15,12 @@ FileStatus readArchiveSetup(const QString& programFolder, ArchiveSetup& setup) {
     return status;
 }
 
-QString archiveBlocks(ArchiveStore& store, const QList<ArchivedBlock>& blocks,
-                      const UnattendedOutput& output) {
+namespace {
+
+QString storeBlocks(ArchiveStore& store, const std::function<std::optional<ArchivedBlock>()>& next,
+                    const UnattendedOutput& output) {
     StoredCount count;
-    if (const FileStatus stored = store.store(blocks, count); !stored)
+    if (const FileStatus stored = store.store(next, count); !stored)
         return QStringLiteral("the archive %1 cannot be written: %2")
             .arg(store.location().name(), stored.error);
     output.tellResult(QStringLiteral("%1 blocks archived in %2 (%3 were there already)")
@@ -26,6 +28,19 @@ QString archiveBlocks(ArchiveStore& store, const QList<ArchivedBlock>& blocks,
                           .arg(store.location().name())
                           .arg(count.present));
     return {};
+}
+
+} // namespace
+
+QString archiveBlocks(ArchiveStore& store, const QList<ArchivedBlock>& blocks,
+                      const UnattendedOutput& output) {
+    qsizetype n = 0;
+    return storeBlocks(
+        store,
+        [&]() -> std::optional<ArchivedBlock> {
+            return n < blocks.size() ? std::optional(blocks[n++]) : std::nullopt;
+        },
+        output);
 }
 
 std::function<QString(const BlockGrid&, int, int, const RecordedChannels&)>
@@ -38,19 +53,35 @@ keepInArchive(ArchiveStore& store, const QString& station, const UnattendedOutpu
 
 UnattendedEnd importTables(ArchiveStore& store, const QStringList& tables, const QString& station,
                            const RecordedChannels& channels, const UnattendedOutput& output) {
-    QList<TableBlocks> read;
+    QList<BlockTableBytes> read;
     for (const QString& table : tables) {
-        read.append(readTableBlocks(table, station, channels));
+        read.append(readBlockTable(table));
         if (!read.back().status)
             return output.refuse(UnattendedEnd::BadSetup, read.back().status.namedError());
     }
     for (qsizetype n = 0; n < read.size(); ++n) {
-        if (read[n].withoutTime > 0)
+        // Converted line by line as they are stored: a table of any length
+        // is held as its bytes only.
+        int line = 0;
+        int withoutTime = 0;
+        const auto next = [&]() -> std::optional<ArchivedBlock> {
+            while (line < read[n].lineCount()) {
+                const QByteArray bytes = read[n].line(line++);
+                if (auto block = archivedBlock(station, tableLineCells(bytes), channels)) {
+                    block->line = bytes;
+                    return block;
+                }
+                ++withoutTime;
+            }
+            return std::nullopt;
+        };
+        const QString why = storeBlocks(store, next, output);
+        if (withoutTime > 0)
             output.tellProblem(QStringLiteral("%1: %2 lines hold no block (no valid date and "
                                               "time) and are left out")
                                    .arg(tables[n])
-                                   .arg(read[n].withoutTime));
-        if (const QString why = archiveBlocks(store, read[n].blocks, output); !why.isEmpty())
+                                   .arg(withoutTime));
+        if (!why.isEmpty())
             return output.refuse(UnattendedEnd::BadSetup, why);
     }
     return UnattendedEnd::Done;

@@ -133,13 +133,26 @@ FileStatus ArchiveStore::createSchema() {
 }
 
 FileStatus ArchiveStore::store(const QList<ArchivedBlock>& blocks, StoredCount& count) {
+    qsizetype n = 0;
+    return store(
+        [&]() -> std::optional<ArchivedBlock> {
+            return n < blocks.size() ? std::optional(blocks[n++]) : std::nullopt;
+        },
+        count);
+}
+
+FileStatus ArchiveStore::store(const std::function<std::optional<ArchivedBlock>()>& next,
+                               StoredCount& count) {
     StoredCount counted;
     if (!database_.transaction())
         return failure(database_.lastError().text());
     QSqlQuery insert(database_);
     bool written = insert.prepare(insertBlockStatement());
-    for (qsizetype n = 0; written && n < blocks.size(); ++n) {
-        bindBlock(insert, blocks[n]);
+    while (written) {
+        const std::optional<ArchivedBlock> block = next();
+        if (!block)
+            break;
+        bindBlock(insert, *block);
         written = insert.exec();
         if (written)
             ++(insert.numRowsAffected() > 0 ? counted.added : counted.present);

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace korven {
 
@@ -56,6 +57,9 @@ public:
     // Stores the blocks in one transaction: all of them, or (on a failure)
     // none. A block the archive holds already is left as it is.
     FileStatus store(const QList<ArchivedBlock>& blocks, StoredCount& count);
+    // The same for blocks handed over one at a time by `next` until it gives
+    // none: only the block under way is held.
+    FileStatus store(const std::function<std::optional<ArchivedBlock>()>& next, StoredCount& count);
 
     // The blocks of the period in time order (a station's blocks together
     // when the period names none), one at a time: `take` returning false

@@ -53,6 +53,7 @@ inline const QString offerToSave =
     QStringLiteral("Salvare i %1 blocchi scaricati prima di uscire?");
 
 inline const QString exportCsvButton = QStringLiteral("Esporta CSV");
+inline const QString saveToArchiveButton = QStringLiteral("Salva in archivio");
 inline const QString csvFilter = QStringLiteral(" FILE (*.csv)|*.csv|");
 inline const QString csvExtension = QStringLiteral("csv");
 inline const QString csvExported = QStringLiteral("%1 blocchi esportati nel file %2");

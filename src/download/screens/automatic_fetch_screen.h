@@ -43,6 +43,7 @@ private:
     DownloadProgressBar* progress_;
     QPushButton* save_;
     QPushButton* export_;
+    QPushButton* archive_;
     QPushButton* exit_;
     QLabel* report_;
     bool fetching_ = false;

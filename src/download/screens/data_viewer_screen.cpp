@@ -45,6 +45,7 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
       start_(namedButton(QStringLiteral("Command4"), texts::startButton, this)),
       save_(namedButton(QStringLiteral("Command1"), texts::saveButton, this)),
       export_(namedButton(QStringLiteral("exportCsv"), texts::exportCsvButton, this)),
+      archive_(namedButton(QStringLiteral("saveToArchive"), texts::saveToArchiveButton, this)),
       chart_(namedButton(QStringLiteral("chart"), texts::chartButton, this)),
       clear_(namedButton(QStringLiteral("Command2"), texts::clearButton, this)),
       status_(new QLabel(this)), progress_(new DownloadProgressBar(this)),
@@ -65,6 +66,7 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     auto* saveFrame = new QGroupBox(texts::saveFrame, this);
     auto* saveLayout = new QHBoxLayout(saveFrame);
     saveLayout->addWidget(save_);
+    saveLayout->addWidget(archive_);
     saveLayout->addWidget(export_);
 
     auto* controls = new QHBoxLayout;
@@ -90,6 +92,11 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     connect(start_, &QPushButton::clicked, this, &DataViewerScreen::startDownload);
     connect(save_, &QPushButton::clicked, this, &DataViewerScreen::saveRange);
     connect(export_, &QPushButton::clicked, this, &DataViewerScreen::exportRange);
+    connect(archive_, &QPushButton::clicked, this, [this] {
+        const auto [first, last] = chosenRange();
+        archiveRange(session_, grid_, first, last);
+    });
+    archive_->setEnabled(static_cast<bool>(session_.archiveBlocks));
     connect(chart_, &QPushButton::clicked, this, &DataViewerScreen::showChart);
     connect(clear_, &QPushButton::clicked, this, &DataViewerScreen::clearRows);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
@@ -221,6 +228,7 @@ void DataViewerScreen::setDownloading(bool downloading) {
                                                    export_,     chart_,    clear_};
     for (QWidget* control : controls)
         control->setEnabled(!downloading);
+    archive_->setEnabled(!downloading && session_.archiveBlocks);
 }
 
 void DataViewerScreen::closeEvent(QCloseEvent* event) {

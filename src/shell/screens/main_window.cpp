@@ -109,6 +109,7 @@ void MainWindow::connectMenu(const QHash<QString, QAction*>& items) {
         session_.automaticDownload = true;
         openLinkedScreen(screen_name::automaticDownload, screens_.automaticDownload);
     });
+    on(u"sc_archivio", [this] { openScreen(screen_name::archive, screens_.archive); });
     on(u"mnuManuale", [this] { openManual(session_); });
     on(u"mnuAbout", [this] {
         openScreen(screen_name::about, [this] { return new AboutBox(session_.documents); });

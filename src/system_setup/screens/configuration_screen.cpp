@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "system_setup/configuration_values.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,11 +23,15 @@ const QString kZeroLoggers = QStringLiteral("ATTENZIONE: Valore 0 non valido");
 
 ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), loggerCount_(new QLineEdit(this)),
-      lastBlock_(new QLineEdit(this)) {
+      lastBlock_(new QLineEdit(this)),
+      archiveEveryDownload_(
+          new QCheckBox(QStringLiteral("Salva in archivio ogni scarico automatico"), this)) {
     setObjectName(screen_name::configuration);
     setWindowTitle(QStringLiteral("Configurazione"));
     loggerCount_->setObjectName(QStringLiteral("Text2"));
     lastBlock_->setObjectName(QStringLiteral("Text1"));
+    archiveEveryDownload_->setObjectName(QStringLiteral("archiveEveryDownload"));
+    archiveEveryDownload_->setChecked(session_.settings.archivesEveryDownload());
 
     auto* save = new QPushButton(QStringLiteral("Salva"), this);
     save->setObjectName(QStringLiteral("Command1"));
@@ -38,6 +43,7 @@ ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
     fields->addWidget(loggerCount_, 0, 1);
     fields->addWidget(new QLabel(QStringLiteral("Ultimo blocco"), this), 1, 0);
     fields->addWidget(lastBlock_, 1, 1);
+    fields->addWidget(archiveEveryDownload_, 2, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -119,8 +125,16 @@ void ConfigurationScreen::save() {
     records.downloadPointer.setInteger(DownloadPointerLayout::lastBlock,
                                        fieldValue(lastBlock_->text()).value_or(0));
     const QString pointerPath = downloadPointerFilePath(system);
-    writeFirstRecord(session_.prompter, pointerPath, DownloadPointerLayout::recordLength,
-                     records.downloadPointer);
+    if (!writeFirstRecord(session_.prompter, pointerPath, DownloadPointerLayout::recordLength,
+                          records.downloadPointer))
+        return;
+
+    if (archiveEveryDownload_->isChecked() != session_.settings.archivesEveryDownload()) {
+        if (const FileStatus saved =
+                session_.settings.saveArchivesEveryDownload(archiveEveryDownload_->isChecked());
+            !saved)
+            reportFileFailure(session_.prompter, session_.settings.filePath(), saved);
+    }
 }
 
 } // namespace korven

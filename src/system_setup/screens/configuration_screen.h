@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace korven {
@@ -9,7 +10,9 @@ namespace korven {
 struct Session;
 
 // "Configurazione": the number of loggers of the installation and the last
-// memory block downloaded, kept in the side files of the system set-up.
+// memory block downloaded, kept in the side files of the system set-up, and
+// whether every automatic download goes into the station archive too, kept
+// in the program's settings.
 class ConfigurationScreen : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +27,7 @@ private:
     Session& session_;
     QLineEdit* loggerCount_;
     QLineEdit* lastBlock_;
+    QCheckBox* archiveEveryDownload_;
     // Written back as read, trailing blanks included.
     QString dataFileField_;
 };
