@@ -43,8 +43,14 @@ QString stationOf(const Installation& installation) {
 
 std::optional<ArchivedBlock> archivedBlock(const QString& station, const QStringList& cells,
                                            const RecordedChannels& channels) {
-    const QDateTime moment =
-        blockMoment(cells.value(BlockGrid::DateColumn), cells.value(BlockGrid::TimeColumn));
+    return archivedBlock(station, cells, blockTableRecord(cells), channels);
+}
+
+std::optional<ArchivedBlock> archivedBlock(const QString& station, const QStringList& cells,
+                                           const QByteArray& line,
+                                           const RecordedChannels& channels) {
+    const QDateTime moment = blockMoment(cells.value(BlockGrid::DateColumn),
+                                         cells.value(BlockGrid::TimeColumn), Qt::UTC);
     bool numbered = false;
     const int number = cells.value(BlockGrid::BlockColumn).toInt(&numbered);
     if (!moment.isValid() || !numbered)
@@ -62,7 +68,7 @@ std::optional<ArchivedBlock> archivedBlock(const QString& station, const QString
         channel.description = channels[n].description;
         channel.unit = channels[n].unit;
     }
-    block.line = blockTableRecord(cells);
+    block.line = line;
     return block;
 }
 

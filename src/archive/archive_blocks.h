@@ -18,9 +18,14 @@ namespace korven {
 // its system set-up and its logger set-up, "plant/logger".
 QString stationOf(const Installation& installation);
 
-// A block from the thirteen cells of a grid row or a table line, with the
-// engineering values and the channels' names of `channels`. None for a row
-// without a valid logger time: a block the logger never wrote.
+// A block from the thirteen cells of a grid row or a table line and the
+// table's line of it, with the engineering values and the channels' names of
+// `channels`. None for a row without a valid logger time: a block the logger
+// never wrote.
+std::optional<ArchivedBlock> archivedBlock(const QString& station, const QStringList& cells,
+                                           const QByteArray& line,
+                                           const RecordedChannels& channels);
+// The same for a grid row, its table line made from its cells.
 std::optional<ArchivedBlock> archivedBlock(const QString& station, const QStringList& cells,
                                            const RecordedChannels& channels);
 

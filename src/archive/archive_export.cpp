@@ -27,7 +27,7 @@ RecordedChannels channelsOf(const ArchivedBlock& block) {
 } // namespace
 
 QStringList archiveCsvFields(const ArchivedBlock& block) {
-    QStringList fields{QString::number(block.block), block.loggedAt.toString(Qt::ISODate)};
+    QStringList fields{QString::number(block.block), archiveTime(block.loggedAt)};
     for (const ArchivedChannel& channel : block.channels)
         fields.append(channel.value);
     fields << block.digital1 << block.digital2;

@@ -88,9 +88,9 @@ QString gapLine(const ArchiveGap& gap) {
         .arg(gap.station)
         .arg(gap.missing)
         .arg(gap.afterBlock)
-        .arg(gap.afterAt.toString(Qt::ISODate))
+        .arg(archiveTime(gap.afterAt))
         .arg(gap.beforeBlock)
-        .arg(gap.beforeAt.toString(Qt::ISODate));
+        .arg(archiveTime(gap.beforeAt));
 }
 
 } // namespace korven

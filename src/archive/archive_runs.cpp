@@ -67,10 +67,8 @@ UnattendedEnd importTables(ArchiveStore& store, const QStringList& tables, const
         const auto next = [&]() -> std::optional<ArchivedBlock> {
             while (line < read[n].lineCount()) {
                 const QByteArray bytes = read[n].line(line++);
-                if (auto block = archivedBlock(station, tableLineCells(bytes), channels)) {
-                    block->line = bytes;
+                if (auto block = archivedBlock(station, tableLineCells(bytes), bytes, channels))
                     return block;
-                }
                 ++withoutTime;
             }
             return std::nullopt;
@@ -146,9 +144,9 @@ UnattendedEnd listStations(ArchiveStore& store, const UnattendedOutput& output) 
         output.tellResult(QStringLiteral("%1: blocks %2 (%3) to %4 (%5), %6 blocks")
                               .arg(station.name)
                               .arg(station.firstBlock)
-                              .arg(station.firstAt.toString(Qt::ISODate))
+                              .arg(archiveTime(station.firstAt))
                               .arg(station.lastBlock)
-                              .arg(station.lastAt.toString(Qt::ISODate))
+                              .arg(archiveTime(station.lastAt))
                               .arg(station.blocks));
     return UnattendedEnd::Done;
 }

@@ -82,7 +82,7 @@ QList<ChartLine> archiveChartLines(const QList<ArchivedBlock>& blocks) {
             lines.append({channel, channelHeading(first[channel], channel), {}});
     }
     for (const ArchivedBlock& block : blocks) {
-        const double at = double(block.loggedAt.toMSecsSinceEpoch());
+        const double at = double(shownTime(block.loggedAt).toMSecsSinceEpoch());
         for (ChartLine& line : lines) {
             bool number = false;
             const double value = block.channels[line.channel].value.toDouble(&number);

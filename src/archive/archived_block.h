@@ -32,13 +32,29 @@ struct ArchivedBlock {
     QByteArray line; // the block's line of the block table, byte for byte
 };
 
+// The logger's clock knows no time zone. The archive holds its times as they
+// read, in UTC form, so that no zone rule (daylight saving) moves or doubles
+// them, and no time is looked up in the zone database.
+inline QDateTime loggerTime(const QDate& day, const QTime& at) {
+    return QDateTime(day, at, Qt::UTC);
+}
+// A logger time as the screens show and take it, in local form.
+inline QDateTime shownTime(const QDateTime& moment) {
+    return QDateTime(moment.date(), moment.time());
+}
+
 // How the archive writes a logger time: sortable text, the same in every
-// database.
+// database and in the CSV.
 inline QString archiveTime(const QDateTime& moment) {
     return moment.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
-inline QDateTime fromArchiveTime(const QString& text) {
-    return QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+// Read by position: "yyyy-MM-ddTHH:mm:ss".
+inline QDateTime fromArchiveTime(QStringView text) {
+    const auto number = [text](int from, int length) { return text.mid(from, length).toInt(); };
+    if (text.size() != 19)
+        return {};
+    return loggerTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                      QTime(number(11, 2), number(14, 2), number(17, 2)));
 }
 
 } // namespace korven

@@ -48,7 +48,7 @@ TEST_P(ArchiveDownload, OverlappingDownloadsAndImportsOfTheSameTablesKeepEveryBl
     EXPECT_EQ(stations[0].blocks, 600);
     EXPECT_EQ(stations[0].firstBlock, 0);
     EXPECT_EQ(stations[0].lastBlock, 599);
-    EXPECT_EQ(stations[0].lastAt, QDateTime(QDate(2024, 3, 5), QTime(12, 0)));
+    EXPECT_EQ(stations[0].lastAt, loggerTime(QDate(2024, 3, 5), QTime(12, 0)));
 }
 
 TEST_P(ArchiveDownload, AnExportIsTheDownloadsCsvOfTheBlocksOfItsPeriod) {

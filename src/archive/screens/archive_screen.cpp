@@ -103,8 +103,8 @@ void ArchiveScreen::stationChosen() {
     if (chosen < 0 || chosen >= stations_.size())
         return;
     // The whole of the station at first; the user narrows it down.
-    from_->setDateTime(stations_[chosen].firstAt);
-    to_->setDateTime(stations_[chosen].lastAt);
+    from_->setDateTime(shownTime(stations_[chosen].firstAt));
+    to_->setDateTime(shownTime(stations_[chosen].lastAt));
     showPeriod();
 }
 

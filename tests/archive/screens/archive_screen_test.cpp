@@ -2,12 +2,17 @@
 
 #include "archive/screens/archive_keeper.h"
 #include "download/download_rig.h"
+#include "download/screens/automatic_download_screen.h"
+#include "download/screens/automatic_fetch_screen.h"
 #include "download/screens/chart_screen.h"
 #include "download/screens/data_viewer_screen.h"
+#include "system_setup/screens/configuration_screen.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QSpinBox>
 #include <QTableView>
@@ -70,6 +75,33 @@ TEST(ArchiveScreen, SaysSoWhenTheArchiveCannotBeOpened) {
             ->text()
             .startsWith("Archivio non disponibile: " + rig.folder.path("korven-archive.sqlite")));
     EXPECT_FALSE(rig.child<QComboBox>(screen, "station")->isEnabled());
+}
+
+TEST(ArchiveScreen, AnAutomaticDownloadGoesIntoTheArchiveByItselfOnceConfigurazioneSaysSo) {
+    test::DownloadRig rig;
+    rig.session.archiveBlocks = archiveKeeper(rig.session);
+    rig.writeDownloadPointer(590);
+    {
+        ConfigurationScreen configuration(rig.session);
+        rig.child<QLineEdit>(configuration, "Text2")->setText("1");
+        rig.child<QCheckBox>(configuration, "archiveEveryDownload")->setChecked(true);
+        rig.click(configuration, "Command1");
+    }
+    EXPECT_EQ(rig.folder.read("config.dat").mid(14, 3), "ON ");
+
+    const std::unique_ptr<QWidget> first(makeAutomaticDownloadScreen(rig.session));
+    first->show();
+    QCoreApplication::processEvents();
+    rig.click(*first, "Command1");
+    QCoreApplication::processEvents();
+    AutomaticFetchScreen* fetch = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        fetch = fetch ? fetch : qobject_cast<AutomaticFetchScreen*>(widget);
+    ASSERT_TRUE(fetch);
+    rig.files.chooseNext(rig.folder.path("auto.txt"));
+    rig.click(*fetch, "Command1");
+    EXPECT_EQ(rig.prompter.countOf("10 blocchi salvati in archivio (0 erano già presenti)"), 1);
+    delete fetch;
 }
 
 } // namespace
