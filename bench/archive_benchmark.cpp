@@ -23,7 +23,7 @@ namespace {
 constexpr int kImportBlocks = 100'000;
 constexpr int kYearBlocks = 52'560; // a year at one block every ten minutes
 constexpr int kScanSeconds = 600;
-const QDateTime kStart(QDate(2024, 1, 1), QTime(0, 0));
+const QDateTime kStart(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC);
 
 // The cells of block `n` as a download's grid would hold them.
 QStringList blockCells(int number, const QDateTime& at, int n) {
