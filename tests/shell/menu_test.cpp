@@ -18,9 +18,10 @@ using MainMenu = ShellTest;
 // With an empty catalogue every item that opens a screen says it is not active.
 TEST_F(MainMenu, ItemsWithoutAScreenInTheCatalogueSaySo) {
     openMainWindow();
-    for (const char* item : {"Mod_seriale", "SET_CAN_VESKAR", "Modem", "leggi_uno", "sc_autom"})
+    for (const char* item :
+         {"Mod_seriale", "SET_CAN_VESKAR", "Modem", "leggi_uno", "sc_autom", "sc_archivio"})
         trigger(item);
-    EXPECT_EQ(prompter.countOf(kNotInRelease), 5);
+    EXPECT_EQ(prompter.countOf(kNotInRelease), 6);
     EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
     EXPECT_TRUE(port.writes().isEmpty());
 }
