@@ -120,6 +120,7 @@ void ArchiveScreen::showPeriod() {
         status_->setText(texts::notAvailable.arg(loaded.namedError()));
     else
         status_->setText(texts::blocksShown.arg(table_.blocks().size()));
+    grid_->resizeColumnsToContents();
 }
 
 void ArchiveScreen::showChart() {

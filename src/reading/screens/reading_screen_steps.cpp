@@ -5,7 +5,6 @@
 #include "session/session.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace korven {
 
@@ -13,12 +12,6 @@ QLabel* namedLabel(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     return label;
-}
-
-QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 QLabel* valueBox(const QString& name, QWidget* parent) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/widgets/named_button.h"
 #include "reading/reading_job.h"
 
 #include <QColor>
@@ -8,7 +9,6 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace korven {
@@ -16,7 +16,6 @@ namespace korven {
 struct Session;
 
 QLabel* namedLabel(const QString& name, QWidget* parent);
-QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent);
 // A framed box for a value the logger sends.
 QLabel* valueBox(const QString& name, QWidget* parent);
 void paintText(QLabel* label, const QColor& colour);
