@@ -2,6 +2,7 @@
 
 #include "platform/widgets/named_button.h"
 #include "reading/reading_job.h"
+#include "session/exchange_guard.h"
 
 #include <QColor>
 #include <QString>
@@ -25,10 +26,13 @@ void paintText(QLabel* label, const QColor& colour);
 void readSetupTelling(Session& session, ReadingJob& job);
 
 // What both reading screens do with their job around the reading itself:
-// wake the logger, read, and leave, stopping a reading under way first.
+// wake the logger and read, each through the screen's exchange guard, and
+// leave, stopping a reading under way first.
 class ScreenLink {
 public:
-    ScreenLink(Session& session, ReadingJob& job) : session_(session), job_(job) {}
+    // `screen` is the reading screen, named to a user whose action it is in
+    // the way of.
+    ScreenLink(Session& session, ReadingJob& job, const QWidget& screen);
 
     enum class Wake { Awake, Busy, Failed };
     // Wakes the logger. Busy: another conversation holds the line and
@@ -37,7 +41,7 @@ public:
     // Runs `reading`; true when the screen goes once it has ended: a failure
     // was told, or the screen was closed meanwhile.
     bool read(const std::function<ReadingEnd()>& reading);
-    bool talking() const { return talking_; }
+    bool talking() const { return guard_.running(); }
 
     // For the screen's close: false while a reading under way is stopped
     // first (the screen closes once it has ended), while another
@@ -49,9 +53,8 @@ public:
 private:
     Session& session_;
     ReadingJob& job_;
-    bool talking_ = false;
-    bool closeWhenDone_ = false;
-    bool leaving_ = false;
+    ExchangeGuard guard_;
+    std::function<void()> beforeResume_;
 };
 
 } // namespace korven
