@@ -4,6 +4,7 @@
 #include "platform/widgets/qt_printer_canvas.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
@@ -15,6 +16,24 @@
 #include <optional>
 
 namespace korven {
+
+namespace {
+
+// The page as wide as the preview, through the preview's own "Fit width"
+// button, so that its tool bar shows what is chosen.
+void fitToWidth(QPrintPreviewDialog& dialog) {
+    const QString fitWidth = QCoreApplication::translate("QPrintPreviewDialog", "Fit width");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->isCheckable() && action->text() == fitWidth) {
+            action->trigger();
+            return;
+        }
+    }
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
+        pages->fitToWidth();
+}
+
+} // namespace
 
 PageOrientation QtPrintPreview::orientation() const {
     return orientationOf(printer_.pageLayout());
@@ -39,8 +58,7 @@ PreviewOutcome QtPrintPreview::preview(const PageDrawing& draw, const QString& d
         const QRect room = screen->availableGeometry();
         dialog.resize(room.width() * 4 / 5, room.height() * 9 / 10);
     }
-    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
-        pages->fitToWidth();
+    fitToWidth(dialog);
 
     // The preview paints the pages whenever it shows them, and once more on
     // the printer when the user prints: the last painting is the print.

@@ -88,15 +88,19 @@ TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
 TEST_F(QtPrintPreviewTest, OpensLargeWithThePageAsWideAsThePreview) {
     QSize opened;
     QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    bool fitWidthShown = false;
     whenPreviewShown([&](QPrintPreviewDialog& dialog) {
         opened = dialog.size();
         zoom = dialog.findChild<QPrintPreviewWidget*>()->zoomMode();
+        for (QAction* action : dialog.findChildren<QAction*>())
+            fitWidthShown = fitWidthShown || (action->text() == "Fit width" && action->isChecked());
         dialog.reject();
     });
     preview_.preview(twoPages(), "Foglio prova");
     const QRect room = QApplication::primaryScreen()->availableGeometry();
     EXPECT_GE(opened.width(), room.width() * 3 / 4);
     EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
+    EXPECT_TRUE(fitWidthShown) << "the tool bar shows the page fitted to the width";
 }
 
 TEST_F(QtPrintPreviewTest, ClosingThePreviewOutputsNothing) {
