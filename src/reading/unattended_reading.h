@@ -42,8 +42,9 @@ public:
                       const UnattendedOutput& output);
 
     UnattendedEnd run();
-    // Ends the reading at once (Ctrl+C); the logger still goes back to
-    // scanning. Does nothing while it is being put back.
+    // Ends the reading at once (Ctrl+C); a logger woken still goes back to
+    // scanning, and before it has answered the run fails (LinkFailed). Does
+    // nothing while it is being put back.
     void interrupt();
 
 private:
@@ -59,6 +60,7 @@ private:
 
     QString programFolder_;
     UnattendedReadingRequest request_;
+    Ticks& ticks_;
     LoggerLink link_;
     UnattendedOutput output_;
     Installation installation_;
@@ -66,6 +68,7 @@ private:
     int counted_ = 0;
     int printed_ = 0;
     bool interrupted_ = false;
+    bool woken_ = false;
     bool resuming_ = false;
 };
 

@@ -49,9 +49,7 @@ TEST(LoggerOverPty, TransmissionScreenWakesTheLoggerAndHandsBackTheLastBlock) {
     identity[IdentityLayout::comIndex.offset] = '0';
     identity[IdentityLayout::speedIndex.offset] = '2';
     logger.folder.write("plant.pas", identity);
-    session.transmission.code = 8;
-
-    TransmissionScreen screen(session);
+    TransmissionScreen screen(session, TransmissionOrder::readLastBlock());
     screen.show();
     QSignalSpy block(&screen, &TransmissionScreen::lastBlockRead);
     auto* code = screen.findChild<QLineEdit*>(QStringLiteral("numld2"));
