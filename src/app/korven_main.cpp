@@ -14,6 +14,7 @@
 #include "shell/screens/splash_screen.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 
 using namespace korven;
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QTranslator> qtTexts = qtItalianTexts();
     if (qtTexts)
         QApplication::installTranslator(qtTexts.get());
+    // The kinds of file the file dialogs name ("Codice sorgente C++") follow
+    // the program's language, not the system's.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
     QtSerialPort port;
     QtTicks ticks;

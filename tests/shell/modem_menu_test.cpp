@@ -19,7 +19,7 @@ namespace {
 
 namespace texts = modem_texts;
 
-const QString kDialQuestion = QStringLiteral("Il modem comporrא il numero 0123456 \rProseguire?");
+const QString kDialQuestion = QStringLiteral("Il modem comporrà il numero 0123456 \rProseguire?");
 
 // The wait screen as the user sees it at one moment.
 struct WaitView {

@@ -46,7 +46,10 @@ void Console::progress(const DownloadProgress& progress) {
 
 void Console::problem(const QString& text) {
     endProgressLine();
-    printLine(stderr, QStringLiteral("korvenctl: ") + text);
+    // A message box breaks its lines at CR; on a terminal a CR sends the
+    // cursor back over what was written, so the parts are joined on one line.
+    printLine(stderr,
+              QStringLiteral("korvenctl: ") + QString(text).replace(u'\r', QStringLiteral(" - ")));
 }
 
 void Console::result(const QString& text) {
@@ -70,8 +73,7 @@ void ConsoleReporter::scanningResumed(int loggerNumber, ResumedLine line) {
 }
 
 void ConsoleReporter::tell(const QString& text) {
-    // A message box breaks its lines at CR; one line reads better in a log.
-    console_.problem(QString(text).replace(u'\r', QStringLiteral(" - ")));
+    console_.problem(text);
 }
 
 } // namespace korven

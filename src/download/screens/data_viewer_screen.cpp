@@ -70,13 +70,19 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     saveLayout->addWidget(archive_);
     saveLayout->addWidget(export_);
 
+    // The buttons outside the frames stand on the same line as those inside.
+    auto* loose = new QHBoxLayout;
+    loose->setContentsMargins(
+        0, 0, 0, dataFrame->contentsMargins().bottom() + dataLayout->contentsMargins().bottom());
+    loose->addWidget(clear_);
+    loose->addWidget(chart_);
+    loose->addStretch();
+    loose->addWidget(exit);
     auto* controls = new QHBoxLayout;
     controls->addWidget(dataFrame);
     controls->addWidget(saveFrame);
-    controls->addWidget(clear_);
-    controls->addWidget(chart_);
-    controls->addStretch();
-    controls->addWidget(exit);
+    controls->addLayout(loose);
+    controls->setAlignment(loose, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(status_);
@@ -169,6 +175,12 @@ std::pair<int, int> DataViewerScreen::chosenRange() {
 
 void DataViewerScreen::saveRange() {
     const auto [first, last] = chosenRange();
+    // Rows of blanks are no blocks: a cleared grid, or a range never
+    // downloaded, gives no table.
+    if (rowsWithData(grid_, first, last).isEmpty()) {
+        session_.prompter.message(texts::nothingToSave, MessageIcon::Exclamation);
+        return;
+    }
     const auto path = chooseSaveFile(session_, texts::saveFilter, texts::saveExtension);
     if (!path)
         return;
@@ -198,6 +210,8 @@ void DataViewerScreen::showChart() {
 }
 
 void DataViewerScreen::clearRows() {
+    if (!session_.prompter.askYesNo(texts::clearQuestion, MessageIcon::None, true))
+        return;
     grid_.clearBlockGrid();
     unsavedFirst_ = unsavedLast_ = -1;
 }
