@@ -42,8 +42,9 @@ public:
                       const UnattendedOutput& output);
 
     UnattendedEnd run();
-    // Ends the reading at once (Ctrl+C); the logger still goes back to
-    // scanning. Does nothing while it is being put back.
+    // Ends the reading (Ctrl+C): at once while the logger is being woken,
+    // else once the reading or pass under way is whole; the logger still
+    // goes back to scanning. Does nothing while it is being put back.
     void interrupt();
 
 private:
@@ -66,6 +67,7 @@ private:
     int counted_ = 0;
     int printed_ = 0;
     bool interrupted_ = false;
+    bool reading_ = false;
     bool resuming_ = false;
 };
 

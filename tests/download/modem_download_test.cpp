@@ -37,14 +37,14 @@ struct ModemDownloadRig : test::DownloadRig {
         output.problem = [this](const QString& text) { problems.append(text); };
         output.result = [this](const QString& text) { results.append(text); };
         return runThroughModem(folder.path(), port, clock, session.linkReporter, reporter, output,
-                               [&](SerialPort& line) {
+                               [&](SerialPort& line, LinkReporter& jobReporter) {
                                    if (downloadArguments.contains("--refuse"))
                                        return UnattendedEnd::BadSetup;
                                    UnattendedRequest request{true, 0, 0, folder.path("auto.txt")};
                                    request.stopWanted = [this] { return stopSignalled; };
                                    return runUnattendedDownload(
-                                       folder.path(), request, line, clock, session.linkReporter,
-                                       output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
+                                       folder.path(), request, line, clock, jobReporter, output,
+                                       QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
                                });
     }
 
@@ -117,6 +117,22 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     // The block under way when the stop came is kept.
     EXPECT_EQ(rig.blockRequests().size(), 1);
     EXPECT_EQ(rig.storedPointer(), 301);
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
+    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_FALSE(rig.port.modem()->hasCall());
+}
+
+// A stop signal just after the call's own wake-up stopped the logger, before
+// the download had it: the logger still goes back to scanning before the
+// hang-up.
+TEST(ModemDownload, AStopRightAfterTheCallWokeTheLoggerResumesItAndHangsUp) {
+    ModemDownloadRig rig;
+    rig.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
+        if (text == "command z" && !rig.stopSignalled)
+            rig.signalStop();
+    });
+    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_TRUE(rig.blockRequests().isEmpty());
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_FALSE(rig.port.modem()->hasCall());

@@ -54,11 +54,12 @@ UnattendedEnd runCommandThroughModem(const GlobalOptions& options, const Korvenc
     UnattendedOutput output;
     output.problem = [&console](const QString& text) { console.problem(text); };
     output.result = [&console](const QString& text) { console.result(text); };
-    const UnattendedEnd end = runThroughModem(
-        options.programFolder, port, ticks, reporter, modemReporter, output, [&](SerialPort& line) {
-            return command.run(
-                {options.programFolder, options.commandArguments, console, line, ticks, reporter});
-        });
+    const UnattendedEnd end =
+        runThroughModem(options.programFolder, port, ticks, reporter, modemReporter, output,
+                        [&](SerialPort& line, LinkReporter& jobReporter) {
+                            return command.run({options.programFolder, options.commandArguments,
+                                                console, line, ticks, jobReporter});
+                        });
     if (StopSignals::arrived())
         console.problem(QStringLiteral("stopped by a signal"));
     return end;

@@ -151,6 +151,7 @@ ModemCallEnd Call::wakeThroughCall() {
     link.callerScreen.clear();
     if (woken == LinkStatus::Stopped)
         return stopped();
+    state_.loggerWoken = woken == LinkStatus::Ok;
     // The wake-up has told the user already; the call is up all the same, so
     // the user chooses whether to keep it.
     if (woken != LinkStatus::Ok)

@@ -4,6 +4,7 @@
 #include "link/modem/connect_modem.h"
 #include "link/modem/dialled_port.h"
 #include "link/modem/hang_up_modem.h"
+#include "link/resume_scanning.h"
 #include "system_setup/installation.h"
 
 namespace korven {
@@ -33,8 +34,8 @@ QString callFailure(ModemCallEnd end) {
 }
 
 // The call's settings, or what is wrong with the installation.
-std::optional<ModemCall> readCall(const QString& programFolder, const UnattendedOutput& output) {
-    Installation installation;
+std::optional<ModemCall> readCall(const QString& programFolder, Installation& installation,
+                                  const UnattendedOutput& output) {
     FileStatus status = readInstallationSettings(programFolder, installation);
     Record& identity = installation.systemRecords.identity;
     PortSettings port;
@@ -59,13 +60,35 @@ std::optional<ModemCall> readCall(const QString& programFolder, const Unattended
     return call;
 }
 
+// The job's link reporter: everything goes on, and a resume is noted.
+class ResumeNoting : public LinkReporter {
+public:
+    explicit ResumeNoting(LinkReporter& reporter) : reporter_(reporter) {}
+
+    void progress(const QString& callerScreen, const QString& text) override {
+        reporter_.progress(callerScreen, text);
+    }
+    void busy(bool busy) override { reporter_.busy(busy); }
+    void failure(LinkFailure failure) override { reporter_.failure(failure); }
+    void scanningResumed(int loggerNumber) override {
+        resumed = true;
+        reporter_.scanningResumed(loggerNumber);
+    }
+
+    bool resumed = false;
+
+private:
+    LinkReporter& reporter_;
+};
+
 } // namespace
 
 UnattendedEnd runThroughModem(const QString& programFolder, SerialPort& port, Ticks& ticks,
                               LinkReporter& linkReporter, ModemReporter& modemReporter,
                               const UnattendedOutput& output,
-                              const std::function<UnattendedEnd(SerialPort& line)>& job) {
-    const std::optional<ModemCall> call = readCall(programFolder, output);
+                              const std::function<UnattendedEnd(SerialPort&, LinkReporter&)>& job) {
+    Installation installation;
+    const std::optional<ModemCall> call = readCall(programFolder, installation, output);
     if (!call)
         return UnattendedEnd::BadSetup;
 
@@ -79,14 +102,22 @@ UnattendedEnd runThroughModem(const QString& programFolder, SerialPort& port, Ti
         return {kNoCall, callFailure(end)};
     });
 
-    UnattendedEnd end = job(line);
+    ResumeNoting jobReporter(linkReporter);
+    UnattendedEnd end = job(line, jobReporter);
     if (state.line == ModemState::Line::Idle)
         return end;
 
-    // A line left held costs money: the hang-up is seen through.
+    // A line left held costs money: the hang-up is seen through, and so is
+    // the resume of a logger the call woke when the job never had it (a stop
+    // just after the call's wake-up).
     ticks.holdStops(true);
     state.stop = false;
     auto conversation = modemLink.startConversation();
+    if (state.loggerWoken && !jobReporter.resumed && state.line == ModemState::Line::CallHeld &&
+        resumeScanning(*conversation, installation.loggerSetupPath,
+                       installation.loggerRecords.par) != LinkStatus::Ok &&
+        end == UnattendedEnd::Done)
+        end = UnattendedEnd::NotRestarted;
     const HangUpEnd hungUp = hangUpModem(*conversation, state, modemReporter);
     ticks.holdStops(false);
     if (hungUp != HangUpEnd::Done) {

@@ -21,11 +21,17 @@ namespace korven {
 // nothing stops the hang-up. An installation whose modem is not activated,
 // or has no telephone number, is refused before anything is sent.
 //
+// The job reports its link through the reporter it is given, which passes
+// everything on to `linkReporter`. The call's own wake-up stops the logger's
+// scanning: when the job has not put it back (a stop that came before the job
+// had the logger), it is put back here, before the hang-up.
+//
 // The job's own end, unless the modem could not be hung up after a job that
 // went well: then LinkFailed, since the line may still be held.
-UnattendedEnd runThroughModem(const QString& programFolder, SerialPort& port, Ticks& ticks,
-                              LinkReporter& linkReporter, ModemReporter& modemReporter,
-                              const UnattendedOutput& output,
-                              const std::function<UnattendedEnd(SerialPort& line)>& job);
+UnattendedEnd
+runThroughModem(const QString& programFolder, SerialPort& port, Ticks& ticks,
+                LinkReporter& linkReporter, ModemReporter& modemReporter,
+                const UnattendedOutput& output,
+                const std::function<UnattendedEnd(SerialPort& line, LinkReporter& reporter)>& job);
 
 } // namespace korven
