@@ -12,8 +12,10 @@ FileStatus ProcessLock::take() {
     if (lock_.tryLock(0))
         return {};
     if (lock_.error() != QLockFile::LockFailedError)
-        return FileStatus::failureOn(lock_.fileName(),
-                                     QStringLiteral("the lock file cannot be created"));
+        return FileStatus::failureOn(
+            lock_.fileName(),
+            QStringLiteral("the lock file cannot be created (a full disk, or a folder that "
+                           "cannot be written)"));
     qint64 pid = 0;
     QString host;
     QString application;
