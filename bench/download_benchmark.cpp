@@ -34,8 +34,8 @@ public:
     void progress(const QString&, const QString&) override {}
     void busy(bool) override {}
     void failure(LinkFailure failure) override { log(link_texts::failureText(failure)); }
-    void scanningResumed(int loggerNumber) override {
-        log(link_texts::scanningResumed(loggerNumber));
+    void scanningResumed(int loggerNumber, ResumedLine line) override {
+        log(link_texts::scanningResumed(loggerNumber, line));
     }
 
 private:

@@ -76,6 +76,14 @@ FileStatus ChannelSending::readSetup() {
     descriptions_.clear();
     const RecordFile channelFile(channelFilePath(installation_.loggerSetupPath),
                                  LoggerChannelLayout::recordLength);
+    // Records past the end read as zero bytes: a channel built from them would
+    // set the logger up with nonsense.
+    if (const int held = channelFile.recordCount(); channelFile.exists() && held < count)
+        return FileStatus::failure(fileFailureText(
+            channelFile.path(),
+            QStringLiteral("it holds %1 channel records; the channel count asks for %2")
+                .arg(held)
+                .arg(count)));
     for (int channel = 0; channel < count; ++channel) {
         if (const FileStatus status = channelFile.readExisting(channel + 1, records.channel);
             !status)
@@ -154,15 +162,16 @@ SendingEnd ChannelSending::sendAll(Conversation& conversation, int loggerNumber,
 SendingEnd ChannelSending::giveUp(Conversation& conversation, SendingEnd end) {
     conversation.reporter().failure(LinkFailure::NotConnected);
     // The wake-up stopped the logger's scanning: a logger that answers again
-    // goes back to it rather than stay stopped in the field.
-    if (resumeScanning(conversation) == LinkStatus::Stopped)
+    // goes back to it rather than stay stopped in the field. The one that
+    // stopped answering is not called scanning.
+    if (resumeScanning(conversation, ResumedLine::WithoutLogger) == LinkStatus::Stopped)
         return SendingEnd::Stopped;
     return end;
 }
 
-LinkStatus ChannelSending::resumeScanning(Conversation& conversation) {
+LinkStatus ChannelSending::resumeScanning(Conversation& conversation, ResumedLine line) {
     return korven::resumeScanning(conversation, installation_.loggerSetupPath,
-                                  installation_.loggerRecords.par);
+                                  installation_.loggerRecords.par, line);
 }
 
 LinkStatus ChannelSending::resume() {

@@ -49,7 +49,8 @@ public:
     // Reads the general record and the channel records, and builds the
     // commands: as many as the channel count says (a count below 1 is the
     // "16" of a set never saved), never more than the eight channels there are.
-    // A file that cannot be read ends it; the error names the file.
+    // A file that cannot be read, or a channel file with fewer records than
+    // the count asks for, ends it; the error names the file.
     FileStatus readSetup();
     const QList<QByteArray>& commands() const { return commands_; }
     bool fourChannels() const { return fourChannels_; }
@@ -68,7 +69,7 @@ private:
     SendingEnd sendAll(Conversation& conversation, int loggerNumber,
                        const SendingObserver& observer);
     SendingEnd giveUp(Conversation& conversation, SendingEnd end);
-    LinkStatus resumeScanning(Conversation& conversation);
+    LinkStatus resumeScanning(Conversation& conversation, ResumedLine line = ResumedLine::Logger);
 
     LoggerLink& link_;
     Installation& installation_;

@@ -16,7 +16,7 @@ constexpr int kBitsPerCharacter = 11; // start, eight data, two stop
 
 Conversation::Conversation(Conversation&& other) noexcept
     : link_(std::exchange(other.link_, nullptr)), portError_(other.portError_),
-      heard_(std::move(other.heard_)) {}
+      heard_(std::move(other.heard_)), answered_(std::move(other.answered_)) {}
 
 Conversation::~Conversation() {
     if (!link_)
@@ -102,6 +102,13 @@ int Conversation::lineMs(qsizetype characters) const {
 }
 
 Handshake Conversation::handshake(int loggerNumber, const HandshakeRules& rules) {
+    const Handshake answer = awaitAnswer(loggerNumber, rules);
+    if (answer.status == LinkStatus::Ok)
+        answered_.insert(loggerNumber);
+    return answer;
+}
+
+Handshake Conversation::awaitAnswer(int loggerNumber, const HandshakeRules& rules) {
     using Answer = HandshakeRules::Answer;
     if (rules.discardWaiting)
         receive();

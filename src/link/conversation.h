@@ -6,6 +6,7 @@
 #include "platform/ticks.h"
 
 #include <QByteArray>
+#include <QSet>
 
 #include <functional>
 #include <optional>
@@ -102,6 +103,9 @@ public:
 
     // Sends the address byte of `loggerNumber` and awaits its "!".
     Handshake handshake(int loggerNumber, const HandshakeRules& rules);
+    // The logger numbered `loggerNumber` answered its address byte with "!"
+    // at least once in this conversation.
+    bool heardFrom(int loggerNumber) const { return answered_.contains(loggerNumber); }
     // Sends the command with its CR, resets the second ticks, waits up to
     // `limit` for `replyLength` characters and reads everything waiting.
     Reply exchange(const QByteArray& command, int replyLength, int limit);
@@ -119,10 +123,12 @@ public:
 private:
     friend class LoggerLink;
     explicit Conversation(LoggerLink& link) : link_(&link) {}
+    Handshake awaitAnswer(int loggerNumber, const HandshakeRules& rules);
 
     LoggerLink* link_;
     PortError portError_;
     std::function<void()> heard_;
+    QSet<int> answered_;
 };
 
 } // namespace korven

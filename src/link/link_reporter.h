@@ -13,6 +13,12 @@ enum class LinkFailure {
     ResumeUnknownScan, // the logger set-up could not be read: the logger was left stopped
 };
 
+// Which loggers a resume put back into scanning, as the user is told.
+enum class ResumedLine {
+    Logger,        // the logger addressed, which did what it was asked
+    WithoutLogger, // the logger addressed never answered; any other on the line scans again
+};
+
 // Where the link reports to whoever watches it: the screens show message
 // boxes, status labels and the busy pointer; korvenctl writes lines to
 // standard error. The procedures call it; they never show anything themselves.
@@ -25,8 +31,8 @@ public:
     // The hourglass while the program waits for a logger.
     virtual void busy(bool busy) = 0;
     virtual void failure(LinkFailure failure) = 0;
-    // The logger numbered `loggerNumber` is scanning again.
-    virtual void scanningResumed(int loggerNumber) = 0;
+    // The line is scanning again after work for the logger numbered `loggerNumber`.
+    virtual void scanningResumed(int loggerNumber, ResumedLine line) = 0;
 };
 
 } // namespace korven

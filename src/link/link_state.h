@@ -12,6 +12,9 @@ struct LinkState {
     int linkFailed = 0;       // 1 once a wake-up or a reply has given up
     bool linkAborted = false; // the menu actions drop a screen whose link failed
     QString statusText;       // three blanks after a failure
+    // A logger on the line was woken (and so stopped) and has not been put
+    // back into scanning since: whoever ends the line's use resumes it.
+    bool loggerStopped = false;
 };
 
 } // namespace korven

@@ -25,7 +25,6 @@ inline const QString resumeUnknownScan =
 inline const QString failedLinkStatus = QStringLiteral("   ");
 
 // Progress texts of the transmission, under the "KORVEN nr. 3 on line" line.
-inline const QString sendingParameters = QStringLiteral("Invio parametri");
 inline const QString sendingSetting = QStringLiteral("Channel parameters");
 inline const QString askingLastBlock =
     QStringLiteral("ATTENDERE. Richiesta ultimo blocco memorizzato");
@@ -54,8 +53,14 @@ inline QString portErrorText(const PortError& error) {
 }
 
 // "Procedura terminata con successo", then "KORVEN nr. 3 in scansione" on a
-// line of its own.
-inline QString scanningResumed(int loggerNumber) {
+// line of its own. A logger that never answered is not called scanning: the
+// user learns that it did not answer and that the line was put back into
+// scanning all the same.
+inline QString scanningResumed(int loggerNumber, ResumedLine line = ResumedLine::Logger) {
+    if (line == ResumedLine::WithoutLogger)
+        return QStringLiteral("ATTENZIONE: KORVEN nr. %1 non ha risposto\r"
+                              "Le KORVEN della linea sono state rimesse in scansione")
+            .arg(loggerNumber);
     return resumeDone + QStringLiteral("\rKORVEN nr. %1 in scansione").arg(loggerNumber);
 }
 

@@ -19,9 +19,8 @@ struct CommandFraming {
     std::optional<int> afterWait;
 };
 
-inline constexpr CommandFraming kParametersFraming{1, 2, 1};         // parameters (code 1)
-inline constexpr CommandFraming kSettingFraming{0, 2, 0};            // a setting (code 6)
-inline constexpr CommandFraming kRequestFraming{0, 3, std::nullopt}; // a request (code 7)
+inline constexpr CommandFraming kSettingFraming{0, 2, 0};            // a setting
+inline constexpr CommandFraming kRequestFraming{0, 3, std::nullopt}; // a request
 
 // Sends the address byte of the conversation's logger and awaits its "!",
 // shows `progress` under the on-line line, then sends the command `command`

@@ -25,8 +25,8 @@ void PromptingReporter::failure(LinkFailure failure) {
         busy(false);
 }
 
-void PromptingReporter::scanningResumed(int loggerNumber) {
-    prompter_.message(link_texts::scanningResumed(loggerNumber), MessageIcon::None);
+void PromptingReporter::scanningResumed(int loggerNumber, ResumedLine line) {
+    prompter_.message(link_texts::scanningResumed(loggerNumber, line), MessageIcon::None);
 }
 
 } // namespace korven

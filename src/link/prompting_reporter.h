@@ -22,7 +22,7 @@ public:
     void progress(const QString& callerScreen, const QString& text) override;
     void busy(bool busy) override;
     void failure(LinkFailure failure) override;
-    void scanningResumed(int loggerNumber) override;
+    void scanningResumed(int loggerNumber, ResumedLine line) override;
 
 private:
     Prompter& prompter_;

@@ -23,7 +23,8 @@ LinkStatus endResume(Conversation& conversation, LinkStatus status,
 
 } // namespace
 
-LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetupPath, Record& par) {
+LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetupPath, Record& par,
+                          ResumedLine line) {
     if (conversation.stopped())
         return LinkStatus::Stopped;
 
@@ -75,7 +76,8 @@ LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetup
 
     if (!flagsRead)
         return endResume(conversation, LinkStatus::BadReply, LinkFailure::ResumeUnknownScan);
-    conversation.reporter().scanningResumed(conversation.state().loggerNumber);
+    conversation.state().loggerStopped = false;
+    conversation.reporter().scanningResumed(conversation.state().loggerNumber, line);
     conversation.closePort();
     conversation.reporter().busy(false);
     return LinkStatus::Ok;

@@ -13,6 +13,8 @@ namespace korven {
 // set-up at `loggerSetupPath` into `par`, the shared in-memory copy. When
 // that record cannot be read, the logger gets "z" and stays stopped, and the
 // outcome is a failure (BadReply) that says so, never "in scansione".
-LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetupPath, Record& par);
+// `line` says whether the logger addressed had answered, for the message.
+LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetupPath, Record& par,
+                          ResumedLine line = ResumedLine::Logger);
 
 } // namespace korven

@@ -4,10 +4,35 @@
 #include "link/link_texts.h"
 #include "link/port_settings.h"
 #include "link/prepared_command.h"
+#include "link/protocol/commands.h"
 #include "link/resume_scanning.h"
 #include "link/wake_logger.h"
 
 namespace korven {
+
+TransmissionOrder TransmissionOrder::readClock() {
+    return {Operation::ReadClock, command::clockRequest};
+}
+
+TransmissionOrder TransmissionOrder::setClock(const QDateTime& moment) {
+    return {Operation::SetClock, command::clockSetting(moment)};
+}
+
+TransmissionOrder TransmissionOrder::emptyMemory() {
+    return {Operation::EmptyMemory, command::memoryReset};
+}
+
+TransmissionOrder TransmissionOrder::readLastBlock() {
+    return {Operation::ReadLastBlock, {}};
+}
+
+TransmissionOrder TransmissionOrder::setScan(int interval, int sleep) {
+    return {Operation::SetScan, command::scanSetting(interval, sleep)};
+}
+
+TransmissionOrder TransmissionOrder::wakeOnly() {
+    return {Operation::WakeOnly, {}};
+}
 
 namespace {
 
@@ -46,21 +71,22 @@ TransmissionResult readLastBlock(Conversation& conversation) {
     return {query.status, {}, {}};
 }
 
-TransmissionResult perform(Conversation& conversation, int code, const QByteArray& commandText) {
-    switch (code) {
-    case 1:
-        return sendCommandText(conversation, commandText, kParametersFraming,
-                               link_texts::sendingParameters);
-    case 6:
-        return sendCommandText(conversation, commandText, kSettingFraming,
+TransmissionResult perform(Conversation& conversation, const TransmissionOrder& order) {
+    using enum TransmissionOrder::Operation;
+    switch (order.operation()) {
+    case SetClock:
+    case EmptyMemory:
+    case SetScan:
+        return sendCommandText(conversation, order.command(), kSettingFraming,
                                link_texts::sendingSetting);
-    case 7:
-        return readClock(conversation, commandText);
-    case 8:
+    case ReadClock:
+        return readClock(conversation, order.command());
+    case ReadLastBlock:
         return readLastBlock(conversation);
-    default:
-        return {};
+    case WakeOnly:
+        break;
     }
+    return {};
 }
 
 } // namespace
@@ -68,7 +94,7 @@ TransmissionResult perform(Conversation& conversation, int code, const QByteArra
 TransmissionResult transmit(Conversation& conversation, const TransmissionRequest& request,
                             Installation& installation) {
     conversation.state().loggerNumber = request.loggerNumber;
-    if (request.connectOnly)
+    if (request.order.operation() == TransmissionOrder::Operation::WakeOnly)
         return {wakeLogger(conversation), {}, {}};
 
     if (conversation.openPort())
@@ -80,9 +106,14 @@ TransmissionResult transmit(Conversation& conversation, const TransmissionReques
         conversation.closePort();
         return {awake, {}, {}};
     }
-    const TransmissionResult result = perform(conversation, request.code, request.commandText);
+    const TransmissionResult result = perform(conversation, request.order);
     conversation.closePort();
-    resumeScanning(conversation, installation.loggerSetupPath, installation.loggerRecords.par);
+    // The wake-up stopped every logger on the line, so the line is put back
+    // into scanning even when the logger named never answered; the user is
+    // not told that it scans, though.
+    resumeScanning(conversation, installation.loggerSetupPath, installation.loggerRecords.par,
+                   conversation.heardFrom(request.loggerNumber) ? ResumedLine::Logger
+                                                                : ResumedLine::WithoutLogger);
     return result;
 }
 

@@ -5,41 +5,60 @@
 #include "system_setup/installation.h"
 
 #include <QByteArray>
-#include <QString>
+#include <QDateTime>
 
 #include <optional>
 
 namespace korven {
 
-// What a set-up screen hands to the transmission screen, and what it finds
-// there afterwards.
-struct TransmissionHandOff {
-    int code = 0;             // 1, 6, 7 or 8: the operation (see TransmissionRequest)
-    QByteArray commandText;   // the prepared command, without its CR
-    bool connectOnly = false; // only wake the logger and hand the typed code back
-    QString typedLoggerCode;  // the code typed, in connect-only mode
-    bool cancelled = false;   // the user left with "Uscita"
+// What a window asks of one logger through "Trasmissione". It is handed to
+// the transmission window when that window is made, so what goes out is what
+// the window's own caller asked for, whatever other windows ask meanwhile.
+class TransmissionOrder {
+public:
+    enum class Operation {
+        ReadClock,     // "H", and the logger's date and time read back
+        SetClock,      // "G" and the moment, as a setting
+        EmptyMemory,   // "Q0000Q", as a setting
+        ReadLastBlock, // "j", and the block the logger writes next read back
+        SetScan,       // "M", the interval and the sleep mode, as a setting
+        // Only wake the logger and hand the code typed back: the channel
+        // set-up sends its own commands to the woken logger.
+        WakeOnly,
+    };
+
+    static TransmissionOrder readClock();
+    static TransmissionOrder setClock(const QDateTime& moment);
+    static TransmissionOrder emptyMemory();
+    static TransmissionOrder readLastBlock();
+    static TransmissionOrder setScan(int interval, int sleep);
+    static TransmissionOrder wakeOnly();
+
+    Operation operation() const { return operation_; }
+    // The command text, without its CR (empty where the operation has its own).
+    const QByteArray& command() const { return command_; }
+
+private:
+    TransmissionOrder(Operation operation, QByteArray command)
+        : operation_(operation), command_(std::move(command)) {}
+
+    Operation operation_;
+    QByteArray command_;
 };
 
 struct TransmissionRequest {
     int loggerNumber = 0;
-    // 1 sends the command (parameters), 6 sends it (a setting), 7 sends it and
-    // reads the clock back, 8 asks for the last stored block; any other code
-    // only wakes the logger and resumes its scanning.
-    int code = 0;
-    QByteArray commandText; // without its CR
-    // Only wake the logger and leave it awake for the caller's own commands.
-    bool connectOnly = false;
+    TransmissionOrder order;
 };
 
 struct TransmissionResult {
     LinkStatus status = LinkStatus::Ok;
-    std::optional<ClockReading> clock; // code 7
-    std::optional<int> lastBlock;      // code 8: the next block the logger writes
+    std::optional<ClockReading> clock; // ReadClock
+    std::optional<int> lastBlock;      // ReadLastBlock: the next block the logger writes
 };
 
 // The transmission to one logger over the port as it is set: wakes the
-// logger, and - unless only the connection was asked for - performs the
+// logger and - unless only the wake-up was asked for - performs the
 // operation, closes the port and puts the logger back into scanning as the
 // installation's logger set-up says. Progress goes to the caller screen's
 // label. A logger that does not wake gets nothing else, not even the resume.

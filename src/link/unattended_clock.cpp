@@ -88,8 +88,11 @@ UnattendedEnd ClockRun::run() {
     UnattendedEnd end = talk(*conversation);
     conversation->closePort();
     // Read or not, set or not, the logger goes back to its scanning.
+    const ResumedLine line = conversation->heardFrom(request_.loggerNumber)
+                                 ? ResumedLine::Logger
+                                 : ResumedLine::WithoutLogger;
     if (resumeScanning(*conversation, installation_.loggerSetupPath,
-                       installation_.loggerRecords.par) != LinkStatus::Ok &&
+                       installation_.loggerRecords.par, line) != LinkStatus::Ok &&
         end == UnattendedEnd::Done)
         end = UnattendedEnd::NotRestarted;
     if (!why_.isEmpty())

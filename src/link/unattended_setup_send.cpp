@@ -42,8 +42,8 @@ UnattendedEnd runUnattendedSetupSend(const QString& programFolder,
     {
         auto conversation = link.startConversation();
         configurePort(port, settings);
-        const TransmissionResult woken =
-            transmit(*conversation, {request.loggerNumber, 0, {}, true}, installation);
+        const TransmissionResult woken = transmit(
+            *conversation, {request.loggerNumber, TransmissionOrder::wakeOnly()}, installation);
         if (woken.status == LinkStatus::PortFailed)
             return refuse(output, UnattendedEnd::LinkFailed,
                           QStringLiteral("the port cannot be opened: %1")

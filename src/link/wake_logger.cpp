@@ -65,6 +65,7 @@ LinkStatus wakeLogger(Conversation& conversation) {
         if (status == LinkStatus::Ok) {
             conversation.sendCommand(command::stopScanning);
             conversation.port().setReadLength(0);
+            conversation.state().loggerStopped = true;
             return LinkStatus::Ok;
         }
         if (status == LinkStatus::Stopped) {

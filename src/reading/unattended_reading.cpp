@@ -20,7 +20,7 @@ UnattendedReading::UnattendedReading(const QString& programFolder,
                                      const UnattendedReadingRequest& request, SerialPort& port,
                                      Ticks& ticks, LinkReporter& reporter,
                                      const UnattendedOutput& output)
-    : programFolder_(programFolder), request_(request), link_(port, ticks, reporter),
+    : programFolder_(programFolder), request_(request), ticks_(ticks), link_(port, ticks, reporter),
       output_(output) {
     job_.setClock(request_.now);
 }
@@ -62,10 +62,10 @@ UnattendedEnd UnattendedReading::run() {
             QStringLiteral("the port cannot be opened: %1").arg(job_.portError().text));
         return UnattendedEnd::LinkFailed;
     }
-    if (awake == LinkStatus::Stopped)
-        return UnattendedEnd::Done;
+    // Stopped before the logger answered: nothing was read.
     if (awake != LinkStatus::Ok)
         return UnattendedEnd::LinkFailed;
+    woken_ = true;
 
     reading_ = true;
     const UnattendedEnd end = interrupted_ ? UnattendedEnd::Done : read();
@@ -89,10 +89,16 @@ void UnattendedReading::interrupt() {
     // Once readings are under way the one on the line is finished, as with
     // --count: a reply cut in the middle would leave its tail to spoil the
     // handshake that puts the logger back into scanning.
-    if (reading_)
+    if (reading_) {
         job_.stop();
-    else
-        link_.requestStop();
+        return;
+    }
+    link_.requestStop();
+    // Until the logger has answered, what runs for the reading is the
+    // wake-up or a modem call placed for it, on a link of its own: the time
+    // base's stop reaches it, and it ends at once.
+    if (!woken_)
+        ticks_.requestStop();
 }
 
 UnattendedEnd UnattendedReading::read() {

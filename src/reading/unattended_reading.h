@@ -42,9 +42,10 @@ public:
                       const UnattendedOutput& output);
 
     UnattendedEnd run();
-    // Ends the reading (Ctrl+C): at once while the logger is being woken,
-    // else once the reading or pass under way is whole; the logger still
-    // goes back to scanning. Does nothing while it is being put back.
+    // Ends the reading (Ctrl+C): at once while the logger is being woken
+    // (the run then fails, LinkFailed), else once the reading or pass under
+    // way is whole; a logger woken still goes back to scanning. Does nothing
+    // while it is being put back.
     void interrupt();
 
 private:
@@ -60,6 +61,7 @@ private:
 
     QString programFolder_;
     UnattendedReadingRequest request_;
+    Ticks& ticks_;
     LoggerLink link_;
     UnattendedOutput output_;
     Installation installation_;
@@ -67,6 +69,7 @@ private:
     int counted_ = 0;
     int printed_ = 0;
     bool interrupted_ = false;
+    bool woken_ = false;
     bool reading_ = false;
     bool resuming_ = false;
 };

@@ -17,4 +17,11 @@ FileStatus loadIdentity(Session& session) {
     return status;
 }
 
+FileStatus writeIdentity(Session& session) {
+    const RecordFile file(identityFilePath(session.installation.systemFilePath),
+                          IdentityLayout::recordLength);
+    const FileStatus written = file.write(1, session.installation.systemRecords.identity);
+    return written ? written : FileStatus::failureOn(file.path(), written.error);
+}
+
 } // namespace korven

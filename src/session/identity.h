@@ -15,4 +15,8 @@ void takeIdentity(Session& session);
 // creates nothing; the session then takes the record as it was.
 FileStatus loadIdentity(Session& session);
 
+// Writes the shared identity record as record 1 of the identity file of the
+// current system set-up. A failure names the file it happened on.
+FileStatus writeIdentity(Session& session);
+
 } // namespace korven

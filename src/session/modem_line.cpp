@@ -3,6 +3,7 @@
 #include "link/modem/connect_modem.h"
 #include "link/modem/hang_up_modem.h"
 #include "link/modem/modem_texts.h"
+#include "link/resume_scanning.h"
 #include "session/identity.h"
 #include "session/session.h"
 
@@ -41,6 +42,22 @@ void PromptingModemReporter::lineHeld(bool held) {
     session_.status.setText(StatusTexts::Modem, held ? modem_texts::connectionUp : QString());
 }
 
+namespace {
+
+// The call woke the logger at the far end; unless a screen has put it back
+// into scanning since, it is resumed before the line goes, or it would stop
+// recording until someone calls again.
+ResumeBeforeHangUp resumeLeftStopped(Session& session) {
+    if (!session.link.state().loggerStopped)
+        return {};
+    return [&session](Conversation& conversation) {
+        return resumeScanning(conversation, session.installation.loggerSetupPath,
+                              session.installation.loggerRecords.par);
+    };
+}
+
+} // namespace
+
 void switchModemLine(Session& session, ModemReporter& reporter, const QString& callerScreen) {
     auto conversation = session.link.startConversation();
     if (!conversation)
@@ -49,7 +66,7 @@ void switchModemLine(Session& session, ModemReporter& reporter, const QString& c
     state.stop = false;
     if (state.connected) {
         if (reporter.ask(ModemQuestion::Disconnect, modem_texts::disconnect))
-            hangUpModem(*conversation, state, reporter);
+            hangUpModem(*conversation, state, reporter, resumeLeftStopped(session));
         return;
     }
     if (const FileStatus read = loadIdentity(session); !read) {
@@ -71,7 +88,7 @@ void hangUpBeforeExit(Session& session) {
         return;
     state.stop = false;
     PromptingModemReporter reporter(session);
-    hangUpModem(*conversation, state, reporter);
+    hangUpModem(*conversation, state, reporter, resumeLeftStopped(session));
 }
 
 } // namespace korven

@@ -5,13 +5,13 @@
 #include "link/port_settings.h"
 #include "link/progress_labels.h"
 #include "link/prompting_reporter.h"
-#include "link/transmission.h"
 #include "platform/document_opener.h"
 #include "platform/file_chooser.h"
 #include "platform/print_preview.h"
 #include "platform/prompter.h"
 #include "platform/serial_port.h"
 #include "platform/ticks.h"
+#include "session/exchange_guard.h"
 #include "session/modem_menu_item.h"
 #include "session/password_target.h"
 #include "session/status_texts.h"
@@ -78,8 +78,9 @@ struct Session {
     PromptingReporter linkReporter{prompter, progressLabels};
     // The one link to the loggers: its state, and one conversation at a time.
     LoggerLink link{port, ticks, linkReporter};
-    // What a set-up screen hands to "Trasmissione" and finds there afterwards.
-    TransmissionHandOff transmission;
+    // The screens that talk to a logger, so that one keeps the line while it
+    // talks or holds a woken logger.
+    LineUsers lineUsers;
 };
 
 } // namespace korven

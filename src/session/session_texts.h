@@ -23,6 +23,11 @@ inline const QString systemFileMissing =
     QStringLiteral("FILE DI SISTEMA NON CORRETTAMENTE INSERITO");
 inline const QString loggerFileMissing = QStringLiteral("FILE KORVEN NON CORRETTAMENTE INSERITO");
 
+// An action that needs the line, refused while another window uses it.
+inline const QString lineInUse =
+    QStringLiteral("ATTENZIONE: la linea è occupata dalla finestra \"%1\"\r"
+                   "Attendere che termini o chiuderla");
+
 inline const QString modemConnectionUp =
     QStringLiteral("Collegamento con modem in corso.\rImpossibile modificare i settaggi");
 

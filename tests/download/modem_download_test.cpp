@@ -37,13 +37,20 @@ struct ModemDownloadRig : test::DownloadRig {
         output.problem = [this](const QString& text) { problems.append(text); };
         output.result = [this](const QString& text) { results.append(text); };
         return runThroughModem(folder.path(), port, clock, session.linkReporter, reporter, output,
-                               [&](SerialPort& line, LinkReporter& jobReporter) {
+                               [&](SerialPort& line, LinkReporter& reporter) {
                                    if (downloadArguments.contains("--refuse"))
                                        return UnattendedEnd::BadSetup;
+                                   // A job that fails once the call is up,
+                                   // before it has woken the logger itself.
+                                   if (downloadArguments.contains("--fail-after-call")) {
+                                       line.open();
+                                       line.close();
+                                       return UnattendedEnd::LinkFailed;
+                                   }
                                    UnattendedRequest request{true, 0, 0, folder.path("auto.txt")};
                                    request.stopWanted = [this] { return stopSignalled; };
                                    return runUnattendedDownload(
-                                       folder.path(), request, line, clock, jobReporter, output,
+                                       folder.path(), request, line, clock, reporter, output,
                                        QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
                                });
     }
@@ -122,19 +129,14 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     EXPECT_FALSE(rig.port.modem()->hasCall());
 }
 
-// A stop signal just after the call's own wake-up stopped the logger, before
-// the download had it: the logger still goes back to scanning before the
-// hang-up.
-TEST(ModemDownload, AStopRightAfterTheCallWokeTheLoggerResumesItAndHangsUp) {
+// The call's wake-up stopped the logger; a job that never put it back leaves
+// that to the hang-up, before the escape, since afterwards nobody can.
+TEST(ModemDownload, ALoggerTheJobLeftStoppedIsPutBackIntoScanningBeforeTheHangUp) {
     ModemDownloadRig rig;
-    rig.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
-        if (text == "command z" && !rig.stopSignalled)
-            rig.signalStop();
-    });
-    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
-    EXPECT_TRUE(rig.blockRequests().isEmpty());
-    EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
-    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_EQ(rig.run({"--fail-after-call"}), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.port.logger().commands(), (QList<QByteArray>{"z", "Z"}));
+    EXPECT_EQ(rig.lastWrites(4), (QList<QByteArray>{"\x80", "Z\r", "+++", "ATH0\r"}));
+    EXPECT_EQ(rig.prompter.texts(), QStringList{test::resumedText(0)});
     EXPECT_FALSE(rig.port.modem()->hasCall());
 }
 

@@ -3,6 +3,7 @@
 #include "support/temp_folder.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -107,13 +108,15 @@ public:
 
     bool ready() const { return ready_; }
     // Waits until the logger has answered `count` block requests.
-    bool awaitBlockRequests(int count) {
+    bool awaitBlockRequests(int count) { return awaitLines("korven-sim: command S", count); }
+    // Waits until `count` more lines that start with `start` have been logged.
+    bool awaitLines(const QByteArray& start, int count = 1) {
         int seen = 0;
         while (seen < count && process_.waitForReadyRead(kWaitMs)) {
             while (process_.canReadLine()) {
                 const QByteArray line = process_.readLine();
                 log_ += line;
-                seen += line.startsWith("korven-sim: command S") ? 1 : 0;
+                seen += line.startsWith(start) ? 1 : 0;
             }
         }
         return seen >= count;
@@ -172,6 +175,40 @@ inline QStringList download(const ProgramFolder& folder, const QStringList& argu
 }
 
 // One run of korvenctl.
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Eight system channels; channel 2 is "Pressione" in mV, treated as
+// 2 * x + 10 with two decimals. Written from the ".stp" layout.
+inline QByteArray systemSetup() {
+    QByteArray file;
+    for (int n = 0; n < 8; ++n) {
+        QByteArray record(75, ' ');
+        record.replace(9, 3, "ON ");
+        record.replace(24, 2, n == 2 ? "01" : "0 ");
+        record.replace(26, 6, n == 2 ? "+00002" : "+20000");
+        record.replace(32, 6, n == 2 ? "+00010" : "+00000");
+        record[38] = n == 2 ? 2 : 3;
+        record[39] = 0;
+        record.replace(40, 20, QByteArray(n == 2 ? "Pressione" : "Sonda").leftJustified(20, ' '));
+        record.replace(60, 4, n == 2 ? "mV  " : "Volt");
+        file += record;
+    }
+    return file;
+}
+
+// The system set-up above, and a logger set-up that goes back to scanning
+// with acquisition ("Z").
+inline void prepareReading(const ProgramFolder& folder) {
+    writeFile(folder.path("plant.stp"), systemSetup());
+    QByteArray par = folder.read("logger.par");
+    par[23] = '1';
+    writeFile(folder.path("logger.par"), par);
+}
+
 struct KorvenctlRun {
     int exitCode = -1;
     QStringList out;

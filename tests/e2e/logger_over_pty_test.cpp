@@ -55,9 +55,8 @@ TEST(LoggerOverPty, TransmissionScreenWakesTheLoggerAndHandsBackTheLastBlock) {
     par[LoggerParLayout::acquisitionFlag.offset] = '1';
     par[LoggerParLayout::sleepFlag.offset] = '0';
     logger.folder.write("set.par", par);
-    session.transmission.code = 8;
 
-    TransmissionScreen screen(session);
+    TransmissionScreen screen(session, TransmissionOrder::readLastBlock());
     screen.show();
     QSignalSpy block(&screen, &TransmissionScreen::lastBlockRead);
     auto* code = screen.findChild<QLineEdit*>(QStringLiteral("numld2"));

@@ -4,6 +4,10 @@
 #include "download_e2e_rig.h"
 #include "support/modem_identity.h"
 
+#include <QElapsedTimer>
+
+#include <csignal>
+
 #include <gtest/gtest.h>
 
 namespace korven::test::download_e2e {
@@ -82,6 +86,35 @@ TEST(KorvenctlModem, SigtermDuringTheDownloadStopsItAndHangsUp) {
     EXPECT_TRUE(err.contains("korvenctl: modem hung up"));
     EXPECT_LT(run.folder.downloadPointer(), 600);
     EXPECT_TRUE(simulator.log().contains("modem hung up"));
+}
+
+// Ctrl+C while the call is still coming up: the call is given up at once and
+// the modem hung up; the logger was never woken, so nothing was read.
+TEST(KorvenctlModem, CtrlCDuringASlowCallEndsItAtOnceWithThree) {
+    ModemRun run;
+    prepareReading(run.folder);
+    Simulator simulator(run.folder.link(), {"--modem", "--modem-call-time", "30000"});
+    ASSERT_TRUE(simulator.ready());
+
+    QProcess reading;
+    reading.start(QStringLiteral(KORVENCTL_PATH),
+                  {"--folder", run.folder.path(), "--device", run.folder.link(), "--modem", "read",
+                   "--channel", "0", "--count", "1"});
+    ASSERT_TRUE(simulator.awaitLines("korven-sim: modem command atdt"))
+        << reading.readAllStandardError().constData();
+    QElapsedTimer sinceStop;
+    sinceStop.start();
+    ::kill(static_cast<pid_t>(reading.processId()), SIGINT);
+    ASSERT_TRUE(reading.waitForFinished(20'000));
+    EXPECT_LT(sinceStop.elapsed(), 12'000) << "the 30-second call was not waited for";
+    EXPECT_EQ(reading.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(reading.exitCode(), 3) << reading.readAllStandardError().constData();
+    EXPECT_TRUE(reading.readAllStandardOutput().isEmpty());
+    const QByteArray log = simulator.log();
+    EXPECT_FALSE(log.contains("modem CONNECT")) << log.constData();
+    EXPECT_FALSE(log.contains("korven-sim: command")) << "the logger was never woken";
+    EXPECT_TRUE(log.contains("modem call given up")) << log.constData();
+    EXPECT_TRUE(log.contains("modem command ATH0")) << log.constData();
 }
 
 } // namespace

@@ -2,48 +2,12 @@
 
 #include "download_e2e_rig.h"
 
-#include <QFile>
-
 #include <csignal>
 
 #include <gtest/gtest.h>
 
 namespace korven::test::download_e2e {
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Eight system channels; channel 2 is "Pressione" in mV, treated as
-// 2 * x + 10 with two decimals. Written from the ".stp" layout.
-QByteArray systemSetup() {
-    QByteArray file;
-    for (int n = 0; n < 8; ++n) {
-        QByteArray record(75, ' ');
-        record.replace(9, 3, "ON ");
-        record.replace(24, 2, n == 2 ? "01" : "0 ");
-        record.replace(26, 6, n == 2 ? "+00002" : "+20000");
-        record.replace(32, 6, n == 2 ? "+00010" : "+00000");
-        record[38] = n == 2 ? 2 : 3;
-        record[39] = 0;
-        record.replace(40, 20, QByteArray(n == 2 ? "Pressione" : "Sonda").leftJustified(20, ' '));
-        record.replace(60, 4, n == 2 ? "mV  " : "Volt");
-        file += record;
-    }
-    return file;
-}
-
-// The system set-up above, and a logger set-up that goes back to scanning
-// with acquisition ("Z").
-void prepareReading(const ProgramFolder& folder) {
-    writeFile(folder.path("plant.stp"), systemSetup());
-    QByteArray par = folder.read("logger.par");
-    par[23] = '1';
-    writeFile(folder.path("logger.par"), par);
-}
 
 TEST(KorvenctlRead, ReadsOneChannelTreatedThreeTimesAndPutsTheLoggerBackIntoScanning) {
     ProgramFolder folder;
@@ -65,6 +29,9 @@ TEST(KorvenctlRead, ReadsOneChannelTreatedThreeTimesAndPutsTheLoggerBackIntoScan
     }
     EXPECT_TRUE(run.err.contains("KORVEN nr. 0 in scansione")) << qPrintable(run.err);
 
+    // korvenctl may end a moment after its "Z" left, before a busy simulator
+    // has logged it: the log is read once it has.
+    EXPECT_TRUE(simulator.awaitLines("korven-sim: command Z"));
     const QStringList commands = simulator.commands();
     EXPECT_EQ(commands.count("F02"), 3);
     ASSERT_FALSE(commands.isEmpty());
@@ -91,6 +58,7 @@ TEST(KorvenctlRead, CtrlCEndsAnEndlessReadingAndTheLoggerStillGoesBackIntoScanni
     ASSERT_TRUE(reading.waitForFinished(20'000));
     EXPECT_EQ(reading.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(reading.exitCode(), 0) << reading.readAllStandardError().constData();
+    EXPECT_TRUE(simulator.awaitLines("korven-sim: command Z"));
     EXPECT_EQ(simulator.commands().last(), "Z");
 }
 

@@ -31,7 +31,7 @@ public:
     void progress(const QString&, const QString&) override {}
     void busy(bool) override {}
     void failure(LinkFailure) override {}
-    void scanningResumed(int) override {}
+    void scanningResumed(int, ResumedLine) override {}
 };
 
 // The program folder of every run: a system set-up on COM 1 at 9600 baud and

@@ -27,15 +27,19 @@ struct SendingRig : LinkRig {
         installation.loggerSetupPath = folder.path("logger");
     }
 
-    SendingEnd send() {
+    SendingEnd send(int loggerNumber = 1) {
         auto conversation = link.startConversation();
-        EXPECT_EQ(transmit(*conversation, {1, 0, {}, true}, installation).status, LinkStatus::Ok);
+        EXPECT_EQ(
+            transmit(*conversation, {loggerNumber, TransmissionOrder::wakeOnly()}, installation)
+                .status,
+            LinkStatus::Ok);
         conversation.reset();
         EXPECT_TRUE(sending.readSetup());
         sentBefore = static_cast<int>(port.writes().size());
         startedMs = clock.nowMs();
-        return sending.send(1, {[this](const QString& text) { steps.append(text); },
-                                [this](int channel, const QString&) { read.append(channel); }});
+        return sending.send(loggerNumber,
+                            {[this](const QString& text) { steps.append(text); },
+                             [this](int channel, const QString&) { read.append(channel); }});
     }
     QList<QByteArray> writes() const { return port.writes().mid(sentBefore); }
     QList<QByteArray> commandsAfterWakeUp() { return port.logger().commands().mid(1); }
@@ -108,6 +112,17 @@ TEST(ChannelSending, ASilentLoggerIsAddressedFourTimesThenReportedAndStillResume
     EXPECT_LE(rig.clock.nowMs() - rig.startedMs, 24'000);
 }
 
+// The wake-up's broadcast stopped the line, so it is put back into scanning;
+// the logger named, which never answered, is not called scanning.
+TEST(ChannelSending, ACodeNoLoggerAnswersIsToldAsSuchAfterTheLineResumes) {
+    SendingRig rig;
+    EXPECT_EQ(rig.send(2), SendingEnd::NotSelected);
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList({link_texts::notConnected,
+                           link_texts::scanningResumed(2, ResumedLine::WithoutLogger)}));
+    EXPECT_EQ(rig.commandsAfterWakeUp(), QList<QByteArray>({"Z", "Y"}));
+}
+
 TEST(ChannelSending, AnExclamationMarkReadWithNoiseDoesNotSelectTheLogger) {
     SendingRig rig;
     rig.faults().silentAfterCommands = 1;
@@ -128,9 +143,11 @@ TEST(ChannelSending, ALoggerLostPartWayIsReportedAndPutBackIntoScanningIfItAnswe
                 rig.faults().silentAfterCommands = -1;
         });
         EXPECT_EQ(rig.send(), SendingEnd::LostPartWay);
-        EXPECT_EQ(rig.prompter.texts(),
-                  QStringList({link_texts::notConnected,
-                               comesBack ? resumedText(1) : link_texts::resumeFailed}));
+        EXPECT_EQ(
+            rig.prompter.texts(),
+            QStringList({link_texts::notConnected,
+                         comesBack ? link_texts::scanningResumed(1, ResumedLine::WithoutLogger)
+                                   : link_texts::resumeFailed}));
         EXPECT_FALSE(rig.steps.contains("End of procedure"));
         EXPECT_FALSE(rig.port.logger().channelReceived(2));
         if (comesBack) {
@@ -157,12 +174,28 @@ TEST(ChannelSending, AStopEndsTheSendingAtOnceAndResumeRestartsTheScanning) {
 }
 
 TEST(ChannelSending, ASetUpThatCannotBeReadIsRefusedBeforeAnythingIsSent) {
-    SendingRig rig;
-    QFile::remove(rig.folder.path("logger.tmr"));
-    const FileStatus status = rig.sending.readSetup();
-    EXPECT_FALSE(status);
-    EXPECT_TRUE(status.error.contains("logger.tmr")) << qPrintable(status.error);
-    EXPECT_TRUE(rig.port.writes().isEmpty());
+    struct Case {
+        const char* name;
+        std::function<void(QFile&)> spoil;
+        QString says;
+    };
+    const QList<Case> cases{
+        {"missing channel file", [](QFile& file) { file.remove(); }, "logger.tmr"},
+        // Eight channels asked for, five on disk: the rest would go out as zero bytes.
+        {"short channel file",
+         [](QFile& file) { file.resize(5 * LoggerChannelLayout::recordLength); },
+         "holds 5 channel records"},
+    };
+    for (const Case& c : cases) {
+        SendingRig rig;
+        QFile file(rig.folder.path("logger.tmr"));
+        c.spoil(file);
+        const FileStatus status = rig.sending.readSetup();
+        EXPECT_FALSE(status) << c.name;
+        EXPECT_TRUE(status.error.contains("logger.tmr")) << qPrintable(status.error);
+        EXPECT_TRUE(status.error.contains(c.says)) << qPrintable(status.error);
+        EXPECT_TRUE(rig.port.writes().isEmpty());
+    }
 }
 
 } // namespace

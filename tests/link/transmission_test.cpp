@@ -16,8 +16,7 @@ namespace {
 TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
     struct Case {
         sim::FaultPlan fault;
-        int code;
-        QByteArray command;
+        TransmissionOrder order;
         LinkStatus status;
         QString told, resumed;
         int linkFailed;
@@ -29,9 +28,19 @@ TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
     const Case cases[] = {
         // Reply bytes are counted from the wake-up's "!": the sixth is the
         // first digit of the block number.
-        {{.corruptEveryNth = 6}, 8, {}, BadReply, damaged, resumed, 0},
-        {{.cutRepliesTo = 30}, 8, {}, NoAnswer, notConnected, resumed, 1},
-        {{.silentAfterCommands = 1}, 7, "H", NoAnswer, notConnected, link_texts::resumeFailed, 0},
+        {{.corruptEveryNth = 6}, TransmissionOrder::readLastBlock(), BadReply, damaged, resumed, 0},
+        {{.cutRepliesTo = 30},
+         TransmissionOrder::readLastBlock(),
+         NoAnswer,
+         notConnected,
+         resumed,
+         1},
+        {{.silentAfterCommands = 1},
+         TransmissionOrder::readClock(),
+         NoAnswer,
+         notConnected,
+         link_texts::resumeFailed,
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -44,7 +53,7 @@ TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
         rig.faults() = c.fault;
         Installation installation{{}, folder.path("set"), {}, {}};
         auto conversation = rig.link.startConversation();
-        const auto result = transmit(*conversation, {1, c.code, c.command, false}, installation);
+        const auto result = transmit(*conversation, {1, c.order}, installation);
         conversation.reset();
 
         EXPECT_EQ(result.status, c.status);
@@ -53,6 +62,32 @@ TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
         EXPECT_EQ(rig.link.state().linkFailed, c.linkFailed);
         EXPECT_LT(rig.clock.nowMs(), 15000);
         EXPECT_FALSE(rig.port.isOpen());
+    }
+}
+
+// The line wakes with the broadcast address, so a code no logger on it has
+// still stops them all: the line goes back to scanning, but the user is told
+// that the logger named did not answer, not that it scans.
+TEST(Transmission, ALoggerCodeThatNeverAnswersIsNotReportedScanning) {
+    const TransmissionOrder orders[] = {TransmissionOrder::setScan(7, 0),
+                                        TransmissionOrder::readClock(),
+                                        TransmissionOrder::readLastBlock()};
+    for (const TransmissionOrder& order : orders) {
+        SCOPED_TRACE(static_cast<int>(order.operation()));
+        LinkRig rig;
+        TempFolder folder;
+        folder.write("set.par", QByteArray(LoggerParLayout::recordLength, '0'));
+        Installation installation{{}, folder.path("set"), {}, {}};
+        auto conversation = rig.link.startConversation();
+        const auto result = transmit(*conversation, {5, order}, installation);
+        conversation.reset();
+
+        EXPECT_EQ(result.status, LinkStatus::NoAnswer);
+        EXPECT_EQ(rig.prompter.texts(),
+                  QStringList({link_texts::notConnected,
+                               link_texts::scanningResumed(5, ResumedLine::WithoutLogger)}));
+        EXPECT_FALSE(rig.port.logger().commands().contains("M70"));
+        EXPECT_EQ(rig.port.logger().commands().last(), "z") << "the line scans again";
     }
 }
 

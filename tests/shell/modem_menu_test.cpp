@@ -94,11 +94,14 @@ TEST_F(ModemMenu, DialsWithTheWaitScreenUpThenShowsTheConnectionAndHangsUpOnRequ
     EXPECT_EQ(prompter.countOf(session_texts::modemConnectionUp), 1);
     EXPECT_TRUE(screensOpened.isEmpty());
 
+    // The call's wake-up stopped the logger and no screen resumed it: it goes
+    // back into scanning before the line is given up.
     prompter.clear();
     const qsizetype sent = port.writes().size();
     trigger("Modem");
-    EXPECT_EQ(prompter.texts(), (QStringList{texts::disconnect, texts::hungUp}));
-    EXPECT_EQ(port.writes().mid(sent), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_EQ(prompter.texts(), (QStringList{texts::disconnect, resumedText(0), texts::hungUp}));
+    EXPECT_EQ(port.writes().mid(sent), (QList<QByteArray>{"\x80", "z\r", "+++", "ATH0\r"}));
+    EXPECT_EQ(port.logger().commands(), (QList<QByteArray>{"z", "z"}));
     EXPECT_FALSE(port.modem()->hasCall());
     EXPECT_EQ(modemCaption(), "   Attiva modem   ");
     EXPECT_FALSE(modemBarShown());
@@ -126,6 +129,11 @@ TEST_F(ModemMenu, TheWaitScreensButtonStopsTheCall) {
         auto* button = screen->findChild<QPushButton*>("Command1");
         ASSERT_TRUE(button->isVisible());
         click(button);
+    });
+    // Looked at while the modem hangs up, not only right after the click.
+    clock.at(26'000, [] {
+        QWidget* screen = waitScreen();
+        ASSERT_NE(screen, nullptr);
         EXPECT_EQ(screen->findChild<QLabel*>("Label2")->text(),
                   "Attendere:\nDisconnessione in corso");
     });
@@ -155,7 +163,10 @@ TEST_F(ModemMenu, ExitWhileConnectedHangsUpBeforeTheProgramEnds) {
     ASSERT_TRUE(port.modem()->hasCall());
     prompter.clear();
     trigger("extm");
-    EXPECT_EQ(prompter.texts(), (QStringList{"Si vuole uscire dal programma? ", texts::hungUp}));
+    // The logger the call woke scans again before the line goes.
+    EXPECT_EQ(prompter.texts(),
+              (QStringList{"Si vuole uscire dal programma? ", resumedText(0), texts::hungUp}));
+    EXPECT_EQ(port.logger().commands(), (QList<QByteArray>{"z", "z"}));
     EXPECT_FALSE(port.modem()->hasCall());
     EXPECT_EQ(programEnds, 1);
 }

@@ -67,8 +67,8 @@ void ConsoleReporter::failure(LinkFailure failure) {
     tell(link_texts::failureText(failure));
 }
 
-void ConsoleReporter::scanningResumed(int loggerNumber) {
-    tell(link_texts::scanningResumed(loggerNumber));
+void ConsoleReporter::scanningResumed(int loggerNumber, ResumedLine line) {
+    tell(link_texts::scanningResumed(loggerNumber, line));
 }
 
 void ConsoleReporter::tell(const QString& text) {

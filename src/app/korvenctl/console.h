@@ -38,7 +38,7 @@ public:
     void progress(const QString&, const QString&) override {}
     void busy(bool) override {}
     void failure(LinkFailure failure) override;
-    void scanningResumed(int loggerNumber) override;
+    void scanningResumed(int loggerNumber, ResumedLine line) override;
 
 private:
     void tell(const QString& text);

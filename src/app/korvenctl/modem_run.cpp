@@ -56,9 +56,9 @@ UnattendedEnd runCommandThroughModem(const GlobalOptions& options, const Korvenc
     output.result = [&console](const QString& text) { console.result(text); };
     const UnattendedEnd end =
         runThroughModem(options.programFolder, port, ticks, reporter, modemReporter, output,
-                        [&](SerialPort& line, LinkReporter& jobReporter) {
+                        [&](SerialPort& line, LinkReporter& lineReporter) {
                             return command.run({options.programFolder, options.commandArguments,
-                                                console, line, ticks, jobReporter});
+                                                console, line, ticks, lineReporter});
                         });
     if (StopSignals::arrived())
         console.problem(QStringLiteral("stopped by a signal"));

@@ -24,8 +24,10 @@ namespace texts = download_texts;
 AutomaticDownloadScreen::AutomaticDownloadScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), message_(new QLabel(this)), progress_(new QLabel(this)),
       startFrame_(new QWidget(this)), information_(new QLabel(startFrame_)),
-      job_(std::make_unique<DownloadJob>(session.link, session.installation)) {
+      job_(std::make_unique<DownloadJob>(session.link, session.installation)),
+      guard_(session, [this] { return windowTitle(); }) {
     setObjectName(screen_name::automaticDownload);
+    guard_.setResume([this] { return job_->loggerWoken(); }, [this] { job_->resume(); });
     setWindowTitle(texts::automaticTitle);
     message_->setObjectName(QStringLiteral("messageLine"));
     progress_->setObjectName(QStringLiteral("statusLabel"));
@@ -60,15 +62,15 @@ AutomaticDownloadScreen::~AutomaticDownloadScreen() {
 }
 
 void AutomaticDownloadScreen::load() {
-    loading_ = true;
-    const bool usable = wakeAndAsk();
-    loading_ = false;
-    if (closeAfterLoad_) {
+    const bool ran = guard_.run([this] {
+        if (!wakeAndAsk() && !guard_.closeDue())
+            guard_.leaveWithoutResume();
+    });
+    // Another window keeps the line, as the user has been told.
+    if (!ran)
+        guard_.leaveWhenDone();
+    if (guard_.closeDue())
         close();
-    } else if (!usable) {
-        leaveQuietly_ = true;
-        close();
-    }
 }
 
 bool AutomaticDownloadScreen::wakeAndAsk() {
@@ -136,18 +138,7 @@ void AutomaticDownloadScreen::startFetch() {
 }
 
 void AutomaticDownloadScreen::closeEvent(QCloseEvent* event) {
-    if (loading_) {
-        closeAfterLoad_ = true;
-        session_.link.requestStop();
-        event->ignore();
-        return;
-    }
-    if (leaveQuietly_) {
-        session_.link.state().callerScreen.clear();
-        event->accept();
-        return;
-    }
-    if (releaseLogger(session_, *job_))
+    if (guard_.mayClose())
         event->accept();
     else
         event->ignore();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "download/download_job.h"
+#include "session/exchange_guard.h"
 
 #include <QWidget>
 
@@ -43,10 +44,7 @@ private:
     QLabel* information_;
     std::unique_ptr<DownloadJob> job_;
     AutomaticRange range_;
-    bool loading_ = false;
-    bool closeAfterLoad_ = false;
-    // The logger stopped answering: leaving does not talk to it again.
-    bool leaveQuietly_ = false;
+    ExchangeGuard guard_;
 };
 
 // The menu's way in: the first screen, which starts talking to the logger as

@@ -30,8 +30,10 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<Dow
       view_(new BlockGridView(grid_, this)), progress_(new DownloadProgressBar(this)),
       save_(new QPushButton(texts::saveButton, this)),
       export_(new QPushButton(texts::exportCsvButton, this)),
-      exit_(new QPushButton(texts::exitButton, this)), report_(new QLabel(this)) {
+      exit_(new QPushButton(texts::exitButton, this)), report_(new QLabel(this)),
+      guard_(session, [this] { return windowTitle(); }) {
     setObjectName(screen_name::automaticFetch);
+    guard_.setResume([this] { return job_->loggerWoken(); }, [this] { job_->resume(); });
     setWindowTitle(texts::automaticTitle);
     view_->setObjectName(QStringLiteral("grid"));
     save_->setObjectName(QStringLiteral("Command1"));
@@ -65,10 +67,10 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<Dow
 void AutomaticFetchScreen::fetch() {
     FetchResult result{FetchEnd::Stopped, 0};
     if (!session_.link.busy()) {
-        fetching_ = true;
-        result = job_->fetch(range_.first, range_.last, grid_, 0,
-                             screenObserver(session_, *view_, *progress_));
-        fetching_ = false;
+        guard_.run([&] {
+            result = job_->fetch(range_.first, range_.last, grid_, 0,
+                                 screenObserver(session_, *view_, *progress_));
+        });
     }
     // Only a complete download may be saved, so the download pointer never
     // skips a block; after a failure the user can still leave.
@@ -77,7 +79,7 @@ void AutomaticFetchScreen::fetch() {
     fetched_ = result.fetched;
     export_->setEnabled(fetched_ > 0);
     exit_->setEnabled(true);
-    if (closeAfterFetch_)
+    if (guard_.closeDue())
         close();
 }
 
@@ -104,21 +106,17 @@ void AutomaticFetchScreen::exportFetched() {
 }
 
 void AutomaticFetchScreen::closeEvent(QCloseEvent* event) {
-    if (fetching_) {
-        closeAfterFetch_ = true;
-        session_.link.requestStop();
+    // A close during the fetch, or once the user has confirmed leaving the
+    // program, is not asked about.
+    const bool confirmed = guard_.running() || guard_.closeDue() || session_.exiting;
+    if (!confirmed && !session_.prompter.askYesNo(texts::confirmExit, MessageIcon::None)) {
         event->ignore();
         return;
     }
-    // Once the user has confirmed leaving the program, this screen asks no more.
-    const bool confirmed = closeAfterFetch_ || session_.exiting;
-    if (session_.link.busy() ||
-        (!confirmed && !session_.prompter.askYesNo(texts::confirmExit, MessageIcon::None))) {
+    if (guard_.mayClose())
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    job_->resume();
-    event->accept();
 }
 
 } // namespace korven

@@ -2,6 +2,7 @@
 
 #include "download/block_grid.h"
 #include "download/download_job.h"
+#include "session/exchange_guard.h"
 
 #include <QWidget>
 
@@ -45,8 +46,7 @@ private:
     QPushButton* export_;
     QPushButton* exit_;
     QLabel* report_;
-    bool fetching_ = false;
-    bool closeAfterFetch_ = false;
+    ExchangeGuard guard_;
     int fetched_ = 0;
 };
 

@@ -49,8 +49,9 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
       chart_(namedButton(QStringLiteral("chart"), texts::chartButton, this)),
       clear_(namedButton(QStringLiteral("Command2"), texts::clearButton, this)),
       status_(new QLabel(this)), progress_(new DownloadProgressBar(this)),
-      job_(session.link, session.installation) {
+      job_(session.link, session.installation), guard_(session, [this] { return windowTitle(); }) {
     setObjectName(screen_name::blockViewer);
+    guard_.setResume([this] { return job_.loggerWoken(); }, [this] { job_.resume(); });
     setWindowTitle(texts::viewerTitle);
     view_->setObjectName(QStringLiteral("grid"));
     status_->setObjectName(QStringLiteral("statusLabel"));
@@ -102,14 +103,14 @@ DataViewerScreen::~DataViewerScreen() {
 }
 
 void DataViewerScreen::startDownload() {
-    if (downloading_)
+    if (guard_.running())
         return;
     job_.readPortSettings();
     job_.readDigitalInputs();
     if (endBlock_->value() < startBlock_->value())
         startBlock_->setValue(endBlock_->value());
-    download(startBlock_->value(), endBlock_->value());
-    if (closeAfterDownload_)
+    guard_.run([this] { download(startBlock_->value(), endBlock_->value()); });
+    if (guard_.closeDue())
         close();
 }
 
@@ -133,7 +134,7 @@ void DataViewerScreen::download(int first, int last) {
         // cannot be reached.
         session_.link.state().linkAborted = false;
         setDownloading(false);
-        closeAfterDownload_ = true;
+        guard_.leaveWhenDone();
         return;
     }
 
@@ -229,7 +230,6 @@ void DataViewerScreen::markBlock(int block, Qt::MouseButton button) {
 }
 
 void DataViewerScreen::setDownloading(bool downloading) {
-    downloading_ = downloading;
     const std::initializer_list<QWidget*> controls{startBlock_, endBlock_, start_, save_,
                                                    export_,     chart_,    clear_};
     for (QWidget* control : controls)
@@ -237,13 +237,7 @@ void DataViewerScreen::setDownloading(bool downloading) {
 }
 
 void DataViewerScreen::closeEvent(QCloseEvent* event) {
-    if (downloading_) {
-        closeAfterDownload_ = true;
-        session_.link.requestStop();
-        event->ignore();
-        return;
-    }
-    if (!releaseLogger(session_, job_)) {
+    if (!guard_.mayClose()) {
         event->ignore();
         return;
     }

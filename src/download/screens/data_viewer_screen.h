@@ -2,6 +2,7 @@
 
 #include "download/block_grid.h"
 #include "download/download_job.h"
+#include "session/exchange_guard.h"
 
 #include <QWidget>
 
@@ -56,8 +57,7 @@ private:
     QLabel* status_;
     DownloadProgressBar* progress_;
     DownloadJob job_;
-    bool downloading_ = false;
-    bool closeAfterDownload_ = false;
+    ExchangeGuard guard_;
     // The blocks fetched since the table was last saved or the grid cleared.
     int unsavedFirst_ = -1;
     int unsavedLast_ = -1;

@@ -21,14 +21,6 @@ DownloadObserver screenObserver(Session& session, BlockGridView& view,
             [&session] { session.halfMinuteTicks = 0; }};
 }
 
-bool releaseLogger(Session& session, DownloadJob& job) {
-    if (session.link.busy())
-        return false;
-    job.resume();
-    session.link.state().callerScreen.clear();
-    return true;
-}
-
 void reportPortFailure(Session& session, const PortError& error) {
     session.prompter.message(link_texts::portErrorText(error), MessageIcon::Critical);
 }

@@ -20,11 +20,6 @@ class DownloadProgressBar;
 DownloadObserver screenObserver(Session& session, BlockGridView& view,
                                 DownloadProgressBar& progress);
 
-// Puts a logger the job woke back into scanning and lets the link forget the
-// screen, as a download screen does when it closes. False, having done
-// nothing, while another conversation holds the line.
-bool releaseLogger(Session& session, DownloadJob& job);
-
 // Tells the user why the port would not open, as every screen that opens it
 // does.
 void reportPortFailure(Session& session, const PortError& error);

@@ -105,13 +105,15 @@ std::optional<ModemCallEnd> Call::dial() {
     reporter_.offerStop(true);
     reporter_.busy(false);
     for (;;) {
-        reporter_.waitStatus(modem_texts::calling(ticks.secondTicks()));
+        // The button's "Disconnessione in corso" stays up while the modem
+        // hangs up: the seconds are not written over it.
         if (state_.stop) {
             reporter_.offerStop(false);
             hangUpModem(conversation_, state_, reporter_);
             reporter_.closeWait();
             return ModemCallEnd::Stopped;
         }
+        reporter_.waitStatus(modem_texts::calling(ticks.secondTicks()));
         // What has arrived counts before the limit is looked at.
         if (conversation_.port().inputCount() >= kCallAnswerLength)
             break;
@@ -151,7 +153,6 @@ ModemCallEnd Call::wakeThroughCall() {
     link.callerScreen.clear();
     if (woken == LinkStatus::Stopped)
         return stopped();
-    state_.loggerWoken = woken == LinkStatus::Ok;
     // The wake-up has told the user already; the call is up all the same, so
     // the user chooses whether to keep it.
     if (woken != LinkStatus::Ok)

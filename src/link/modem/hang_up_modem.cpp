@@ -48,7 +48,11 @@ bool escapeFromCall(Conversation& conversation) {
 
 } // namespace
 
-HangUpEnd hangUpModem(Conversation& conversation, ModemState& state, ModemReporter& reporter) {
+HangUpEnd hangUpModem(Conversation& conversation, ModemState& state, ModemReporter& reporter,
+                      const ResumeBeforeHangUp& resume) {
+    // The resume tells the user itself whether it worked.
+    if (state.line == ModemState::Line::CallHeld && resume)
+        resume(conversation);
     reporter.busy(true);
     state.connected = false;
     // The port is opened whoever asks: after a failed call it was closed.

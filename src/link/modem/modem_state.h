@@ -19,10 +19,6 @@ struct ModemState {
     // after a failed call.
     bool stop = false;
     Line line = Line::Idle;
-    // The call's own wake-up reached the logger and stopped its scanning:
-    // whoever ends the call without a job that took the logger over puts it
-    // back into scanning.
-    bool loggerWoken = false;
 };
 
 } // namespace korven

@@ -60,39 +60,43 @@ std::optional<ModemCall> readCall(const QString& programFolder, Installation& in
     return call;
 }
 
-// The job's link reporter: everything goes on, and a resume is noted.
-class ResumeNoting : public LinkReporter {
+// The link's reports passed on, noting whether the line was put back into
+// scanning: the call woke the logger, and the job may end without resuming it.
+class ResumeWatch : public LinkReporter {
 public:
-    explicit ResumeNoting(LinkReporter& reporter) : reporter_(reporter) {}
+    explicit ResumeWatch(LinkReporter& reporter) : reporter_(reporter) {}
+
+    bool resumed() const { return resumed_; }
 
     void progress(const QString& callerScreen, const QString& text) override {
         reporter_.progress(callerScreen, text);
     }
     void busy(bool busy) override { reporter_.busy(busy); }
     void failure(LinkFailure failure) override { reporter_.failure(failure); }
-    void scanningResumed(int loggerNumber) override {
-        resumed = true;
-        reporter_.scanningResumed(loggerNumber);
+    void scanningResumed(int loggerNumber, ResumedLine line) override {
+        resumed_ = true;
+        reporter_.scanningResumed(loggerNumber, line);
     }
-
-    bool resumed = false;
 
 private:
     LinkReporter& reporter_;
+    bool resumed_ = false;
 };
 
 } // namespace
 
-UnattendedEnd runThroughModem(const QString& programFolder, SerialPort& port, Ticks& ticks,
-                              LinkReporter& linkReporter, ModemReporter& modemReporter,
-                              const UnattendedOutput& output,
-                              const std::function<UnattendedEnd(SerialPort&, LinkReporter&)>& job) {
+UnattendedEnd
+runThroughModem(const QString& programFolder, SerialPort& port, Ticks& ticks,
+                LinkReporter& linkReporter, ModemReporter& modemReporter,
+                const UnattendedOutput& output,
+                const std::function<UnattendedEnd(SerialPort& line, LinkReporter& reporter)>& job) {
     Installation installation;
     const std::optional<ModemCall> call = readCall(programFolder, installation, output);
     if (!call)
         return UnattendedEnd::BadSetup;
 
-    LoggerLink modemLink(port, ticks, linkReporter);
+    ResumeWatch watch(linkReporter);
+    LoggerLink modemLink(port, ticks, watch);
     ModemState state;
     DialledPort line(port, [&]() -> PortError {
         auto conversation = modemLink.startConversation();
@@ -102,23 +106,28 @@ UnattendedEnd runThroughModem(const QString& programFolder, SerialPort& port, Ti
         return {kNoCall, callFailure(end)};
     });
 
-    ResumeNoting jobReporter(linkReporter);
-    UnattendedEnd end = job(line, jobReporter);
+    UnattendedEnd end = job(line, watch);
     if (state.line == ModemState::Line::Idle)
         return end;
 
-    // A line left held costs money: the hang-up is seen through, and so is
-    // the resume of a logger the call woke when the job never had it (a stop
-    // just after the call's wake-up).
+    // A line left held costs money, and a logger left stopped at its far end
+    // records nothing until someone calls again: both are seen through.
     ticks.holdStops(true);
     state.stop = false;
     auto conversation = modemLink.startConversation();
-    if (state.loggerWoken && !jobReporter.resumed && state.line == ModemState::Line::CallHeld &&
-        resumeScanning(*conversation, installation.loggerSetupPath,
-                       installation.loggerRecords.par) != LinkStatus::Ok &&
-        end == UnattendedEnd::Done)
-        end = UnattendedEnd::NotRestarted;
-    const HangUpEnd hungUp = hangUpModem(*conversation, state, modemReporter);
+    ResumeBeforeHangUp resume;
+    if (modemLink.state().loggerStopped && !watch.resumed())
+        resume = [&](Conversation& call) {
+            const LinkStatus resumed =
+                resumeScanning(call, installation.loggerSetupPath, installation.loggerRecords.par);
+            if (resumed != LinkStatus::Ok) {
+                output.tellProblem(QStringLiteral("the logger is not scanning again"));
+                if (end == UnattendedEnd::Done)
+                    end = UnattendedEnd::NotRestarted;
+            }
+            return resumed;
+        };
+    const HangUpEnd hungUp = hangUpModem(*conversation, state, modemReporter, resume);
     ticks.holdStops(false);
     if (hungUp != HangUpEnd::Done) {
         output.tellProblem(QStringLiteral("the modem may still hold the line"));

@@ -21,13 +21,13 @@ namespace korven {
 // nothing stops the hang-up. An installation whose modem is not activated,
 // or has no telephone number, is refused before anything is sent.
 //
-// The job reports its link through the reporter it is given, which passes
-// everything on to `linkReporter`. The call's own wake-up stops the logger's
-// scanning: when the job has not put it back (a stop that came before the job
-// had the logger), it is put back here, before the hang-up.
+// The call wakes the logger; a job that ends without putting it back into
+// scanning (stopped, or failed part-way) leaves that to the hang-up, which
+// resumes it through the call before the line goes.
 //
-// The job's own end, unless the modem could not be hung up after a job that
-// went well: then LinkFailed, since the line may still be held.
+// The job's own end, unless after a job that went well the modem could not
+// be hung up (LinkFailed, since the line may still be held) or the logger
+// could not be put back into scanning (NotRestarted).
 UnattendedEnd
 runThroughModem(const QString& programFolder, SerialPort& port, Ticks& ticks,
                 LinkReporter& linkReporter, ModemReporter& modemReporter,

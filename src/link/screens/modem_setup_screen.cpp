@@ -1,6 +1,7 @@
 #include "link/screens/modem_setup_screen.h"
 
 #include "link/screens/choice_colours.h"
+#include "session/file_failure.h"
 #include "session/identity.h"
 #include "session/screen_names.h"
 #include "session/session.h"
@@ -102,13 +103,9 @@ void ModemSetupScreen::save() {
         settings_.initStrings[n] = inits_[n]->text();
     Record& identity = session_.installation.systemRecords.identity;
     storeModemSettings(settings_, identity);
-    const FileStatus saved = RecordFile(identityFilePath(session_.installation.systemFilePath),
-                                        IdentityLayout::recordLength)
-                                 .write(1, identity);
-    if (!saved) {
-        session_.prompter.message(saved.error, MessageIcon::Critical);
+    if (const FileStatus saved = writeIdentity(session_);
+        reportFileFailure(session_.prompter, saved.path, saved))
         return;
-    }
     takeIdentity(session_);
     session_.modemMenu.setEnabled(settings_.status == 0);
     accept();

@@ -3,6 +3,7 @@
 #include "link/link_texts.h"
 #include "link/port_settings.h"
 #include "link/screens/choice_colours.h"
+#include "session/file_failure.h"
 #include "session/identity.h"
 #include "session/screen_names.h"
 #include "session/session.h"
@@ -14,15 +15,6 @@
 #include <QVBoxLayout>
 
 namespace korven {
-
-namespace {
-
-RecordFile identityFile(const Session& session) {
-    return RecordFile(identityFilePath(session.installation.systemFilePath),
-                      IdentityLayout::recordLength);
-}
-
-} // namespace
 
 Rs232Screen::Rs232Screen(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
     setObjectName(screen_name::rs232Settings);
@@ -97,11 +89,8 @@ void Rs232Screen::confirm() {
 
 bool Rs232Screen::saveIdentity() {
     storePortSettings(session_.portSettings, session_.installation.systemRecords.identity);
-    const FileStatus saved =
-        identityFile(session_).write(1, session_.installation.systemRecords.identity);
-    if (!saved)
-        session_.prompter.message(saved.error, MessageIcon::Critical);
-    return saved.ok;
+    const FileStatus saved = writeIdentity(session_);
+    return !reportFileFailure(session_.prompter, saved.path, saved);
 }
 
 } // namespace korven

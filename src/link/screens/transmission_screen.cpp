@@ -1,6 +1,7 @@
 #include "link/screens/transmission_screen.h"
 
 #include "link/link_texts.h"
+#include "link/resume_scanning.h"
 #include "session/identity.h"
 #include "session/screen_names.h"
 #include "session/session.h"
@@ -18,9 +19,11 @@ constexpr int kHighestLoggerCode = 9;
 
 } // namespace
 
-TransmissionScreen::TransmissionScreen(Session& session, QWidget* parent)
-    : QDialog(parent), session_(session), code_(new QLineEdit(QStringLiteral("0"), this)),
-      status_(new QLabel(this)), confirm_(new QPushButton(QStringLiteral("OK"), this)) {
+TransmissionScreen::TransmissionScreen(Session& session, TransmissionOrder order, QWidget* parent)
+    : QDialog(parent), session_(session), order_(std::move(order)),
+      code_(new QLineEdit(QStringLiteral("0"), this)), status_(new QLabel(this)),
+      confirm_(new QPushButton(QStringLiteral("OK"), this)),
+      guard_(session, [this] { return windowTitle(); }) {
     setObjectName(screen_name::transmission);
     setWindowTitle(QStringLiteral("Trasmissione"));
     code_->setObjectName(QStringLiteral("numld2"));
@@ -44,11 +47,11 @@ TransmissionScreen::TransmissionScreen(Session& session, QWidget* parent)
     connect(confirm_, &QPushButton::clicked, this, &TransmissionScreen::confirm);
     connect(exit, &QPushButton::clicked, this, &TransmissionScreen::reject);
 
-    session_.link.state().callerScreen = screen_name::transmission;
     // The texts carry CR where a line ends; the label breaks lines at LF.
     session_.progressLabels.attach(screen_name::transmission, this, [this](const QString& text) {
         status_->setText(QString(text).replace(u'\r', u'\n'));
     });
+    guard_.setResume([this] { return leftStopped_; }, [this] { resumeLeftStopped(); });
 }
 
 TransmissionScreen::~TransmissionScreen() {
@@ -73,25 +76,30 @@ bool TransmissionScreen::checkCode() {
 void TransmissionScreen::confirm() {
     // Leaving the box for the button checks the code first; a code refused
     // there is not sent as the "0" that replaced it: the user types another.
-    if (transmitting_ || codeRefused_ || !checkCode())
+    if (guard_.running() || codeRefused_ || !checkCode())
         return;
-    // Another screen talking to a logger keeps the line; this one waits its turn.
-    auto conversation = session_.link.startConversation();
-    if (!conversation)
-        return;
-    transmitting_ = true;
-    confirm_->setEnabled(false);
-    session_.linkReporter.busy(true);
-    const LinkStatus status = run(*conversation);
-    conversation.reset();
-    session_.linkReporter.busy(false);
-    transmitting_ = false;
-    confirm_->setEnabled(true);
+    LinkStatus status = LinkStatus::Busy;
+    guard_.run([&] {
+        // A conversation under way elsewhere keeps the line; this one waits its turn.
+        auto conversation = session_.link.startConversation();
+        if (!conversation)
+            return;
+        // The progress goes to this window, whichever window was opened last.
+        session_.link.state().callerScreen = screen_name::transmission;
+        confirm_->setEnabled(false);
+        session_.linkReporter.busy(true);
+        status = runOrder(*conversation);
+        conversation.reset();
+        session_.linkReporter.busy(false);
+        confirm_->setEnabled(true);
+    });
 
-    if (leaveWhenStopped_) {
-        leave();
+    if (guard_.closeDue()) {
+        reject();
         return;
     }
+    if (status == LinkStatus::Busy)
+        return;
     if (status == LinkStatus::PortFailed) {
         session_.prompter.message(link_texts::invalidPort, MessageIcon::None);
         return;
@@ -99,21 +107,18 @@ void TransmissionScreen::confirm() {
     accept();
 }
 
-LinkStatus TransmissionScreen::run(Conversation& conversation) {
-    TransmissionHandOff& handOff = session_.transmission;
-    const TransmissionResult result = runTransmission(
-        conversation, session_.installation,
-        {code_->text().toInt(), handOff.code, handOff.commandText, handOff.connectOnly});
+LinkStatus TransmissionScreen::runOrder(Conversation& conversation) {
+    const int loggerNumber = code_->text().toInt();
+    const TransmissionResult result =
+        runTransmission(conversation, session_.installation, {loggerNumber, order_});
     takeIdentity(session_);
-    if (handOff.connectOnly) {
-        // A logger that did not wake has been reported; the caller has
-        // nothing to go on with, as if the user had left.
-        if (result.status == LinkStatus::Ok)
-            handOff.typedLoggerCode = code_->text();
-        else if (result.status == LinkStatus::NoAnswer)
-            handOff.cancelled = true;
-        return result.status;
-    }
+    const bool wakeOnly = order_.operation() == TransmissionOrder::Operation::WakeOnly;
+    // A logger that did not wake has been reported; the caller has nothing to
+    // go on with, as if the user had left.
+    if (wakeOnly && result.status == LinkStatus::Ok)
+        wokenLogger_ = loggerNumber;
+    // Stopped once the line had woken: the close puts it back into scanning.
+    leftStopped_ = !wakeOnly && result.status == LinkStatus::Stopped && conversation.heardFrom(0);
     if (result.clock)
         Q_EMIT clockRead(*result.clock);
     if (result.lastBlock)
@@ -121,20 +126,18 @@ LinkStatus TransmissionScreen::run(Conversation& conversation) {
     return result.status;
 }
 
-void TransmissionScreen::reject() {
-    if (transmitting_) {
-        leaveWhenStopped_ = true;
-        session_.link.requestStop();
+void TransmissionScreen::resumeLeftStopped() {
+    auto conversation = session_.link.startConversation();
+    if (!conversation)
         return;
-    }
-    leave();
+    leftStopped_ = false;
+    resumeScanning(*conversation, session_.installation.loggerSetupPath,
+                   session_.installation.loggerRecords.par);
 }
 
-void TransmissionScreen::leave() {
-    leaveWhenStopped_ = false;
-    session_.link.state().callerScreen.clear();
-    session_.transmission.cancelled = true;
-    QDialog::reject();
+void TransmissionScreen::reject() {
+    if (guard_.mayClose())
+        QDialog::reject();
 }
 
 } // namespace korven

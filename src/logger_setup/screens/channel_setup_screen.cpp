@@ -6,6 +6,7 @@
 #include "logger_setup/screens/channel_setup_texts.h"
 #include "logger_setup/screens/logger_report_printing.h"
 #include "logger_setup/screens/on_off_cell.h"
+#include "logger_setup/screens/open_transmission.h"
 #include "platform/widgets/focus_watch.h"
 #include "platform/widgets/named_button.h"
 #include "session/screen_names.h"
@@ -39,7 +40,8 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 
 ChannelSetupScreen::ChannelSetupScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), editor_(session.installation.loggerRecords),
-      sending_(session.link, session.installation) {
+      sending_(session.link, session.installation),
+      guard_(session, [this] { return windowTitle(); }) {
     setObjectName(screen_name::channelSetup);
     setWindowTitle(texts::title);
     buildControls();
@@ -50,7 +52,6 @@ ChannelSetupScreen::ChannelSetupScreen(Session& session, QWidget* parent)
     const QString& path = session_.installation.loggerSetupPath;
     session_.link.state().callerScreen = screen_name::channelSetup;
     setWindowTitle(texts::titleWithFile + path);
-    session_.transmission.cancelled = false;
     if (const FileStatus status = editor_.open(path); !status) {
         session_.prompter.message(status.error, MessageIcon::Critical);
         return;
@@ -194,7 +195,7 @@ void ChannelSetupScreen::showInputs() {
 }
 
 void ChannelSetupScreen::refreshSendButton() {
-    send_->setEnabled(!busy_ && editor_.sendAllowed());
+    send_->setEnabled(!guard_.running() && editor_.sendAllowed());
 }
 
 void ChannelSetupScreen::save() {
@@ -207,8 +208,10 @@ void ChannelSetupScreen::printSavedSetup() {
     printLoggerReport(session_, *this);
 }
 
+// The files are read and the logger woken on "Trasmissione" first; the
+// sending itself is this screen's exchange.
 void ChannelSetupScreen::sendSetup() {
-    if (busy_ || !editor_.sendAllowed())
+    if (guard_.running() || !editor_.sendAllowed())
         return;
     setSending(true);
     if (const FileStatus status = sending_.readSetup(); !status) {
@@ -217,37 +220,32 @@ void ChannelSetupScreen::sendSetup() {
         return;
     }
     const std::optional<int> loggerNumber = askLoggerCode();
-    if (!loggerNumber) {
+    if (!loggerNumber || !guard_.run([&] { sendTo(*loggerNumber); })) {
         setSending(false);
-        if (closeAfterSending_)
-            close();
         return;
     }
+    if (guard_.closeDue())
+        close();
+}
+
+void ChannelSetupScreen::sendTo(int loggerNumber) {
     SendingObserver observer;
     observer.progress = [this](const QString& text) { progress_->setText(text); };
     observer.channelRead = [this](int channel, const QString& description) {
         editor_.rows()[channel].description = description;
         rows_[channel].description->setText(description);
     };
-    endSending(sending_.send(*loggerNumber, observer));
+    endSending(sending_.send(loggerNumber, observer));
 }
 
 std::optional<int> ChannelSetupScreen::askLoggerCode() {
-    TransmissionHandOff& handOff = session_.transmission;
-    handOff.connectOnly = true;
-    handOff.cancelled = false;
-    handOff.typedLoggerCode.clear();
-    {
-        TransmissionScreen transmission(session_, this);
-        transmission.exec();
-    }
-    handOff.connectOnly = false;
-    // Left with "Uscita", or the logger did not wake: nothing is sent.
-    if (handOff.cancelled || handOff.typedLoggerCode.isEmpty()) {
-        handOff.cancelled = false;
+    // Another "Trasmissione" holds the line: it comes to the front instead.
+    if (raiseOpenTransmission())
         return std::nullopt;
-    }
-    return handOff.typedLoggerCode.toInt();
+    TransmissionScreen transmission(session_, TransmissionOrder::wakeOnly(), this);
+    transmission.exec();
+    // Left with "Uscita", or the logger did not wake: nothing is sent.
+    return transmission.wokenLogger();
 }
 
 void ChannelSetupScreen::endSending(SendingEnd end) {
@@ -259,31 +257,28 @@ void ChannelSetupScreen::endSending(SendingEnd end) {
     case SendingEnd::NotSelected:
     case SendingEnd::LostPartWay:
         // The logger is not there: the user has been told, and the editor goes.
-        closeAfterSending_ = true;
+        guard_.leaveWhenDone();
         break;
     case SendingEnd::Stopped:
         // Only a closing editor stops the sending; the logger must not stay
         // stopped in the field because of it.
         sending_.resume();
-        closeAfterSending_ = true;
+        guard_.leaveWhenDone();
         break;
     case SendingEnd::PortFailed:
         if (sending_.portError().code == kInvalidPortNumber) {
             session_.prompter.message(link_texts::invalidPort, MessageIcon::None);
-            closeAfterSending_ = true;
+            guard_.leaveWhenDone();
         }
         break;
     }
     setSending(false);
-    if (closeAfterSending_)
-        close();
 }
 
 void ChannelSetupScreen::setSending(bool sending) {
-    busy_ = sending;
     for (QPushButton* control : {save_, print_, exit_})
         control->setEnabled(!sending);
-    refreshSendButton();
+    send_->setEnabled(!sending && editor_.sendAllowed());
     if (sending)
         setCursor(Qt::WaitCursor);
     else
@@ -291,14 +286,10 @@ void ChannelSetupScreen::setSending(bool sending) {
 }
 
 void ChannelSetupScreen::closeEvent(QCloseEvent* event) {
-    if (busy_) {
-        closeAfterSending_ = true;
-        session_.link.requestStop();
+    if (guard_.mayClose())
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    session_.link.state().callerScreen.clear();
-    event->accept();
 }
 
 QWidget* makeChannelSetupScreen(Session& session) {

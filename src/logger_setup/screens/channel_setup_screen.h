@@ -3,6 +3,7 @@
 #include "link/channel_sending.h"
 #include "logger_setup/channel_editor.h"
 #include "logger_setup/screens/channel_row_widgets.h"
+#include "session/exchange_guard.h"
 
 #include <QWidget>
 
@@ -48,6 +49,7 @@ private:
 
     void save();
     void sendSetup();
+    void sendTo(int loggerNumber);
     // Asks for the logger code on the transmission screen, which wakes the
     // logger; empty when the user left it or the logger did not wake.
     std::optional<int> askLoggerCode();
@@ -67,9 +69,8 @@ private:
     QPushButton* send_ = nullptr;
     QPushButton* exit_ = nullptr;
     QLineEdit* progress_ = nullptr;
+    ExchangeGuard guard_;
     bool loaded_ = false;
-    bool busy_ = false;
-    bool closeAfterSending_ = false;
 };
 
 // The menu's way in: nullptr when the set-up files cannot be read.

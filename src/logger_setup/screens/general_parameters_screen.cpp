@@ -1,7 +1,6 @@
 #include "logger_setup/screens/general_parameters_screen.h"
 
 #include "link/clock_drift.h"
-#include "link/protocol/commands.h"
 #include "link/screens/transmission_screen.h"
 #include "logger_setup/logger_settings_texts.h"
 #include "logger_setup/screens/open_transmission.h"
@@ -24,11 +23,6 @@ namespace korven {
 namespace {
 
 namespace texts = logger_settings_texts;
-
-// The transmission's operations this screen asks for.
-constexpr int kSendSetting = 6;
-constexpr int kReadClock = 7;
-constexpr int kReadLastBlock = 8;
 
 constexpr int kFieldWidth = 44;
 // Room for the frame's icon and buttons beside the title.
@@ -163,9 +157,10 @@ ClockFields GeneralParametersScreen::clockFields() const {
 }
 
 void GeneralParametersScreen::askForClock() {
-    auto* transmission = openTransmission(session_, this, kReadClock, command::clockRequest);
-    connect(transmission, &TransmissionScreen::clockRead, this,
-            &GeneralParametersScreen::showLoggerClock);
+    auto* transmission = openTransmission(session_, this, TransmissionOrder::readClock());
+    if (transmission)
+        connect(transmission, &TransmissionScreen::clockRead, this,
+                &GeneralParametersScreen::showLoggerClock);
 }
 
 // The command carries what the fields say when "Invio" is pressed.
@@ -177,20 +172,21 @@ void GeneralParametersScreen::setClock() {
     }
     if (!session_.prompter.askYesNo(clockSettingQuestion(*moment), MessageIcon::None))
         return;
-    openTransmission(session_, this, kSendSetting, command::clockSetting(*moment));
+    openTransmission(session_, this, TransmissionOrder::setClock(*moment));
 }
 
 void GeneralParametersScreen::askForLastBlock() {
-    auto* transmission = openTransmission(session_, this, kReadLastBlock);
-    connect(transmission, &TransmissionScreen::lastBlockRead, this,
-            &GeneralParametersScreen::showLastBlock);
+    auto* transmission = openTransmission(session_, this, TransmissionOrder::readLastBlock());
+    if (transmission)
+        connect(transmission, &TransmissionScreen::lastBlockRead, this,
+                &GeneralParametersScreen::showLastBlock);
 }
 
 // The memory is always emptied back to block 0, whatever "Nr. blocco" holds.
 void GeneralParametersScreen::emptyMemory() {
     if (!session_.prompter.askYesNo(texts::memoryWillBeEmptied, MessageIcon::None))
         return;
-    openTransmission(session_, this, kSendSetting, command::memoryReset);
+    openTransmission(session_, this, TransmissionOrder::emptyMemory());
 }
 
 // Formatted when the user leaves the field, so typing is not disturbed.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include "link/transmission.h"
 
 class QWidget;
 
@@ -9,9 +9,13 @@ namespace korven {
 class TransmissionScreen;
 struct Session;
 
-// Hands the operation `code` with `command` to a new "Trasmissione" screen,
-// shown beside `caller`, where the user types the logger's code.
-TransmissionScreen* openTransmission(Session& session, QWidget* caller, int code,
-                                     const QByteArray& command = {});
+// Hands `order` to a new "Trasmissione" window, shown beside `caller`, where
+// the user types the logger's code. One such window at a time: while one is
+// open it comes to the front instead, and nullptr is returned.
+TransmissionScreen* openTransmission(Session& session, QWidget* caller, TransmissionOrder order);
+
+// Brings the "Trasmissione" window open already to the front; false when
+// there is none.
+bool raiseOpenTransmission();
 
 } // namespace korven

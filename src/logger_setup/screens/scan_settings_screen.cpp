@@ -1,6 +1,5 @@
 #include "logger_setup/screens/scan_settings_screen.h"
 
-#include "link/protocol/commands.h"
 #include "link/screens/choice_colours.h"
 #include "logger_setup/logger_settings_texts.h"
 #include "logger_setup/logger_setup_files.h"
@@ -20,8 +19,6 @@
 namespace korven {
 
 namespace {
-
-constexpr int kSendSetting = 6;
 
 // The option just chosen is red; one that lost the choice to a click is blue.
 const QColor kChosen(255, 0, 0);
@@ -123,8 +120,7 @@ void ScanSettingsScreen::send() {
     if (!choice_.canBeSent() ||
         !session_.prompter.askYesNo(logger_settings_texts::saveBeforeSending, MessageIcon::None))
         return;
-    openTransmission(session_, this, kSendSetting,
-                     command::scanSetting(*choice_.interval, *choice_.sleep));
+    openTransmission(session_, this, TransmissionOrder::setScan(*choice_.interval, *choice_.sleep));
 }
 
 } // namespace korven

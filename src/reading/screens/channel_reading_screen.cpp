@@ -1,5 +1,6 @@
 #include "reading/screens/channel_reading_screen.h"
 
+#include "platform/widgets/named_button.h"
 #include "reading/reading_texts.h"
 #include "reading/screens/reading_screen_steps.h"
 #include "session/screen_names.h"
@@ -29,7 +30,7 @@ ChannelReadingScreen::ChannelReadingScreen(Session& session, QWidget* parent)
       start_(namedButton(QStringLiteral("Command1"), texts::startButton, this)),
       stop_(namedButton(QStringLiteral("Command2"), texts::stopButton, this)),
       exit_(namedButton(QStringLiteral("Command3"), texts::exitButton, this)),
-      link_(session, job_) {
+      link_(session, job_, *this) {
     setObjectName(screen_name::channelReading);
     setWindowTitle(texts::allChannelsTitle);
 

@@ -5,7 +5,6 @@
 #include "session/session.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace korven {
 
@@ -13,12 +12,6 @@ QLabel* namedLabel(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     return label;
-}
-
-QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 QLabel* valueBox(const QString& name, QWidget* parent) {
@@ -40,10 +33,20 @@ void readSetupTelling(Session& session, ReadingJob& job) {
     reportFileFailure(session.prompter, read.path, read.status);
 }
 
+ScreenLink::ScreenLink(Session& session, ReadingJob& job, const QWidget& screen)
+    : session_(session), job_(job), guard_(session, [&screen] { return screen.windowTitle(); }) {
+    guard_.setStop([this] { job_.stop(); });
+    guard_.setResume([this] { return job_.loggerWoken(); },
+                     [this] {
+                         if (beforeResume_)
+                             beforeResume_();
+                         job_.resume();
+                     });
+}
+
 ScreenLink::Wake ScreenLink::wake() {
-    talking_ = true;
-    const LinkStatus awake = job_.wake();
-    talking_ = false;
+    LinkStatus awake = LinkStatus::Busy;
+    guard_.run([&] { awake = job_.wake(); });
     switch (awake) {
     case LinkStatus::Ok:
         return Wake::Awake;
@@ -62,35 +65,17 @@ ScreenLink::Wake ScreenLink::wake() {
 }
 
 bool ScreenLink::read(const std::function<ReadingEnd()>& reading) {
-    talking_ = true;
-    const ReadingEnd end = reading();
-    talking_ = false;
+    ReadingEnd end = ReadingEnd::Busy;
+    guard_.run([&] { end = reading(); });
     if (end == ReadingEnd::Stopped || end == ReadingEnd::Busy)
-        return closeWhenDone_;
+        return guard_.closeDue();
     session_.link.state().linkAborted = false;
     return true;
 }
 
 bool ScreenLink::mayClose(const std::function<void()>& beforeResume) {
-    if (talking_) {
-        closeWhenDone_ = true;
-        job_.stop();
-        session_.link.requestStop();
-        return false;
-    }
-    if (leaving_)
-        return false;
-    if (job_.loggerWoken()) {
-        if (session_.link.busy())
-            return false;
-        leaving_ = true;
-        if (beforeResume)
-            beforeResume();
-        job_.resume();
-        leaving_ = false;
-    }
-    session_.link.state().callerScreen.clear();
-    return true;
+    beforeResume_ = beforeResume;
+    return guard_.mayClose();
 }
 
 } // namespace korven

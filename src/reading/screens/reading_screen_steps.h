@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reading/reading_job.h"
+#include "session/exchange_guard.h"
 
 #include <QColor>
 #include <QString>
@@ -8,7 +9,6 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace korven {
@@ -16,7 +16,6 @@ namespace korven {
 struct Session;
 
 QLabel* namedLabel(const QString& name, QWidget* parent);
-QPushButton* namedButton(const QString& name, const QString& caption, QWidget* parent);
 // A framed box for a value the logger sends.
 QLabel* valueBox(const QString& name, QWidget* parent);
 void paintText(QLabel* label, const QColor& colour);
@@ -26,10 +25,13 @@ void paintText(QLabel* label, const QColor& colour);
 void readSetupTelling(Session& session, ReadingJob& job);
 
 // What both reading screens do with their job around the reading itself:
-// wake the logger, read, and leave, stopping a reading under way first.
+// wake the logger and read, each through the screen's exchange guard, and
+// leave, stopping a reading under way first.
 class ScreenLink {
 public:
-    ScreenLink(Session& session, ReadingJob& job) : session_(session), job_(job) {}
+    // `screen` is the reading screen, named to a user whose action it is in
+    // the way of.
+    ScreenLink(Session& session, ReadingJob& job, const QWidget& screen);
 
     enum class Wake { Awake, Busy, Failed };
     // Wakes the logger. Busy: another conversation holds the line and
@@ -38,7 +40,7 @@ public:
     // Runs `reading`; true when the screen goes once it has ended: a failure
     // was told, or the screen was closed meanwhile.
     bool read(const std::function<ReadingEnd()>& reading);
-    bool talking() const { return talking_; }
+    bool talking() const { return guard_.running(); }
 
     // For the screen's close: false while a reading under way is stopped
     // first (the screen closes once it has ended), while another
@@ -50,9 +52,8 @@ public:
 private:
     Session& session_;
     ReadingJob& job_;
-    bool talking_ = false;
-    bool closeWhenDone_ = false;
-    bool leaving_ = false;
+    ExchangeGuard guard_;
+    std::function<void()> beforeResume_;
 };
 
 } // namespace korven

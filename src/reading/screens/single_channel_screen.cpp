@@ -1,6 +1,7 @@
 #include "reading/screens/single_channel_screen.h"
 
 #include "link/link_texts.h"
+#include "platform/widgets/named_button.h"
 #include "reading/reading_texts.h"
 #include "reading/screens/reading_screen_steps.h"
 #include "reading/treat_value.h"
@@ -41,7 +42,7 @@ SingleChannelScreen::SingleChannelScreen(Session& session, QWidget* parent)
       status_(namedLabel(QStringLiteral("Label3"), this)),
       stop_(namedButton(QStringLiteral("Command2"), texts::stopButton, this)),
       leave_(namedButton(QStringLiteral("Command3d1"), texts::leaveButton, this)),
-      trend_(new ReadingTrend(this)), link_(session, job_) {
+      trend_(new ReadingTrend(this)), link_(session, job_, *this) {
     setObjectName(screen_name::singleChannelReading);
     setWindowTitle(texts::oneChannelTitle);
     trend_->setObjectName(QStringLiteral("trend"));

@@ -1,6 +1,10 @@
 #include "link/link_texts.h"
+#include "link/screens/modem_setup_screen.h"
 #include "link/screens/rs232_screen.h"
 #include "link/screens/screen_rig.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +74,27 @@ TEST(Rs232Screen, ConfirmWhileAnotherScreenTalksToTheLoggerLeavesThePortAlone) {
     EXPECT_EQ(rig.port.portNumber(), 1);
     EXPECT_EQ(rig.storedIndexes(), "02");
     EXPECT_TRUE(screen.isVisible());
+}
+
+// An identity file that cannot be written is named in the message of both
+// screens that save it; neither closes as if it had saved.
+TEST(Rs232Screen, AnIdentityFileThatCannotBeWrittenIsNamedAlsoByTheModemSetup) {
+    ScreenRig rig;
+    const QString identity = rig.folder.path("plant.pas");
+    ASSERT_TRUE(QFile::remove(identity));
+    ASSERT_TRUE(QDir().mkdir(identity));
+    Rs232Screen rs232(rig.session);
+    ModemSetupScreen modem(rig.session);
+    for (QDialog* screen : std::initializer_list<QDialog*>{&rs232, &modem}) {
+        rig.prompter.clear();
+        screen->show();
+        ScreenRig::click(*screen, screen == &rs232 ? "Command3D2" : "OK");
+        ASSERT_EQ(rig.prompter.texts().size(), 1) << qPrintable(screen->objectName());
+        EXPECT_TRUE(rig.prompter.texts()[0].startsWith("ATTENZIONE: errore sul file "))
+            << qPrintable(rig.prompter.texts()[0]);
+        EXPECT_TRUE(rig.prompter.texts()[0].contains(QDir::toNativeSeparators(identity)));
+        EXPECT_TRUE(screen->isVisible());
+    }
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 #include "link/screens/rs232_screen.h"
 #include "link/screens/screen_rig.h"
 #include "link/screens/transmission_screen.h"
-#include "session/screen_names.h"
+#include "session/exchange_guard.h"
+#include "session/session_texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +18,7 @@ namespace {
 // The transmission screen, open and showing, with what a set-up screen
 // prepared.
 struct TransmissionScreenRig : ScreenRig {
-    explicit TransmissionScreenRig(int code, const QByteArray& command = {}) {
-        session.transmission.code = code;
-        session.transmission.commandText = command;
+    explicit TransmissionScreenRig(TransmissionOrder order) : screen(session, std::move(order)) {
         screen.show();
     }
 
@@ -35,15 +34,14 @@ struct TransmissionScreenRig : ScreenRig {
         click(screen, "Command3D2");
     }
 
-    TransmissionScreen screen{session};
+    TransmissionScreen screen;
 };
 
 TEST(TransmissionScreen, OpensForLoggerZeroAndRefusesCodesOutsideOneToNine) {
     for (const QString& typed :
          {QStringLiteral("12"), QStringLiteral("abc"), QStringLiteral("-3")}) {
-        TransmissionScreenRig rig(8);
+        TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
         EXPECT_EQ(rig.codeBox()->text(), "0");
-        EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::transmission);
         rig.typeCode(typed);
         rig.leaveCodeBox();
 
@@ -55,14 +53,14 @@ TEST(TransmissionScreen, OpensForLoggerZeroAndRefusesCodesOutsideOneToNine) {
         EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::Critical);
     }
 
-    TransmissionScreenRig rig(8);
+    TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
     rig.typeCode("7");
     rig.leaveCodeBox();
     EXPECT_TRUE(rig.prompter.prompts().isEmpty());
 }
 
 TEST(TransmissionScreen, LastBlockRequestHandsBackBlock300AndCloses) {
-    TransmissionScreenRig rig(8);
+    TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
     QSignalSpy block(&rig.screen, &TransmissionScreen::lastBlockRead);
     rig.confirm("1");
 
@@ -76,27 +74,21 @@ TEST(TransmissionScreen, LastBlockRequestHandsBackBlock300AndCloses) {
 }
 
 TEST(TransmissionScreen, PreparedCommandReachesTheTypedLoggerWithItsProgressText) {
-    const std::pair<int, QString> operations[] = {{1, "Invio parametri"},
-                                                  {6, "Channel parameters"}};
-    for (const auto& [code, progress] : operations) {
-        TransmissionScreenRig rig(code, "M31");
-        rig.confirm("1");
-
-        EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M31", "Z"}));
-        const auto writes = rig.port.writes();
-        EXPECT_EQ(writes[writes.indexOf("M31\r") - 1], "\x81");
-        EXPECT_EQ(ScreenRig::child<QLabel>(rig.screen, "Label2")->text(),
-                  "KORVEN nr. 1 on line\n" + progress);
-    }
-}
-
-TEST(TransmissionScreen, ConnectOnlyWakesTheLoggerAndHandsBackTheCode) {
-    TransmissionScreenRig rig(0);
-    rig.session.transmission.connectOnly = true;
+    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
     rig.confirm("1");
 
-    EXPECT_EQ(rig.session.transmission.typedLoggerCode, "1");
-    EXPECT_FALSE(rig.session.transmission.cancelled);
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M31", "Z"}));
+    const auto writes = rig.port.writes();
+    EXPECT_EQ(writes[writes.indexOf("M31\r") - 1], "\x81");
+    EXPECT_EQ(ScreenRig::child<QLabel>(rig.screen, "Label2")->text(),
+              "KORVEN nr. 1 on line\nChannel parameters");
+}
+
+TEST(TransmissionScreen, WakeOnlyWakesTheLoggerAndHandsBackTheCode) {
+    TransmissionScreenRig rig(TransmissionOrder::wakeOnly());
+    rig.confirm("1");
+
+    EXPECT_EQ(rig.screen.wokenLogger(), 1);
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>{"z"});
     // The caller goes on talking to the logger on the open port.
     EXPECT_TRUE(rig.port.isOpen());
@@ -105,7 +97,7 @@ TEST(TransmissionScreen, ConnectOnlyWakesTheLoggerAndHandsBackTheCode) {
 }
 
 TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
-    TransmissionScreenRig rig(1, "M31");
+    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
     rig.screen.setAttribute(Qt::WA_DeleteOnClose);
     QPointer<TransmissionScreen> screen(&rig.screen);
     qsizetype writesAtClose = -1;
@@ -121,7 +113,7 @@ TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
     EXPECT_LE(rig.clock.nowMs(), 1300);
     EXPECT_EQ(rig.port.writes().size(), writesAtClose);
     EXPECT_TRUE(rig.prompter.prompts().isEmpty());
-    EXPECT_TRUE(rig.session.transmission.cancelled);
+    EXPECT_EQ(rig.screen.result(), QDialog::Rejected);
     EXPECT_FALSE(rig.session.link.busy());
     // Deletion waits for the event loop; the rig still owns the screen, so
     // take it back before that happens.
@@ -129,11 +121,27 @@ TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
     EXPECT_TRUE(screen);
 }
 
+// Closed once the wake-up had stopped the logger: the setting is not sent,
+// but the logger does not stay stopped either.
+TEST(TransmissionScreen, ClosingAfterTheWakeUpPutsTheLoggerBackIntoScanning) {
+    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
+    rig.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
+        if (text == "command z")
+            rig.screen.close();
+    });
+    rig.confirm("1");
+
+    EXPECT_FALSE(rig.screen.isVisible());
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "Z"}));
+    EXPECT_TRUE(rig.port.logger().isAcquiring());
+    EXPECT_EQ(rig.prompter.texts(), QStringList{resumedText(1)});
+}
+
 // Another transmission or the port settings confirmed during a wait are
 // refused or wait their turn; the exchange under way runs to its end.
 TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
-    TransmissionScreenRig rig(8);
-    TransmissionScreen other(rig.session);
+    TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
+    TransmissionScreen other(rig.session, TransmissionOrder::readLastBlock());
     other.show();
     QTest::keyClicks(ScreenRig::child<QLineEdit>(other, "numld2"), "2");
     Rs232Screen settings(rig.session);
@@ -148,6 +156,19 @@ TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
     EXPECT_EQ(rig.port.opens(), 3);
     EXPECT_TRUE(other.isVisible());
     EXPECT_TRUE(settings.isVisible());
+}
+
+// A window that holds a woken logger keeps the line: the transmission is
+// refused with its name, and nothing goes out.
+TEST(TransmissionScreen, AnotherWindowHoldingAWokenLoggerRefusesItByName) {
+    TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
+    ExchangeGuard reading(rig.session, [] { return QStringLiteral("REAL TIME READING"); });
+    reading.setResume([] { return true; }, [] {});
+    rig.confirm("1");
+
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+    EXPECT_EQ(rig.prompter.texts(), QStringList{session_texts::lineInUse.arg("REAL TIME READING")});
+    EXPECT_TRUE(rig.screen.isVisible());
 }
 
 } // namespace

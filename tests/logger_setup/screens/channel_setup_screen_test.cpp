@@ -186,7 +186,6 @@ TEST(ChannelSetupScreen, InvioSendsTheSavedSetUpThroughTheTransmissionScreen) {
         EXPECT_TRUE(rig.button(name)->isEnabled()) << name;
     EXPECT_FALSE(SettingsScreenRig::transmission());
     EXPECT_TRUE(rig.screen->isVisible());
-    EXPECT_FALSE(rig.session.transmission.connectOnly);
 }
 
 TEST(ChannelSetupScreen, ALoggerThatDoesNotAnswerItsCodeClosesBothScreens) {
@@ -212,7 +211,6 @@ TEST(ChannelSetupScreen, LeavingTheTransmissionScreenSendsNothing) {
 
     EXPECT_EQ(rig.transmissionScreens, 1);
     EXPECT_TRUE(rig.port.writes().isEmpty());
-    EXPECT_FALSE(rig.session.transmission.cancelled);
     EXPECT_TRUE(rig.sendEnabled());
     EXPECT_TRUE(rig.button("Command3d2")->isEnabled());
     EXPECT_TRUE(rig.screen->isVisible());

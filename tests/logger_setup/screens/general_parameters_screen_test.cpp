@@ -67,8 +67,6 @@ TEST(GeneralParameters, ClockRequestShowsTheLoggersClockAndTheDrift) {
          {std::pair{12, "Scarto: +12 s"}, std::pair{-3600, "Scarto: -60 min"}}) {
         GeneralRig rig(ahead);
         rig.click(rig.screen, "SSCOMMAND3");
-        EXPECT_EQ(rig.session.transmission.code, 7);
-        EXPECT_EQ(rig.session.transmission.commandText, "H");
         rig.transmitToLoggerOne();
 
         EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "H", "Z"}));
@@ -106,7 +104,6 @@ TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayAndTheLoggerTakesIt) {
     rig.prompter.clear();
     rig.typeOver(rig.field("Text5"), "8");
     rig.click(rig.screen, "Command3d5");
-    EXPECT_EQ(rig.session.transmission.code, 6);
     rig.transmitToLoggerOne();
 
     EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "G240307090803", "Z"}));
@@ -126,7 +123,6 @@ TEST(GeneralParameters, AnImpossibleDateIsRefusedAndNothingHandedOver) {
     EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::None);
     EXPECT_FALSE(rig.prompter.prompts()[0].question);
     EXPECT_FALSE(rig.transmission());
-    EXPECT_EQ(rig.session.transmission.code, 0);
 }
 
 TEST(GeneralParameters, MemoryResetEmptiesTheLoggersMemoryWhateverBlockIsTyped) {
@@ -150,10 +146,28 @@ TEST(GeneralParameters, MemoryResetEmptiesTheLoggersMemoryWhateverBlockIsTyped) 
 TEST(GeneralParameters, LastBlockRequestShowsTheBlockTheLoggerTells) {
     GeneralRig rig;
     rig.click(rig.screen, "Command3d4");
-    EXPECT_EQ(rig.session.transmission.code, 8);
     rig.transmitToLoggerOne();
     EXPECT_EQ(rig.label("lastBlock")->text(), "300");
     EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "j", "Z"}));
+}
+
+// One "Trasmissione" at a time: a second action while one waits for its
+// code brings that one to the front, and what goes out is what it was opened
+// for, never what was asked last.
+TEST(GeneralParameters, ASecondActionWhileATransmissionWaitsLeavesItsOrderAlone) {
+    GeneralRig rig;
+    rig.click(rig.screen, "SSCOMMAND3");
+    TransmissionScreen* clockWindow = rig.transmission();
+    ASSERT_TRUE(clockWindow);
+    rig.click(rig.screen, "Command3d3");
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList{"Attenzione: La memoria verra' azzerata\rProseguire?"});
+    EXPECT_EQ(rig.transmission(), clockWindow);
+    rig.transmitToLoggerOne();
+
+    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "H", "Z"}));
+    EXPECT_EQ(rig.port.logger().nextBlock(), 300) << "the memory is not emptied";
+    EXPECT_TRUE(rig.label("loggerClock")->isVisible());
 }
 
 // The screen may go while its transmission screen waits for a code; the

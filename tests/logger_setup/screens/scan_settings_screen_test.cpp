@@ -1,8 +1,10 @@
 #include "logger_setup/screens/scan_settings_screen.h"
 
 #include "logger_setup/logger_set_bytes.h"
+#include "logger_setup/screens/general_parameters_screen.h"
 #include "logger_setup/screens/settings_screen_rig.h"
 
+#include <QLabel>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -115,13 +117,30 @@ TEST(ScanSettings, SendAsksToSaveFirstThenSendsTheScanCommand) {
     EXPECT_FALSE(rig.transmission());
 
     rig.click(*rig.screen, "Command3d3");
-    EXPECT_EQ(rig.session.transmission.code, 6);
-    EXPECT_EQ(rig.session.transmission.commandText, "M70");
     rig.transmitToLoggerOne();
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z", "Y"}));
     EXPECT_EQ(rig.port.logger().scanCode(), 7);
     EXPECT_EQ(rig.port.logger().sleepCode(), 0);
     EXPECT_EQ(rig.stored(), generalRecord("03", '1', '1'));
+}
+
+// A clock request asked for on "Parametri Generali" while the scan setting
+// waits for its code does not take its place: "M70" goes out, not "H".
+TEST(ScanSettings, AClockRequestWhileTheScanSettingWaitsLeavesTheSettingAlone) {
+    ScanRig rig("07", '0', '1');
+    rig.prompter.answerNext(true);
+    rig.click(*rig.screen, "Command3d3");
+    TransmissionScreen* scanWindow = rig.transmission();
+    ASSERT_TRUE(scanWindow);
+    GeneralParametersScreen general(rig.session);
+    general.show();
+    rig.click(general, "SSCOMMAND3");
+    EXPECT_EQ(rig.transmission(), scanWindow);
+    rig.transmitToLoggerOne();
+
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z"}));
+    EXPECT_EQ(rig.port.logger().scanCode(), 7);
+    EXPECT_FALSE(SettingsScreenRig::child<QLabel>(general, "loggerClock")->isVisible());
 }
 
 } // namespace
