@@ -20,6 +20,9 @@ inline const QString offerFromStart =
     QStringLiteral("\rLa memoria del KORVEN è stata azzerata o il KORVEN è stato "
                    "sostituito.\rScaricare i dati dal blocco 0?");
 inline const QString noBlocksStored = QStringLiteral("Nessun blocco memorizzato nel KORVEN");
+inline const QString rangeNotHeld =
+    QStringLiteral("Attenzione: il KORVEN contiene solo i blocchi da %1 a %2.\rI blocchi fuori "
+                   "da questo intervallo non sono dati validi.\rProseguire?");
 inline const QString blocksOverwritten =
     QStringLiteral("%1 blocchi precedenti sono stati sovrascritti nel KORVEN e non verranno "
                    "scaricati");
@@ -31,8 +34,6 @@ inline const QString tableNotWritten =
     QStringLiteral("ATTENZIONE: impossibile scrivere il file %1\r%2");
 inline const QString pointerUnchanged =
     QStringLiteral("\rIl puntatore dell'ultimo scarico resta invariato");
-inline const QString pointerMoved =
-    QStringLiteral("\rI dati sono salvati e il puntatore dell'ultimo scarico è aggiornato");
 inline const QString sideFileNotWritten =
     QStringLiteral("ATTENZIONE: impossibile aggiornare il file %1\r%2");
 

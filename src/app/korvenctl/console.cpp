@@ -1,5 +1,6 @@
 #include "korvenctl/console.h"
 
+#include "korvenctl/stop_signals.h"
 #include "link/link_texts.h"
 
 #include <cstdio>
@@ -17,8 +18,9 @@ namespace korven {
 namespace {
 
 void printLine(FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stream);
+    const bool written = std::fprintf(stream, "%s\n", text.toLocal8Bit().constData()) >= 0;
+    if (!(std::fflush(stream) == 0 && written))
+        StopSignals::outputFailed();
 }
 
 } // namespace

@@ -31,9 +31,10 @@ const QString kUsage = QStringLiteral(
     "                 pointer (cleared, or another logger): download it from block 0\n"
     "                 instead of stopping\n"
     "  --append       FILE exists: add the new blocks after its lines\n"
-    "  --overwrite    FILE exists: replace it (an existing FILE is refused otherwise)\n"
+    "  --overwrite    FILE or CSVFILE exists: replace it (an existing file, whatever\n"
+    "                 the letter case of its name, is refused otherwise)\n"
     "  --csv CSVFILE  write the blocks saved as CSV too (UTF-8, comma-separated,\n"
-    "                 values with their decimal point)\n"
+    "                 values with their decimal point), together with FILE\n"
     "  --archive [DEST] store the blocks saved in the station archive too: an SQLite\n"
     "                 file, postgresql://USER@HOST[:PORT]/DB, or by default\n"
     "                 korven-archive.sqlite in the program folder; an archive that\n"
@@ -73,8 +74,10 @@ UnattendedEnd runDownload(const CommandContext& given, const KorvenctlCommand& c
     request.automatic = options.isSet(automatic);
     if (options.isSet(append) && options.isSet(overwrite))
         return options.refuse(QStringLiteral("--append and --overwrite exclude each other."));
-    if ((options.isSet(append) || options.isSet(overwrite)) && !options.isSet(out))
-        return options.refuse(QStringLiteral("--append and --overwrite go with --out."));
+    if (options.isSet(append) && !options.isSet(out))
+        return options.refuse(QStringLiteral("--append goes with --out."));
+    if (options.isSet(overwrite) && !options.isSet(out) && !options.isSet(csv))
+        return options.refuse(QStringLiteral("--overwrite goes with --out or --csv."));
     request.existing = options.isSet(append)      ? ExistingTable::Append
                        : options.isSet(overwrite) ? ExistingTable::Overwrite
                                                   : ExistingTable::Refuse;

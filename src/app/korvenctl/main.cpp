@@ -53,6 +53,8 @@ int main(int argc, char** argv) {
 
     QtSerialPort port;
     port.setDevice(parsed.options->device);
+    // The line is the command's from its first open to its end.
+    port.holdDevice(true);
     Console console;
     ConsoleReporter reporter(console);
     SignalledTicks ticks;

@@ -97,10 +97,6 @@ void AutomaticFetchScreen::save() {
     const AutomaticSave saved =
         job_->saveAutomatic(grid_, grid_.blockCount(), *path, QDate::currentDate());
     if (!saved) {
-        // The pointer may have moved even so: the status bar shows where it is.
-        if (saved.pointerMoved())
-            showDownloadPointer(session_.status,
-                                session_.installation.systemRecords.downloadPointer);
         session_.prompter.message(automaticSaveFailureText(saved), MessageIcon::Critical);
         return;
     }

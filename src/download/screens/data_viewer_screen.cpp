@@ -7,6 +7,7 @@
 #include "download/screens/chart_screen.h"
 #include "download/screens/download_progress_bar.h"
 #include "download/screens/download_screen_steps.h"
+#include "link/protocol/block_numbers.h"
 #include "platform/widgets/named_button.h"
 #include "platform/widgets/screen_frame.h"
 #include "session/screen_names.h"
@@ -148,6 +149,18 @@ void DataViewerScreen::download(int first, int last) {
         setDownloading(false);
         guard_.leaveWhenDone();
         return;
+    }
+
+    // A block the logger does not hold comes back from an old slot of its
+    // ring or as empty memory: the user is warned before such a range.
+    if (const RangeQuery held = job_.queryRange(); held.status == LinkStatus::Ok) {
+        const int oldest = std::max(held.loggerNext - kBlocksInMemory, 0);
+        if ((first < oldest || last >= held.loggerNext) &&
+            !session_.prompter.askYesNo(texts::rangeNotHeld.arg(oldest).arg(held.loggerNext - 1),
+                                        MessageIcon::Exclamation, true)) {
+            setDownloading(false);
+            return;
+        }
     }
 
     // A block that cannot be fetched ends the download, but the rows already

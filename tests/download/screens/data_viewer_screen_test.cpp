@@ -3,6 +3,7 @@
 
 #include "download/block_grid.h"
 #include "download/download_rig.h"
+#include "download/download_texts.h"
 #include "download/screens/block_grid_view.h"
 #include "download/screens/chart_screen.h"
 #include "link/link_texts.h"
@@ -81,6 +82,18 @@ TEST(DataViewer, OpensWithAGridOfEveryBlockHeadedByTheChannelDescriptions) {
     EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::blockViewer);
 }
 
+TEST(DataViewer, WarnsBeforeARangeTheLoggerDoesNotHold) {
+    ViewerRig rig;
+    rig.prompter.answerNext(false);
+    rig.download(590, 610);
+    EXPECT_EQ(rig.prompter.texts(), QStringList{download_texts::rangeNotHeld.arg(0).arg(599)});
+    EXPECT_TRUE(rig.blockRequests().isEmpty());
+
+    rig.prompter.answerNext(true);
+    rig.download(590, 610);
+    EXPECT_EQ(rig.blockRequests().size(), 21) << "fetched as asked";
+}
+
 TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
     ViewerRig rig;
     rig.download(100, 104);
@@ -123,7 +136,7 @@ TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
 
 TEST(DataViewer, ALineThatFailsPartWayKeepsTheRowsFetchedAndTheyCanBeSaved) {
     ViewerRig rig;
-    rig.faults().silentAfterCommands = 1 + 3; // "z" and three blocks
+    rig.faults().silentAfterCommands = 2 + 3; // "z", "j" and three blocks
     rig.download(100, 109);
 
     EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::notConnected}));
