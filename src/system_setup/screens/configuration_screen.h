@@ -1,5 +1,7 @@
 #pragma once
 
+#include "system_setup/configuration_files.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -24,8 +26,7 @@ private:
     Session& session_;
     QLineEdit* loggerCount_;
     QLineEdit* lastBlock_;
-    // Written back as read, trailing blanks included.
-    QString dataFileField_;
+    ConfigurationFiles files_;
 };
 
 } // namespace korven
