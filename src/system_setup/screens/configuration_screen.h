@@ -1,5 +1,7 @@
 #pragma once
 
+#include "system_setup/configuration_files.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -28,8 +30,7 @@ private:
     QLineEdit* loggerCount_;
     QLineEdit* lastBlock_;
     QCheckBox* archiveEveryDownload_;
-    // Written back as read, trailing blanks included.
-    QString dataFileField_;
+    ConfigurationFiles files_;
 };
 
 } // namespace korven
