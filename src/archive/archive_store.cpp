@@ -113,6 +113,14 @@ FileStatus ArchiveStore::prepareSchema() {
     return {};
 }
 
+FileStatus ArchiveStore::commitOrRollBack() {
+    if (database_.commit())
+        return {};
+    const FileStatus failed = failure(database_.lastError().text());
+    database_.rollback();
+    return failed;
+}
+
 FileStatus ArchiveStore::createSchema() {
     if (!database_.transaction())
         return failure(database_.lastError().text());
@@ -124,11 +132,8 @@ FileStatus ArchiveStore::createSchema() {
             return failed;
         }
     }
-    if (!database_.commit()) {
-        const FileStatus failed = failure(database_.lastError().text());
-        database_.rollback();
-        return failed;
-    }
+    if (FileStatus committed = commitOrRollBack(); !committed)
+        return committed;
     return {};
 }
 
@@ -162,11 +167,8 @@ FileStatus ArchiveStore::store(const std::function<std::optional<ArchivedBlock>(
         database_.rollback();
         return failed;
     }
-    if (!database_.commit()) {
-        const FileStatus failed = failure(database_.lastError().text());
-        database_.rollback();
-        return failed;
-    }
+    if (FileStatus committed = commitOrRollBack(); !committed)
+        return committed;
     count.added += counted.added;
     count.present += counted.present;
     return {};

@@ -77,6 +77,7 @@ private:
     FileStatus failure(const QString& why) const;
     FileStatus failureOf(const class QSqlQuery& query) const;
     FileStatus prepareSchema();
+    FileStatus commitOrRollBack();
     FileStatus createSchema();
 
     ArchiveLocation location_;
