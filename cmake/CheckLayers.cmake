@@ -4,9 +4,10 @@
 # own. The logic modules, lowest first; each may use the ones before it:
 cmake_minimum_required(VERSION 3.25)
 
-set(logic_layers platform logger_setup system_setup link session download reading)
+set(logic_layers platform logger_setup system_setup link session download reading archive)
 # Above them: every module's screens/ (which may also use platform/widgets and
-# the transmission screen of link/screens), then shell, then app.
+# the transmission screen of link/screens; the archive's, the download's
+# chart), then shell, then app.
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "CheckLayers.cmake needs -DSOURCE_DIR=<folder of the modules>")
@@ -46,6 +47,10 @@ function(may_use from to out)
     endif()
   elseif(from MATCHES "/screens$")
     if(NOT to_rank EQUAL -1 OR to STREQUAL "platform/widgets" OR to STREQUAL "link/screens")
+      set(allowed TRUE)
+    endif()
+    # The archive shows its blocks with the download's chart.
+    if(from STREQUAL "archive/screens" AND to STREQUAL "download/screens")
       set(allowed TRUE)
     endif()
   elseif(from STREQUAL "shell")

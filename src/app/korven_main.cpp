@@ -1,3 +1,4 @@
+#include "archive/screens/archive_keeper.h"
 #include "korven_screens.h"
 #include "link/screens/busy_pointer.h"
 #include "platform/qt_serial_port.h"
@@ -13,6 +14,7 @@
 #include "shell/screens/splash_screen.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 
 using namespace korven;
@@ -23,6 +25,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QTranslator> qtTexts = qtItalianTexts();
     if (qtTexts)
         QApplication::installTranslator(qtTexts.get());
+    // The kinds of file the file dialogs name ("Codice sorgente C++") follow
+    // the program's language, not the system's.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
     QtSerialPort port;
     QtTicks ticks;
@@ -36,6 +41,7 @@ int main(int argc, char** argv) {
                     QCoreApplication::applicationDirPath());
 
     session.linkReporter.setBusyPointer(showBusyPointer);
+    session.archiveBlocks = archiveKeeper(session);
 
     MainWindow window(session, korvenScreens(), [] { QCoreApplication::exit(0); });
     prompter.setParentWindow(&window);

@@ -1,5 +1,6 @@
 #include "korven_screens.h"
 
+#include "archive/screens/archive_screen.h"
 #include "download/screens/automatic_download_screen.h"
 #include "download/screens/data_viewer_screen.h"
 #include "link/screens/modem_connection.h"
@@ -22,6 +23,7 @@ ScreenCatalog korvenScreens() {
     screens.switchModemConnection = switchModemConnection;
     screens.blockViewer = makeDataViewerScreen;
     screens.automaticDownload = makeAutomaticDownloadScreen;
+    screens.archive = makeArchiveScreen;
     screens.channelSetup = makeChannelSetupScreen;
     screens.scanSettings = [](Session& session) { return new ScanSettingsScreen(session); };
     screens.generalParameters = [](Session& session) {

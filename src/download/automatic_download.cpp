@@ -48,20 +48,22 @@ QString plannedDownloadText(const AutomaticRange& range) {
 }
 
 AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid& grid, int saved,
-                                    const QString& tablePath, const QDate& today, TableWrite mode) {
+                                    const QString& tablePath, const QDate& today, TableWrite mode,
+                                    const QList<CommittedFile>& alongside) {
     const QString& systemFilePath = installation.systemFilePath;
     SystemSetupRecords& records = installation.systemRecords;
     using Outcome = AutomaticSave::Outcome;
-    const BlockTableSave table =
-        saveBlockTable(tablePath, grid, grid.firstBlock(), grid.firstBlock() + saved - 1, mode);
-    if (!table) {
-        const Outcome outcome = table.outcome == BlockTableSave::Outcome::InvalidName
+    const QString table = resolveCaseInsensitive(tablePath);
+    QByteArray tableBytes;
+    if (const BlockTableSave content = blockTableContent(
+            table, grid, grid.firstBlock(), grid.firstBlock() + saved - 1, mode, tableBytes);
+        !content) {
+        const Outcome outcome = content.outcome == BlockTableSave::Outcome::InvalidName
                                     ? Outcome::InvalidName
                                     : Outcome::TableNotWritten;
-        return failedSave(outcome, tablePath, table.error);
+        return failedSave(outcome, tablePath, content.error);
     }
 
-    // The shared records take the new values only once their file holds them.
     AutomaticSave done;
     done.nextBlock = wrappedBlock(grid.firstBlock() + saved);
     done.date = today.toString(QStringLiteral("dd/MM/yyyy"));
@@ -70,28 +72,39 @@ AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid&
     pointer.setText(DownloadPointerLayout::lastDownloadDate, done.date);
     const RecordFile pointerFile(downloadPointerFilePath(systemFilePath),
                                  DownloadPointerLayout::recordLength);
-    if (FileStatus status = pointerFile.writeRecords(1, {pointer.bytes()}); !status)
+    CommittedFile pointerCopy;
+    if (FileStatus status = pointerFile.contentWith(1, {pointer.bytes()}, pointerCopy); !status)
         return failedSave(Outcome::PointerNotWritten, pointerFile.path(), status.error);
-    records.downloadPointer = pointer;
 
-    // The table is saved and counted: a data-directory file that cannot be
-    // written loses only the table's name, which the user is told.
     const RecordFile directory(dataDirectoryFilePath(systemFilePath),
                                DataDirectoryLayout::recordLength);
     Record dataDirectory = records.dataDirectory;
     FileStatus status;
     if (directory.exists())
         status = directory.readExisting(1, dataDirectory);
+    CommittedFile directoryCopy;
     if (status) {
-        dataDirectory.setText(DataDirectoryLayout::dataFileName, tablePath);
-        status = directory.writeRecords(1, {dataDirectory.bytes()});
+        dataDirectory.setText(DataDirectoryLayout::dataFileName, table);
+        status = directory.contentWith(1, {dataDirectory.bytes()}, directoryCopy);
     }
-    if (!status) {
-        done.outcome = Outcome::DirectoryNotWritten;
-        done.failedFile = directory.path();
-        done.error = status.error;
-        return done;
+    if (!status)
+        return failedSave(Outcome::DirectoryNotWritten, directory.path(), status.error);
+
+    // The table first, the pointer after it, the data file's name last: in
+    // that order, even a commit finished by the next start never counts
+    // blocks that are not in a table.
+    QList<CommittedFile> files{{table, tableBytes}};
+    files += alongside;
+    files += {pointerCopy, directoryCopy};
+    if (FileStatus committed = commitFiles(saveJournalPath(systemFilePath), files); !committed) {
+        const QString failed = committed.path;
+        const Outcome outcome = failed == pointerFile.path() ? Outcome::PointerNotWritten
+                                : failed == directory.path() ? Outcome::DirectoryNotWritten
+                                : failed == table            ? Outcome::TableNotWritten
+                                                             : Outcome::AlongsideNotWritten;
+        return failedSave(outcome, failed.isEmpty() ? table : failed, committed.error);
     }
+    records.downloadPointer = pointer;
     records.dataDirectory = dataDirectory;
     return done;
 }
@@ -106,9 +119,10 @@ QString automaticSaveFailureText(const AutomaticSave& save) {
     case Outcome::TableNotWritten:
         return download_texts::tableNotWritten.arg(save.failedFile, save.error) +
                download_texts::pointerUnchanged;
+    case Outcome::AlongsideNotWritten:
+        return download_texts::tableNotWritten.arg(save.failedFile, save.error) +
+               download_texts::pointerUnchanged;
     case Outcome::DirectoryNotWritten:
-        return download_texts::sideFileNotWritten.arg(save.failedFile, save.error) +
-               download_texts::pointerMoved;
     case Outcome::PointerNotWritten:
         return download_texts::sideFileNotWritten.arg(save.failedFile, save.error) +
                download_texts::pointerUnchanged;

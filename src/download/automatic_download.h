@@ -2,6 +2,7 @@
 
 #include "download/block_grid.h"
 #include "download/block_table_file.h"
+#include "platform/file_commit.h"
 #include "system_setup/installation.h"
 
 #include <QDate>
@@ -47,6 +48,7 @@ struct AutomaticSave {
         TableNotWritten, // the table file could not be written
         DirectoryNotWritten,
         PointerNotWritten,
+        AlongsideNotWritten, // a file saved with the table (the CSV) could not be written
     };
     Outcome outcome = Outcome::Saved;
     QString failedFile;
@@ -54,25 +56,23 @@ struct AutomaticSave {
     int nextBlock = 0;
     QString date; // "dd/mm/yyyy"
 
+    // Saved, and only then: on any failure no file changed and the download
+    // pointer stands where it stood.
     explicit operator bool() const { return outcome == Outcome::Saved; }
-    // Whether the download pointer now stands past the saved blocks: also when
-    // only the data-directory file, written last, failed.
-    bool pointerMoved() const {
-        return outcome == Outcome::Saved || outcome == Outcome::DirectoryNotWritten;
-    }
 };
 
 // Saves the first `saved` blocks of the grid as the table at `tablePath`,
-// then moves the download pointer past the saved blocks with `today`'s date,
-// then records the table's path in the data-directory file. Each step runs
-// only when the one before succeeded: the pointer never moves past blocks
-// that are not safely on disk, and the data-directory file never names a
-// table whose blocks the pointer does not count as downloaded. The records
-// are the installation's shared in-memory copies; the download pointer is the
-// one read when the download began.
+// moves the download pointer past them with `today`'s date and records the
+// table's path in the data-directory file, together with the `alongside`
+// files (a CSV of the same blocks), as one commit (commitFiles()): all of
+// them, or none, even when the process is killed in the middle. The records
+// are the installation's shared in-memory copies, which take the new values
+// only once the files hold them; the download pointer is the one read when
+// the download began.
 AutomaticSave saveAutomaticDownload(Installation& installation, const BlockGrid& grid, int saved,
                                     const QString& tablePath, const QDate& today,
-                                    TableWrite mode = TableWrite::Replace);
+                                    TableWrite mode = TableWrite::Replace,
+                                    const QList<CommittedFile>& alongside = {});
 
 // The message that tells the user what went wrong with a save.
 QString automaticSaveFailureText(const AutomaticSave& save);

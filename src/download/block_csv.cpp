@@ -17,13 +17,6 @@ QString csvField(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QByteArray csvLine(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& field : fields)
-        quoted.append(csvField(field));
-    return quoted.join(u',').toUtf8() + "\r\n";
-}
-
 QStringList headerFields(const RecordedChannels& channels) {
     QStringList fields{download_texts::csvBlock, download_texts::csvMoment};
     for (int channel = 0; channel < kAnalogChannels; ++channel)
@@ -46,6 +39,13 @@ QStringList blockFields(const BlockGrid& grid, int row, const RecordedChannels& 
 }
 
 } // namespace
+
+QByteArray csvLine(const QStringList& fields) {
+    QStringList quoted;
+    for (const QString& field : fields)
+        quoted.append(csvField(field));
+    return quoted.join(u',').toUtf8() + "\r\n";
+}
 
 bool holdsData(const BlockGrid& grid, int row) {
     return !grid.cell(row, BlockGrid::DateColumn).isEmpty();

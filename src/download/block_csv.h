@@ -28,6 +28,9 @@ struct CsvExport {
     explicit operator bool() const { return written; }
 };
 
+// One line of that CSV.
+QByteArray csvLine(const QStringList& fields);
+
 // Writes blockCsv() to `path`, replacing the file whole or not at all.
 CsvExport exportBlockCsv(const QString& path, const BlockGrid& grid, int first, int last,
                          const RecordedChannels& channels);

@@ -12,7 +12,8 @@ enum class FetchEnd {
     Complete,
     NotConnected,      // the logger stopped answering, or a reply never finished
     TransmissionError, // a reply came back malformed
-    Stopped,           // the conversation was asked to stop, or the run ended between blocks
+    Unconfirmed, // a reply did not follow the block before it, and asking again did not settle it
+    Stopped,     // the conversation was asked to stop, or the run ended between blocks
 };
 
 struct FetchResult {
@@ -38,6 +39,15 @@ struct FetchRequest {
 // Fetches blocks first to last, in order, over a conversation whose logger
 // is awake. Stops at the first block that cannot be fetched; the blocks
 // before it have been handed to onBlock.
+//
+// Only the block asked for is handed over. A reply that comes after its time
+// limit would otherwise be taken as the answer to a later request, so after
+// a limit has passed the line is left to fall quiet before the block is
+// asked for again. The replies carry no block number, but their date and
+// time must come after the block before: one that does not is asked for once
+// more on a quiet line, and taken only if the same comes back (the logger's
+// clock was set back), else it is asked for again within the extra attempts
+// and the run ends there (Unconfirmed).
 FetchResult fetchBlocks(Conversation& conversation, const FetchRequest& request);
 
 // Tells the user why a fetch ended early, as the link does for any failed

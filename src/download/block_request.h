@@ -10,10 +10,11 @@ namespace korven {
 // How one block request ended.
 enum class BlockOutcome {
     Ok,
-    Silent,    // not a character came back within the limit: the line is gone
-    CutShort,  // the logger answered, but no "!" or no complete reply came in time
-    Malformed, // the reply ended with its CR, but what came before it is not a block
-    Stopped,   // the conversation was asked to stop
+    Silent,     // not a character came back within the limit: the line is gone
+    CutShort,   // the logger answered, but no "!" or no complete reply came in time
+    Malformed,  // the reply ended with its CR, but what came before it is not a block
+    Stopped,    // the conversation was asked to stop
+    OutOfOrder, // a whole block came, but not one that can follow the block before it
 };
 
 struct BlockReply {

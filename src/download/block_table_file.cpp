@@ -25,13 +25,24 @@ QByteArray blockTableRecord(const QStringList& cells) {
 
 BlockTableSave saveBlockTable(const QString& path, const BlockGrid& grid, int first, int last,
                               TableWrite mode) {
-    using Outcome = BlockTableSave::Outcome;
     const QString target = resolveCaseInsensitive(path);
-    if (FileStatus writable = checkWritable(target); !writable)
-        return {Outcome::InvalidName, writable.error};
     QByteArray table;
-    if (mode == TableWrite::Append && QFileInfo::exists(target)) {
-        QFile old(target);
+    if (BlockTableSave content = blockTableContent(target, grid, first, last, mode, table);
+        !content)
+        return content;
+    if (FileStatus status = writeWholeFile(target, table); !status)
+        return {BlockTableSave::Outcome::WriteFailed, status.error};
+    return {};
+}
+
+BlockTableSave blockTableContent(const QString& path, const BlockGrid& grid, int first, int last,
+                                 TableWrite mode, QByteArray& table) {
+    using Outcome = BlockTableSave::Outcome;
+    if (FileStatus writable = checkWritable(path); !writable)
+        return {Outcome::InvalidName, writable.error};
+    table.clear();
+    if (mode == TableWrite::Append && QFileInfo::exists(path)) {
+        QFile old(path);
         if (!old.open(QIODevice::ReadOnly))
             return {Outcome::WriteFailed, old.errorString()};
         table = old.readAll();
@@ -40,8 +51,6 @@ BlockTableSave saveBlockTable(const QString& path, const BlockGrid& grid, int fi
         if (grid.hasBlock(block))
             table += blockTableRecord(grid.rowCells(grid.rowOf(block)));
     }
-    if (FileStatus status = writeWholeFile(target, table); !status)
-        return {Outcome::WriteFailed, status.error};
     return {};
 }
 

@@ -64,4 +64,10 @@ enum class TableWrite { Replace, Append };
 BlockTableSave saveBlockTable(const QString& path, const BlockGrid& grid, int first, int last,
                               TableWrite mode = TableWrite::Replace);
 
+// The whole new content of the table at `path` that saveBlockTable() writes,
+// for a save that commits it together with other files. `path` is the name
+// as found (resolveCaseInsensitive()).
+BlockTableSave blockTableContent(const QString& path, const BlockGrid& grid, int first, int last,
+                                 TableWrite mode, QByteArray& table);
+
 } // namespace korven

@@ -11,7 +11,8 @@ QList<ChartLine> chartLines(const BlockGrid& grid, const RecordedChannels& chann
     QList<ChartLine> lines;
     for (int channel = 0; channel < kAnalogChannels; ++channel) {
         if (channels[channel].active)
-            lines.append({channel, headingOf(channels[channel], channel), {}});
+            lines.append(
+                {channel, headingOf(channels[channel], channel), channels[channel].unit, {}});
     }
     for (const int row : rowsWithData(grid, grid.firstBlock(), grid.lastBlock())) {
         const QDateTime moment = blockMoment(grid.cell(row, BlockGrid::DateColumn),

@@ -15,6 +15,7 @@ namespace korven {
 struct ChartLine {
     int channel = 0;
     QString name; // its heading: description and unit
+    QString unit; // lines of one unit share a value axis
     QList<QPointF> points;
 };
 

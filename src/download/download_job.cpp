@@ -90,8 +90,9 @@ FetchResult DownloadJob::fetch(int first, int last, BlockGrid& grid, int extraAt
 }
 
 AutomaticSave DownloadJob::saveAutomatic(const BlockGrid& grid, int count, const QString& tablePath,
-                                         const QDate& today, TableWrite mode) {
-    return saveAutomaticDownload(installation_, grid, count, tablePath, today, mode);
+                                         const QDate& today, TableWrite mode,
+                                         const QList<CommittedFile>& alongside) {
+    return saveAutomaticDownload(installation_, grid, count, tablePath, today, mode, alongside);
 }
 
 LinkStatus DownloadJob::resume() {

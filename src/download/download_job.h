@@ -79,9 +79,10 @@ public:
                       const DownloadObserver& observer);
 
     // Saves the first `count` rows of `grid` as the table at `tablePath` and
-    // moves the download pointer past them.
+    // moves the download pointer past them, in one commit with `alongside`.
     AutomaticSave saveAutomatic(const BlockGrid& grid, int count, const QString& tablePath,
-                                const QDate& today, TableWrite mode = TableWrite::Replace);
+                                const QDate& today, TableWrite mode = TableWrite::Replace,
+                                const QList<CommittedFile>& alongside = {});
 
     // Puts the logger back into scanning, once, when this job woke it.
     // Busy while another conversation holds the line (nothing is done then).

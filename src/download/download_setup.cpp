@@ -2,6 +2,7 @@
 
 #include "download/download_texts.h"
 #include "logger_setup/channel_tables.h"
+#include "platform/file_commit.h"
 #include "platform/numeric_text.h"
 
 namespace korven {
@@ -48,6 +49,10 @@ BlockGrid::Descriptions descriptionsOf(const RecordedChannels& channels) {
 }
 
 FileStatus readDownloadPointer(Installation& installation, int& firstBlock) {
+    // A save cut short by a killed process is finished before its pointer counts.
+    if (FileStatus finished = finishInterruptedCommit(saveJournalPath(installation.systemFilePath));
+        !finished)
+        return finished;
     Record& downloadPointer = installation.systemRecords.downloadPointer;
     const RecordFile file(downloadPointerFilePath(installation.systemFilePath),
                           DownloadPointerLayout::recordLength);

@@ -38,7 +38,8 @@ BlockGrid::Descriptions descriptionsOf(const RecordedChannels& channels);
 
 // The download pointer (".PUN"): the first block of the next automatic
 // download, 0 to 65535 as the logger counts. A missing file reads as block 0,
-// as for a system never downloaded from.
+// as for a system never downloaded from. A save of the installation that a
+// killed process left half-done is finished (or rolled back) first.
 FileStatus readDownloadPointer(Installation& installation, int& firstBlock);
 
 } // namespace korven

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Captions and messages of the download screens. A "\r" is a line break in a
-// message box. "ט" stands where Italian writes "è".
+// message box.
 namespace korven::download_texts {
 
 inline const QString viewerTitle = QStringLiteral("Blocco Finale");
@@ -15,11 +15,14 @@ inline const QString askingLastBlock =
 inline const QString lastStoredBlock = QStringLiteral("Ultimo blocco memorizzato: ");
 inline const QString blocksToFetch = QStringLiteral("Verranno scaricati %1 blocchi");
 inline const QString pointerBeyondLogger =
-    QStringLiteral("Attenzione l'ultimo blocco memorizzato ט minore dell'ultimo scarico dati");
+    QStringLiteral("Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati");
 inline const QString offerFromStart =
-    QStringLiteral("\rLa memoria del KORVEN ט stata azzerata o il KORVEN ט stato "
+    QStringLiteral("\rLa memoria del KORVEN è stata azzerata o il KORVEN è stato "
                    "sostituito.\rScaricare i dati dal blocco 0?");
 inline const QString noBlocksStored = QStringLiteral("Nessun blocco memorizzato nel KORVEN");
+inline const QString rangeNotHeld =
+    QStringLiteral("Attenzione: il KORVEN contiene solo i blocchi da %1 a %2.\rI blocchi fuori "
+                   "da questo intervallo non sono dati validi.\rProseguire?");
 inline const QString blocksOverwritten =
     QStringLiteral("%1 blocchi precedenti sono stati sovrascritti nel KORVEN e non verranno "
                    "scaricati");
@@ -31,8 +34,6 @@ inline const QString tableNotWritten =
     QStringLiteral("ATTENZIONE: impossibile scrivere il file %1\r%2");
 inline const QString pointerUnchanged =
     QStringLiteral("\rIl puntatore dell'ultimo scarico resta invariato");
-inline const QString pointerMoved =
-    QStringLiteral("\rI dati sono salvati e il puntatore dell'ultimo scarico ט aggiornato");
 inline const QString sideFileNotWritten =
     QStringLiteral("ATTENZIONE: impossibile aggiornare il file %1\r%2");
 
@@ -49,10 +50,13 @@ inline const QString leaveButton = QStringLiteral("Uscire");
 inline const QString saveFilter = QStringLiteral(" FILE (*.txt)|*.txt|");
 inline const QString saveExtension = QStringLiteral("txt");
 inline const QString blocksSaved = QStringLiteral("%1 blocchi salvati nel file %2");
+inline const QString nothingToSave = QStringLiteral("Nessun blocco da salvare");
+inline const QString clearQuestion = QStringLiteral("Cancellare i dati scaricati?");
 inline const QString offerToSave =
     QStringLiteral("Salvare i %1 blocchi scaricati prima di uscire?");
 
 inline const QString exportCsvButton = QStringLiteral("Esporta CSV");
+inline const QString saveToArchiveButton = QStringLiteral("Salva in archivio");
 inline const QString csvFilter = QStringLiteral(" FILE (*.csv)|*.csv|");
 inline const QString csvExtension = QStringLiteral("csv");
 inline const QString csvExported = QStringLiteral("%1 blocchi esportati nel file %2");

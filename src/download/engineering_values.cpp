@@ -50,7 +50,7 @@ std::optional<double> engineeringValue(const QString& channelText, int decimals)
     return value->negative ? -magnitude : magnitude;
 }
 
-QDateTime blockMoment(const QString& date, const QString& time) {
+QDateTime blockMoment(const QString& date, const QString& time, Qt::TimeSpec timeSpec) {
     static const QRegularExpression dayShape(QStringLiteral("^(\\d\\d)/(\\d\\d)/(\\d\\d)$"));
     const QRegularExpressionMatch day = dayShape.match(date);
     if (!day.hasMatch())
@@ -61,7 +61,7 @@ QDateTime blockMoment(const QString& date, const QString& time) {
     const QTime at = QTime::fromString(time, QStringLiteral("HH:mm:ss"));
     if (!stored.isValid() || !at.isValid())
         return {};
-    return QDateTime(stored, at);
+    return QDateTime(stored, at, timeSpec);
 }
 
 } // namespace korven

@@ -17,7 +17,8 @@ std::optional<double> engineeringValue(const QString& channelText, int decimals)
 
 // When a block was stored, from the grid's date "dd/mm/yy" (years of this
 // century) and time "hh:mm:ss"; invalid for a block never written, whose
-// digits read FF.
-QDateTime blockMoment(const QString& date, const QString& time);
+// digits read FF. In local time, or as `timeSpec` says.
+QDateTime blockMoment(const QString& date, const QString& time,
+                      Qt::TimeSpec timeSpec = Qt::LocalTime);
 
 } // namespace korven

@@ -4,10 +4,14 @@
 #include "download/download_job.h"
 #include "link/logger_link.h"
 #include "link/protocol/block_numbers.h"
+#include "platform/file_commit.h"
+#include "platform/process_lock.h"
 #include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <memory>
 
 namespace korven {
 
@@ -29,8 +33,10 @@ public:
 private:
     bool readSetup();
     bool checkOutPaths();
+    bool refuseExisting(const QString& path, const QString& remedy);
     bool checkWritable(const QString& path);
     UnattendedEnd planAutomatic();
+    UnattendedEnd checkRangeHeld();
     UnattendedEnd wakeAndDownload();
     UnattendedEnd download();
     UnattendedEnd save(int fetched);
@@ -47,6 +53,7 @@ private:
     const UnattendedOutput& output_;
     QDateTime startedAt_;
     Installation installation_;
+    std::unique_ptr<ProcessLock> lock_;
     DownloadJob job_{link_, installation_};
     QString outPath_;
     QString csvPath_;
@@ -57,6 +64,15 @@ private:
 
 bool Run::readSetup() {
     FileStatus status = readInstallationSettings(programFolder_, installation_);
+    // One run at a time on an installation; a second is refused at once.
+    if (status) {
+        lock_ = std::make_unique<ProcessLock>(installationLockPath(installation_.systemFilePath));
+        if (status = lock_->take(); !status)
+            status.error = QStringLiteral("the installation is in use: %1").arg(status.error);
+    }
+    // A save a killed run left half-done is finished before anything is read.
+    if (status)
+        status = finishInterruptedCommit(saveJournalPath(installation_.systemFilePath));
     if (status)
         status = job_.readSetup(request_.automatic);
     if (!status)
@@ -72,13 +88,20 @@ bool Run::checkWritable(const QString& path) {
     return static_cast<bool>(status);
 }
 
+bool Run::refuseExisting(const QString& path, const QString& remedy) {
+    fail(UnattendedEnd::BadSetup, QStringLiteral("%1 already exists: %2").arg(path, remedy));
+    return false;
+}
+
 bool Run::checkOutPaths() {
     outPath_ = request_.outPath;
     if (outPath_.isEmpty())
         outPath_ = QDir(programFolder_).filePath(defaultTableName(startedAt_));
-    outPath_ = QFileInfo(outPath_).absoluteFilePath();
+    // A name is the file that is there whatever its letter case, as for every
+    // file the program reads or writes.
+    outPath_ = resolveCaseInsensitive(QFileInfo(outPath_).absoluteFilePath());
     if (!request_.csvPath.isEmpty())
-        csvPath_ = QFileInfo(request_.csvPath).absoluteFilePath();
+        csvPath_ = resolveCaseInsensitive(QFileInfo(request_.csvPath).absoluteFilePath());
     // A file that cannot be written is better known before the line is woken
     // than after the blocks came.
     for (const QString& path : {outPath_, csvPath_}) {
@@ -88,24 +111,33 @@ bool Run::checkOutPaths() {
             return false;
         }
     }
-    if (csvPath_ == outPath_) {
+    if (csvPath_.compare(outPath_, Qt::CaseInsensitive) == 0) {
         fail(UnattendedEnd::BadSetup,
              QStringLiteral("the table and the CSV cannot both be %1").arg(outPath_));
         return false;
     }
-    if (QFileInfo(outPath_).isFile() && request_.existing == ExistingTable::Refuse) {
-        fail(UnattendedEnd::BadSetup,
-             QStringLiteral("%1 already exists: --append adds the new blocks to it, --overwrite "
-                            "replaces it")
-                 .arg(outPath_));
-        return false;
-    }
+    const auto taken = [](const QString& path) {
+        return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    };
+    if (taken(outPath_) && request_.existing == ExistingTable::Refuse)
+        return refuseExisting(
+            outPath_,
+            QStringLiteral("--append adds the new blocks to it, --overwrite replaces it"));
+    if (!csvPath_.isEmpty() && taken(csvPath_) && request_.existing != ExistingTable::Overwrite)
+        return refuseExisting(csvPath_, QStringLiteral("--overwrite replaces it"));
     if (!checkWritable(outPath_) || (!csvPath_.isEmpty() && !checkWritable(csvPath_)))
         return false;
+    const QString& system = installation_.systemFilePath;
+    const QString journal = saveJournalPath(system);
+    for (const QString& path : {journal, preparingJournalPath(journal)}) {
+        if (const FileStatus regular = checkRegularOrMissing(path); !regular) {
+            fail(UnattendedEnd::BadSetup, regular.namedError());
+            return false;
+        }
+    }
     if (request_.automatic) {
-        const QString& system = installation_.systemFilePath;
-        if (!checkWritable(resolveCaseInsensitive(downloadPointerFilePath(system))) ||
-            !checkWritable(resolveCaseInsensitive(dataDirectoryFilePath(system))))
+        if (!checkWritable(downloadPointerFilePath(system)) ||
+            !checkWritable(dataDirectoryFilePath(system)))
             return false;
     }
     return true;
@@ -114,9 +146,6 @@ bool Run::checkOutPaths() {
 UnattendedEnd Run::run() {
     UnattendedEnd end = UnattendedEnd::BadSetup;
     if (readSetup() && checkOutPaths()) {
-        // What a killed run left half-written goes before this run writes.
-        removeUnfinishedWrites(QFileInfo(outPath_).absolutePath());
-        removeUnfinishedWrites(QFileInfo(installation_.systemFilePath).absolutePath());
         end = wakeAndDownload();
         // Saved or not, a woken logger goes back to its scanning.
         if (job_.resume() != LinkStatus::Ok && end == UnattendedEnd::Done)
@@ -157,6 +186,8 @@ UnattendedEnd Run::download() {
             return planned;
         if (range_.nothingNew())
             return UnattendedEnd::Done;
+    } else if (const UnattendedEnd held = checkRangeHeld(); held != UnattendedEnd::Done) {
+        return held;
     }
 
     grid_.setupBlockGrid(job_.descriptions(), range_.first, range_.count());
@@ -176,15 +207,40 @@ UnattendedEnd Run::download() {
                               .arg(result.fetched)
                               .arg(range_.first)
                         : QStringLiteral("stopped by a signal before any block was fetched"));
-    return fail(UnattendedEnd::LinkFailed,
-                result.fetched > 0
-                    ? QStringLiteral("link failure: the line failed at block %1; blocks %2 to %3 "
-                                     "are saved")
-                          .arg(wrappedBlock(failedAt))
-                          .arg(wrappedBlock(range_.first))
-                          .arg(wrappedBlock(failedAt - 1))
-                    : QStringLiteral("link failure: the line failed at block %1")
-                          .arg(wrappedBlock(failedAt)));
+    const QString why =
+        result.end == FetchEnd::Unconfirmed
+            ? QStringLiteral("link failure: block %1 could not be had for sure (its reply does "
+                             "not follow the block before it and asking again did not settle it)")
+                  .arg(wrappedBlock(failedAt))
+            : QStringLiteral("link failure: the line failed at block %1")
+                  .arg(wrappedBlock(failedAt));
+    return fail(UnattendedEnd::LinkFailed, result.fetched > 0
+                                               ? QStringLiteral("%1; blocks %2 to %3 are saved")
+                                                     .arg(why)
+                                                     .arg(wrappedBlock(range_.first))
+                                                     .arg(wrappedBlock(failedAt - 1))
+                                               : why);
+}
+
+// A block the logger does not hold comes back all the same, from an old slot
+// of its ring or as empty memory: a range is fetched only when every block of
+// it is among the newest 4096 the logger has written.
+UnattendedEnd Run::checkRangeHeld() {
+    const RangeQuery query = job_.queryRange();
+    if (query.status != LinkStatus::Ok)
+        return fail(UnattendedEnd::LinkFailed,
+                    QStringLiteral("link failure: the logger did not tell its last stored block"));
+    const int newest = query.loggerNext - 1;
+    const int oldest = std::max(query.loggerNext - kBlocksInMemory, 0);
+    const QString asked = QStringLiteral("blocks %1 to %2 are not all in the logger's memory: ")
+                              .arg(range_.first)
+                              .arg(range_.last);
+    if (newest < 0)
+        return fail(UnattendedEnd::BadSetup, asked + QStringLiteral("it holds no blocks"));
+    if (range_.first < oldest || range_.last > newest)
+        return fail(UnattendedEnd::BadSetup,
+                    asked + QStringLiteral("it holds blocks %1 to %2").arg(oldest).arg(newest));
+    return UnattendedEnd::Done;
 }
 
 UnattendedEnd Run::planAutomatic() {
@@ -230,29 +286,41 @@ UnattendedEnd Run::save(int fetched) {
     const int last = range_.first + fetched - 1;
     const TableWrite mode =
         request_.existing == ExistingTable::Append ? TableWrite::Append : TableWrite::Replace;
+    // The CSV goes in the same commit as the table: both are there, or neither.
+    QList<CommittedFile> csv;
+    if (!csvPath_.isEmpty())
+        csv.append({csvPath_, blockCsv(grid_, range_.first, last, job_.channels())});
     if (request_.automatic) {
         const AutomaticSave saved =
-            job_.saveAutomatic(grid_, fetched, outPath_, startedAt_.date(), mode);
-        if (saved.pointerMoved())
-            output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
+            job_.saveAutomatic(grid_, fetched, outPath_, startedAt_.date(), mode, csv);
         if (!saved)
             return fail(UnattendedEnd::BadSetup,
                         automaticSaveFailureText(saved).replace(u'\r', u' '));
-    } else if (const BlockTableSave saved =
-                   saveBlockTable(outPath_, grid_, range_.first, last, mode);
-               !saved) {
-        return fail(UnattendedEnd::BadSetup,
-                    QStringLiteral("%1 cannot be written: %2").arg(outPath_, saved.error));
     } else {
-        output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
+        QByteArray table;
+        if (const BlockTableSave content =
+                blockTableContent(outPath_, grid_, range_.first, last, mode, table);
+            !content)
+            return fail(UnattendedEnd::BadSetup,
+                        QStringLiteral("%1 cannot be written: %2").arg(outPath_, content.error));
+        const FileStatus committed = commitFiles(saveJournalPath(installation_.systemFilePath),
+                                                 QList<CommittedFile>{{outPath_, table}} + csv);
+        if (!committed)
+            return fail(
+                UnattendedEnd::BadSetup,
+                QStringLiteral("%1 cannot be written: %2")
+                    .arg(committed.path.isEmpty() ? outPath_ : committed.path, committed.error));
     }
-    if (csvPath_.isEmpty())
-        return UnattendedEnd::Done;
-    const CsvExport csv = exportBlockCsv(csvPath_, grid_, range_.first, last, job_.channels());
-    if (!csv)
-        return fail(UnattendedEnd::BadSetup,
-                    QStringLiteral("%1 cannot be written: %2").arg(csvPath_, csv.error));
-    output_.tellResult(QStringLiteral("%1 blocks exported to %2").arg(csv.blocks).arg(csvPath_));
+    output_.tellResult(QStringLiteral("%1 blocks saved to %2").arg(fetched).arg(outPath_));
+    if (!csvPath_.isEmpty())
+        output_.tellResult(QStringLiteral("%1 blocks exported to %2")
+                               .arg(rowsWithData(grid_, range_.first, last).size())
+                               .arg(csvPath_));
+    if (request_.alsoKeep) {
+        if (const QString why = request_.alsoKeep(grid_, range_.first, last, job_.channels());
+            !why.isEmpty())
+            return fail(UnattendedEnd::BadSetup, why);
+    }
     return UnattendedEnd::Done;
 }
 

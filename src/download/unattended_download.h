@@ -1,6 +1,8 @@
 #pragma once
 
+#include "download/block_grid.h"
 #include "download/download_progress.h"
+#include "download/download_setup.h"
 #include "link/link_reporter.h"
 #include "link/unattended.h"
 #include "platform/serial_port.h"
@@ -36,6 +38,13 @@ struct UnattendedRequest {
     // moved past it, the logger put back into scanning), and says that it was
     // stopped.
     std::function<bool()> stopWanted;
+    // Where the saved blocks go besides the table (the archive), once the
+    // table is saved and the pointer moved: the grid rows of blocks first to
+    // last and the channels' set-up. Returns why it failed, or an empty text;
+    // a failure leaves the download as it is and ends the run as BadSetup.
+    std::function<QString(const BlockGrid& grid, int first, int last,
+                          const RecordedChannels& channels)>
+        alsoKeep;
 };
 
 // Runs the download with the set-up of the program folder's "config.dat".

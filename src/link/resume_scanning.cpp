@@ -33,8 +33,15 @@ LinkStatus resumeScanning(Conversation& conversation, const QString& loggerSetup
     // so rather than that it scans.
     bool acquisition = false;
     bool autosleep = false;
+    // An empty or garbled file reads without an error, but its flags are
+    // not "0" or "1": that is a set-up that could not be read as well.
+    const auto isFlag = [&par](const auto& field) {
+        const QString flag = par.text(field);
+        return flag == u"0" || flag == u"1";
+    };
     const bool flagsRead =
-        RecordFile(parFilePath(loggerSetupPath), LoggerParLayout::recordLength).read(1, par).ok;
+        RecordFile(parFilePath(loggerSetupPath), LoggerParLayout::recordLength).read(1, par).ok &&
+        isFlag(LoggerParLayout::acquisitionFlag) && isFlag(LoggerParLayout::sleepFlag);
     if (flagsRead) {
         acquisition = digitValue(par.text(LoggerParLayout::acquisitionFlag)) == 1;
         autosleep = digitValue(par.text(LoggerParLayout::sleepFlag)) == 1;

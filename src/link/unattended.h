@@ -10,6 +10,7 @@ namespace korven {
 // exit status.
 enum class UnattendedEnd {
     Done = 0,
+    Incomplete = 1,   // done, and what was looked for is missing (gaps in the archive)
     BadSetup = 2,     // bad usage, set-up files that cannot be read, a file that cannot be written
     LinkFailed = 3,   // the logger could not be reached, or the line failed part-way
     NotRestarted = 4, // the work is done and saved, but the logger is not scanning again

@@ -35,6 +35,12 @@ public:
 private:
     FileStatus readSetup();
     UnattendedEnd talk(Conversation& conversation);
+    // Ends the talk as `end`; `why` is told once the logger is scanning again,
+    // so that the resume's success is never the last word on a failure.
+    UnattendedEnd fail(UnattendedEnd end, const QString& why) {
+        why_ = why;
+        return end;
+    }
     void tellReading(const ClockReading& reading) const;
     bool wanted(const ClockReading& reading) const;
 
@@ -44,6 +50,7 @@ private:
     const UnattendedOutput& output_;
     Installation installation_;
     PortSettings port_;
+    QString why_;
 };
 
 FileStatus ClockRun::readSetup() {
@@ -88,14 +95,15 @@ UnattendedEnd ClockRun::run() {
                        installation_.loggerRecords.par, line) != LinkStatus::Ok &&
         end == UnattendedEnd::Done)
         end = UnattendedEnd::NotRestarted;
+    if (!why_.isEmpty())
+        output_.tellProblem(why_);
     return end;
 }
 
 UnattendedEnd ClockRun::talk(Conversation& conversation) {
     const ClockQuery before = requestClock(conversation);
     if (!before.reading)
-        return output_.refuse(UnattendedEnd::LinkFailed,
-                              QStringLiteral("the logger did not tell its clock"));
+        return fail(UnattendedEnd::LinkFailed, QStringLiteral("the logger did not tell its clock"));
     tellReading(*before.reading);
     if (!request_.set)
         return UnattendedEnd::Done;
@@ -107,14 +115,13 @@ UnattendedEnd ClockRun::talk(Conversation& conversation) {
 
     const ClockSetting setting = setClockToComputer(conversation);
     if (setting.status != LinkStatus::Ok)
-        return output_.refuse(UnattendedEnd::LinkFailed,
-                              QStringLiteral("the logger did not take the clock setting"));
+        return fail(UnattendedEnd::LinkFailed,
+                    QStringLiteral("the logger did not take the clock setting"));
     output_.tellResult(QStringLiteral("clock set to:   ") + setting.moment.toString(kMomentFormat));
     const ClockQuery after = requestClock(conversation);
     if (!after.reading)
-        return output_.refuse(
-            UnattendedEnd::LinkFailed,
-            QStringLiteral("the logger did not tell its clock after the setting"));
+        return fail(UnattendedEnd::LinkFailed,
+                    QStringLiteral("the logger did not tell its clock after the setting"));
     tellReading(*after.reading);
     return UnattendedEnd::Done;
 }

@@ -70,6 +70,7 @@ FileStatus ChannelEditor::open(const QString& loggerSetupPath) {
         return fileFailure(channelFilePath(loggerSetupPath), status);
     // The decimals of the last channel read are the ones last used.
     lastDecimals_ = digitValue(records_.channel.text(LoggerChannelLayout::decimals));
+    savedRows_ = rows_;
     sendAllowed_ = true;
     return {};
 }
@@ -109,11 +110,12 @@ int ChannelEditor::decimalsOf(int row) {
     return lastDecimals_;
 }
 
-bool ChannelEditor::normalise(int row, QString& value) {
-    edited();
+bool ChannelEditor::normalise(int row, QString& value, const QString& saved) {
     const NormalisedEntry entry = normaliseEntry(value, decimalsOf(row));
     if (entry.changed)
         value = entry.text;
+    if (value != saved)
+        edited();
     return entry.showInvalid;
 }
 
@@ -132,6 +134,7 @@ FileStatus ChannelEditor::save() {
     if (const FileStatus status = RecordFile(parPath, P::recordLength).write(1, records_.par);
         !status)
         return fileFailure(parPath, status);
+    savedRows_ = rows_;
     sendAllowed_ = true;
     return {};
 }

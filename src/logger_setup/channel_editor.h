@@ -56,8 +56,10 @@ public:
 
     // The user left the gain or the zero of a row: the value is validated and
     // shown in the row's format. True when "Valore non valido" is to be shown.
-    bool leaveGain(int row) { return normalise(row, rows_[row].gain); }
-    bool leaveZero(int row) { return normalise(row, rows_[row].zero); }
+    // Passing through the field is no edit: only a value that then differs
+    // from the one on disk stops the sending.
+    bool leaveGain(int row) { return normalise(row, rows_[row].gain, savedRows_[row].gain); }
+    bool leaveZero(int row) { return normalise(row, rows_[row].zero, savedRows_[row].zero); }
 
     // Writes all eight channel records, shown or hidden, and the channel count
     // and digital inputs into the general record. Sending is allowed again
@@ -68,11 +70,12 @@ private:
     // The decimals of a row's mask; a text that is no mask keeps the decimals
     // last used.
     int decimalsOf(int row);
-    bool normalise(int row, QString& value);
+    bool normalise(int row, QString& value, const QString& saved);
 
     LoggerSetupRecords& records_;
     QString loggerSetupPath_;
     ChannelRows rows_;
+    ChannelRows savedRows_; // the rows as last read or written
     QString digital1_;
     QString digital2_;
     bool fourChannels_ = false;

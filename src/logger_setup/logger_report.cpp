@@ -6,6 +6,7 @@
 #include "platform/numeric_text.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QList>
 
 #include <algorithm>
@@ -138,8 +139,11 @@ bool printLoggerReport(const QString& loggerSetupPath, const QDate& today, Sheet
     }
     const QString title = QStringLiteral("File: ") + QDir::toNativeSeparators(loggerSetupPath) +
                           QStringLiteral(".Tmr");
-    return printSheet(
-        printer, [&](PrinterCanvas& canvas) { drawLoggerReport(canvas, title, channels, today); });
+    const QString sheetName =
+        QStringLiteral("Setup KORVEN ") + QFileInfo(loggerSetupPath).fileName();
+    return printSheet(printer, sheetName, [&](PrinterCanvas& canvas) {
+        drawLoggerReport(canvas, title, channels, today);
+    });
 }
 
 } // namespace korven

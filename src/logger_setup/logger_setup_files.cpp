@@ -12,6 +12,16 @@ QString parFilePath(const QString& loggerSetupPath) {
     return resolveCaseInsensitive(loggerSetupPath + QStringLiteral(".par"));
 }
 
+FileStatus readGeneralRecord(const QString& loggerSetupPath, Record& par) {
+    const RecordFile file(parFilePath(loggerSetupPath), LoggerParLayout::recordLength);
+    return file.read(1, par).on(file.path());
+}
+
+FileStatus writeGeneralRecord(const QString& loggerSetupPath, const Record& par) {
+    const RecordFile file(parFilePath(loggerSetupPath), LoggerParLayout::recordLength);
+    return file.write(1, par).on(file.path());
+}
+
 int channelCountOf(const Record& par) {
     return static_cast<int>(leadingNumber(par.text(LoggerParLayout::channelCount)));
 }

@@ -19,6 +19,12 @@ struct LoggerSetupRecords {
 QString channelFilePath(const QString& loggerSetupPath); // ".tmr"
 QString parFilePath(const QString& loggerSetupPath);     // ".par"
 
+// Reads or writes the general record, record 1 of the ".par" file of the set
+// at `loggerSetupPath`. Reading a file that does not exist creates it empty.
+// A failure names the file.
+FileStatus readGeneralRecord(const QString& loggerSetupPath, Record& par);
+FileStatus writeGeneralRecord(const QString& loggerSetupPath, const Record& par);
+
 // The channel count of the general record as a number: 4, 8, or 16 for a new set.
 int channelCountOf(const Record& par);
 

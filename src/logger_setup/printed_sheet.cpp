@@ -2,6 +2,8 @@
 
 #include "logger_setup/calendar_names.h"
 
+#include <QDir>
+
 namespace korven {
 namespace {
 
@@ -39,13 +41,16 @@ void turnToLandscape(SheetPrinter& printer) {
 
 } // namespace
 
-bool printSheet(SheetPrinter& printer, const PageDrawing& draw) {
+bool printSheet(SheetPrinter& printer, const QString& sheetName, const PageDrawing& draw) {
     turnToLandscape(printer);
-    const PreviewOutcome outcome = printer.printer.preview(draw);
+    const PreviewOutcome outcome = printer.printer.preview(draw, sheetName);
     if (outcome.choice == PreviewChoice::Closed)
         return false;
     if (!outcome.status)
         printer.prompter.message(kPrintFailed.arg(outcome.status.error), MessageIcon::Critical);
+    else if (outcome.choice == PreviewChoice::SavedAsPdf)
+        printer.prompter.message(kSheetSaved.arg(QDir::toNativeSeparators(outcome.file)),
+                                 MessageIcon::Information);
     return outcome.status.ok;
 }
 
@@ -89,7 +94,13 @@ void printRows(PrinterCanvas& canvas, int rows, const std::function<void(int row
 }
 
 QString onPaper(const QString& field) {
-    return QString(field).replace(QChar(u'\0'), QLatin1Char(' '));
+    QString text = field;
+    for (QChar& c : text) {
+        // A TAB, a line break or a soft hyphen would move or hide what follows.
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QLatin1Char(' ');
+    }
+    return text;
 }
 
 } // namespace korven

@@ -24,13 +24,16 @@ inline const QString kSheetTitleFont = QStringLiteral("Times New Roman");
 inline const QString kSheetTableFont = QStringLiteral("courier new");
 inline const QString kLandscapeRequest = QStringLiteral("Set the printer in the 'LANDSCAPE' mode");
 inline const QString kPrintFailed = QStringLiteral("ATTENZIONE: stampa non riuscita.\r%1");
+inline const QString kSheetSaved = QStringLiteral("Foglio salvato nel file %1");
 
 // Shows the pages drawn by `draw` and prints them or saves them as the user
 // chooses. The rows of a sheet are wider than a portrait page: a printer
 // found in portrait is first turned to landscape, after the user has been
 // told so and shown the printer set-up. A print or a save that fails is told
-// to the user. True only when the sheet was printed or saved.
-bool printSheet(SheetPrinter& printer, const PageDrawing& draw);
+// to the user, and so is the file a saved sheet went into. True only when the
+// sheet was printed or saved. `sheetName` names the sheet in the preview and
+// the PDF file offered.
+bool printSheet(SheetPrinter& printer, const QString& sheetName, const PageDrawing& draw);
 
 // The title at the top left: Times New Roman 12, bold, dark green.
 void printSheetTitle(PrinterCanvas& canvas, const QString& title);
@@ -49,8 +52,10 @@ void printUpdateLine(PrinterCanvas& canvas, const QDate& today);
 void printRows(PrinterCanvas& canvas, int rows, const std::function<void(int row, int y)>& printRow,
                const std::function<void()>& continuation);
 
-// A field as it goes on paper: zero bytes (a field never written) become
-// blanks, so the field keeps its width and the columns stay in line.
+// A field as it goes on paper: zero bytes (a field never written) and every
+// other control character (a TAB, a CR or LF, a soft hyphen in a hand-edited
+// file) become blanks, so the field keeps its width and the columns stay in
+// line.
 QString onPaper(const QString& field);
 
 } // namespace korven

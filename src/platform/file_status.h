@@ -17,6 +17,9 @@ struct FileStatus {
     }
     explicit operator bool() const { return ok; }
 
+    // This status, a failure naming `file` as the file it happened on.
+    FileStatus on(const QString& file) const { return ok ? *this : failureOn(file, error); }
+
     // The reason with the file's name in front, for a line of text.
     QString namedError() const {
         return path.isEmpty() ? error : QStringLiteral("%1: %2").arg(path, error);

@@ -1,5 +1,7 @@
 #include "platform/numeric_text.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace korven {
@@ -19,27 +21,27 @@ Scan scanNumber(const QString& text, qsizetype from) {
         negative = text[i] == QLatin1Char('-');
         ++i;
     }
+    QString whole = QStringLiteral("0");
+    QString fraction;
     bool pointSeen = false;
-    double scale = 1;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == QLatin1Char('.') && !pointSeen) {
             pointSeen = true;
         } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             scan.hasDigits = true;
-            if (pointSeen) {
-                scale /= 10;
-                scan.value += (c.unicode() - '0') * scale;
-            } else {
-                scan.value = scan.value * 10 + (c.unicode() - '0');
-            }
+            (pointSeen ? fraction : whole) += c;
         } else {
             break;
         }
     }
+    scan.end = i;
+    // Converted as one decimal text, so "0.58" is the double nearest 0.58
+    // and not 0.5 + 0.08 summed in binary.
+    const QString number = fraction.isEmpty() ? whole : whole + u'.' + fraction;
+    scan.value = QLocale::c().toDouble(number);
     if (negative)
         scan.value = -scan.value;
-    scan.end = i;
     return scan;
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/printer_canvas.h"
 
+#include <QString>
+
 #include <functional>
 
 namespace korven {
@@ -17,6 +19,7 @@ enum class PreviewChoice { Closed, Printed, SavedAsPdf };
 struct PreviewOutcome {
     PreviewChoice choice = PreviewChoice::Closed;
     PrintStatus status;
+    QString file; // the PDF file written, when saved
 };
 
 // The printer the set-up sheets go to, with a preview in front of it: the
@@ -33,7 +36,9 @@ public:
     // printer's business.
     virtual void showPrinterSetup() = 0;
 
-    virtual PreviewOutcome preview(const PageDrawing& draw) = 0;
+    // `documentName` tells the user which document it is, and names the PDF
+    // file offered when the pages are saved.
+    virtual PreviewOutcome preview(const PageDrawing& draw, const QString& documentName) = 0;
 };
 
 } // namespace korven

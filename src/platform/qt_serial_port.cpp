@@ -99,11 +99,18 @@ void QtSerialPort::setLineSettings(const QString& settings) {
 }
 
 PortError QtSerialPort::open() {
-    if (port_.isOpen())
+    if (isOpen())
         return {kPortInUse, QStringLiteral("The port is already open")};
     const QString device = device_.isEmpty() ? serialDeviceFor(portNumber_) : device_;
     if (device.isEmpty())
         return {kInvalidPortNumber, QStringLiteral("There is no COM %1").arg(portNumber_)};
+    if (port_.isOpen() && port_.portName() == device) {
+        applyLineSettings();
+        port_.clear();
+        inUse_ = true;
+        return {};
+    }
+    port_.close();
     port_.setPortName(device);
     // A pseudo-terminal refuses unbuffered mode, so the port is opened the
     // plain way; replies are polled through the input count anyway.
@@ -113,19 +120,22 @@ PortError QtSerialPort::open() {
     applyLineSettings();
     // Bytes that reached the device while nobody listened are not a reply.
     port_.clear();
+    inUse_ = true;
     return {};
 }
 
 void QtSerialPort::close() {
-    if (!port_.isOpen())
+    if (!isOpen())
         return;
+    inUse_ = false;
     // Whatever is still queued goes out before the device is let go.
     port_.flush();
-    port_.close();
+    if (!held_)
+        port_.close();
 }
 
 void QtSerialPort::send(const QByteArray& bytes) {
-    if (!port_.isOpen())
+    if (!isOpen())
         return;
     port_.write(bytes);
     // Hand the bytes to the driver now rather than at the next event, so a
@@ -135,11 +145,11 @@ void QtSerialPort::send(const QByteArray& bytes) {
 }
 
 int QtSerialPort::inputCount() const {
-    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+    return isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
 }
 
 QByteArray QtSerialPort::receive() {
-    if (!port_.isOpen())
+    if (!isOpen())
         return {};
     return readLength_ > 0 ? port_.read(readLength_) : port_.readAll();
 }

@@ -36,13 +36,19 @@ public:
     // (the command line names one); empty goes back to the mapping.
     void setDevice(const QString& device) { device_ = device; }
     int portNumber() const override { return portNumber_; }
+    // With `held`, the device once opened stays open (and locked against
+    // other processes) until this object goes: close() only ends the
+    // program's use of it, and the next open() takes it up again with fresh
+    // settings and an empty input. korvenctl holds its port for the whole
+    // command, so that no other process slips in between its steps.
+    void holdDevice(bool held) { held_ = held; }
     // A text that is not a valid line setting leaves the current one in place.
     void setLineSettings(const QString& settings) override;
     QString lineSettings() const override { return lineSettings_; }
 
     PortError open() override;
     void close() override;
-    bool isOpen() const override { return port_.isOpen(); }
+    bool isOpen() const override { return inUse_ && port_.isOpen(); }
 
     void send(const QByteArray& bytes) override;
     int inputCount() const override;
@@ -56,6 +62,8 @@ private:
     QSerialPort port_;
     int portNumber_ = 1;
     QString device_;
+    bool held_ = false;
+    bool inUse_ = false;
     QString lineSettings_ = QStringLiteral("9600,n,8,2");
     int readLength_ = 0;
 };

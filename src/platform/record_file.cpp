@@ -10,10 +10,11 @@ namespace korven {
 
 QString resolveCaseInsensitive(const QString& path) {
     const QFileInfo info(path);
-    if (info.exists())
+    if (info.exists() || info.isSymLink())
         return path;
     const QDir folder = info.dir();
-    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries =
+        folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
         if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0)
             return folder.filePath(entry);
@@ -90,20 +91,28 @@ FileStatus RecordFile::write(int n, const Record& record) const {
 }
 
 FileStatus RecordFile::writeRecords(int first, const QList<QByteArray>& records) const {
-    const QString target = path();
-    QByteArray content;
-    {
-        if (FileStatus regular = checkRegularOrMissing(target); !regular)
-            return regular;
-        QFile old(target);
-        if (old.exists()) {
-            if (!old.open(QIODevice::ReadOnly))
-                return FileStatus::failureOn(target, old.errorString());
-            content = old.readAll();
-        }
-    }
+    CommittedFile file;
+    if (FileStatus status = contentWith(first, records, file); !status)
+        return status;
+    return writeWholeFile(file.path, file.content, file.keepTailFrom);
+}
+
+FileStatus RecordFile::contentWith(int first, const QList<QByteArray>& records,
+                                   CommittedFile& file) const {
+    file.path = path();
+    if (FileStatus regular = checkRegularOrMissing(file.path); !regular)
+        return regular;
     const qint64 start = static_cast<qint64>(first - 1) * recordLength_;
     const qint64 end = start + static_cast<qint64>(records.size()) * recordLength_;
+    QByteArray& content = file.content;
+    content.clear();
+    QFile old(file.path);
+    if (old.exists()) {
+        if (!old.open(QIODevice::ReadOnly))
+            return FileStatus::failureOn(file.path, old.errorString());
+        content = old.read(end);
+        file.keepTailFrom = end;
+    }
     if (content.size() < end)
         content.append(QByteArray(end - content.size(), '\0'));
     for (qsizetype i = 0; i < records.size(); ++i) {
@@ -111,7 +120,7 @@ FileStatus RecordFile::writeRecords(int first, const QList<QByteArray>& records)
         bytes.append(QByteArray(recordLength_ - bytes.size(), '\0'));
         content.replace(start + i * recordLength_, recordLength_, bytes);
     }
-    return writeWholeFile(target, content);
+    return {};
 }
 
 } // namespace korven

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_commit.h"
 #include "platform/file_status.h"
 #include "platform/record.h"
 
@@ -41,14 +42,21 @@ public:
     // half-written file.
     // Records the file holds beyond the last one written are kept.
     FileStatus writeRecords(int first, const QList<QByteArray>& records) const;
+    // What writeRecords() gives the file, for a write that goes together with
+    // others (commitFiles()): the file up to the last record written, into
+    // `file.content`, with the rest of the old file kept (keepTailFrom) so
+    // that a huge file is never read whole.
+    FileStatus contentWith(int first, const QList<QByteArray>& records, CommittedFile& file) const;
 
 private:
     QString givenPath_;
     int recordLength_;
 };
 
-// The path of an existing file whose name equals `path`'s without regard to
-// letter case; `path` itself when there is none.
+// The path of an existing file (or folder, link, FIFO...) whose name equals
+// `path`'s without regard to letter case; `path` itself when there is none.
+// Every lookup of a name the user or a set-up file gives goes through here,
+// so that "NOTES.TXT" is found as the "notes.txt" that is there.
 QString resolveCaseInsensitive(const QString& path);
 
 } // namespace korven

@@ -34,6 +34,9 @@ inline const QString treatedNo = QStringLiteral("NO");
 inline const QString directReading = QStringLiteral("Lettura diretta da KORVEN");
 inline const QString treatedReading = QStringLiteral("LETTURA TRATTATA");
 inline const QString channelNumber = QStringLiteral("Canale ");
+// The trend's value axis for readings as the logger sent them: no unit of the
+// system set-up applies to them.
+inline const QString directAxis = QStringLiteral("Valore KORVEN");
 inline const QString leaveButton = QStringLiteral("Uscita");
 
 } // namespace korven::reading_texts

@@ -19,10 +19,11 @@ QString treatValue(const QString& text, const QString& treatmentCode, const QStr
 // A reply without the blanks and the CR after it.
 QString replyWithoutEnd(const QString& reply);
 
-// The signed five-digit text of a live reading as the logger sends it (sign
-// and five digits with or without a point, then blanks and its CR): the
-// point taken out. Empty when the reply is not a reading: cut short, or
-// something else where the sign and the digits belong.
+// The digits of a live reading as the logger sends it (a sign and up to five
+// digits, with or without a point, then blanks and its CR): the point taken
+// out by position, so "+12.35" gives "+1235" and "+123.45" gives "+12345".
+// Empty when the reply is not a reading: no sign, no digits, or something
+// else where the sign and the digits belong.
 std::optional<QString> readingDigits(const QString& reply);
 
 // The reading's own value, the point where the logger put it.

@@ -67,10 +67,16 @@ UnattendedEnd UnattendedReading::run() {
         return UnattendedEnd::LinkFailed;
     woken_ = true;
 
+    reading_ = true;
     const UnattendedEnd end = interrupted_ ? UnattendedEnd::Done : read();
+    reading_ = false;
     resuming_ = true;
     const LinkStatus resumed = job_.resume();
     resuming_ = false;
+    // The resume's success is never the last word on a reading that failed.
+    if (end == UnattendedEnd::LinkFailed)
+        output_.tellProblem(QStringLiteral("link failure: the logger stopped answering during "
+                                           "the reading"));
     if (resumed == LinkStatus::Ok || end != UnattendedEnd::Done)
         return end;
     return printed_ > 0 ? UnattendedEnd::NotRestarted : UnattendedEnd::LinkFailed;
@@ -80,6 +86,13 @@ void UnattendedReading::interrupt() {
     if (resuming_)
         return;
     interrupted_ = true;
+    // Once readings are under way the one on the line is finished, as with
+    // --count: a reply cut in the middle would leave its tail to spoil the
+    // handshake that puts the logger back into scanning.
+    if (reading_) {
+        job_.stop();
+        return;
+    }
     link_.requestStop();
     // Until the logger has answered, what runs for the reading is the
     // wake-up or a modem call placed for it, on a link of its own: the time

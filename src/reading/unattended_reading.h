@@ -42,9 +42,10 @@ public:
                       const UnattendedOutput& output);
 
     UnattendedEnd run();
-    // Ends the reading at once (Ctrl+C); a logger woken still goes back to
-    // scanning, and before it has answered the run fails (LinkFailed). Does
-    // nothing while it is being put back.
+    // Ends the reading (Ctrl+C): at once while the logger is being woken
+    // (the run then fails, LinkFailed), else once the reading or pass under
+    // way is whole; a logger woken still goes back to scanning. Does nothing
+    // while it is being put back.
     void interrupt();
 
 private:
@@ -69,6 +70,7 @@ private:
     int printed_ = 0;
     bool interrupted_ = false;
     bool woken_ = false;
+    bool reading_ = false;
     bool resuming_ = false;
 };
 

@@ -12,6 +12,10 @@ bool reportFileFailure(Prompter& prompter, const QString& path, const FileStatus
     return true;
 }
 
+bool reportFileFailure(Prompter& prompter, const FileStatus& status) {
+    return reportFileFailure(prompter, status.path, status);
+}
+
 bool readFirstRecord(Prompter& prompter, const QString& path, int recordLength, Record& record) {
     return !reportFileFailure(prompter, path, RecordFile(path, recordLength).read(1, record));
 }

@@ -20,8 +20,20 @@ FileStatus loadIdentity(Session& session) {
 FileStatus writeIdentity(Session& session) {
     const RecordFile file(identityFilePath(session.installation.systemFilePath),
                           IdentityLayout::recordLength);
-    const FileStatus written = file.write(1, session.installation.systemRecords.identity);
-    return written ? written : FileStatus::failureOn(file.path(), written.error);
+    return file.write(1, session.installation.systemRecords.identity).on(file.path());
+}
+
+FileStatus savePortSettings(Session& session, const PortSettings& settings) {
+    storePortSettings(settings, session.installation.systemRecords.identity);
+    return writeIdentity(session);
+}
+
+FileStatus saveModemSettings(Session& session, const ModemSettings& settings) {
+    storeModemSettings(settings, session.installation.systemRecords.identity);
+    const FileStatus written = writeIdentity(session);
+    if (written)
+        takeIdentity(session);
+    return written;
 }
 
 } // namespace korven

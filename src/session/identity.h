@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/modem/modem_settings.h"
+#include "link/port_settings.h"
 #include "platform/record_file.h"
 
 namespace korven {
@@ -18,5 +20,11 @@ FileStatus loadIdentity(Session& session);
 // Writes the shared identity record as record 1 of the identity file of the
 // current system set-up. A failure names the file it happened on.
 FileStatus writeIdentity(Session& session);
+
+// Stores the port settings, or the modem settings, into the shared identity
+// record and writes it. Once the modem settings are written the session takes
+// them.
+FileStatus savePortSettings(Session& session, const PortSettings& settings);
+FileStatus saveModemSettings(Session& session, const ModemSettings& settings);
 
 } // namespace korven

@@ -27,5 +27,6 @@ inline const QString modemSetup = QStringLiteral("Form71");
 inline const QString modemWait = QStringLiteral("Form72");
 inline const QString about = QStringLiteral("About");
 inline const QString chart = QStringLiteral("Chart");
+inline const QString archive = QStringLiteral("Archivio");
 
 } // namespace korven::screen_name

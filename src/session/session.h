@@ -18,7 +18,11 @@
 #include "system_setup/installation.h"
 #include "system_setup/settings_file.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace korven {
 
@@ -60,6 +64,10 @@ struct Session {
     QString lastSaveFolder;
     // The user confirmed Exit: the screens close without questions of their own.
     bool exiting = false;
+    // "Salva in archivio": keeps downloaded blocks, each given as the cells of
+    // its grid row, in the station archive and tells the user how it went.
+    // Empty where there is no archive.
+    std::function<void(const QList<QStringList>& rows)> archiveBlocks;
 
     StatusTexts status;
 

@@ -32,7 +32,7 @@ inline const QString modemConnectionUp =
     QStringLiteral("Collegamento con modem in corso.\rImpossibile modificare i settaggi");
 
 inline const QString newFileReset =
-    QStringLiteral("FILE NUOVO! Il programma eseguirא il RESET del file\r"
+    QStringLiteral("FILE NUOVO! Il programma eseguirà il RESET del file\r"
                    "Ricordarsi di eseguire il settaggio dei nuovi parametri");
 
 } // namespace korven::session_texts

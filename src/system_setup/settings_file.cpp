@@ -59,6 +59,16 @@ bool Settings::hasStoredPassword() const {
     return record_.bytes().at(SettingsLayout::password.offset) != '\0';
 }
 
+bool Settings::archivesEveryDownload() const {
+    return record_.text(SettingsLayout::archiveEveryDownload) == QStringLiteral("ON ");
+}
+
+FileStatus Settings::saveArchivesEveryDownload(bool archives) {
+    record_.setText(SettingsLayout::archiveEveryDownload,
+                    archives ? QStringLiteral("ON ") : QStringLiteral("OFF"));
+    return save();
+}
+
 FileStatus Settings::saveSystemFilePath(const QString& path) {
     return savePath(SettingsLayout::systemFilePath, path);
 }

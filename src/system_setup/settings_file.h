@@ -29,6 +29,7 @@ public:
     bool passwordActive() const;
     // False while the password field has never been written.
     bool hasStoredPassword() const;
+    bool archivesEveryDownload() const;
 
     // A path that does not fit its 45-character field is stored relative to
     // the program folder; when that does not fit either, or the path has
@@ -39,6 +40,7 @@ public:
     FileStatus savePasswordActive(bool active);
     // Stored cut to 20 characters.
     FileStatus savePassword(const QString& password);
+    FileStatus saveArchivesEveryDownload(bool archives);
 
 private:
     FileStatus savePath(TextField field, const QString& path);

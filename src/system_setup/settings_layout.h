@@ -11,7 +11,9 @@ struct SettingsLayout {
     static constexpr TextField reserved0{0, 4};
     static constexpr TextField reserved4{4, 3};
     static constexpr TextField reserved7{7, 7};
-    static constexpr TextField reserved14{14, 3};
+    // "ON ": every automatic download the program saves goes into the
+    // station archive too.
+    static constexpr TextField archiveEveryDownload{14, 3};
     static constexpr TextField systemFilePath{17, 45};  // ".stp" included
     static constexpr TextField loggerSetupPath{62, 45}; // without extension
     static constexpr TextField password{107, 20};

@@ -108,7 +108,7 @@ void SystemChannelEditor::copyOne() {
 void SystemChannelEditor::copyAll() {
     const int n = takeChannel();
     if (refuseUnread(n) ||
-        !prompter_.askYesNo(system_editor_texts::copyAllQuestion.arg(n), MessageIcon::None) ||
+        !prompter_.askYesNo(system_editor_texts::copyAllQuestion.arg(n), MessageIcon::None, true) ||
         !store(n))
         return;
     const std::optional<int> loggers = readLoggerCount();

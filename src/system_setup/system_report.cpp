@@ -8,6 +8,7 @@
 #include "system_setup/system_channel_layout.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QList>
 
 namespace korven {
@@ -112,7 +113,9 @@ bool printSystemReport(const QString& systemFilePath, const QString& treatmentSh
     }
     const QString title =
         QStringLiteral("SYSTEM SET-UP. FILE: ") + QDir::toNativeSeparators(systemFilePath);
-    return printSheet(printer, [&](PrinterCanvas& canvas) {
+    const QString sheetName =
+        QStringLiteral("Setup sistema ") + QFileInfo(systemFilePath).completeBaseName();
+    return printSheet(printer, sheetName, [&](PrinterCanvas& canvas) {
         drawSystemReport(canvas, title, channels, treatmentShown, today);
     });
 }

@@ -7,8 +7,9 @@ namespace korven {
 namespace {
 
 QString sideFilePath(const QString& systemFilePath, const char* extension) {
-    return resolveCaseInsensitive(systemFilePath.chopped(qMin<qsizetype>(4, systemFilePath.size())) +
-                                  QLatin1String(extension));
+    return resolveCaseInsensitive(
+        systemFilePath.chopped(qMin<qsizetype>(4, systemFilePath.size())) +
+        QLatin1String(extension));
 }
 
 } // namespace
@@ -25,7 +26,17 @@ QString downloadPointerFilePath(const QString& systemFilePath) {
     return sideFilePath(systemFilePath, ".PUN");
 }
 
-int comIndexOf(const Record& identity) { return digitValue(identity.text(IdentityLayout::comIndex)); }
+QString saveJournalPath(const QString& systemFilePath) {
+    return systemFilePath + QStringLiteral(".korven-commit");
+}
+
+QString installationLockPath(const QString& systemFilePath) {
+    return systemFilePath + QStringLiteral(".korven-lock");
+}
+
+int comIndexOf(const Record& identity) {
+    return digitValue(identity.text(IdentityLayout::comIndex));
+}
 
 int speedIndexOf(const Record& identity) {
     return digitValue(identity.text(IdentityLayout::speedIndex));

@@ -94,7 +94,7 @@ struct SavedDownloadRig : DownloadRig {
     BlockGrid grid;
 };
 
-TEST(SaveAutomaticDownload, WritesTheTableThenMovesThePointerThenWritesTheDataFileName) {
+TEST(SaveAutomaticDownload, WritesTheTableMovesThePointerAndWritesTheDataFileName) {
     SavedDownloadRig rig;
     const QString table = rig.folder.path("scarico.txt");
     const AutomaticSave saved = rig.job.saveAutomatic(rig.grid, 6, table, kToday);
@@ -136,33 +136,31 @@ TEST(SaveAutomaticDownload, ATableThatCannotBeWrittenLeavesTheSideFilesAlone) {
     EXPECT_EQ(rig.pointerInMemory(), 120);
 }
 
-TEST(SaveAutomaticDownload, APointerThatCannotBeWrittenLeavesTheDataFileNameAlone) {
-    SavedDownloadRig rig;
-    const QByteArray directoryBefore = rig.folder.read("plant.DIR");
-    rig.blockFile("plant.PUN");
+// The table, the pointer and the data file's name are one commit: a side file
+// that cannot be written leaves no table behind to be saved again by the
+// retry, and the pointer where it was.
+TEST(SaveAutomaticDownload, ASideFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
+    using Outcome = AutomaticSave::Outcome;
+    for (const auto& [file, outcome] : {std::pair{"plant.PUN", Outcome::PointerNotWritten},
+                                        std::pair{"plant.DIR", Outcome::DirectoryNotWritten}}) {
+        SavedDownloadRig rig;
+        const QByteArray pointerBefore = rig.folder.read("plant.PUN");
+        const QByteArray directoryBefore = rig.folder.read("plant.DIR");
+        rig.blockFile(file);
 
-    const AutomaticSave saved =
-        rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
-    EXPECT_EQ(saved.outcome, AutomaticSave::Outcome::PointerNotWritten);
-    EXPECT_FALSE(saved.pointerMoved());
-    EXPECT_TRUE(automaticSaveFailureText(saved).endsWith(
-        "\rIl puntatore dell'ultimo scarico resta invariato"));
-    EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
-    EXPECT_EQ(rig.pointerInMemory(), 120);
-}
-
-TEST(SaveAutomaticDownload, ADataFileNameThatCannotBeWrittenComesAfterThePointerMoved) {
-    SavedDownloadRig rig;
-    rig.blockFile("plant.DIR");
-
-    const AutomaticSave saved =
-        rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
-    EXPECT_EQ(saved.outcome, AutomaticSave::Outcome::DirectoryNotWritten);
-    EXPECT_TRUE(saved.pointerMoved());
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(rig.storedPointer(), 126);
-    EXPECT_EQ(rig.pointerInMemory(), 126);
-    EXPECT_EQ(rig.folder.read("scarico.txt").size(), 6 * 104);
+        const AutomaticSave saved =
+            rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
+        EXPECT_EQ(saved.outcome, outcome) << file;
+        EXPECT_TRUE(automaticSaveFailureText(saved).endsWith(
+            "\rIl puntatore dell'ultimo scarico resta invariato"))
+            << file;
+        EXPECT_FALSE(rig.folder.exists("scarico.txt")) << file;
+        EXPECT_EQ(rig.pointerInMemory(), 120) << file;
+        if (QByteArray(file) == "plant.DIR")
+            EXPECT_EQ(rig.folder.read("plant.PUN"), pointerBefore);
+        else
+            EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
+    }
 }
 
 TEST(SaveAutomaticDownload, AppendsToAnEarlierTableWhenAsked) {

@@ -2,11 +2,8 @@
 // korvenctl tests; here what stops a run before it fetches anything, how each
 // kind of end is told, a stop asked for at a chosen moment, and the CSV beside
 // the table.
-#include "download/unattended_download.h"
-
-#include "download/download_rig.h"
+#include "download/unattended_rig.h"
 #include "link/link_texts.h"
-#include "system_setup/settings_file.h"
 
 #include "support/file_system_limits.h"
 
@@ -17,51 +14,6 @@
 
 namespace korven {
 namespace {
-
-// A program folder whose "config.dat" names the rig's set-up files.
-struct UnattendedRig : test::DownloadRig {
-    explicit UnattendedRig(sim::LoggerConfig config = test::loggerWith(600)) : DownloadRig(config) {
-        Settings settings(folder.path());
-        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
-        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
-    }
-
-    UnattendedEnd run(const UnattendedRequest& request) {
-        UnattendedOutput output;
-        output.problem = [this](const QString& text) { problems.append(text); };
-        output.result = [this](const QString& text) { results.append(text); };
-        return runUnattendedDownload(folder.path(), request, port, clock, session.linkReporter,
-                                     output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
-    }
-
-    UnattendedEnd runAutomatic(const QString& out = {},
-                               ExistingTable existing = ExistingTable::Refuse,
-                               bool fromStart = false) {
-        UnattendedRequest request{true, 0, 0, out.isEmpty() ? QString() : folder.path(out)};
-        request.existing = existing;
-        request.fromStart = fromStart;
-        return run(request);
-    }
-
-    // The block numbers of the table's lines.
-    QList<QByteArray> tableBlocks(const QString& name) const {
-        const QByteArray table = folder.read(name);
-        QList<QByteArray> blocks;
-        for (qsizetype at = 0; at + 104 <= table.size(); at += 104)
-            blocks.append(table.mid(at, 4));
-        return blocks;
-    }
-
-    int pointerOnDisk() const {
-        const QByteArray pointer = folder.read("plant.PUN");
-        return quint8(pointer.at(12)) | quint8(pointer.at(13)) << 8;
-    }
-
-    bool blockAsked() { return !blockRequests().isEmpty(); }
-
-    QStringList problems;
-    QStringList results;
-};
 
 TEST(UnattendedDownload, RefusesUnusableSetUpFilesBeforeTouchingTheLine) {
     for (const char* missing : {"config.dat", "logger.par"}) {
@@ -113,7 +65,7 @@ TEST(UnattendedDownload, WritesTheCsvOfTheBlocksSavedBesideTheTable) {
 
 TEST(UnattendedDownload, EverythingSavedButTheLoggerNotRestartedIsItsOwnEnd) {
     UnattendedRig rig;
-    rig.faults().silentAfterCommands = 1 + 4; // "z" and the four blocks
+    rig.faults().silentAfterCommands = 2 + 4; // "z", "j" and the four blocks
     EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("out.txt")}), UnattendedEnd::NotRestarted);
     EXPECT_EQ(rig.folder.read("out.txt").size(), 4 * 104);
     EXPECT_EQ(rig.results, QStringList({"4 blocks saved to " + rig.folder.path("out.txt")}));
@@ -126,7 +78,7 @@ TEST(UnattendedDownload, EverythingSavedButTheLoggerNotRestartedIsItsOwnEnd) {
 
 TEST(UnattendedDownload, ALineThatFailsPartWaySaysSoLastAndWhatWasSaved) {
     UnattendedRig rig;
-    rig.faults().silentAfterCommands = 1 + 2;
+    rig.faults().silentAfterCommands = 2 + 2; // "z", "j" and two blocks
     EXPECT_EQ(rig.run({false, 10, 19, rig.folder.path("out.txt")}), UnattendedEnd::LinkFailed);
     EXPECT_EQ(rig.results, QStringList({"2 blocks saved to " + rig.folder.path("out.txt")}));
     EXPECT_EQ(

@@ -1,4 +1,4 @@
-// korvenctl download stopped by SIGTERM and Ctrl+C part-way, against
+// korvenctl download stopped by SIGTERM, Ctrl+C and the other stop signals part-way, against
 // korven-sim on a pseudo-terminal, in real time.
 
 #include "download_e2e_rig.h"
@@ -59,29 +59,33 @@ TEST(KorvenctlDownloadSignals, SigtermSavesTheBlocksFetchedMovesThePointerAndRes
     EXPECT_EQ(commands.filter(QRegularExpression("^S")).size(), saved);
 }
 
-TEST(KorvenctlDownloadSignals, CtrlCOnARangeDownloadKeepsWhatCameAndResumes) {
-    ProgramFolder folder;
-    Simulator simulator(folder.link());
-    ASSERT_TRUE(simulator.ready());
+// Ctrl+C, and a closed terminal, Ctrl+\\ or a reader of the output that went
+// away, which by default would kill korvenctl with the logger stopped.
+TEST(KorvenctlDownloadSignals, AStopSignalOnARangeDownloadKeepsWhatCameAndResumes) {
+    for (const int signal : {SIGINT, SIGHUP, SIGQUIT, SIGPIPE}) {
+        ProgramFolder folder;
+        Simulator simulator(folder.link());
+        ASSERT_TRUE(simulator.ready());
 
-    QProcess stopped;
-    stopped.start(
-        QStringLiteral(KORVENCTL_PATH),
-        download(folder, {"--from", "100", "--to", "199", "--out", folder.path("range.txt")}));
-    ASSERT_TRUE(simulator.awaitBlockRequests(3));
-    ::kill(static_cast<pid_t>(stopped.processId()), SIGINT);
-    ASSERT_TRUE(stopped.waitForFinished(30'000));
-    EXPECT_EQ(stopped.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(stopped.exitCode(), 3);
-    const QList<int> blocks = folder.tableBlocks("range.txt");
-    ASSERT_GE(blocks.size(), 3);
-    EXPECT_EQ(blocks, blocksFrom(100, 100 + int(blocks.size()) - 1));
-    EXPECT_FALSE(folder.exists("plant.PUN"));
-    const QStringList commands = simulator.commands();
-    ASSERT_FALSE(commands.isEmpty());
-    EXPECT_EQ(commands.filter(QRegularExpression("^S")).size(), blocks.size());
-    // The set-up asks for scanning without acquisition.
-    EXPECT_EQ(commands.last(), "z");
+        QProcess stopped;
+        stopped.start(
+            QStringLiteral(KORVENCTL_PATH),
+            download(folder, {"--from", "100", "--to", "199", "--out", folder.path("range.txt")}));
+        ASSERT_TRUE(simulator.awaitBlockRequests(3)) << signal;
+        ::kill(static_cast<pid_t>(stopped.processId()), signal);
+        ASSERT_TRUE(stopped.waitForFinished(30'000)) << signal;
+        EXPECT_EQ(stopped.exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_EQ(stopped.exitCode(), 3) << signal;
+        const QList<int> blocks = folder.tableBlocks("range.txt");
+        ASSERT_GE(blocks.size(), 3) << signal;
+        EXPECT_EQ(blocks, blocksFrom(100, 100 + int(blocks.size()) - 1)) << signal;
+        EXPECT_FALSE(folder.exists("plant.PUN")) << signal;
+        const QStringList commands = simulator.commands();
+        ASSERT_FALSE(commands.isEmpty()) << signal;
+        EXPECT_EQ(commands.filter(QRegularExpression("^S")).size(), blocks.size()) << signal;
+        // The set-up asks for scanning without acquisition.
+        EXPECT_EQ(commands.last(), "z") << signal;
+    }
 }
 
 } // namespace

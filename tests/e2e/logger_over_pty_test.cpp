@@ -1,6 +1,7 @@
 #include "launcher/simulator_process.h"
 #include "link/link_texts.h"
 #include "link/screens/transmission_screen.h"
+#include "logger_setup/logger_setup_layouts.h"
 #include "real_line.h"
 #include "session/session.h"
 #include "support/recording_document_opener.h"
@@ -49,6 +50,12 @@ TEST(LoggerOverPty, TransmissionScreenWakesTheLoggerAndHandsBackTheLastBlock) {
     identity[IdentityLayout::comIndex.offset] = '0';
     identity[IdentityLayout::speedIndex.offset] = '2';
     logger.folder.write("plant.pas", identity);
+    // The resume reads the scan flags of the logger set-up.
+    QByteArray par(LoggerParLayout::recordLength, ' ');
+    par[LoggerParLayout::acquisitionFlag.offset] = '1';
+    par[LoggerParLayout::sleepFlag.offset] = '0';
+    logger.folder.write("set.par", par);
+
     TransmissionScreen screen(session, TransmissionOrder::readLastBlock());
     screen.show();
     QSignalSpy block(&screen, &TransmissionScreen::lastBlockRead);

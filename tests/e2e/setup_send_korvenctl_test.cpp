@@ -87,6 +87,9 @@ TEST(KorvenctlSetupSend, BadUsageAndUnreadableFilesStopBeforeTheLine) {
     const KorvenctlRun run = korvenctl(setupSend(folder));
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("logger.tmr")) << qPrintable(run.err);
+    // The message box's line break would send a terminal's cursor back.
+    EXPECT_FALSE(run.err.contains('\r')) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains("logger.tmr - ")) << qPrintable(run.err);
 }
 
 } // namespace

@@ -110,12 +110,20 @@ TEST(ResumeScanning, AReadOnlySetUpIsReadAndTheLoggerScansAgain) {
 }
 
 TEST(ResumeScanning, ASetUpThatCannotBeReadLeavesTheLoggerStoppedAndSaysSo) {
-    ResumeRig rig;
-    ASSERT_EQ(mkfifo(QFile::encodeName(rig.folder.path("set.par")).constData(), 0600), 0);
-    EXPECT_NE(rig.resume(), LinkStatus::Ok);
-    EXPECT_EQ(rig.resumeWrites(), (QList<QByteArray>{kBroadcast, "z\r"}));
-    EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::resumeUnknownScan});
-    EXPECT_FALSE(rig.port.isOpen());
+    // A FIFO, an empty file and one whose flags are neither "0" nor "1".
+    for (const char* kind : {"fifo", "empty", "garbled"}) {
+        ResumeRig rig;
+        if (QByteArray(kind) == "fifo")
+            ASSERT_EQ(mkfifo(QFile::encodeName(rig.folder.path("set.par")).constData(), 0600), 0);
+        else if (QByteArray(kind) == "empty")
+            rig.folder.write("set.par", {});
+        else
+            rig.saveFlags('x', '1');
+        EXPECT_NE(rig.resume(), LinkStatus::Ok) << kind;
+        EXPECT_EQ(rig.resumeWrites(), (QList<QByteArray>{kBroadcast, "z\r"})) << kind;
+        EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::resumeUnknownScan}) << kind;
+        EXPECT_FALSE(rig.port.isOpen()) << kind;
+    }
 }
 
 } // namespace

@@ -16,7 +16,10 @@ struct ClockRunRig : ScreenRig {
 
     UnattendedEnd run(const UnattendedClockRequest& request) {
         UnattendedOutput output;
-        output.problem = [this](const QString& text) { problems.append(text); };
+        output.problem = [this](const QString& text) {
+            problems.append(text);
+            messagesBeforeLastProblem = static_cast<int>(prompter.texts().size());
+        };
         output.result = [this](const QString& text) { results.append(text); };
         return runUnattendedClock(folder.path(), request, port, clock, session.linkReporter,
                                   output);
@@ -25,6 +28,7 @@ struct ClockRunRig : ScreenRig {
 
     QStringList problems;
     QStringList results;
+    int messagesBeforeLastProblem = 0;
 };
 
 TEST(UnattendedClock, TellsBothClocksAndTheDriftAndLeavesTheLoggerScanning) {
@@ -109,6 +113,8 @@ TEST(UnattendedClock, ALinkFailureOrALoggerLeftStoppedSaysSoInItsExitStatus) {
     garbled.faults().cutRepliesTo = 6;
     EXPECT_EQ(garbled.run({1, true, {}}), UnattendedEnd::LinkFailed);
     EXPECT_EQ(garbled.problems, QStringList{"the logger did not tell its clock"});
+    EXPECT_EQ(garbled.messagesBeforeLastProblem, garbled.prompter.texts().size())
+        << "the failure is told after the resume's success";
     EXPECT_EQ(garbled.commands(), QList<QByteArray>({"z", "H", "Z"})) << "never set from garbage";
 }
 

@@ -20,7 +20,7 @@ TEST(ClockFields, ShowAMomentWithTwoDigitsEachAndFourForTheYear) {
     EXPECT_EQ(fields, QStringList({"05", "03", "2024", "09", "07", "03"}));
     EXPECT_EQ(commandFrom(fields), "G240305090703");
     EXPECT_EQ(clockSettingQuestion(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))),
-              QStringLiteral("Verrא modificata la data della KORVEN\rLa nuova data sarא:\r"
+              QStringLiteral("Verrà modificata la data della KORVEN\rLa nuova data sarà:\r"
                              "05/03/2024  09:07:03\rProseguire?"));
 }
 

@@ -68,3 +68,17 @@ TEST(ChannelSetup, TextsWrittenElsewhereInTheCodePageRoundTripUnchanged) {
     ASSERT_TRUE(saveChannelSetup(base(folder), records, rows, lastDecimals));
     EXPECT_EQ(folder.read("logger.tmr"), file);
 }
+
+// The scan screen reads and saves the general record on its own; a failure
+// must name the file so the user knows which one.
+TEST(GeneralRecord, AFailureNamesTheFile) {
+    TempFolder folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("logger.par"));
+    Record par(LoggerParLayout::recordLength);
+    const FileStatus read = readGeneralRecord(base(folder), par);
+    const FileStatus written = writeGeneralRecord(base(folder), par);
+    for (const FileStatus& status : {read, written}) {
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.path, folder.path("logger.par"));
+    }
+}

@@ -33,21 +33,31 @@ TEST(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
     ScriptedPrompter prompter;
     SheetPrinter printer{preview, prompter};
     preview.closeNext();
-    EXPECT_FALSE(printSheet(printer, titleOnly));
+    EXPECT_FALSE(printSheet(printer, "Foglio", titleOnly));
     EXPECT_EQ(preview.shown().texts().size(), 1) << "the page was shown";
     EXPECT_TRUE(preview.printed().texts().isEmpty());
     EXPECT_EQ(preview.printed().documentsEnded(), 0);
     EXPECT_TRUE(prompter.prompts().isEmpty());
 }
 
+TEST(PrintSheet, ASheetSavedAsPdfIsNamedForItAndTheFileWrittenIsTold) {
+    ScriptedPreview preview;
+    ScriptedPrompter prompter;
+    SheetPrinter printer{preview, prompter};
+    preview.saveNext();
+    EXPECT_TRUE(printSheet(printer, "Setup sistema impianto", titleOnly));
+    EXPECT_EQ(preview.lastDocumentName(), "Setup sistema impianto");
+    EXPECT_EQ(prompter.texts(), QStringList{"Foglio salvato nel file foglio.pdf"});
+}
+
 TEST(PrintSheet, APrinterTurnedToLandscapeStaysSoForTheNextSheet) {
     ScriptedPreview preview(PageOrientation::Portrait);
     ScriptedPrompter prompter;
     SheetPrinter printer{preview, prompter};
-    EXPECT_TRUE(printSheet(printer, titleOnly));
+    EXPECT_TRUE(printSheet(printer, "Foglio", titleOnly));
     EXPECT_EQ(preview.shown().orientation(), PageOrientation::Landscape)
         << "turned before the preview";
-    EXPECT_TRUE(printSheet(printer, titleOnly));
+    EXPECT_TRUE(printSheet(printer, "Foglio", titleOnly));
     EXPECT_EQ(prompter.countOf(kLandscapeRequest), 1);
     EXPECT_EQ(preview.setupsShown(), 1);
     EXPECT_EQ(preview.previews(), 2);

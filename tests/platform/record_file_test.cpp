@@ -17,7 +17,7 @@ TEST(Windows1252, EveryByteReadsBackAsTheSameByte) {
 TEST(Windows1252, AccentedLettersAndEuroUseTheirCodePagePositions) {
     EXPECT_EQ(toWindows1252(QString::fromUtf8("°à€")), QByteArray("\xB0\xE0\x80"));
     EXPECT_EQ(fromWindows1252("\xB0\xE0\x80"), QString::fromUtf8("°à€"));
-    EXPECT_EQ(toWindows1252(QString::fromUtf8("א")), QByteArray("?"));
+    EXPECT_EQ(toWindows1252(QString::fromUtf8("Ω")), QByteArray("?"));
 }
 
 TEST(Record, TextIsBlankPaddedAndCutAndIntegersAreLittleEndian) {

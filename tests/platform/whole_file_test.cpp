@@ -71,15 +71,6 @@ TEST(WholeFile, ReplacesTheFileWholeAndKeepsItsPermissions) {
     EXPECT_EQ(entriesOf(folder), QStringList{"a.csv"});
 }
 
-TEST(WholeFile, LeftoversOfAKilledWriteAreRemovedAndNothingElse) {
-    TempFolder folder;
-    folder.write("table.txt.korven-part", "half");
-    folder.write("table.txt", "whole");
-    folder.write("notes.part", "mine");
-    removeUnfinishedWrites(folder.path());
-    EXPECT_EQ(entriesOf(folder), (QStringList{"notes.part", "table.txt"}));
-}
-
 TEST(WholeFile, NamesThatCannotBeWrittenAreToldBeforeAnyWrite) {
     TempFolder folder;
     QDir(folder.path()).mkdir("sub");

@@ -138,5 +138,25 @@ TYPED_TEST(PortContract, WhatArrivedBeforeClosingIsGoneAfterReopening) {
     EXPECT_EQ(this->port().inputCount(), 0);
 }
 
+#ifdef KORVEN_SIM_PATH
+// korvenctl holds its device from the first open to its end: between the
+// steps of a command no other process can take the line.
+TEST(HeldQtSerialPort, KeepsTheDeviceFromOthersBetweenSteps) {
+    PtyRig rig;
+    ASSERT_TRUE(rig.ready()) << "the simulator did not start";
+    rig.port.holdDevice(true);
+    rig.port.setPortNumber(PtyRig::kLoggerPort);
+    ASSERT_FALSE(rig.port.open());
+    rig.port.close();
+    EXPECT_FALSE(rig.port.isOpen());
+
+    QtSerialPort other;
+    other.setPortNumber(PtyRig::kLoggerPort);
+    EXPECT_TRUE(other.open()) << "the device is still held";
+    EXPECT_FALSE(rig.port.open()) << "taken up again";
+    EXPECT_TRUE(rig.port.isOpen());
+}
+#endif
+
 } // namespace
 } // namespace korven::test

@@ -79,7 +79,10 @@ inline const QString kResumed = resumedText(0);
 
 // A session over the simulated logger with the reading set-up written.
 struct ReadingRig : SessionRig {
-    explicit ReadingRig(const ReadingFiles& files = {}) : SessionRig({}) { files.writeTo(folder); }
+    explicit ReadingRig(const ReadingFiles& files = {}, const sim::LoggerConfig& logger = {})
+        : SessionRig(logger) {
+        files.writeTo(folder);
+    }
 
     // The readings the logger was asked for, in order ("F0", "F03", "A0").
     QList<QByteArray> readingRequests() {

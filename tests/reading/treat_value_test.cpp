@@ -14,14 +14,32 @@ ReadingChannel linear(const QString& gain, const QString& zero, const QString& m
     return channel;
 }
 
-TEST(TreatValue, IsGainTimesTheReadingPlusZeroRoundedDownAsSignAndFiveDigits) {
-    EXPECT_EQ(treatValue("+00123", "01", "+00002", "+00010"), "+00256");
-    // -12.7 goes down to -13, never towards zero.
-    EXPECT_EQ(treatValue("-00127", "01", "+000.1", "+00000"), "-00013");
-    EXPECT_EQ(treatValue("+00127", "01", "+000.1", "+00000"), "+00012");
-    EXPECT_EQ(treatValue("-00005", "01", "+00001", "+00005"), "+00000");
-    // A result beyond five digits keeps them all.
-    EXPECT_EQ(treatValue("+19999", "01", "+19999", "+00000"), "+399960001");
+TEST(TreatValue, IsGainTimesTheReadingPlusZeroExactlyInDecimalRoundedDown) {
+    struct Case {
+        const char* reading;
+        const char* gain;
+        const char* zero;
+        const char* treated;
+    };
+    // Worked out by hand: every product exact in decimal stays exact, and the
+    // rounding goes towards minus infinity.
+    const Case cases[] = {
+        {"+00123", "+00002", "+00010", "+00256"},
+        {"+00100", "0.58", "+00000", "+00058"}, // 0.58 in binary is below 0.58
+        {"+00100", "+00.29", "+00000", "+00029"},
+        {"+00100", "+000.57", "+000.01", "+00057"},
+        {"+00010", "+01.10", "-00011", "+00000"},
+        {"+00003", "+0.333", "+00000", "+00000"}, // 0.999 goes down
+        {"-00127", "+000.1", "+00000", "-00013"}, // -12.7 goes down, not towards zero
+        {"+00127", "+000.1", "+00000", "+00012"},
+        {"-00001", "+00001", "+000.5", "-00001"},
+        {"-00005", "+00001", "+00005", "+00000"},
+        {"+1235", "+00002", "+00010", "+02480"},      // a reading of "+12.35"
+        {"+19999", "+19999", "+00000", "+399960001"}, // past five digits, all kept
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(treatValue(c.reading, "01", c.gain, c.zero), c.treated)
+            << c.reading << " x " << c.gain << " + " << c.zero;
 }
 
 TEST(TreatValue, AnyOtherTreatmentCodeLeavesTheTextAsItIs) {
@@ -30,16 +48,19 @@ TEST(TreatValue, AnyOtherTreatmentCodeLeavesTheTextAsItIs) {
     EXPECT_EQ(treatValue("+00123", QString(2, QChar(0)), "+00002", "+00010"), "+00123");
 }
 
-TEST(LiveReading, IsSignAndFiveDigitsWithOrWithoutAPointThenBlanksAndCr) {
+TEST(LiveReading, IsASignAndDigitsWithOrWithoutAPointThenBlanksAndCr) {
     EXPECT_EQ(readingDigits("+123.45 \r"), "+12345");
     EXPECT_EQ(readingDigits("-00150  \r"), "-00150");
     EXPECT_EQ(readingDigits("+1.2345 \r"), "+12345");
+    EXPECT_EQ(readingDigits("+12.35  \r"), "+1235");
+    EXPECT_EQ(readingDigits("+123.4  \r"), "+1234");
     EXPECT_EQ(directValue("+123.45 \r"), 123.45);
     EXPECT_EQ(directValue("-0.0150 \r"), -0.015);
+    EXPECT_EQ(directValue("+12.35  \r"), 12.35);
 }
 
 TEST(LiveReading, ARepliedTextThatIsNoReadingGivesNoValue) {
-    for (const char* reply : {"+12x.45 \r", "+123.4  \r", "12345   \r", "+1234   \r", "+123.45x\r",
+    for (const char* reply : {"+12x.45 \r", "12345   \r", "+123456 \r", "+123.45x\r", "+.      \r",
                               "         ", "+12.3.4 \r", "!+12345 \r"}) {
         EXPECT_FALSE(readingDigits(QString::fromLatin1(reply))) << reply;
         EXPECT_FALSE(directValue(QString::fromLatin1(reply))) << reply;
@@ -51,6 +72,9 @@ TEST(LiveReading, ARepliedTextThatIsNoReadingGivesNoValue) {
 TEST(TreatedReading, TakesThePointOutTreatsAndPlacesThePointByTheChannelsMask) {
     // +001.23 is the text +00123: 123 * 2 + 10 = 256, shown with two decimals.
     EXPECT_EQ(treatedValue("+001.23 \r", linear("+00002", "+00010", "***.**")), 2.56);
+    // A logger that drops the leading zeros: "+12.35" is 1235, so 2480, 24.8.
+    EXPECT_EQ(treatedValue("+12.35  \r", linear("+00002", "+00010", "***.**")), 24.8);
+    EXPECT_EQ(treatedValue("+00100  \r", linear("0.58", "+00000", "***.**")), 0.58);
     EXPECT_EQ(treatedValue("+00123  \r", linear("+00002", "+00010", "*****.")), 256);
     EXPECT_EQ(treatedValue("+00123  \r", linear("+00002", "+00010", "*.****")), 0.0256);
     // A mask that places no point, or none at all, leaves the value whole.

@@ -3,6 +3,7 @@
 #include "shell/shell_texts.h"
 #include "shell_fixture.h"
 
+#include <QApplication>
 #include <QPointer>
 
 using namespace korven;
@@ -18,9 +19,10 @@ using MainMenu = ShellTest;
 // With an empty catalogue every item that opens a screen says it is not active.
 TEST_F(MainMenu, ItemsWithoutAScreenInTheCatalogueSaySo) {
     openMainWindow();
-    for (const char* item : {"Mod_seriale", "SET_CAN_VESKAR", "Modem", "leggi_uno", "sc_autom"})
+    for (const char* item :
+         {"Mod_seriale", "SET_CAN_VESKAR", "Modem", "leggi_uno", "sc_autom", "sc_archivio"})
         trigger(item);
-    EXPECT_EQ(prompter.countOf(kNotInRelease), 5);
+    EXPECT_EQ(prompter.countOf(kNotInRelease), 6);
     EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
     EXPECT_TRUE(port.writes().isEmpty());
 }
@@ -77,6 +79,36 @@ TEST_F(MainMenu, AClosedScreenLeavesNoFrameBehind) {
     qobject_cast<QMdiSubWindow*>(screen->parentWidget())->close();
     EXPECT_EQ(openScreens(), QStringList{"Form1"});
     EXPECT_TRUE(screen.isNull()) << "closing the frame deletes its screen";
+}
+
+TEST_F(MainMenu, AScreenOpensInFrontOfTheStartUpPictureActiveWithTheProgramsIcon) {
+    writeInstallation(folder);
+    writeSettings(folder, settingsRecord("plant.stp", "logger"));
+    startProgram();
+    trigger("generale");
+    auto* frame = qobject_cast<QMdiSubWindow*>(find("Form7")->parentWidget());
+    auto* area = find<QMdiArea>({});
+    EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), frame);
+    EXPECT_EQ(area->activeSubWindow(), frame);
+    EXPECT_FALSE(frame->windowIcon().isNull());
+    EXPECT_EQ(frame->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+}
+
+TEST_F(MainMenu, AScreenFrameIsWideEnoughForItsWholeTitle) {
+    ScreenCatalog screens;
+    screens.rs232Settings = [](Session&) {
+        auto* screen = new QWidget;
+        screen->setObjectName("Form4");
+        screen->setWindowTitle("Impostazione RS232");
+        screen->resize(40, 40);
+        return screen;
+    };
+    openMainWindow(std::move(screens));
+    trigger("Mod_seriale");
+    QWidget* frame = find("Form4")->parentWidget();
+    QFont bold = frame->font();
+    bold.setBold(true);
+    EXPECT_GT(frame->width(), QFontMetrics(bold).horizontalAdvance("Impostazione RS232"));
 }
 
 // A missing manual or viewer is reported and the program goes on.

@@ -5,6 +5,7 @@
 #include "link/link_texts.h"
 #include "link/modem/modem_texts.h"
 #include "link/screens/modem_connection.h"
+#include "logger_setup/logger_setup_layouts.h"
 #include "session/session_texts.h"
 #include "shell_fixture.h"
 #include "support/modem_identity.h"
@@ -19,7 +20,7 @@ namespace {
 
 namespace texts = modem_texts;
 
-const QString kDialQuestion = QStringLiteral("Il modem comporrא il numero 0123456 \rProseguire?");
+const QString kDialQuestion = QStringLiteral("Il modem comporrà il numero 0123456 \rProseguire?");
 
 // The wait screen as the user sees it at one moment.
 struct WaitView {
@@ -34,6 +35,11 @@ protected:
         writeInstallation(folder);
         folder.write("plant.pas", ModemIdentity{}.bytes());
         writeSettings(folder, settingsRecord("plant.stp", "logger"));
+        // The resume before the hang-up reads the scan flags of the logger set-up.
+        QByteArray par(LoggerParLayout::recordLength, ' ');
+        par[LoggerParLayout::acquisitionFlag.offset] = '0';
+        par[LoggerParLayout::sleepFlag.offset] = '0';
+        folder.write("logger.par", par);
         port.putModemInFront(modem);
         ScreenCatalog screens;
         screens.switchModemConnection = switchModemConnection;

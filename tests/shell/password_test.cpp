@@ -64,7 +64,7 @@ TEST_F(Password, SwitchingOnNeedsTheStoredPasswordAndSavesTheState) {
     prompter.clear();
     type(find<QLineEdit>("Text1", screen), "segreto");
     click(find<QPushButton>("Command1", screen));
-    EXPECT_EQ(prompter.texts(), QStringList{"Password corretta. La password verrא attivata"});
+    EXPECT_EQ(prompter.texts(), QStringList{"Password corretta. La password verrà attivata"});
     EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Information);
     EXPECT_EQ(storedState(), QByteArray("\xFF\xFF"));
     EXPECT_FALSE(openScreens().contains("Form11"));

@@ -1,4 +1,5 @@
 #include "brain_driver.h"
+#include "sim/reading_format.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,15 @@ TEST(ReadingReply, PlacesThePointByTheChannelDecimals) {
         EXPECT_EQ(shown.size(), count == 0 ? 6 : 7) << shown.constData();
         EXPECT_EQ(shown.indexOf('.'), count == 0 ? -1 : 6 - count) << shown.constData();
     }
+}
+
+TEST(ReadingReply, TheShortFormDropsTheZerosBeforeTheFirstDigitThatCounts) {
+    const std::pair<std::pair<int, int>, const char*> cases[] = {
+        {{1235, 2}, "+12.35"},   {{-5, 2}, "-0.05"}, {{7, 0}, "+7"},
+        {{12345, 4}, "+1.2345"}, {{0, 1}, "+0.0"},   {{-150, 0}, "-150"}};
+    for (const auto& [reading, shown] : cases)
+        EXPECT_EQ(shortReading(reading.first, reading.second), shown) << shown;
+    EXPECT_EQ(readingReply(1235, 2, true), "+12.35  \r");
 }
 
 // The newest block was taken at the logger's present time, so it must agree

@@ -2,8 +2,9 @@
 
 namespace korven::test {
 
-PreviewOutcome ScriptedPreview::preview(const PageDrawing& draw) {
+PreviewOutcome ScriptedPreview::preview(const PageDrawing& draw, const QString& documentName) {
     ++previews_;
+    lastDocumentName_ = documentName;
     shown_ = RecordingCanvas(printed_.orientation(), width_, height_);
     draw(shown_);
     if (whileShown)
@@ -12,7 +13,8 @@ PreviewOutcome ScriptedPreview::preview(const PageDrawing& draw) {
     if (choice == PreviewChoice::Closed)
         return {};
     draw(printed_);
-    return {choice, printed_.endDocument()};
+    return {choice, printed_.endDocument(),
+            choice == PreviewChoice::SavedAsPdf ? QStringLiteral("foglio.pdf") : QString()};
 }
 
 } // namespace korven::test

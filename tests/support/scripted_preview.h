@@ -22,19 +22,22 @@ public:
           shown_(orientation, width, height) {}
 
     void closeNext() { answers_.enqueue(PreviewChoice::Closed); }
+    // The next preview is saved as "foglio.pdf".
+    void saveNext() { answers_.enqueue(PreviewChoice::SavedAsPdf); }
 
     PageOrientation orientation() const override { return printed_.orientation(); }
     void setOrientation(PageOrientation orientation) override {
         printed_.setOrientation(orientation);
     }
     void showPrinterSetup() override { ++setupsShown_; }
-    PreviewOutcome preview(const PageDrawing& draw) override;
+    PreviewOutcome preview(const PageDrawing& draw, const QString& documentName) override;
 
     // What went to the printer.
     RecordingCanvas& printed() { return printed_; }
     // The pages as the last preview showed them.
     const RecordingCanvas& shown() const { return shown_; }
     int previews() const { return previews_; }
+    const QString& lastDocumentName() const { return lastDocumentName_; }
     int setupsShown() const { return setupsShown_; }
 
     // Called while the preview is up, to look at the screen behind it.
@@ -47,6 +50,7 @@ private:
     RecordingCanvas shown_;
     QQueue<PreviewChoice> answers_;
     int previews_ = 0;
+    QString lastDocumentName_;
     int setupsShown_ = 0;
 };
 

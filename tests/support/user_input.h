@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 
 namespace korven::test {
@@ -31,6 +32,24 @@ inline void typeAndLeave(QLineEdit* field, const QString& text) {
 
 inline void click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The controls of `screen` the Tab key reaches, in the order it reaches
+// them, by object name; the unnamed parts of a control (the text box of a
+// list) go by the control's name.
+inline QStringList tabOrder(QWidget& screen) {
+    QStringList names;
+    for (QWidget* w = screen.nextInFocusChain(); w != &screen; w = w->nextInFocusChain()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&screen) || !w->isEnabled())
+            continue;
+        const QWidget* named = w;
+        while (named->objectName().isEmpty() && named->parentWidget() != &screen)
+            named = named->parentWidget();
+        if (!named->objectName().isEmpty() &&
+            (names.isEmpty() || names.last() != named->objectName()))
+            names.append(named->objectName());
+    }
+    return names;
 }
 
 } // namespace korven::test

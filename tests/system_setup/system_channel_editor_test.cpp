@@ -136,6 +136,7 @@ TEST_F(SystemEditor, CopyAllAsksThenFillsTheGroupWithTheModuleChannelCountingUp)
     editor_.copyAll();
     EXPECT_EQ(prompter_.texts(), QStringList{kCopyAllQuestion});
     EXPECT_TRUE(prompter_.prompts()[0].question);
+    EXPECT_TRUE(prompter_.prompts()[0].noIsDefault) << "a stray Enter overwrites nothing";
     for (int n = 3; n <= 7; ++n)
         EXPECT_EQ(record(n), original(n)) << "No changes nothing";
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("3"));

@@ -4,6 +4,8 @@
 #include "system_channel_bytes.h"
 #include "system_setup/system_report.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 using namespace korven;
@@ -22,7 +24,9 @@ TEST(SystemReportPdf, TitleColumnTitlesAndRowsLandWhereTheSheetPutsThem) {
     SheetPrinter printer{file, prompter};
     ASSERT_TRUE(printSystemReport(folder.path(QStringLiteral("plant.stp")), QString(),
                                   QDate(2024, 3, 5), printer));
-    EXPECT_EQ(prompter.texts(), QStringList{"Set the printer in the 'LANDSCAPE' mode"});
+    EXPECT_EQ(prompter.texts(),
+              QStringList({"Set the printer in the 'LANDSCAPE' mode",
+                           "Foglio salvato nel file " + QDir::toNativeSeparators(pdf)}));
 
     const PdfText text = readPdfText(pdf);
     ASSERT_EQ(text.pages, 1);

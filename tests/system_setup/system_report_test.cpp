@@ -131,9 +131,11 @@ TEST_F(SystemReport, APortraitPrinterIsAskedForLandscapeBeforeAnythingIsPrinted)
         << "aligned on the landscape page";
 }
 
-TEST_F(SystemReport, FieldsNeverWrittenPrintAsBlanksAndAnUnknownFirstMaskAsBlanks) {
+TEST_F(SystemReport, ControlCharactersAndFieldsNeverWrittenPrintAsBlanks) {
     SystemChannelBytes first = distinctChannel(0);
     first.mask = -1;
+    // A hand-edited description: TAB, CR, LF and a soft hyphen keep their places.
+    first.description = QByteArray("CANALE\t0\r\n\xAD").leftJustified(20, ' ');
     writeSystemFile(folder_, {first});
     ScriptedPreview preview(PageOrientation::Landscape);
     RecordingCanvas& canvas = preview.printed();

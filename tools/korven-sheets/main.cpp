@@ -15,12 +15,17 @@ namespace {
 
 using namespace korven;
 
+// A message as one line of standard error: the CR that breaks a message
+// box's lines would send a terminal's cursor back over the text.
+void tell(const QString& text) {
+    std::fprintf(stderr, "korven-sheets: %s\n",
+                 qPrintable(QString(text).replace(u'\r', QStringLiteral(" - "))));
+}
+
 // Nobody answers: what the sheets would say goes to standard error.
 class ConsolePrompter : public Prompter {
 public:
-    void message(const QString& text, MessageIcon) override {
-        std::fprintf(stderr, "korven-sheets: %s\n", qPrintable(text));
-    }
+    void message(const QString& text, MessageIcon) override { tell(text); }
     bool askYesNo(const QString& text, MessageIcon, bool) override {
         message(text, MessageIcon::None);
         return false;
@@ -48,7 +53,7 @@ int main(int argc, char** argv) {
     }
     Installation installation;
     if (FileStatus status = readInstallationSettings(arguments[1], installation); !status) {
-        std::fprintf(stderr, "korven-sheets: %s\n", qPrintable(status.error));
+        tell(status.error);
         return 2;
     }
     const QDir output(arguments[2]);

@@ -72,7 +72,7 @@ CommandOptions::CommandOptions(const CommandContext& context, const KorvenctlCom
     parser_.addOptions(options_);
 }
 
-bool CommandOptions::read() {
+bool CommandOptions::read(bool wordsAllowed) {
     if (!parser_.parse(context_.arguments)) {
         refuse(parser_.errorText());
         return false;
@@ -82,7 +82,7 @@ bool CommandOptions::read() {
         return false;
     }
     // The first argument is the command's name, which the parser passes over.
-    if (!parser_.positionalArguments().isEmpty()) {
+    if (!wordsAllowed && !parser_.positionalArguments().isEmpty()) {
         refuse(
             QStringLiteral("Unexpected argument: %1").arg(parser_.positionalArguments().first()));
         return false;

@@ -62,7 +62,9 @@ public:
                    const QList<QCommandLineOption>& options);
 
     // False, after telling the user why, when the arguments cannot be used.
-    bool read();
+    // Words that are not options are refused unless `wordsAllowed`.
+    bool read(bool wordsAllowed = false);
+    QStringList words() const { return parser_.positionalArguments(); }
     bool isSet(const QCommandLineOption& option) const { return parser_.isSet(option); }
     QString value(const QCommandLineOption& option) const { return parser_.value(option); }
     // Tells the user why the options cannot be used; BadSetup to return.

@@ -1,5 +1,6 @@
 #include "korvenctl/console.h"
 
+#include "korvenctl/stop_signals.h"
 #include "link/link_texts.h"
 
 #include <cstdio>
@@ -17,8 +18,9 @@ namespace korven {
 namespace {
 
 void printLine(FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stream);
+    const bool written = std::fprintf(stream, "%s\n", text.toLocal8Bit().constData()) >= 0;
+    if (!(std::fflush(stream) == 0 && written))
+        StopSignals::outputFailed();
 }
 
 } // namespace
@@ -46,7 +48,10 @@ void Console::progress(const DownloadProgress& progress) {
 
 void Console::problem(const QString& text) {
     endProgressLine();
-    printLine(stderr, QStringLiteral("korvenctl: ") + text);
+    // A message box breaks its lines at CR; on a terminal a CR sends the
+    // cursor back over what was written, so the parts are joined on one line.
+    printLine(stderr,
+              QStringLiteral("korvenctl: ") + QString(text).replace(u'\r', QStringLiteral(" - ")));
 }
 
 void Console::result(const QString& text) {
@@ -70,8 +75,7 @@ void ConsoleReporter::scanningResumed(int loggerNumber, ResumedLine line) {
 }
 
 void ConsoleReporter::tell(const QString& text) {
-    // A message box breaks its lines at CR; one line reads better in a log.
-    console_.problem(QString(text).replace(u'\r', QStringLiteral(" - ")));
+    console_.problem(text);
 }
 
 } // namespace korven

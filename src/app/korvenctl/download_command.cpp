@@ -1,5 +1,8 @@
 #include "korvenctl/download_command.h"
 
+#include "archive/archive_runs.h"
+#include "korvenctl/archive_command.h"
+
 #include "download/unattended_download.h"
 
 #include <QDateTime>
@@ -14,8 +17,10 @@ constexpr int kHighestBlock = 32767;
 const QString kUsage = QStringLiteral(
     "  korvenctl [--folder DIR] [--device PATH] download --from N --to M --out FILE\n"
     "                                [--append | --overwrite] [--csv CSVFILE]\n"
+    "                                [--archive [DEST] [--station NAME]]\n"
     "  korvenctl [--folder DIR] [--device PATH] download --auto [--from-start]\n"
     "                                [--out FILE [--append | --overwrite]] [--csv CSVFILE]\n"
+    "                                [--archive [DEST] [--station NAME]]\n"
     "\n"
     "  --from N, --to M\n"
     "                 download blocks N to M into the block table FILE\n"
@@ -26,9 +31,15 @@ const QString kUsage = QStringLiteral(
     "                 pointer (cleared, or another logger): download it from block 0\n"
     "                 instead of stopping\n"
     "  --append       FILE exists: add the new blocks after its lines\n"
-    "  --overwrite    FILE exists: replace it (an existing FILE is refused otherwise)\n"
+    "  --overwrite    FILE or CSVFILE exists: replace it (an existing file, whatever\n"
+    "                 the letter case of its name, is refused otherwise)\n"
     "  --csv CSVFILE  write the blocks saved as CSV too (UTF-8, comma-separated,\n"
-    "                 values with their decimal point)\n"
+    "                 values with their decimal point), together with FILE\n"
+    "  --archive [DEST] store the blocks saved in the station archive too: an SQLite\n"
+    "                 file, postgresql://USER@HOST[:PORT]/DB, or by default\n"
+    "                 korven-archive.sqlite in the program folder; an archive that\n"
+    "                 cannot be written leaves the download saved and exits with 2\n"
+    "  --station NAME with --archive, the station the blocks go under\n"
     "\n"
     "  --auto fetches at most the newest 4096 blocks, all the logger's memory holds;\n"
     "  how many older blocks it has written over is told on standard error.\n"
@@ -36,7 +47,9 @@ const QString kUsage = QStringLiteral(
     "  fetched are saved (--auto moves the pointer past them), the logger is put\n"
     "  back into scanning, and the exit status is 3.\n");
 
-UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand& command) {
+UnattendedEnd runDownload(const CommandContext& given, const KorvenctlCommand& command) {
+    CommandContext context = given;
+    context.arguments = withBareArchiveOption(given.arguments);
     const QCommandLineOption from(QStringLiteral("from"), {}, QStringLiteral("N"));
     const QCommandLineOption to(QStringLiteral("to"), {}, QStringLiteral("M"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("FILE"));
@@ -45,8 +58,11 @@ UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand&
     const QCommandLineOption fromStart(QStringLiteral("from-start"));
     const QCommandLineOption append(QStringLiteral("append"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
-    CommandOptions options(context, command,
-                           {from, to, out, csv, automatic, fromStart, append, overwrite});
+    const QCommandLineOption archive(QStringLiteral("archive"), {}, QStringLiteral("DEST"));
+    const QCommandLineOption station(QStringLiteral("station"), {}, QStringLiteral("NAME"));
+    CommandOptions options(
+        context, command,
+        {from, to, out, csv, automatic, fromStart, append, overwrite, archive, station});
     if (!options.read())
         return UnattendedEnd::BadSetup;
 
@@ -58,8 +74,10 @@ UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand&
     request.automatic = options.isSet(automatic);
     if (options.isSet(append) && options.isSet(overwrite))
         return options.refuse(QStringLiteral("--append and --overwrite exclude each other."));
-    if ((options.isSet(append) || options.isSet(overwrite)) && !options.isSet(out))
-        return options.refuse(QStringLiteral("--append and --overwrite go with --out."));
+    if (options.isSet(append) && !options.isSet(out))
+        return options.refuse(QStringLiteral("--append goes with --out."));
+    if (options.isSet(overwrite) && !options.isSet(out) && !options.isSet(csv))
+        return options.refuse(QStringLiteral("--overwrite goes with --out or --csv."));
     request.existing = options.isSet(append)      ? ExistingTable::Append
                        : options.isSet(overwrite) ? ExistingTable::Overwrite
                                                   : ExistingTable::Refuse;
@@ -81,6 +99,14 @@ UnattendedEnd runDownload(const CommandContext& context, const KorvenctlCommand&
             return options.refuse(QStringLiteral("--to must not be below --from."));
         request.from = *first;
         request.to = *last;
+    }
+    if (options.isSet(station) && !options.isSet(archive))
+        return options.refuse(QStringLiteral("--station goes with --archive."));
+    DownloadArchive archived;
+    if (options.isSet(archive)) {
+        if (!openDownloadArchive(context, options.value(archive), options.value(station), archived))
+            return UnattendedEnd::BadSetup;
+        request.alsoKeep = keepInArchive(*archived.store, archived.station, consoleOutput(context));
     }
     request.progress = [&context](const DownloadProgress& done) { context.console.progress(done); };
     // Ctrl+C and SIGTERM: before the logger is woken they end the run at

@@ -1,3 +1,4 @@
+#include "korvenctl/archive_command.h"
 #include "korvenctl/clock_command.h"
 #include "korvenctl/command_line.h"
 #include "korvenctl/console.h"
@@ -18,7 +19,7 @@ namespace {
 
 // Every command korvenctl knows, in the order the help lists them.
 QList<KorvenctlCommand> commands() {
-    return {downloadCommand(), setupCommand(), clockCommand(), readCommand()};
+    return {downloadCommand(), archiveCommand(), setupCommand(), clockCommand(), readCommand()};
 }
 
 } // namespace
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
 
     QtSerialPort port;
     port.setDevice(parsed.options->device);
+    // The line is the command's from its first open to its end.
+    port.holdDevice(true);
     Console console;
     ConsoleReporter reporter(console);
     SignalledTicks ticks;

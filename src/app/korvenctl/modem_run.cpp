@@ -31,8 +31,7 @@ public:
             console_.problem(QStringLiteral("modem hung up"));
             return;
         default:
-            // A message box breaks its lines at CR; one line reads better in a log.
-            console_.problem(QString(text).replace(u'\r', QStringLiteral(" - ")));
+            console_.problem(text);
             return;
         }
     }

@@ -6,7 +6,21 @@ namespace korven {
 
 namespace {
 
-constexpr int kStopSignals[] = {SIGINT, SIGTERM};
+// A closed terminal (SIGHUP), Ctrl+\ (SIGQUIT) and a reader of the output
+// that went away (SIGPIPE, as with "| head") end a command as Ctrl+C does: by
+// default they would kill it with the logger stopped.
+constexpr int kStopSignals[] = {
+    SIGINT,  SIGTERM,
+#if defined(SIGHUP)
+    SIGHUP,
+#endif
+#if defined(SIGQUIT)
+    SIGQUIT,
+#endif
+#if defined(SIGPIPE)
+    SIGPIPE,
+#endif
+};
 
 // All a signal handler may touch.
 volatile std::sig_atomic_t stopSignal = 0;
@@ -31,6 +45,11 @@ StopSignals::~StopSignals() {
 
 bool StopSignals::arrived() {
     return stopSignal != 0;
+}
+
+void StopSignals::outputFailed() {
+    if (stopSignal == 0)
+        stopSignal = SIGTERM;
 }
 
 void SignalledTicks::pump() {

@@ -6,8 +6,9 @@
 
 namespace korven {
 
-// Ctrl+C and SIGTERM, for every korvenctl command, while this object lives.
-// The handler only notes the signal; SignalledTicks acts on it.
+// Ctrl+C, SIGTERM, SIGHUP, SIGQUIT and SIGPIPE, for every korvenctl command,
+// while this object lives. The handler only notes the signal; SignalledTicks
+// acts on it.
 class StopSignals {
 public:
     StopSignals();
@@ -16,6 +17,9 @@ public:
     StopSignals& operator=(const StopSignals&) = delete;
 
     static bool arrived();
+    // A write to standard output that failed (its reader is gone) counts as
+    // a stop signal.
+    static void outputFailed();
 };
 
 // korvenctl's time base with the stop signals passed on: at the next pump

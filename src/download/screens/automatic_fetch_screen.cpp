@@ -30,6 +30,7 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<Dow
       view_(new BlockGridView(grid_, this)), progress_(new DownloadProgressBar(this)),
       save_(new QPushButton(texts::saveButton, this)),
       export_(new QPushButton(texts::exportCsvButton, this)),
+      archive_(new QPushButton(texts::saveToArchiveButton, this)),
       exit_(new QPushButton(texts::exitButton, this)), report_(new QLabel(this)),
       guard_(session, [this] { return windowTitle(); }) {
     setObjectName(screen_name::automaticFetch);
@@ -39,6 +40,8 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<Dow
     save_->setObjectName(QStringLiteral("Command1"));
     exit_->setObjectName(QStringLiteral("Command2"));
     export_->setObjectName(QStringLiteral("exportCsv"));
+    archive_->setObjectName(QStringLiteral("saveToArchive"));
+    archive_->setEnabled(false);
     report_->setObjectName(QStringLiteral("reportLine"));
     save_->setEnabled(false);
     export_->setEnabled(false);
@@ -46,6 +49,7 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<Dow
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save_);
+    buttons->addWidget(archive_);
     buttons->addWidget(export_);
     buttons->addStretch();
     buttons->addWidget(exit_);
@@ -59,6 +63,8 @@ AutomaticFetchScreen::AutomaticFetchScreen(Session& session, std::unique_ptr<Dow
 
     connect(save_, &QPushButton::clicked, this, &AutomaticFetchScreen::save);
     connect(export_, &QPushButton::clicked, this, &AutomaticFetchScreen::exportFetched);
+    connect(archive_, &QPushButton::clicked, this,
+            [this] { archiveRange(session_, grid_, range_.first, range_.first + fetched_ - 1); });
     connect(exit_, &QPushButton::clicked, this, &QWidget::close);
     // The fetch starts once the screen is up, so the user watches it fill.
     QTimer::singleShot(0, this, &AutomaticFetchScreen::fetch);
@@ -78,6 +84,7 @@ void AutomaticFetchScreen::fetch() {
     // An export moves no pointer, so the blocks that did come may go out.
     fetched_ = result.fetched;
     export_->setEnabled(fetched_ > 0);
+    archive_->setEnabled(fetched_ > 0 && session_.archiveBlocks);
     exit_->setEnabled(true);
     if (guard_.closeDue())
         close();
@@ -90,10 +97,6 @@ void AutomaticFetchScreen::save() {
     const AutomaticSave saved =
         job_->saveAutomatic(grid_, grid_.blockCount(), *path, QDate::currentDate());
     if (!saved) {
-        // The pointer may have moved even so: the status bar shows where it is.
-        if (saved.pointerMoved())
-            showDownloadPointer(session_.status,
-                                session_.installation.systemRecords.downloadPointer);
         session_.prompter.message(automaticSaveFailureText(saved), MessageIcon::Critical);
         return;
     }
@@ -101,6 +104,8 @@ void AutomaticFetchScreen::save() {
     session_.prompter.message(texts::dataSaved + *path, MessageIcon::Exclamation);
     report_->setText(texts::blocksSaved.arg(grid_.blockCount()).arg(*path));
     showDownloadPointer(session_.status, session_.installation.systemRecords.downloadPointer);
+    if (session_.settings.archivesEveryDownload())
+        archiveRange(session_, grid_, range_.first, range_.last);
     job_->resume();
 }
 

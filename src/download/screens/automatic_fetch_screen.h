@@ -44,6 +44,7 @@ private:
     DownloadProgressBar* progress_;
     QPushButton* save_;
     QPushButton* export_;
+    QPushButton* archive_;
     QPushButton* exit_;
     QLabel* report_;
     ExchangeGuard guard_;

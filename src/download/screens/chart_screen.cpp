@@ -8,7 +8,10 @@
 #include <QColor>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QMap>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -37,7 +40,7 @@ const std::array<QColor, 8> kLineColours{QColor(0x1f, 0x77, 0xb4), QColor(0xff, 
                                          QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
                                          QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf)};
 
-// The smallest and largest time and value of the lines.
+// The smallest and largest time and value of some lines.
 struct Span {
     QPointF least;
     QPointF most;
@@ -47,6 +50,39 @@ struct Span {
                 {std::max(most.x(), point.x()), std::max(most.y(), point.y())}};
     }
 };
+
+std::optional<Span> spanOf(const QList<QPointF>& points, std::optional<Span> span = {}) {
+    for (const QPointF& point : points)
+        span = span ? span->including(point) : Span{point, point};
+    return span;
+}
+
+// A value axis for the lines of one unit, titled with the unit, taking in
+// every one of them.
+QValueAxis* unitAxis(const QString& unit, const Span& span) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(unit);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    const qreal margin = span.most.y() > span.least.y() ? 0 : 1;
+    axis->setRange(span.least.y() - margin, span.most.y() + margin);
+    axis->applyNiceNumbers();
+    return axis;
+}
+
+// A click on a heading of the legend hides its line, a second shows it
+// again; the heading stays, greyed while its line is hidden.
+void letLegendToggleLines(QChart* chart) {
+    for (QLegendMarker* marker : chart->legend()->markers()) {
+        QObject::connect(marker, &QLegendMarker::clicked, marker, [marker] {
+            QAbstractSeries* series = marker->series();
+            series->setVisible(!series->isVisible());
+            marker->setVisible(true);
+            QColor label = marker->labelBrush().color();
+            label.setAlphaF(series->isVisible() ? 1.0 : 0.4);
+            marker->setLabelBrush(label);
+        });
+    }
+}
 
 } // namespace
 
@@ -59,9 +95,22 @@ ChartScreen::ChartScreen(const QList<ChartLine>& lines, QWidget* parent) : QWidg
     chart->legend()->setAlignment(Qt::AlignRight);
     auto* time = new QDateTimeAxis;
     time->setTitleText(texts::chartTimeAxis);
-    auto* values = new QValueAxis;
     chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(values, Qt::AlignLeft);
+
+    // Channels of different units on one scale would flatten each other (a
+    // wind direction near 10000 beside temperatures near 20): each unit has
+    // an axis of its own, on the left and the right in turn.
+    QMap<QString, std::optional<Span>> unitSpans;
+    for (const ChartLine& line : lines)
+        unitSpans[line.unit] = spanOf(line.points, unitSpans.value(line.unit));
+    QMap<QString, QValueAxis*> axes;
+    for (auto unit = unitSpans.cbegin(); unit != unitSpans.cend(); ++unit) {
+        if (!unit.value())
+            continue;
+        QValueAxis* axis = unitAxis(unit.key(), *unit.value());
+        chart->addAxis(axis, axes.size() % 2 ? Qt::AlignRight : Qt::AlignLeft);
+        axes.insert(unit.key(), axis);
+    }
 
     std::optional<Span> span;
     for (const ChartLine& line : lines) {
@@ -71,20 +120,17 @@ ChartScreen::ChartScreen(const QList<ChartLine>& lines, QWidget* parent) : QWidg
         series->append(line.points);
         chart->addSeries(series);
         series->attachAxis(time);
-        series->attachAxis(values);
-        for (const QPointF& point : line.points)
-            span = span ? span->including(point) : Span{point, point};
+        if (QValueAxis* axis = axes.value(line.unit))
+            series->attachAxis(axis);
+        span = spanOf(line.points, span);
     }
-    // The axes take in every line, not only the first one attached.
     if (span) {
         const QDateTime first = QDateTime::fromMSecsSinceEpoch(qint64(span->least.x()));
         const QDateTime last = QDateTime::fromMSecsSinceEpoch(qint64(span->most.x()));
         time->setRange(first, last);
         time->setFormat(timeFormat(first, last));
-        const qreal margin = span->most.y() > span->least.y() ? 0 : 1;
-        values->setRange(span->least.y() - margin, span->most.y() + margin);
-        values->applyNiceNumbers();
     }
+    letLegendToggleLines(chart);
 
     auto* view = new QChartView(chart, this);
     view->setObjectName(QStringLiteral("chartView"));

@@ -7,6 +7,7 @@
 #include "download/screens/chart_screen.h"
 #include "download/screens/download_progress_bar.h"
 #include "download/screens/download_screen_steps.h"
+#include "link/protocol/block_numbers.h"
 #include "platform/widgets/named_button.h"
 #include "platform/widgets/screen_frame.h"
 #include "session/screen_names.h"
@@ -45,6 +46,7 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
       start_(namedButton(QStringLiteral("Command4"), texts::startButton, this)),
       save_(namedButton(QStringLiteral("Command1"), texts::saveButton, this)),
       export_(namedButton(QStringLiteral("exportCsv"), texts::exportCsvButton, this)),
+      archive_(namedButton(QStringLiteral("saveToArchive"), texts::saveToArchiveButton, this)),
       chart_(namedButton(QStringLiteral("chart"), texts::chartButton, this)),
       clear_(namedButton(QStringLiteral("Command2"), texts::clearButton, this)),
       status_(new QLabel(this)), progress_(new DownloadProgressBar(this)),
@@ -66,15 +68,22 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     auto* saveFrame = new QGroupBox(texts::saveFrame, this);
     auto* saveLayout = new QHBoxLayout(saveFrame);
     saveLayout->addWidget(save_);
+    saveLayout->addWidget(archive_);
     saveLayout->addWidget(export_);
 
+    // The buttons outside the frames stand on the same line as those inside.
+    auto* loose = new QHBoxLayout;
+    loose->setContentsMargins(
+        0, 0, 0, dataFrame->contentsMargins().bottom() + dataLayout->contentsMargins().bottom());
+    loose->addWidget(clear_);
+    loose->addWidget(chart_);
+    loose->addStretch();
+    loose->addWidget(exit);
     auto* controls = new QHBoxLayout;
     controls->addWidget(dataFrame);
     controls->addWidget(saveFrame);
-    controls->addWidget(clear_);
-    controls->addWidget(chart_);
-    controls->addStretch();
-    controls->addWidget(exit);
+    controls->addLayout(loose);
+    controls->setAlignment(loose, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(status_);
@@ -91,6 +100,11 @@ DataViewerScreen::DataViewerScreen(Session& session, QWidget* parent)
     connect(start_, &QPushButton::clicked, this, &DataViewerScreen::startDownload);
     connect(save_, &QPushButton::clicked, this, &DataViewerScreen::saveRange);
     connect(export_, &QPushButton::clicked, this, &DataViewerScreen::exportRange);
+    connect(archive_, &QPushButton::clicked, this, [this] {
+        const auto [first, last] = chosenRange();
+        archiveRange(session_, grid_, first, last);
+    });
+    archive_->setEnabled(static_cast<bool>(session_.archiveBlocks));
     connect(chart_, &QPushButton::clicked, this, &DataViewerScreen::showChart);
     connect(clear_, &QPushButton::clicked, this, &DataViewerScreen::clearRows);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
@@ -137,6 +151,18 @@ void DataViewerScreen::download(int first, int last) {
         return;
     }
 
+    // A block the logger does not hold comes back from an old slot of its
+    // ring or as empty memory: the user is warned before such a range.
+    if (const RangeQuery held = job_.queryRange(); held.status == LinkStatus::Ok) {
+        const int oldest = std::max(held.loggerNext - kBlocksInMemory, 0);
+        if ((first < oldest || last >= held.loggerNext) &&
+            !session_.prompter.askYesNo(texts::rangeNotHeld.arg(oldest).arg(held.loggerNext - 1),
+                                        MessageIcon::Exclamation, true)) {
+            setDownloading(false);
+            return;
+        }
+    }
+
     // A block that cannot be fetched ends the download, but the rows already
     // in stay on screen and can be saved.
     const FetchResult result =
@@ -162,6 +188,12 @@ std::pair<int, int> DataViewerScreen::chosenRange() {
 
 void DataViewerScreen::saveRange() {
     const auto [first, last] = chosenRange();
+    // Rows of blanks are no blocks: a cleared grid, or a range never
+    // downloaded, gives no table.
+    if (rowsWithData(grid_, first, last).isEmpty()) {
+        session_.prompter.message(texts::nothingToSave, MessageIcon::Exclamation);
+        return;
+    }
     const auto path = chooseSaveFile(session_, texts::saveFilter, texts::saveExtension);
     if (!path)
         return;
@@ -191,6 +223,8 @@ void DataViewerScreen::showChart() {
 }
 
 void DataViewerScreen::clearRows() {
+    if (!session_.prompter.askYesNo(texts::clearQuestion, MessageIcon::None, true))
+        return;
     grid_.clearBlockGrid();
     unsavedFirst_ = unsavedLast_ = -1;
 }
@@ -221,6 +255,7 @@ void DataViewerScreen::setDownloading(bool downloading) {
                                                    export_,     chart_,    clear_};
     for (QWidget* control : controls)
         control->setEnabled(!downloading);
+    archive_->setEnabled(!downloading && session_.archiveBlocks);
 }
 
 void DataViewerScreen::closeEvent(QCloseEvent* event) {

@@ -52,6 +52,7 @@ private:
     QPushButton* start_;
     QPushButton* save_;
     QPushButton* export_;
+    QPushButton* archive_;
     QPushButton* chart_;
     QPushButton* clear_;
     QLabel* status_;

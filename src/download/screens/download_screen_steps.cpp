@@ -56,4 +56,12 @@ void exportCsv(Session& session, const BlockGrid& grid, int first, int last,
     report.setText(texts::csvExported.arg(written.blocks).arg(*path));
 }
 
+void archiveRange(Session& session, const BlockGrid& grid, int first, int last) {
+    QList<QStringList> rows;
+    for (const int row : rowsWithData(grid, first, last))
+        rows.append(grid.rowCells(row));
+    if (session.archiveBlocks)
+        session.archiveBlocks(rows);
+}
+
 } // namespace korven

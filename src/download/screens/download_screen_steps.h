@@ -30,6 +30,10 @@ void reportPortFailure(Session& session, const PortError& error);
 std::optional<QString> chooseSaveFile(Session& session, const QString& filter,
                                       const QString& extension);
 
+// "Salva in archivio": the rows of blocks `first` to `last` that hold a
+// fetched block go to the session's archive.
+void archiveRange(Session& session, const BlockGrid& grid, int first, int last);
+
 // "Esporta CSV": blocks `first` to `last` of the grid as a CSV file the user
 // names; `report` then says how many blocks went to which file.
 void exportCsv(Session& session, const BlockGrid& grid, int first, int last,

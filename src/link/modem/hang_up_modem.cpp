@@ -75,7 +75,16 @@ HangUpEnd hangUpModem(Conversation& conversation, ModemState& state, ModemReport
         conversation.sendCommand(command::clearLine);
         if (!conversation.pause(1))
             return endHangUp(conversation, reporter, HangUpEnd::Stopped);
-        conversation.receive();
+        // The call may have come up just as it was given up (a stop a moment
+        // before "CONNECT"): then it is held, and left like any held call.
+        if (conversation.receive().contains("CONNECT")) {
+            state.line = ModemState::Line::CallHeld;
+            if (!conversation.pause(1))
+                return endHangUp(conversation, reporter, HangUpEnd::Stopped);
+            if (!escapeFromCall(conversation))
+                return endHangUp(conversation, reporter,
+                                 conversation.stopped() ? HangUpEnd::Stopped : HangUpEnd::NoEscape);
+        }
     }
 
     conversation.sendCommand(modem_command::hangUp);

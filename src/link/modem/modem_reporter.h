@@ -6,7 +6,7 @@ namespace korven {
 
 // The questions the modem procedures ask; every one is answered Yes or No.
 enum class ModemQuestion {
-    Dial,               // "Il modem comporrא il numero ..."
+    Dial,               // "Il modem comporrà il numero ..."
     Disconnect,         // the connection is up and the menu item was chosen again
     HangUpAfterFailure, // "Vuoi disattivare il modem? "
 };

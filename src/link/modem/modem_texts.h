@@ -43,13 +43,13 @@ inline QString calling(int seconds) {
 // Asked before the number is dialled; `number` is the field up to one past
 // its first blank.
 inline QString dial(const QString& number) {
-    return QStringLiteral("Il modem comporrא il numero ") + number +
+    return QStringLiteral("Il modem comporrà il numero ") + number +
            QStringLiteral("\rProseguire?");
 }
 
 // Any error but a missing port, or a set-up file that cannot be read.
 inline QString errorOccurred(const QString& error) {
-    return QStringLiteral("ATTENZIONE: Si ט verificato l'errore: ") + error;
+    return QStringLiteral("ATTENZIONE: Si è verificato l'errore: ") + error;
 }
 
 // A port that would not open: missing, or any other error by its number.

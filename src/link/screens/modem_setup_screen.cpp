@@ -101,12 +101,8 @@ void ModemSetupScreen::save() {
     settings_.telephoneNumber = number_->text();
     for (int n = 0; n < ModemSettings::kInitStrings; ++n)
         settings_.initStrings[n] = inits_[n]->text();
-    Record& identity = session_.installation.systemRecords.identity;
-    storeModemSettings(settings_, identity);
-    if (const FileStatus saved = writeIdentity(session_);
-        reportFileFailure(session_.prompter, saved.path, saved))
+    if (reportFileFailure(session_.prompter, saveModemSettings(session_, settings_)))
         return;
-    takeIdentity(session_);
     session_.modemMenu.setEnabled(settings_.status == 0);
     accept();
 }

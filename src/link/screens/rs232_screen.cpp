@@ -88,9 +88,7 @@ void Rs232Screen::confirm() {
 }
 
 bool Rs232Screen::saveIdentity() {
-    storePortSettings(session_.portSettings, session_.installation.systemRecords.identity);
-    const FileStatus saved = writeIdentity(session_);
-    return !reportFileFailure(session_.prompter, saved.path, saved);
+    return !reportFileFailure(session_.prompter, savePortSettings(session_, session_.portSettings));
 }
 
 } // namespace korven

@@ -99,7 +99,9 @@ ChannelRowsWidgets addChannelRows(QGridLayout& grid, QWidget* parent) {
     for (int row = 0; row < LoggerChannelLayout::channels; ++row) {
         ChannelRowWidgets& widgets = rows[row];
         widgets.leftLabel = rowLabel(row, row, parent);
-        widgets.description = textBox("descr", row, 10, parent);
+        widgets.description = textBox("descr", row, LoggerChannelLayout::description.size, parent);
+        // No more than the record holds, so nothing typed is cut off unseen.
+        widgets.description->setMaxLength(LoggerChannelLayout::description.size);
         widgets.activation = new OnOffCell(elementName("Label5", row), parent);
         widgets.scaling = new OnOffCell(elementName("ACTIV_G", row), parent);
         widgets.gain = textBox("GAIN", row, 7, parent);

@@ -184,7 +184,7 @@ void GeneralParametersScreen::askForLastBlock() {
 
 // The memory is always emptied back to block 0, whatever "Nr. blocco" holds.
 void GeneralParametersScreen::emptyMemory() {
-    if (!session_.prompter.askYesNo(texts::memoryWillBeEmptied, MessageIcon::None))
+    if (!session_.prompter.askYesNo(texts::memoryWillBeEmptied, MessageIcon::None, true))
         return;
     openTransmission(session_, this, TransmissionOrder::emptyMemory());
 }

@@ -5,7 +5,8 @@
 namespace korven {
 
 // A label that shows an on/off flag ("ON " or "OFF") on a green or red ground
-// and tells when it is clicked; what a click does is the screen's to say.
+// and tells when it is clicked, or when the space bar is pressed on it; what
+// that does is the screen's to say.
 class OnOffCell : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace korven

@@ -32,8 +32,8 @@ ScanSettingsScreen::ScanSettingsScreen(Session& session, QWidget* parent)
     setWindowTitle(QStringLiteral("Scansione e memorizzazione"));
 
     Record& par = session_.installation.loggerRecords.par;
-    readFirstRecord(session_.prompter, parFilePath(session_.installation.loggerSetupPath),
-                    LoggerParLayout::recordLength, par);
+    reportFileFailure(session_.prompter,
+                      readGeneralRecord(session_.installation.loggerSetupPath, par));
     const ScanChoice stored = scanChoiceOf(par);
 
     send_ = namedButton(QStringLiteral("Command3d3"), QStringLiteral("Invio"), this);
@@ -109,8 +109,8 @@ void ScanSettingsScreen::choose(QRadioButton* option, bool chosen,
 void ScanSettingsScreen::save() {
     Record& par = session_.installation.loggerRecords.par;
     storeScanChoice(choice_, par);
-    writeFirstRecord(session_.prompter, parFilePath(session_.installation.loggerSetupPath),
-                     LoggerParLayout::recordLength, par);
+    reportFileFailure(session_.prompter,
+                      writeGeneralRecord(session_.installation.loggerSetupPath, par));
 }
 
 // The interval and the sleep choice on the screen travel in the command; the

@@ -2,9 +2,31 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLocale>
 #include <QMessageBox>
 
 namespace korven {
+
+namespace {
+
+// The column of the file list that holds when a file was last changed.
+constexpr int kModifiedColumn = 3;
+
+// Every dialog shows its dates in Italian.
+void showItalianDates(QFileDialog& dialog) {
+    dialog.setProxyModel(new ItalianFileDates(&dialog));
+}
+
+} // namespace
+
+QVariant ItalianFileDates::data(const QModelIndex& index, int role) const {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (files && role == Qt::DisplayRole && index.column() == kModifiedColumn)
+        return QLocale(QLocale::Italian, QLocale::Italy)
+            .toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+    return QIdentityProxyModel::data(index, role);
+}
 
 QStringList nameFiltersOf(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -22,6 +44,7 @@ QStringList nameFiltersOf(const QString& filter) {
 
 std::optional<QString> DialogFileChooser::chooseOpenFile(const OpenFileRequest& request) {
     QFileDialog dialog(parent_, QStringLiteral("Apri"), request.initialFolder);
+    showItalianDates(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.promptToCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFiltersOf(request.filter));
@@ -42,11 +65,14 @@ std::optional<QString> DialogFileChooser::chooseOpenFile(const OpenFileRequest& 
 
 std::optional<QString> DialogFileChooser::chooseSaveFile(const SaveFileRequest& request) {
     QFileDialog dialog(parent_, QStringLiteral("Salva con nome"), request.initialFolder);
+    showItalianDates(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.filter.isEmpty())
         dialog.setNameFilters(nameFiltersOf(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFiles().value(0);

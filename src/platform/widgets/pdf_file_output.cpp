@@ -23,8 +23,8 @@ void PdfFileOutput::setOrientation(PageOrientation orientation) {
     layout_.setOrientation(qtOrientation(orientation));
 }
 
-PreviewOutcome PdfFileOutput::preview(const PageDrawing& draw) {
-    return {PreviewChoice::SavedAsPdf, writePdfFile(path_, layout_, draw)};
+PreviewOutcome PdfFileOutput::preview(const PageDrawing& draw, const QString&) {
+    return {PreviewChoice::SavedAsPdf, writePdfFile(path_, layout_, draw), path_};
 }
 
 } // namespace korven

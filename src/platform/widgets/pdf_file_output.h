@@ -22,7 +22,7 @@ public:
     void setOrientation(PageOrientation orientation) override;
     // There is nobody to ask.
     void showPrinterSetup() override {}
-    PreviewOutcome preview(const PageDrawing& draw) override;
+    PreviewOutcome preview(const PageDrawing& draw, const QString& documentName) override;
 
 private:
     QString path_;

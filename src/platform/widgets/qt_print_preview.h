@@ -27,11 +27,14 @@ public:
     void setOrientation(PageOrientation orientation) override;
     // Qt's page set-up of the printer.
     void showPrinterSetup() override;
-    PreviewOutcome preview(const PageDrawing& draw) override;
+    // Opens large, the page as wide as the preview.
+    PreviewOutcome preview(const PageDrawing& draw, const QString& documentName) override;
 
-    // What "Salva PDF" does: asks for the file and writes the pages into it,
-    // laid out as they are for the printer. Closed when the user cancels.
-    PreviewOutcome saveAsPdf(const PageDrawing& draw);
+    // What "Salva PDF" does: asks for the file, offering one named after the
+    // document in the user's documents folder (the home folder when there is
+    // none), and writes the pages into it, laid out as they are for the
+    // printer. Closed when the user cancels.
+    PreviewOutcome saveAsPdf(const PageDrawing& draw, const QString& documentName);
 
 private:
     FileChooser& files_;

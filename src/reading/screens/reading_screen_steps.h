@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/widgets/named_button.h"
 #include "reading/reading_job.h"
 #include "session/exchange_guard.h"
 

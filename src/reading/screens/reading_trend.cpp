@@ -17,6 +17,9 @@ namespace {
 // The time axis spans at least this much, so the first readings do not fill it.
 constexpr qint64 kLeastSpanMs = 30'000;
 constexpr double kMarginShare = 0.1;
+// Room after the latest reading and above the highest, so that the latest
+// value's label stays inside the plot.
+constexpr double kLabelRoomShare = 0.2;
 
 void attach(QChart* chart, QXYSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
     chart->addSeries(series);
@@ -41,14 +44,15 @@ ReadingTrend::ReadingTrend(QWidget* parent)
     latest_->setMarkerSize(9);
     latest_->setColor(line_->color());
     latest_->setPointLabelsVisible(true);
-    latest_->setPointLabelsClipping(false);
+    latest_->setPointLabelsClipping(true);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(220);
-    showPoints({}, {});
+    showPoints({}, {}, {});
 }
 
-void ReadingTrend::showPoints(const QList<TrendPoint>& points, const QString& unit) {
+void ReadingTrend::showPoints(const QList<TrendPoint>& points, const QString& unit,
+                              const QString& axisTitle) {
     QList<QPointF> xy;
     xy.reserve(points.size());
     for (const TrendPoint& point : points)
@@ -61,14 +65,15 @@ void ReadingTrend::showPoints(const QList<TrendPoint>& points, const QString& un
         latest_->setPointLabelsFormat(
             (valueText(points.last().value) + u' ' + unit).trimmed().replace(u'@', u' '));
     }
-    valueAxis_->setTitleText(unit);
+    valueAxis_->setTitleText(axisTitle);
     fitAxes(points);
 }
 
 void ReadingTrend::fitAxes(const QList<TrendPoint>& points) {
     const QDateTime first = points.isEmpty() ? QDateTime::currentDateTime() : points.first().at;
     const QDateTime last = points.isEmpty() ? first : points.last().at;
-    timeAxis_->setRange(first, std::max(last, first.addMSecs(kLeastSpanMs)));
+    const qint64 span = std::max(first.msecsTo(last), kLeastSpanMs);
+    timeAxis_->setRange(first, first.addMSecs(span + qint64(span * kLabelRoomShare)));
 
     if (points.isEmpty()) {
         valueAxis_->setRange(0, 1);
@@ -77,10 +82,11 @@ void ReadingTrend::fitAxes(const QList<TrendPoint>& points) {
     const auto [low, high] = std::minmax_element(
         points.cbegin(), points.cend(),
         [](const TrendPoint& a, const TrendPoint& b) { return a.value < b.value; });
-    const double span = high->value - low->value;
+    const double spread = high->value - low->value;
     const double margin =
-        span > 0 ? span * kMarginShare : std::max(1.0, std::abs(low->value) * kMarginShare);
-    valueAxis_->setRange(low->value - margin, high->value + margin);
+        spread > 0 ? spread * kMarginShare : std::max(1.0, std::abs(low->value) * kMarginShare);
+    valueAxis_->setRange(low->value - margin,
+                         high->value + margin + (spread > 0 ? spread : margin) * kLabelRoomShare);
     valueAxis_->applyNiceNumbers();
 }
 

@@ -19,14 +19,14 @@ struct TrendPoint {
 };
 
 // The live trend under the value line: the readings of one channel against
-// time, the latest marked and labelled with its value and unit, the value
-// axis titled with the unit.
+// time, the latest marked and labelled inside the plot with its value and
+// unit, the value axis titled as the caller says.
 class ReadingTrend : public QChartView {
     Q_OBJECT
 public:
     explicit ReadingTrend(QWidget* parent = nullptr);
 
-    void showPoints(const QList<TrendPoint>& points, const QString& unit);
+    void showPoints(const QList<TrendPoint>& points, const QString& unit, const QString& axisTitle);
 
     // What is plotted, for whoever checks it.
     int pointCount() const;

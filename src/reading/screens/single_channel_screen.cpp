@@ -180,8 +180,11 @@ void SingleChannelScreen::showTrend() {
         if (const auto value = treatedValues ? read.treated : read.direct)
             points.append({read.at, *value});
     }
-    trend_->showPoints(points,
-                       selected_ < 0 ? QString() : job_.setup().channels.at(selected_).unit);
+    // The unit is the treated value's; a direct reading is the logger's own
+    // number.
+    const QString unit =
+        selected_ < 0 || !treatedValues ? QString() : job_.setup().channels.at(selected_).unit;
+    trend_->showPoints(points, unit, treatedValues ? unit : texts::directAxis);
 }
 
 bool SingleChannelScreen::treated() const {

@@ -43,6 +43,7 @@ constexpr MenuEntry kEntries[] = {
     {u"scarico", u"Scarico dati", {}, Kind::Menu},
     {u"sc_manuale", u"Manuale", u"scarico", Kind::Item},
     {u"sc_autom", u"Automatico", u"scarico", Kind::Item},
+    {u"sc_archivio", u"Archivio", u"scarico", Kind::Item},
     {u"mnuHelp", u"Help", {}, Kind::Menu},
     {u"mnuManuale", u"Manuale", u"mnuHelp", Kind::Item},
     {u"mnuAbout", u"KORVEN", u"mnuHelp", Kind::Item},

@@ -15,6 +15,7 @@
 #include "session/system_file_command.h"
 #include "shell/manual.h"
 #include "shell/screens/about_box.h"
+#include "shell/screens/korven_icon.h"
 #include "shell/screens/korven_picture.h"
 #include "shell/screens/main_menu.h"
 #include "shell/screens/status_bars.h"
@@ -22,6 +23,7 @@
 #include "system_setup/screens/configuration_screen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -41,6 +43,9 @@ MainWindow::MainWindow(Session& session, ScreenCatalog screens, std::function<vo
       endProgram_(std::move(endProgram)), area_(new QMdiArea), clock_(session) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("KORVEN"));
+    // Every window of the program (screens, messages, dialogs) takes the
+    // program's icon from here, not the toolkit's.
+    QApplication::setWindowIcon(korvenIcon());
 
     auto* centre = new QWidget(this);
     auto* layout = new QVBoxLayout(centre);
@@ -109,6 +114,7 @@ void MainWindow::connectMenu(const QHash<QString, QAction*>& items) {
         session_.automaticDownload = true;
         openLinkedScreen(screen_name::automaticDownload, screens_.automaticDownload);
     });
+    on(u"sc_archivio", [this] { openScreen(screen_name::archive, screens_.archive); });
     on(u"mnuManuale", [this] { openManual(session_); });
     on(u"mnuAbout", [this] {
         openScreen(screen_name::about, [this] { return new AboutBox(session_.documents); });

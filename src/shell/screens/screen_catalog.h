@@ -25,6 +25,7 @@ struct ScreenCatalog {
     ScreenFactory singleChannelReading; // "REAL TIME READING"
     ScreenFactory blockViewer;          // the manual download's block viewer
     ScreenFactory automaticDownload;    // "Scarico Automatico"
+    ScreenFactory archive;              // "Archivio", the station archive
     // Starts or ends the modem connection ("Attivazione Modem").
     std::function<void(Session&)> switchModemConnection;
 };

@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "system_setup/configuration_values.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,11 +23,16 @@ const QString kZeroLoggers = QStringLiteral("ATTENZIONE: Valore 0 non valido");
 
 ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), loggerCount_(new QLineEdit(this)),
-      lastBlock_(new QLineEdit(this)) {
+      lastBlock_(new QLineEdit(this)),
+      archiveEveryDownload_(
+          new QCheckBox(QStringLiteral("Salva in archivio ogni scarico automatico"), this)),
+      files_(session.installation.systemFilePath, session.installation.systemRecords) {
     setObjectName(screen_name::configuration);
     setWindowTitle(QStringLiteral("Configurazione"));
     loggerCount_->setObjectName(QStringLiteral("Text2"));
     lastBlock_->setObjectName(QStringLiteral("Text1"));
+    archiveEveryDownload_->setObjectName(QStringLiteral("archiveEveryDownload"));
+    archiveEveryDownload_->setChecked(session_.settings.archivesEveryDownload());
 
     auto* save = new QPushButton(QStringLiteral("Salva"), this);
     save->setObjectName(QStringLiteral("Command1"));
@@ -38,6 +44,7 @@ ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
     fields->addWidget(loggerCount_, 0, 1);
     fields->addWidget(new QLabel(QStringLiteral("Ultimo blocco"), this), 1, 0);
     fields->addWidget(lastBlock_, 1, 1);
+    fields->addWidget(archiveEveryDownload_, 2, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -55,26 +62,11 @@ ConfigurationScreen::ConfigurationScreen(Session& session, QWidget* parent)
 }
 
 void ConfigurationScreen::load() {
-    SystemSetupRecords& records = session_.installation.systemRecords;
-    const QString& system = session_.installation.systemFilePath;
-    const QString identityPath = identityFilePath(system);
-    if (!readFirstRecord(session_.prompter, identityPath, IdentityLayout::recordLength,
-                         records.identity))
-        return;
-    loggerCount_->setText(QString::number(loggerCountOf(records.identity)));
-
-    const QString directoryPath = dataDirectoryFilePath(system);
-    if (!readFirstRecord(session_.prompter, directoryPath, DataDirectoryLayout::recordLength,
-                         records.dataDirectory))
-        return;
-    dataFileField_ = records.dataDirectory.text(DataDirectoryLayout::dataFileName);
-
-    const QString pointerPath = downloadPointerFilePath(system);
-    if (!readFirstRecord(session_.prompter, pointerPath, DownloadPointerLayout::recordLength,
-                         records.downloadPointer))
-        return;
-    lastBlock_->setText(
-        QString::number(records.downloadPointer.unsignedInteger(DownloadPointerLayout::lastBlock)));
+    reportFileFailure(session_.prompter, files_.load());
+    if (files_.loggerCount())
+        loggerCount_->setText(QString::number(*files_.loggerCount()));
+    if (files_.lastBlock())
+        lastBlock_->setText(QString::number(*files_.lastBlock()));
 }
 
 void ConfigurationScreen::leaveLastBlock() {
@@ -98,29 +90,18 @@ void ConfigurationScreen::save() {
         session_.prompter.message(kZeroLoggers, MessageIcon::Critical);
         return;
     }
-    SystemSetupRecords& records = session_.installation.systemRecords;
-    const QString& system = session_.installation.systemFilePath;
-
-    records.identity.setText(IdentityLayout::typedLastBlock, lastBlock_->text());
-    records.identity.setText(IdentityLayout::loggerCount, loggerCount_->text());
-    const QString identityPath = identityFilePath(system);
-    if (!writeFirstRecord(session_.prompter, identityPath, IdentityLayout::recordLength,
-                          records.identity))
+    if (reportFileFailure(session_.prompter,
+                          files_.saveIdentity(loggerCount_->text(), lastBlock_->text())))
         return;
     session_.status.setText(StatusTexts::LastBlock,
                             QStringLiteral("Ultimo Blocco: ") + lastBlock_->text());
-
-    records.dataDirectory.setText(DataDirectoryLayout::dataFileName, dataFileField_);
-    const QString directoryPath = dataDirectoryFilePath(system);
-    if (!writeFirstRecord(session_.prompter, directoryPath, DataDirectoryLayout::recordLength,
-                          records.dataDirectory))
+    if (reportFileFailure(session_.prompter,
+                          files_.saveDownloadPointer(fieldValue(lastBlock_->text()).value_or(0))))
         return;
-
-    records.downloadPointer.setInteger(DownloadPointerLayout::lastBlock,
-                                       fieldValue(lastBlock_->text()).value_or(0));
-    const QString pointerPath = downloadPointerFilePath(system);
-    writeFirstRecord(session_.prompter, pointerPath, DownloadPointerLayout::recordLength,
-                     records.downloadPointer);
+    if (archiveEveryDownload_->isChecked() != session_.settings.archivesEveryDownload())
+        reportFileFailure(
+            session_.prompter, session_.settings.filePath(),
+            session_.settings.saveArchivesEveryDownload(archiveEveryDownload_->isChecked()));
 }
 
 } // namespace korven

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "system_setup/configuration_files.h"
+
 #include <QWidget>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace korven {
@@ -9,7 +12,9 @@ namespace korven {
 struct Session;
 
 // "Configurazione": the number of loggers of the installation and the last
-// memory block downloaded, kept in the side files of the system set-up.
+// memory block downloaded, kept in the side files of the system set-up, and
+// whether every automatic download goes into the station archive too, kept
+// in the program's settings.
 class ConfigurationScreen : public QWidget {
     Q_OBJECT
 public:
@@ -24,8 +29,8 @@ private:
     Session& session_;
     QLineEdit* loggerCount_;
     QLineEdit* lastBlock_;
-    // Written back as read, trailing blanks included.
-    QString dataFileField_;
+    QCheckBox* archiveEveryDownload_;
+    ConfigurationFiles files_;
 };
 
 } // namespace korven

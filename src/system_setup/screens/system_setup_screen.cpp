@@ -4,6 +4,7 @@
 #include "session/screen_names.h"
 #include "session/session.h"
 #include "system_setup/screens/activation_toggle.h"
+#include "system_setup/system_channel_layout.h"
 #include "system_setup/system_report.h"
 
 #include <QComboBox>
@@ -17,25 +18,43 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace korven {
 namespace {
 
-QLineEdit* textBox(const QString& name, QWidget* parent) {
+using L = SystemChannelLayout;
+
+// A field takes no more than its place in the record holds, so nothing typed
+// is cut off unseen when it is saved.
+QLineEdit* textBox(const QString& name, int width, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
+    box->setMaxLength(width);
     return box;
 }
 
 // The lists show whatever a record holds and take whatever the user types,
 // exactly as typed: no completion, nothing added to the choices.
-QComboBox* editableList(const QString& name, const QStringList& choices, QWidget* parent) {
+QComboBox* editableList(const QString& name, const QStringList& choices, int width,
+                        QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
     list->addItems(choices);
+    list->lineEdit()->setMaxLength(width);
     return list;
+}
+
+// The longest text of a list: what the user may type there is no longer.
+int longest(const QStringList& choices) {
+    qsizetype width = 0;
+    for (const QString& choice : choices)
+        width = std::max(width, choice.size());
+    return static_cast<int>(width);
 }
 
 } // namespace
@@ -56,19 +75,20 @@ void SystemSetupScreen::buildFields() {
     channel_->setFrameShape(QFrame::Panel);
     channel_->setFrameShadow(QFrame::Sunken);
     channel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
-    moduleCode_ = textBox(QStringLiteral("nlog1"), this);
-    moduleChannel_ = textBox(QStringLiteral("ncan1"), this);
+    moduleCode_ = textBox(QStringLiteral("nlog1"), L::moduleCode.size, this);
+    moduleChannel_ = textBox(QStringLiteral("ncan1"), L::moduleChannel.size, this);
     activation_ = new ActivationToggle(this);
     activation_->setObjectName(QStringLiteral("act"));
     activation_->setMinimumWidth(2 * fontMetrics().horizontalAdvance(QStringLiteral("OFF")));
-    unit_ = editableList(QStringLiteral("unita1"), unitChoices(), this);
-    mask_ = editableList(QStringLiteral("punto1"), maskChoices(), this);
-    description_ = textBox(QStringLiteral("desch"), this);
+    unit_ = editableList(QStringLiteral("unita1"), unitChoices(), L::unit.size, this);
+    mask_ = editableList(QStringLiteral("punto1"), maskChoices(), longest(maskChoices()), this);
+    description_ = textBox(QStringLiteral("desch"), L::description.size, this);
     // Room for the whole of the record's twenty characters.
     description_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(24, QLatin1Char('M'))));
-    treatment_ = editableList(QStringLiteral("Trat"), treatmentChoices(), this);
-    gain_ = textBox(QStringLiteral("fondoscala"), this);
-    zero_ = textBox(QStringLiteral("zero"), this);
+    treatment_ =
+        editableList(QStringLiteral("Trat"), treatmentChoices(), longest(treatmentChoices()), this);
+    gain_ = textBox(QStringLiteral("fondoscala"), L::gain.size, this);
+    zero_ = textBox(QStringLiteral("zero"), L::zero.size, this);
     connect(activation_, &ActivationToggle::clicked, this,
             [this] { run(&SystemChannelEditor::toggleActivation); });
 }
@@ -122,6 +142,15 @@ void SystemSetupScreen::layOut() {
     layout->addLayout(stepping);
     layout->addLayout(groups);
     layout->addLayout(buttons);
+
+    // The keyboard goes through the screen as the eye does: the stepping row,
+    // the channel's own fields, its correspondence and coefficients, then the
+    // buttons from left to right.
+    QWidget* const order[] = {previous,   next,        activation_,    description_, unit_, mask_,
+                              treatment_, moduleCode_, moduleChannel_, gain_,        zero_, copyOne,
+                              copyAll,    print,       save,           leave};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(next, &QPushButton::clicked, this, [this] { run(&SystemChannelEditor::next); });
     connect(previous, &QPushButton::clicked, this, [this] { run(&SystemChannelEditor::previous); });

@@ -103,7 +103,7 @@ TEST(AutomaticDownload, SaysSoWhenThePointerIsPastTheLoggersLastBlock) {
     AutomaticRig rig(126, 126);
     ASSERT_TRUE(rig.open());
     EXPECT_EQ(rig.prompter.texts(),
-              QStringList({"Attenzione l'ultimo blocco memorizzato ט minore dell'ultimo "
+              QStringList({"Attenzione l'ultimo blocco memorizzato è minore dell'ultimo "
                            "scarico dati"}));
     EXPECT_FALSE(rig.startShown());
 
@@ -113,8 +113,8 @@ TEST(AutomaticDownload, SaysSoWhenThePointerIsPastTheLoggersLastBlock) {
 }
 
 const QString kBehind = QStringLiteral(
-    "Attenzione l'ultimo blocco memorizzato ט minore dell'ultimo scarico dati\rLa memoria del "
-    "KORVEN ט stata azzerata o il KORVEN ט stato sostituito.\rScaricare i dati dal blocco 0?");
+    "Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati\rLa memoria del "
+    "KORVEN è stata azzerata o il KORVEN è stato sostituito.\rScaricare i dati dal blocco 0?");
 
 TEST(AutomaticDownload, OffersALoggerBehindThePointerFromItsBlockZero) {
     {

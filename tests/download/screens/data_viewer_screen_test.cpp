@@ -3,6 +3,7 @@
 
 #include "download/block_grid.h"
 #include "download/download_rig.h"
+#include "download/download_texts.h"
 #include "download/screens/block_grid_view.h"
 #include "download/screens/chart_screen.h"
 #include "link/link_texts.h"
@@ -13,8 +14,11 @@
 #include <QChartView>
 #include <QDir>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPointer>
+#include <QSet>
 #include <QSpinBox>
 #include <QValueAxis>
 
@@ -68,7 +72,26 @@ TEST(DataViewer, OpensWithAGridOfEveryBlockHeadedByTheChannelDescriptions) {
                                    "Canale 2", "Canale 3", "Canale 4", "Canale 5", "Canale 6",
                                    "Canale 7", "digit 1", "digit 2"}));
     EXPECT_EQ(rig.cell(4099, BlockGrid::BlockColumn), "4099");
+    // The buttons of the top row stand on one line, in their frames or not.
+    const auto bottom = [&rig](const char* name) {
+        const QWidget* button = rig.child<QPushButton>(*rig.screen, name);
+        return button->mapTo(rig.screen.data(), QPoint(0, button->height())).y();
+    };
+    for (const char* name : {"Command1", "exportCsv", "Command2", "chart", "Command3"})
+        EXPECT_NEAR(bottom(name), bottom("Command4"), 1) << name; // a pixel of rounding
     EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::blockViewer);
+}
+
+TEST(DataViewer, WarnsBeforeARangeTheLoggerDoesNotHold) {
+    ViewerRig rig;
+    rig.prompter.answerNext(false);
+    rig.download(590, 610);
+    EXPECT_EQ(rig.prompter.texts(), QStringList{download_texts::rangeNotHeld.arg(0).arg(599)});
+    EXPECT_TRUE(rig.blockRequests().isEmpty());
+
+    rig.prompter.answerNext(true);
+    rig.download(590, 610);
+    EXPECT_EQ(rig.blockRequests().size(), 21) << "fetched as asked";
 }
 
 TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
@@ -113,7 +136,7 @@ TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
 
 TEST(DataViewer, ALineThatFailsPartWayKeepsTheRowsFetchedAndTheyCanBeSaved) {
     ViewerRig rig;
-    rig.faults().silentAfterCommands = 1 + 3; // "z" and three blocks
+    rig.faults().silentAfterCommands = 2 + 3; // "z", "j" and three blocks
     rig.download(100, 109);
 
     EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::notConnected}));
@@ -274,10 +297,12 @@ TEST(DataViewer, ExportsTheRangeAsCsvAndChartsTheActiveChannels) {
         chart->findChild<QChartView*>("chartView")->chart()->series();
     ASSERT_EQ(series.size(), 7); // channel 5 is off
     EXPECT_EQ(series[0]->name(), "Canale 0 (V)");
-    // Every line lies within the axis, whichever was attached first.
-    const auto* axis = static_cast<QValueAxis*>(series[0]->attachedAxes().value(1));
-    ASSERT_TRUE(axis);
+    // Each unit has its own axis, and every line lies within it.
+    QSet<QAbstractAxis*> axes;
     for (QAbstractSeries* line : series) {
+        const auto* axis = static_cast<QValueAxis*>(line->attachedAxes().value(1));
+        ASSERT_TRUE(axis) << line->name().toStdString();
+        axes.insert(const_cast<QValueAxis*>(axis));
         const QList<QPointF> points = static_cast<QLineSeries*>(line)->points();
         EXPECT_EQ(points.size(), 10);
         for (const QPointF& point : points) {
@@ -285,7 +310,39 @@ TEST(DataViewer, ExportsTheRangeAsCsvAndChartsTheActiveChannels) {
             EXPECT_LE(point.y(), axis->max()) << line->name().toStdString();
         }
     }
+    EXPECT_EQ(axes.size(), 7);
+    EXPECT_EQ(static_cast<QValueAxis*>(series[1]->attachedAxes().value(1))->titleText(), "mV");
+
+    // A heading of the legend hides its line and shows it again.
+    QLegendMarker* marker =
+        chart->findChild<QChartView*>("chartView")->chart()->legend()->markers(series[2]).value(0);
+    ASSERT_TRUE(marker);
+    Q_EMIT marker->clicked();
+    EXPECT_FALSE(series[2]->isVisible());
+    EXPECT_TRUE(marker->isVisible());
+    Q_EMIT marker->clicked();
+    EXPECT_TRUE(series[2]->isVisible());
     delete chart;
+}
+
+TEST(DataViewer, ClearsOnlyWhenConfirmedAndAClearedGridSavesNothing) {
+    ViewerRig rig;
+    rig.download(100, 102);
+    rig.prompter.answerNext(false);
+    rig.click(*rig.screen, "Command2");
+    ASSERT_EQ(rig.prompter.prompts().size(), 1);
+    EXPECT_TRUE(rig.prompter.prompts()[0].noIsDefault) << "a stray Enter keeps the data";
+    EXPECT_FALSE(rig.cell(101, BlockGrid::DateColumn).isEmpty());
+
+    rig.click(*rig.screen, "Command2");
+    EXPECT_EQ(rig.cell(101, BlockGrid::DateColumn), "");
+    rig.field("VScroll1")->setValue(100);
+    rig.field("VScroll2")->setValue(102);
+    rig.files.chooseNext(rig.folder.path("vuoto.txt"));
+    rig.click(*rig.screen, "Command1");
+    EXPECT_EQ(rig.prompter.texts().last(), "Nessun blocco da salvare");
+    EXPECT_TRUE(rig.files.saveRequests().isEmpty());
+    EXPECT_FALSE(rig.folder.exists("vuoto.txt"));
 }
 
 TEST(DataViewer, AChartOfAnEmptyGridIsNotOpened) {

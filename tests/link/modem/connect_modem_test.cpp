@@ -181,7 +181,7 @@ TEST(ConnectModem, APortThatWillNotOpenOrANoToTheNumberDialsNothing) {
     ModemRig held;
     held.port.setPortHeld(1);
     EXPECT_EQ(held.connect(), ModemCallEnd::PortFailed);
-    EXPECT_EQ(held.reporter.told, QStringList{"ATTENZIONE: Si ט verificato l'errore: 8005"});
+    EXPECT_EQ(held.reporter.told, QStringList{"ATTENZIONE: Si è verificato l'errore: 8005"});
     EXPECT_TRUE(held.reporter.asked.isEmpty());
 
     ModemRig declined;

@@ -49,6 +49,6 @@ inline QList<QByteArray> wakeUpBytes() {
 }
 
 inline const QString kDialQuestion =
-    QStringLiteral("Il modem comporrא il numero 0123456 \rProseguire?");
+    QStringLiteral("Il modem comporrà il numero 0123456 \rProseguire?");
 
 } // namespace korven::test

@@ -110,7 +110,7 @@ TEST(ChannelSetupScreen, ShowsTheSavedSetUpWithFourOrEightRows) {
 
 TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalva) {
     const std::function<void(EditorScreenRig&)> edits[] = {
-        [](EditorScreenRig& rig) { QTest::keyClicks(rig.element<QLineEdit>("descr", 2), "X"); },
+        [](EditorScreenRig& rig) { type(rig.element<QLineEdit>("descr", 2), "X"); },
         [](EditorScreenRig& rig) { rig.choose("scala", 1, "4-20mA"); },
         [](EditorScreenRig& rig) { rig.choose("alim1", 1, "24 V"); },
         [](EditorScreenRig& rig) { rig.choose("unita1", 1, "mV"); },
@@ -118,6 +118,7 @@ TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalva) {
         [](EditorScreenRig& rig) { typeAndLeave(rig.element<QLineEdit>("ZERO", 5), "12"); },
         [](EditorScreenRig& rig) { QTest::mouseClick(rig.element("ACTIV_G", 6), Qt::LeftButton); },
         [](EditorScreenRig& rig) { QTest::mouseClick(rig.element("Label5", 6), Qt::LeftButton); },
+        [](EditorScreenRig& rig) { QTest::keyClick(rig.element("Label5", 3), Qt::Key_Space); },
         [](EditorScreenRig& rig) {
             QTest::mouseClick(rig.element("ACTIV_DIG", 1), Qt::LeftButton);
         },
@@ -133,6 +134,24 @@ TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalva) {
         click(rig.button("Command3d1"));
         EXPECT_TRUE(rig.sendEnabled()) << "edit " << edit++;
     }
+}
+
+TEST(ChannelSetupScreen, TabbingThroughTheRowsIsNoEditAndDescriptionsTakeTenCharacters) {
+    EditorScreenRig rig;
+    for (int row = 0; row < 8; ++row) {
+        for (const char* field : {"GAIN", "ZERO"}) {
+            enter(rig.element(field, row));
+            leave(rig.element(field, row));
+        }
+        EXPECT_TRUE(rig.element("Label5", row)->focusPolicy() & Qt::TabFocus) << row;
+        EXPECT_TRUE(rig.element("ACTIV_G", row)->focusPolicy() & Qt::TabFocus) << row;
+    }
+    EXPECT_TRUE(rig.sendEnabled());
+    EXPECT_TRUE(rig.prompter.texts().isEmpty());
+
+    auto* description = rig.element<QLineEdit>("descr", 0);
+    type(description, "Temperatura aria");
+    EXPECT_EQ(description->text(), "Temperatur");
 }
 
 TEST(ChannelSetupScreen, EditsReachTheFilesOnSalva) {

@@ -95,7 +95,7 @@ TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayAndTheLoggerTakesIt) {
     rig.click(rig.screen, "Command3d5");
     ASSERT_EQ(rig.prompter.prompts().size(), 1);
     EXPECT_EQ(rig.prompter.prompts()[0].text,
-              QStringLiteral("Verrא modificata la data della KORVEN\rLa nuova data sarא:\r"
+              QStringLiteral("Verrà modificata la data della KORVEN\rLa nuova data sarà:\r"
                              "07/03/2024  09:07:03\rProseguire?"));
     EXPECT_TRUE(rig.prompter.prompts()[0].question);
     EXPECT_FALSE(rig.transmission());
@@ -135,6 +135,7 @@ TEST(GeneralParameters, MemoryResetEmptiesTheLoggersMemoryWhateverBlockIsTyped) 
     rig.click(rig.screen, "Command3d3");
     EXPECT_EQ(rig.prompter.texts(),
               QStringList{"Attenzione: La memoria verra' azzerata\rProseguire?"});
+    EXPECT_TRUE(rig.prompter.prompts()[0].noIsDefault) << "a stray Enter empties nothing";
     EXPECT_FALSE(rig.transmission());
 
     rig.click(rig.screen, "Command3d3");

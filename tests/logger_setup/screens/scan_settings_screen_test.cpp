@@ -112,7 +112,7 @@ TEST(ScanSettings, SendAsksToSaveFirstThenSendsTheScanCommand) {
     rig.prompter.answerNext(false);
     rig.click(*rig.screen, "Command3d3");
     EXPECT_EQ(rig.prompter.texts(),
-              QStringList{QStringLiteral("Prima di inviare i comandi ט necessario\rsalvare i dati "
+              QStringList{QStringLiteral("Prima di inviare i comandi è necessario\rsalvare i dati "
                                          "modificati con il comando salva\rCONTINUO?")});
     EXPECT_FALSE(rig.transmission());
 

@@ -1,8 +1,14 @@
 #include "platform/widgets/dialog_file_chooser.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <QFileSystemModel>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 using namespace korven;
+using korven::test::TempFolder;
 
 TEST(FileDialogFilter, KeepsTheCaptionAndAddsPatternsOnlyWhereMissing) {
     EXPECT_EQ(nameFiltersOf(" FILE (*.stp)|*.stp|"), QStringList{" FILE (*.stp)"});
@@ -10,4 +16,25 @@ TEST(FileDialogFilter, KeepsTheCaptionAndAddsPatternsOnlyWhereMissing) {
     EXPECT_EQ(nameFiltersOf("Tabelle|*.txt;*.prn|Tutti|*.*"),
               (QStringList{"Tabelle (*.txt *.prn)", "Tutti (*.*)"}));
     EXPECT_TRUE(nameFiltersOf(QString()).isEmpty());
+}
+
+TEST(FileDialogDates, AreWrittenInItalianWhateverTheSystemsLanguage) {
+    TempFolder folder;
+    folder.write("dati.txt", "1");
+    QFile file(folder.path("dati.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 12, 7), QTime(15, 9)),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+
+    QFileSystemModel files;
+    QSignalSpy loaded(&files, &QFileSystemModel::directoryLoaded);
+    files.setRootPath(folder.path());
+    ASSERT_TRUE(loaded.wait(5000));
+    ItalianFileDates dates;
+    dates.setSourceModel(&files);
+    const QModelIndex entry = dates.mapFromSource(files.index(folder.path("dati.txt"), 3));
+    EXPECT_TRUE(entry.data().toString().startsWith("07/12/26"))
+        << qPrintable(entry.data().toString());
+    EXPECT_TRUE(entry.data().toString().contains("15:09"));
 }

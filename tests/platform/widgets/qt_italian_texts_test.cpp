@@ -20,9 +20,13 @@ TEST(QtItalianTexts, TurnQtsOwnButtonsAndDialogTextsIntoItalian) {
     QString yes = box.button(QMessageBox::Yes)->text();
     QString cancel = box.button(QMessageBox::Cancel)->text();
     const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+    // Missing from Qt's own catalogue.
+    const QString folder =
+        QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms");
     QCoreApplication::removeTranslator(italian.get());
 
     EXPECT_EQ(yes.remove(u'&'), QStringLiteral("Sì"));
     EXPECT_EQ(cancel.remove(u'&'), "Annulla");
     EXPECT_NE(lookIn, "Look in:");
+    EXPECT_EQ(folder, "Cartella");
 }

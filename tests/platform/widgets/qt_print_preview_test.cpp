@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -62,13 +64,16 @@ TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
     preview_.setOrientation(PageOrientation::Landscape);
     whenPreviewShown(clickSavePdf);
 
-    const PreviewOutcome outcome = preview_.preview(twoPages());
+    const PreviewOutcome outcome = preview_.preview(twoPages(), "Foglio prova");
     EXPECT_EQ(outcome.choice, PreviewChoice::SavedAsPdf);
     EXPECT_TRUE(outcome.status.ok) << outcome.status.error.toStdString();
     EXPECT_GE(drawings_, 2) << "drawn for the preview, then for the file";
     ASSERT_EQ(files_.saveRequests().size(), 1);
     EXPECT_EQ(files_.saveRequests()[0].filter, QStringLiteral(" FILE (*.pdf)|*.pdf|"));
     EXPECT_EQ(files_.saveRequests()[0].defaultExtension, QStringLiteral("pdf"));
+    EXPECT_EQ(files_.saveRequests()[0].proposedName, "Foglio prova.pdf");
+    EXPECT_TRUE(QDir(files_.saveRequests()[0].initialFolder).exists());
+    EXPECT_EQ(outcome.file, pdf);
 
     if (PdfSheet::popplerMissing())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -80,9 +85,27 @@ TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
     EXPECT_EQ(text.find(QStringLiteral("Seconda"), 2).page, 2);
 }
 
+TEST_F(QtPrintPreviewTest, OpensLargeWithThePageAsWideAsThePreview) {
+    QSize opened;
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    bool fitWidthShown = false;
+    whenPreviewShown([&](QPrintPreviewDialog& dialog) {
+        opened = dialog.size();
+        zoom = dialog.findChild<QPrintPreviewWidget*>()->zoomMode();
+        for (QAction* action : dialog.findChildren<QAction*>())
+            fitWidthShown = fitWidthShown || (action->text() == "Fit width" && action->isChecked());
+        dialog.reject();
+    });
+    preview_.preview(twoPages(), "Foglio prova");
+    const QRect room = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(opened.width(), room.width() * 3 / 4);
+    EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
+    EXPECT_TRUE(fitWidthShown) << "the tool bar shows the page fitted to the width";
+}
+
 TEST_F(QtPrintPreviewTest, ClosingThePreviewOutputsNothing) {
     whenPreviewShown([](QPrintPreviewDialog& dialog) { dialog.reject(); });
-    const PreviewOutcome outcome = preview_.preview(twoPages());
+    const PreviewOutcome outcome = preview_.preview(twoPages(), "Foglio prova");
     EXPECT_EQ(outcome.choice, PreviewChoice::Closed);
     EXPECT_GE(drawings_, 1) << "the pages were shown";
     EXPECT_TRUE(files_.saveRequests().isEmpty());
@@ -96,7 +119,7 @@ TEST_F(QtPrintPreviewTest, CancellingTheFileNameLeavesThePreviewOpen) {
         stillShown = dialog.isVisible();
         dialog.reject();
     });
-    EXPECT_EQ(preview_.preview(twoPages()).choice, PreviewChoice::Closed);
+    EXPECT_EQ(preview_.preview(twoPages(), "Foglio prova").choice, PreviewChoice::Closed);
     EXPECT_TRUE(stillShown);
     EXPECT_EQ(files_.saveRequests().size(), 1);
 }
@@ -104,7 +127,7 @@ TEST_F(QtPrintPreviewTest, CancellingTheFileNameLeavesThePreviewOpen) {
 TEST_F(QtPrintPreviewTest, AFileThatCannotBeWrittenIsAFailedSaveNamingIt) {
     const QString unwritable = folder_.path(QStringLiteral("manca/foglio.pdf"));
     files_.chooseNext(unwritable);
-    const PreviewOutcome outcome = preview_.saveAsPdf(twoPages());
+    const PreviewOutcome outcome = preview_.saveAsPdf(twoPages(), "Foglio prova");
     EXPECT_EQ(outcome.choice, PreviewChoice::SavedAsPdf);
     EXPECT_FALSE(outcome.status.ok);
     EXPECT_EQ(outcome.status.error, QStringLiteral("Impossibile scrivere il file ") +

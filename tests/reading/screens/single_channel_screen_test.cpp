@@ -20,7 +20,8 @@ using test::ReadingFiles;
 
 // "REAL TIME READING" on the simulated logger, shown offscreen.
 struct OneChannelRig : test::ReadingRig {
-    explicit OneChannelRig(const ReadingFiles& files = {}) : ReadingRig(files) {
+    explicit OneChannelRig(const ReadingFiles& files = {}, const sim::LoggerConfig& logger = {})
+        : ReadingRig(files, logger) {
         screen = new SingleChannelScreen(session);
         screen->resize(800, 700);
         screen->show();
@@ -90,7 +91,8 @@ TEST(OneChannelScreen, ReadsTheChannelOnceASecondUntilStoppedAfterItsCycle) {
     EXPECT_TRUE(rig.button("Command1_5")->isEnabled());
     EXPECT_FALSE(rig.button("Command2")->isEnabled());
     EXPECT_EQ(rig.trend()->pointCount(), 3);
-    EXPECT_EQ(rig.trend()->valueAxisTitle(), "Volt");
+    // The logger's own number has none of the set-up's units.
+    EXPECT_EQ(rig.trend()->valueAxisTitle(), "Valore KORVEN");
 
     // The logger is woken once a visit: a second channel goes straight to it.
     const int bursts = rig.writesOf(QByteArray(200, '\xFF'));
@@ -129,6 +131,19 @@ TEST(OneChannelScreen, TheTreatedViewShowsTheValueWithTheUnitAndTheTrendFollowsI
     rig.treated(false);
     EXPECT_EQ(rig.trend()->pointCount(), 2);
     EXPECT_NE(rig.trend()->latestLabel(), shown);
+    EXPECT_FALSE(rig.trend()->latestLabel().contains("mV"));
+}
+
+TEST(OneChannelScreen, ALoggerThatDropsLeadingZerosIsTreatedToo) {
+    sim::LoggerConfig logger;
+    logger.shortReadings = true;
+    OneChannelRig rig({}, logger);
+    rig.treated(true);
+    rig.stopAfter("F02", 1);
+    rig.read(2);
+    static const QRegularExpression value("^-?\\d+(\\.\\d{1,2})? mV$");
+    EXPECT_TRUE(value.match(rig.text("Label5")).hasMatch()) << qPrintable(rig.text("Label5"));
+    EXPECT_EQ(rig.trend()->pointCount(), 1);
 }
 
 TEST(OneChannelScreen, AReplyThatIsNoReadingIsShownAsItCameButNeverTreated) {

@@ -1,4 +1,5 @@
 #include "support/session_rig.h"
+#include "support/user_input.h"
 #include "system_setup/screens/system_setup_screen.h"
 #include "system_setup/system_channel_bytes.h"
 
@@ -214,6 +215,21 @@ TEST_F(SystemSetupScreenTest, APrintThatFailsIsToldAndTheScreenGoesOn) {
     EXPECT_EQ(screen_->cursor().shape(), Qt::ArrowCursor);
     click("Command3D3");
     EXPECT_EQ(text("numsche"), QStringLiteral("001"));
+}
+
+TEST_F(SystemSetupScreenTest, FieldsTakeNoMoreThanTheRecordHoldsAndTabFollowsTheScreen) {
+    QWidget& screen = open();
+    const std::pair<const char*, int> widths[] = {{"nlog1", 3},      {"ncan1", 4},  {"desch", 20},
+                                                  {"unita1", 4},     {"punto1", 6}, {"Trat", 8},
+                                                  {"fondoscala", 6}, {"zero", 6}};
+    for (const auto& [field, width] : widths) {
+        type(field, QString(30, u'7'));
+        EXPECT_EQ(text(field), QString(width, u'7')) << field;
+    }
+    EXPECT_EQ(tabOrder(screen),
+              QStringList({"Command3D4", "Command3D3", "act", "desch", "unita1", "punto1", "Trat",
+                           "nlog1", "ncan1", "fondoscala", "zero", "Command3D7", "Command3d5",
+                           "Command3d6", "Command3d1", "Command3d2"}));
 }
 
 } // namespace

@@ -47,6 +47,8 @@ ServeOptions parseCommandLine(const QStringList& arguments) {
                "behind, when negative).",
                "SECONDS"),
         flag("record", "Store a new block at every scan interval while acquiring."),
+        flag("short-readings",
+             "Send readings without the zeros before their first digit (\"+12.35\")."),
         valued("block-form",
                "Block replies of 95 characters before the CR (default) or 96, "
                "with a separator after the last byte too.",
@@ -94,6 +96,7 @@ ServeOptions parseCommandLine(const QStringList& arguments) {
     if (offset != 0)
         result.logger.clockStart = QDateTime::currentDateTime().addSecs(offset);
     result.logger.recording = reader.isSet(name("record"));
+    result.logger.shortReadings = reader.isSet(name("short-readings"));
     result.logger.blockForm.separatorAfterLast =
         reader.choice(name("block-form"), {QStringLiteral("95"), QStringLiteral("96")}, 0) == 1;
     result.logger.blockForm.separator = reader.character(name("block-separator"), ' ');

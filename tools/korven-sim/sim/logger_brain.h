@@ -23,6 +23,9 @@ struct LoggerConfig {
     QDateTime clockStart;   // logger clock at construction; invalid = current time
     BlockForm blockForm;    // how block replies separate and end their bytes
     bool recording = false; // stores new blocks while acquiring, at the scan interval
+    // Readings as some loggers display them, without the zeros before the
+    // first digit that counts ("+12.35" rather than "+012.35").
+    bool shortReadings = false;
 };
 
 // Bytes the logger sends, delayMs after the input that caused them arrived.

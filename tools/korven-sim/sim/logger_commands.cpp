@@ -155,7 +155,8 @@ QByteArray LoggerBrain::readingReplyFor(const QByteArray& number) const {
         number.size() == 1 || number.size() == 2 ? decimalNumber(number) : std::nullopt;
     if (!channel || *channel >= kAnalogChannels)
         return {};
-    return readingReply(reading(*channel, clock()), channels_[*channel].decimals);
+    return readingReply(reading(*channel, clock()), channels_[*channel].decimals,
+                        config_.shortReadings);
 }
 
 QByteArray LoggerBrain::statusReplyText() const {

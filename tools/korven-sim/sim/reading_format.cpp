@@ -30,4 +30,12 @@ QByteArray displayedReading(int value, int decimals) {
     return (clamped >= 0 ? "+" : "-") + text;
 }
 
+QByteArray shortReading(int value, int decimals) {
+    const QByteArray full = displayedReading(value, decimals);
+    QByteArray digits = full.mid(1);
+    while (digits.size() > 1 && digits[0] == '0' && digits[1] != '.')
+        digits.remove(0, 1);
+    return full.left(1) + digits;
+}
+
 } // namespace korven::sim

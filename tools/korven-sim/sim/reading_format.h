@@ -18,5 +18,8 @@ quint16 signBitWord(int value);
 // A reading as the channel shows it: sign, five digits, and the point placed
 // so that `decimals` digits follow it ("+123.45"; "+12345" with none).
 QByteArray displayedReading(int value, int decimals);
+// The same without the zeros before the first digit that counts, or before
+// the point: "+12.35", "+0.05", "+7".
+QByteArray shortReading(int value, int decimals);
 
 } // namespace korven::sim

@@ -90,8 +90,10 @@ QByteArray clockReply(const QDateTime& clock) {
     return clock.toString(QStringLiteral("yyMMddHHmmss")).toLatin1() + kCarriageReturn;
 }
 
-QByteArray readingReply(int value, int decimals) {
-    return displayedReading(value, decimals).leftJustified(kReadingWidth, ' ') + kCarriageReturn;
+QByteArray readingReply(int value, int decimals, bool shortForm) {
+    const QByteArray shown =
+        shortForm ? shortReading(value, decimals) : displayedReading(value, decimals);
+    return shown.leftJustified(kReadingWidth, ' ') + kCarriageReturn;
 }
 
 QByteArray digitalInputsReply(const DigitalInputs& digital) {

@@ -48,8 +48,9 @@ QByteArray unwrittenBlockReply(const BlockForm& form);
 QByteArray statusReply(const LoggerStatus& status);
 // "H": YYMMDDhhmmss, then CR (13 characters).
 QByteArray clockReply(const QDateTime& clock);
-// "F": the displayed reading padded with blanks to 8 characters, then CR.
-QByteArray readingReply(int value, int decimals);
+// "F": the displayed reading, in full or short, padded with blanks to 8
+// characters, then CR.
+QByteArray readingReply(int value, int decimals, bool shortForm = false);
 // "A0": 133 groups of two hexadecimal digits and a blank, then CR (400
 // characters).
 QByteArray digitalInputsReply(const DigitalInputs& digital);

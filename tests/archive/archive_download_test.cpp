@@ -1,0 +1,105 @@
+// The archive end to end: downloads and imports into it, exports and gaps out
+// of it, once on an SQLite file and once on a PostgreSQL server.
+#include "archive/archive_export.h"
+#include "archive/archive_rig.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace korven {
+namespace {
+
+using test::ArchiveRig;
+using test::Backend;
+
+class ArchiveDownload : public ::testing::TestWithParam<Backend> {};
+
+TEST_P(ArchiveDownload, OverlappingDownloadsAndImportsOfTheSameTablesKeepEveryBlockOnce) {
+    ArchiveRig rig(GetParam());
+    KORVEN_OPEN_ARCHIVE_OR_SKIP(rig);
+    ASSERT_EQ(rig.downloadAutomatic("first.txt"), UnattendedEnd::Done);
+    rig.setPointer(500);
+    ASSERT_EQ(rig.downloadAutomatic("second.txt"), UnattendedEnd::Done);
+    EXPECT_TRUE(
+        rig.results.contains(QStringLiteral("0 blocks archived in %1 (100 were there already)")
+                                 .arg(rig.store->location().name())));
+
+    ArchiveSetup setup;
+    ASSERT_TRUE(readArchiveSetup(rig.folder.path(), setup));
+    EXPECT_EQ(setup.station, "plant/logger");
+    rig.results.clear();
+    EXPECT_EQ(importTables(*rig.store,
+                           {rig.folder.path("first.txt"), rig.folder.path("second.txt")},
+                           setup.station, setup.channels, rig.output),
+              UnattendedEnd::Done);
+    const QString name = rig.store->location().name();
+    EXPECT_EQ(rig.results,
+              QStringList(
+                  {QStringLiteral("0 blocks archived in %1 (600 were there already)").arg(name),
+                   QStringLiteral("0 blocks archived in %1 (100 were there already)").arg(name)}));
+
+    // Every block the logger gave, once, byte for byte as the table has it.
+    EXPECT_EQ(rig.archivedLines(), rig.tableLines("first.txt"));
+    QList<ArchivedStation> stations;
+    ASSERT_TRUE(rig.store->stations(stations));
+    ASSERT_EQ(stations.size(), 1);
+    EXPECT_EQ(stations[0].name, "plant/logger");
+    EXPECT_EQ(stations[0].blocks, 600);
+    EXPECT_EQ(stations[0].firstBlock, 0);
+    EXPECT_EQ(stations[0].lastBlock, 599);
+    EXPECT_EQ(stations[0].lastAt, loggerTime(QDate(2024, 3, 5), QTime(12, 0)));
+}
+
+TEST_P(ArchiveDownload, AnExportIsTheDownloadsCsvOfTheBlocksOfItsPeriod) {
+    ArchiveRig rig(GetParam());
+    KORVEN_OPEN_ARCHIVE_OR_SKIP(rig);
+    UnattendedRequest request{false, 0, 599, rig.folder.path("all.txt")};
+    request.csvPath = rig.folder.path("all.csv");
+    ASSERT_EQ(rig.download(request), UnattendedEnd::Done);
+    const QByteArray downloaded = rig.folder.read("all.csv");
+
+    ArchiveSetup setup;
+    ASSERT_TRUE(readArchiveSetup(rig.folder.path(), setup));
+    QBuffer unused;
+    ASSERT_EQ(exportArchive(*rig.store, {}, setup.channels, rig.folder.path("archive.csv"), unused,
+                            rig.output),
+              UnattendedEnd::Done);
+    EXPECT_EQ(rig.folder.read("archive.csv"), downloaded);
+
+    // Blocks 100 to 199, told by their times; the header comes first.
+    const QList<QByteArray> lines = downloaded.split('\n');
+    const auto timeOf = [&lines](int block) {
+        return QDateTime::fromString(QString::fromUtf8(lines[block + 1].split(',')[1]),
+                                     Qt::ISODate);
+    };
+    QBuffer period;
+    period.open(QIODevice::WriteOnly);
+    ASSERT_EQ(exportArchive(*rig.store, {QStringLiteral("plant/logger"), timeOf(100), timeOf(199)},
+                            setup.channels, {}, period, rig.output),
+              UnattendedEnd::Done);
+    EXPECT_EQ(period.data(), (lines.mid(0, 1) + lines.mid(101, 100)).join('\n') + '\n');
+}
+
+TEST_P(ArchiveDownload, GapsFindAStretchMissingFromTheMiddleAndNothingOnceItIsThere) {
+    ArchiveRig rig(GetParam());
+    KORVEN_OPEN_ARCHIVE_OR_SKIP(rig);
+    ASSERT_EQ(rig.download({false, 0, 199, rig.folder.path("a.txt")}), UnattendedEnd::Done);
+    ASSERT_EQ(rig.download({false, 300, 599, rig.folder.path("b.txt")}), UnattendedEnd::Done);
+    rig.results.clear();
+    EXPECT_EQ(reportGaps(*rig.store, {}, rig.output), UnattendedEnd::Incomplete);
+    EXPECT_EQ(rig.results,
+              QStringList({"plant/logger: 100 blocks missing between block 199 "
+                           "(2024-03-02T17:20:00) and block 300 (2024-03-03T10:10:00)"}));
+
+    ASSERT_EQ(rig.download({false, 200, 299, rig.folder.path("c.txt")}), UnattendedEnd::Done);
+    rig.results.clear();
+    EXPECT_EQ(reportGaps(*rig.store, {}, rig.output), UnattendedEnd::Done);
+    EXPECT_TRUE(rig.results.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(, ArchiveDownload, ::testing::Values(Backend::Sqlite, Backend::PostgreSql),
+                         test::backendName);
+
+} // namespace
+} // namespace korven

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "archive/archive_runs.h"
+#include "download/download_rig.h"
+#include "download/unattended_download.h"
+#include "system_setup/settings_file.h"
+
+#include "support/postgres_server.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace korven::test {
+
+enum class Backend { Sqlite, PostgreSql };
+
+inline std::string backendName(const ::testing::TestParamInfo<Backend>& info) {
+    return info.param == Backend::Sqlite ? "Sqlite" : "PostgreSql";
+}
+
+// A program folder over the simulated logger, and an empty archive of the
+// kind asked for: an SQLite file in the folder, or a fresh database on the
+// tests' own PostgreSQL server.
+struct ArchiveRig : DownloadRig {
+    explicit ArchiveRig(Backend backend, sim::LoggerConfig config = loggerWith(600))
+        : DownloadRig(config) {
+        Settings settings(folder.path());
+        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
+        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
+        output.problem = [this](const QString& text) { problems.append(text); };
+        output.result = [this](const QString& text) { results.append(text); };
+        address = backend == Backend::Sqlite ? folder.path("archive.sqlite")
+                                             : PostgresServer::shared().newDatabase();
+    }
+
+    // Opens the archive; false when the test cannot run here.
+    bool openArchive() {
+        if (address.isEmpty())
+            return false;
+        store = std::make_unique<ArchiveStore>(*parseArchiveLocation(address, {}).location);
+        const FileStatus opened = store->open();
+        EXPECT_TRUE(opened) << opened.namedError().toStdString();
+        return static_cast<bool>(opened);
+    }
+
+    // A download run (as korvenctl download does it) whose saved blocks go
+    // into the archive.
+    UnattendedEnd download(UnattendedRequest request) {
+        request.alsoKeep = keepInArchive(*store, QStringLiteral("plant/logger"), output);
+        return runUnattendedDownload(folder.path(), request, port, clock, session.linkReporter,
+                                     output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
+    }
+    UnattendedEnd downloadAutomatic(const QString& out) {
+        return download({true, 0, 0, folder.path(out)});
+    }
+
+    void setPointer(int block) {
+        QByteArray pointer(DownloadPointerLayout::recordLength, ' ');
+        pointer[12] = char(block & 0xFF);
+        pointer[13] = char((block >> 8) & 0xFF);
+        folder.write("plant.PUN", pointer);
+    }
+
+    // The archive's blocks of a period as their table lines, in order.
+    QList<QByteArray> archivedLines(const ArchivePeriod& period = {}) {
+        QList<QByteArray> lines;
+        EXPECT_TRUE(store->forEachBlock(period, [&lines](const ArchivedBlock& block) {
+            lines.append(block.line);
+            return true;
+        }));
+        return lines;
+    }
+
+    QList<QByteArray> tableLines(const QString& name) const {
+        const QByteArray table = folder.read(name);
+        QList<QByteArray> lines;
+        for (qsizetype at = 0; at + 104 <= table.size(); at += 104)
+            lines.append(table.mid(at, 104));
+        return lines;
+    }
+
+    QString address;
+    std::unique_ptr<ArchiveStore> store;
+    UnattendedOutput output;
+    QStringList problems;
+    QStringList results;
+};
+
+} // namespace korven::test
+
+// Skips a test whose archive cannot be had here, saying why.
+#define KORVEN_OPEN_ARCHIVE_OR_SKIP(rig)                                                           \
+    do {                                                                                           \
+        if ((rig).address.isEmpty())                                                               \
+            GTEST_SKIP() << "no PostgreSQL server: "                                               \
+                         << ::korven::test::PostgresServer::shared().failure().toStdString();      \
+        ASSERT_TRUE((rig).openArchive());                                                          \
+    } while (false)

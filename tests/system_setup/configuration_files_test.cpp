@@ -1,0 +1,66 @@
+#include "support/temp_folder.h"
+#include "system_setup/configuration_files.h"
+#include "system_setup/side_file_layouts.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace korven;
+using korven::test::TempFolder;
+
+namespace {
+
+// The side files of "plant.stp", with 7 loggers and last block 300.
+struct SideFiles {
+    SideFiles() {
+        folder.write("plant.pas", QByteArray("000000000000") + "7  " +
+                                      QByteArray(IdentityLayout::recordLength - 15, ' '));
+        folder.write("plant.DIR", QByteArray("data.dat").leftJustified(200, ' '));
+        folder.write("plant.PUN",
+                     QByteArray(12, 'x') + QByteArray("\x2c\x01", 2) + QByteArray(24, '\0'));
+    }
+    void makeFolder(const QString& name) {
+        ASSERT_TRUE(QFile::remove(folder.path(name)));
+        ASSERT_TRUE(QDir(folder.path()).mkdir(name));
+    }
+
+    TempFolder folder;
+    SystemSetupRecords records;
+    ConfigurationFiles files{folder.path("plant.stp"), records};
+};
+
+// Reading stops at the first file that fails, names it, and offers what was
+// read before it.
+TEST(ConfigurationFiles, LoadingStopsAtTheFileThatFailsAndNamesIt) {
+    const QList<std::tuple<QString, bool>> cases = {
+        {"plant.pas", false}, {"plant.DIR", true}, {"plant.PUN", true}};
+    for (const auto& [failing, countRead] : cases) {
+        SideFiles side;
+        side.makeFolder(failing);
+        const FileStatus loaded = side.files.load();
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(loaded.path, side.folder.path(failing));
+        EXPECT_EQ(side.files.loggerCount().has_value(), countRead) << qPrintable(failing);
+        EXPECT_FALSE(side.files.lastBlock()) << qPrintable(failing);
+    }
+    SideFiles side;
+    ASSERT_TRUE(side.files.load());
+    EXPECT_EQ(side.files.loggerCount(), 7);
+    EXPECT_EQ(side.files.lastBlock(), 300);
+}
+
+TEST(ConfigurationFiles, APointerThatCannotBeWrittenIsNamedAndLeavesTheIdentitySaved) {
+    SideFiles side;
+    ASSERT_TRUE(side.files.load());
+    side.makeFolder("plant.PUN");
+    ASSERT_TRUE(side.files.saveIdentity("2", "120"));
+    const FileStatus saved = side.files.saveDownloadPointer(120);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.path, side.folder.path("plant.PUN"));
+    EXPECT_EQ(side.folder.read("plant.pas").mid(12, 3), "2  ");
+    EXPECT_EQ(side.folder.read("plant.DIR"), QByteArray("data.dat").leftJustified(200, ' '));
+}
+
+} // namespace
