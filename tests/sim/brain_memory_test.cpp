@@ -30,12 +30,11 @@ TEST(LoggerClock, GSetsTheClockThatHReportsAndKeepsRunning) {
     EXPECT_EQ(logger.command("H"), "240305100804\r");
 }
 
-TEST(LoggerClock, CanStartAheadOfTheWallClock) {
+TEST(LoggerClock, CanStartAheadOfTheWallClockWithItsHistoryWrittenByIt) {
     LoggerConfig config;
     config.clockStart = marchFifth().addSecs(3600);
     BrainDriver logger(config);
     EXPECT_EQ(logger.command("H"), "240305133000\r");
-    // Its history was written by its own clock.
     EXPECT_EQ(timeOfBlock(logger, "12B"), "24 03 05 13 30 00");
 }
 
@@ -61,43 +60,6 @@ TEST(Memory, OnlyTheExactResetEmptiesItAndScanningAloneStoresNothing) {
     logger.command("Q0000Q");
     EXPECT_EQ(nextBlockOf(logger), 0);
     EXPECT_EQ(logger.command("S000"), QByteArray("FF ").repeated(32).chopped(1) + '\r');
-}
-
-TEST(Recording, AcquisitionStoresABlockAtEveryWholeScanInterval) {
-    LoggerConfig config;
-    config.recording = true;
-    BrainDriver logger(config); // 12:30:00, scanning every ten minutes
-    logger.wait(9 * 60 + 59);
-    EXPECT_EQ(logger.brain.nextBlock(), 300);
-    logger.wait(1);
-    EXPECT_EQ(logger.brain.nextBlock(), 301);
-    EXPECT_EQ(timeOfBlock(logger, "12C"), "24 03 05 12 40 00");
-
-    // Stopped, nothing is stored; every minute once acquisition resumes.
-    logger.command("z");
-    logger.wait(3600);
-    EXPECT_EQ(nextBlockOf(logger), 301);
-    logger.command("M10");
-    logger.command("Z"); // at 13:40:00 and a few instants
-    logger.wait(150);
-    EXPECT_EQ(nextBlockOf(logger), 303);
-    EXPECT_EQ(timeOfBlock(logger, "12D"), "24 03 05 13 41 00");
-    EXPECT_EQ(timeOfBlock(logger, "12E"), "24 03 05 13 42 00");
-    EXPECT_EQ(timeOfBlock(logger, "12B"), "24 03 05 12 30 00") << "older blocks keep their times";
-}
-
-TEST(Recording, GoesOnFromBlockZeroAfterAResetAndKeepsTimesAcrossAClockChange) {
-    LoggerConfig config;
-    config.recording = true;
-    BrainDriver logger(config);
-    logger.command("M10");
-    logger.command("Q0000Q");
-    logger.wait(60);                 // block 0 at 12:31
-    logger.command("G240305080000"); // the clock goes back hours
-    logger.wait(60);                 // block 1 at 08:01
-    EXPECT_EQ(nextBlockOf(logger), 2);
-    EXPECT_EQ(timeOfBlock(logger, "000"), "24 03 05 12 31 00");
-    EXPECT_EQ(timeOfBlock(logger, "001"), "24 03 05 08 01 00");
 }
 
 } // namespace

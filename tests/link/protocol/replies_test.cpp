@@ -1,5 +1,4 @@
 #include "link/protocol/clock_reply.h"
-#include "link/protocol/commands.h"
 #include "link/protocol/hex_value.h"
 #include "link/protocol/reading_reply.h"
 #include "link/protocol/status_reply.h"
@@ -8,30 +7,6 @@
 
 namespace korven {
 namespace {
-
-TEST(Commands, AreTheBytesTheLoggerExpects) {
-    EXPECT_EQ(command::wakeBurst(), QByteArray(200, '\xFF'));
-    EXPECT_EQ(command::address(0), "\x80");
-    EXPECT_EQ(command::address(9), "\x89");
-    EXPECT_EQ(command::channelReading(3, 1), "F3");
-    EXPECT_EQ(command::channelReading(3, 2), "F03");
-}
-
-TEST(Commands, SettingsCarryTheirValuesAsTheLoggerReadsThem) {
-    EXPECT_EQ(command::clockSetting(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), "G240305090703");
-    EXPECT_EQ(command::clockSetting(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))),
-              "G991231235959");
-    EXPECT_EQ(command::scanSetting(7, 0), "M70");
-    EXPECT_EQ(command::scanSetting(3, 1), "M31");
-}
-
-TEST(Commands, BlockRequestNamesTheBlockByItsLastThreeHexadecimalDigits) {
-    EXPECT_EQ(command::blockRequest(26), "S01A");
-    EXPECT_EQ(command::blockRequest(0), "S000");
-    EXPECT_EQ(command::blockRequest(4095), "SFFF");
-    EXPECT_EQ(command::blockRequest(4096), "S000");
-    EXPECT_EQ(command::blockRequest(4099), "S003");
-}
 
 TEST(HexToValue, ReadsFourUpperCaseDigitsAndNothingElse) {
     EXPECT_EQ(hexToValue("0000"), 0);
