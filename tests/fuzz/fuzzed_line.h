@@ -62,7 +62,16 @@ public:
     }
 
 private:
-    enum Fault : quint8 { Lost = 8, Cut, ByteChanged, ByteDropped, Replaced, Doubled, NoiseBefore, NoiseAfter };
+    enum Fault : quint8 {
+        Lost = 8,
+        Cut,
+        ByteChanged,
+        ByteDropped,
+        Replaced,
+        Doubled,
+        NoiseBefore,
+        NoiseAfter
+    };
     static constexpr int kLongestNoise = 16;
 
     FuzzInput& input_;

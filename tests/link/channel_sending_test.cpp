@@ -171,7 +171,8 @@ TEST(ChannelSending, ASetUpThatCannotBeReadIsRefusedBeforeAnythingIsSent) {
         EXPECT_FALSE(status);
         EXPECT_TRUE(status.error.contains("logger.tmr")) << qPrintable(status.error);
         if (records > 0)
-            EXPECT_TRUE(status.error.contains("holds 5 channel records")) << qPrintable(status.error);
+            EXPECT_TRUE(status.error.contains("holds 5 channel records"))
+                << qPrintable(status.error);
         EXPECT_TRUE(rig.port.writes().isEmpty());
     }
 }

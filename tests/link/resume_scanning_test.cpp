@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace korven::test {
 namespace {
 
@@ -54,15 +53,15 @@ TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
         QList<QByteArray> writes;
         QString message;
     };
+    const QString failed = link_texts::resumeFailed;
     const Case cases[] = {
         {'1', '0', {}, Ok, {kBroadcast, "Z\r"}, kDone},
         // Autosleep sends sleep after a second handshake.
         {'0', '1', {}, Ok, {kBroadcast, "z\r", kBroadcast, "Y\r"}, kDone},
-        {'1', '1', {.silent = true}, NoAnswer, {kBroadcast}, link_texts::resumeFailed},
+        {'1', '1', {.silent = true}, NoAnswer, {kBroadcast}, failed},
         {'1', '0', {.handshakeReply = '?'}, WrongAnswer, {kBroadcast}, link_texts::resumeRefused},
         // "z" of the wake-up and "z" of the resume are answered, not the sleep.
-        {'0', '1', {.silentAfterCommands = 2}, NoAnswer, {kBroadcast, "z\r", kBroadcast},
-         link_texts::resumeFailed},
+        {'0', '1', {.silentAfterCommands = 2}, NoAnswer, {kBroadcast, "z\r", kBroadcast}, failed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));

@@ -54,8 +54,7 @@ TEST(Commands, AreTheBytesTheLoggerExpects) {
         {command::channelReading(3, 1), "F3"},
         {command::channelReading(3, 2), "F03"},
         {command::clockSetting(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), "G240305090703"},
-        {command::clockSetting(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))),
-         "G991231235959"},
+        {command::clockSetting(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))), "G991231235959"},
         {command::scanSetting(7, 0), "M70"},
         {command::scanSetting(3, 1), "M31"},
         // The block by the last three hexadecimal digits of its number.

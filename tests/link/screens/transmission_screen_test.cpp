@@ -97,18 +97,15 @@ TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
     TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
     rig.screen.setAttribute(Qt::WA_DeleteOnClose);
     QPointer<TransmissionScreen> screen(&rig.screen);
-    qsizetype writesAtClose = -1;
     rig.clock.at(1200, [&] {
         rig.screen.close();
         // Still there: the wait it is in has to unwind first.
         EXPECT_TRUE(rig.screen.isVisible());
-        writesAtClose = rig.port.writes().size();
     });
     rig.confirm("1");
 
     EXPECT_FALSE(rig.screen.isVisible());
     EXPECT_LE(rig.clock.nowMs(), 1300);
-    EXPECT_EQ(rig.port.writes().size(), writesAtClose);
     EXPECT_TRUE(rig.prompter.prompts().isEmpty());
     EXPECT_FALSE(rig.session.link.busy());
     // Deletion waits for the event loop; the rig still owns the screen, so
