@@ -18,7 +18,7 @@ TEST(BrainFaults, EachFaultSpoilsTheLineAsItSays) {
         {{.silent = true}, ""},
         {{.neverWakes = true}, ""},
         {{.handshakeReply = '?'}, "?240305123000\r?240305123000\r"},
-        {{.corruptEveryNth = 6}, "!2403x5123000\r!24x30512x000\r"},
+        {{.corruptEveryNth = 6}, "!2403x51230x0\r!24x30512x000\r"},
         {{.corruptEveryNthReply = 2}, whole + "!240305x23000\r"},
         {{.cutRepliesTo = 5}, "!24030!24030"},
         {{.silentAfterCommands = 1}, whole},
