@@ -47,7 +47,7 @@ TEST(RecordFile, ReadsRecordsInPlaceAndPastTheEnd) {
     EXPECT_TRUE(folder.exists("new.dat"));
 }
 
-// A gap before the record is filled with zero bytes, a short record is
+// A gap before the records is filled with zero bytes, a short record is
 // completed with them, and the records after stay.
 TEST(RecordFile, WritesRecordsInPlace) {
     TempFolder folder;
@@ -59,6 +59,8 @@ TEST(RecordFile, WritesRecordsInPlace) {
     folder.write("w.dat", "aaabbbcccddd");
     ASSERT_TRUE(RecordFile(folder.path("w.dat"), 3).writeRecords(2, {"XXX", "YY"}));
     EXPECT_EQ(folder.read("w.dat"), QByteArray("aaaXXXYY\0ddd", 12));
+    ASSERT_TRUE(RecordFile(folder.path("w.dat"), 3).writeRecords(6, {"ZZZ"}));
+    EXPECT_EQ(folder.read("w.dat"), QByteArray("aaaXXXYY\0ddd\0\0\0ZZZ", 18));
 }
 
 TEST(RecordFile, AnExistingFileIsFoundWhateverItsLetterCase) {
