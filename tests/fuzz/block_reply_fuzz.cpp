@@ -2,33 +2,18 @@
 
 #include "link/protocol/block_reply.h"
 
+#include <QRegularExpression>
+
 using namespace korven;
 using korven::fuzz::bytesOf;
 using korven::fuzz::require;
 
 namespace {
 
-bool allOf(const QString& text, bool (*wanted)(QChar)) {
-    return std::all_of(text.begin(), text.end(), wanted);
-}
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-bool isUpperHexDigit(QChar c) {
-    return isDigit(c) || (c >= u'A' && c <= u'F');
-}
-
-// "ab/cd/ef" or "ab:cd:ef" with hexadecimal pairs, as the grid shows them.
-bool isThreePairs(const QString& text, QChar separator) {
-    return text.size() == 8 && text[2] == separator && text[5] == separator &&
-           allOf(QString(text).remove(separator), isUpperHexDigit);
-}
-
-bool isChannelText(const QString& text) {
-    return text.size() == 6 && (text[0] == u'+' || text[0] == u'-') &&
-           allOf(text.mid(1), isDigit) && text.mid(1).toInt() <= 0x7FFF;
+bool isWhole(const char* pattern, const QString& text) {
+    return QRegularExpression(QRegularExpression::anchoredPattern(QLatin1String(pattern)))
+        .match(text)
+        .hasMatch();
 }
 
 } // namespace
@@ -52,11 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(end == kBlockReplyLength - 1 || end == kBlockReplyLength - 2,
             "a good reply has the block's length, with or without its last separator");
     const BlockText& text = block.value;
-    require(isThreePairs(text.date, u'/') && isThreePairs(text.time, u':'), "date and time");
-    require(text.digital1.size() == 6 && allOf(text.digital1, isUpperHexDigit) &&
-                text.digital2.size() == 6 && allOf(text.digital2, isUpperHexDigit),
+    require(isWhole("([0-9A-F]{2}/){2}[0-9A-F]{2}", text.date) &&
+                isWhole("([0-9A-F]{2}:){2}[0-9A-F]{2}", text.time),
+            "date and time as hexadecimal pairs");
+    require(isWhole("[0-9A-F]{6}", text.digital1) && isWhole("[0-9A-F]{6}", text.digital2),
             "six hexadecimal digits per digital input");
     for (const QString& channel : text.channels)
-        require(isChannelText(channel), "a channel is a sign and five digits");
+        require(isWhole("[+-][0-9]{5}", channel) && channel.mid(1).toInt() <= 0x7FFF,
+                "a channel is a sign and five digits");
     return 0;
 }

@@ -6,12 +6,9 @@
 #include "link/protocol/block_numbers.h"
 #include "link/protocol/commands.h"
 #include "support/simulated_port.h"
+#include "support/temp_folder.h"
 #include "support/virtual_clock.h"
 #include "system_setup/side_file_layouts.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,10 +16,14 @@ using namespace korven;
 using korven::fuzz::FuzzedLine;
 using korven::fuzz::FuzzInput;
 using korven::fuzz::require;
+using korven::test::TempFolder;
 
 namespace {
 
-// Ranges longer than this are not fetched (see download() below).
+// A range as long as the logger's whole memory follows from the pointer and
+// the status reply alone; the line's faults show as well on shorter ones, and
+// a grid that long would only slow the fuzzer down. Longer ranges are not
+// fetched.
 constexpr int kLongestFuzzedRange = 256;
 
 // Nobody watches the link: its failures are part of the game.
@@ -34,67 +35,32 @@ public:
     void scanningResumed(int, ResumedLine) override {}
 };
 
-// The program folder of every run: a system set-up on COM 1 at 9600 baud and
-// the download tests' logger set-up. Each run writes its own logger flags
-// and download pointer, and starts with no table and no data-directory file.
-class ProgramFolder {
-public:
-    ProgramFolder() {
-        QByteArray identity(IdentityLayout::recordLength, ' ');
-        identity[IdentityLayout::comIndex.offset] = '0';
-        identity[IdentityLayout::speedIndex.offset] = '2';
-        write(QStringLiteral("plant.pas"), identity);
-        write(QStringLiteral("logger.tmr"), test::downloadTestChannels());
-    }
-
-    QString path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
-    QString tablePath() const { return path(QStringLiteral("table.txt")); }
-
-    QByteArray read(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // The logger set-up says whether scanning resumes with acquisition and
-    // whether the logger then goes to sleep by itself.
-    void startRun(quint16 pointer, bool acquisition, bool autosleep) const {
-        QByteArray par = test::downloadTestPar();
-        par[LoggerParLayout::acquisitionFlag.offset] = acquisition ? '1' : '0';
-        par[LoggerParLayout::sleepFlag.offset] = autosleep ? '1' : '0';
-        write(QStringLiteral("logger.par"), par);
-        QFile::remove(tablePath());
-        QFile::remove(path(QStringLiteral("plant.DIR")));
-        Record record(DownloadPointerLayout::recordLength);
-        record.setUnsignedInteger(DownloadPointerLayout::lastBlock, pointer);
-        write(QStringLiteral("plant.PUN"), record.bytes());
-    }
-
-    Installation installation() const {
-        Installation installation;
-        installation.systemFilePath = path(QStringLiteral("plant.stp"));
-        installation.loggerSetupPath = path(QStringLiteral("logger"));
-        return installation;
-    }
-
-private:
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
-                "the program folder takes its files");
-    }
-
-    QTemporaryDir dir_;
-};
+// The program folder of a run: a system set-up on COM 1 at 9600 baud, the
+// download tests' logger set-up with the scanning flags given, the download
+// pointer given, no table and no data-directory file.
+Installation prepare(const TempFolder& folder, quint16 pointer, bool acquisition, bool autosleep) {
+    QByteArray identity(IdentityLayout::recordLength, ' ');
+    identity[IdentityLayout::comIndex.offset] = '0';
+    identity[IdentityLayout::speedIndex.offset] = '2';
+    folder.write("plant.pas", identity);
+    folder.write("logger.tmr", test::downloadTestChannels());
+    QByteArray par = test::downloadTestPar();
+    par[LoggerParLayout::acquisitionFlag.offset] = acquisition ? '1' : '0';
+    par[LoggerParLayout::sleepFlag.offset] = autosleep ? '1' : '0';
+    folder.write("logger.par", par);
+    Record record(DownloadPointerLayout::recordLength);
+    record.setUnsignedInteger(DownloadPointerLayout::lastBlock, pointer);
+    folder.write("plant.PUN", record.bytes());
+    QFile::remove(folder.path("table.txt"));
+    QFile::remove(folder.path("plant.DIR"));
+    return {folder.path("plant.stp"), folder.path("logger"), {}, {}};
+}
 
 // The steps of an automatic download, as its screens take them.
-void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) {
+void download(DownloadJob& job, const TempFolder& folder, int extraAttempts) {
     const RangeQuery query = job.queryRange();
-    if (query.status != LinkStatus::Ok || query.range.nothingNew())
-        return;
-    // A range as long as the logger's whole memory follows from the pointer
-    // and the status reply alone; the line's faults show as well on shorter
-    // ones, and a grid that long would only slow the fuzzer down.
-    if (query.range.count() > kLongestFuzzedRange)
+    if (query.status != LinkStatus::Ok || query.range.nothingNew() ||
+        query.range.count() > kLongestFuzzedRange)
         return;
     const AutomaticRange range = query.range;
     BlockGrid grid;
@@ -106,14 +72,14 @@ void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) 
     if (fetched.fetched == 0)
         return;
 
-    const AutomaticSave saved =
-        job.saveAutomatic(grid, fetched.fetched, folder.tablePath(), QDate(2024, 3, 5));
-    require(static_cast<bool>(saved), "the table and the side files are saved");
-    const QByteArray table = folder.read(QStringLiteral("table.txt"));
-    require(table.size() == qsizetype(fetched.fetched) * BlockTableLayout::recordLength,
+    require(static_cast<bool>(job.saveAutomatic(grid, fetched.fetched, folder.path("table.txt"),
+                                                QDate(2024, 3, 5))),
+            "the table and the side files are saved");
+    require(folder.read("table.txt").size() ==
+                qsizetype(fetched.fetched) * BlockTableLayout::recordLength,
             "one line per fetched block");
     Record pointer(DownloadPointerLayout::recordLength);
-    pointer.setBytes(folder.read(QStringLiteral("plant.PUN")));
+    pointer.setBytes(folder.read("plant.PUN"));
     require(pointer.unsignedInteger(DownloadPointerLayout::lastBlock) ==
                 wrappedBlock(range.first + fetched.fetched),
             "the pointer moves past the saved blocks and no further");
@@ -122,11 +88,9 @@ void download(DownloadJob& job, const ProgramFolder& folder, int extraAttempts) 
 // The scanning command last written: the wake-up stops the scanning, the
 // resume starts it again.
 QByteArray lastScanningCommand(const test::SimulatedPort& port) {
-    const QByteArray stop = command::stopScanning + '\r';
-    const QByteArray scan = command::scanWithAcquisition + '\r';
     for (auto write = port.writes().crbegin(); write != port.writes().crend(); ++write) {
-        if (*write == stop || *write == scan)
-            return *write;
+        if (*write == command::stopScanning + '\r' || *write == command::scanWithAcquisition + '\r')
+            return write->chopped(1);
     }
     return {};
 }
@@ -138,15 +102,14 @@ QByteArray lastScanningCommand(const test::SimulatedPort& port) {
 // scanning resumes with acquisition (bit 2) and whether the logger then
 // sleeps (bit 3); then the fate of each reply on the line (see FuzzedLine).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const ProgramFolder folder;
+    static const TempFolder folder;
     FuzzInput input(data, size);
     sim::LoggerConfig logger;
     logger.blocks = input.word() % 5000;
-    const auto pointer = static_cast<quint16>(input.word());
+    const quint16 pointer = input.word();
     const quint8 choices = input.byte();
-    const int extraAttempts = (choices & 3) % 3;
     const bool acquisition = choices & 4;
-    folder.startRun(pointer, acquisition, choices & 8);
+    Installation installation = prepare(folder, pointer, acquisition, choices & 8);
 
     test::VirtualClock clock;
     test::SimulatedPort port(clock, logger);
@@ -154,17 +117,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     port.setLineFilter([&line](const sim::Emission& reply) { return line.carry(reply); });
     UnwatchedReporter reporter;
     LoggerLink link(port, clock, reporter);
-    Installation installation = folder.installation();
     DownloadJob job(link, installation);
 
     require(static_cast<bool>(job.readSetup(true)), "the set-up reads");
     require(job.downloadPointer() == pointer, "the download starts at the pointer");
     if (job.wake() != LinkStatus::Ok)
         return 0;
-    download(job, folder, extraAttempts);
+    download(job, folder, (choices & 3) % 3);
     if (job.resume() == LinkStatus::Ok)
         require(lastScanningCommand(port) ==
-                    (acquisition ? command::scanWithAcquisition : command::stopScanning) + '\r',
+                    (acquisition ? command::scanWithAcquisition : command::stopScanning),
                 "scanning resumes as the logger set-up says");
     require(!link.busy(), "every conversation has ended");
     // The simulated port reports misuse, such as bytes sent on a closed

@@ -2,10 +2,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -26,15 +24,12 @@ public:
         : data_(reinterpret_cast<const char*>(data)), size_(size) {}
 
     bool exhausted() const { return at_ >= size_; }
-
     quint8 byte() { return exhausted() ? 0 : static_cast<quint8>(data_[at_++]); }
-
     // Two bytes, low first.
     quint16 word() {
         const quint16 low = byte();
         return static_cast<quint16>(low | byte() << 8);
     }
-
     // At most `count` bytes.
     QByteArray bytes(std::size_t count) {
         const std::size_t taken = std::min(count, size_ - at_);
@@ -42,23 +37,6 @@ public:
         at_ += taken;
         return result;
     }
-
-    QByteArray rest() { return bytes(size_); }
-
-    // The rest as UTF-16 code units, two bytes each: any unit, unpaired
-    // surrogates included, as a user can paste them.
-    QString utf16Rest() {
-        const QByteArray raw = rest();
-        QString text(raw.size() / 2, QChar());
-        for (qsizetype i = 0; i < text.size(); ++i)
-            text[i] = QChar(static_cast<char16_t>(static_cast<quint8>(raw[2 * i]) |
-                                                  static_cast<quint8>(raw[2 * i + 1]) << 8));
-        return text;
-    }
-
-    // The rest as text: UTF-16 when `wide`, else one character per byte
-    // (Latin-1), which lets the fuzzer reach digits and signs sooner.
-    QString textRest(bool wide) { return wide ? utf16Rest() : QString::fromLatin1(rest()); }
 
 private:
     const char* data_;

@@ -9,18 +9,70 @@
 namespace korven::fuzz {
 
 // A line whose every fault is chosen by the fuzzer: each reply of the logger
-// takes one byte of the input that says whether it arrives as sent, lost,
-// cut, with a byte changed or dropped, replaced, doubled, with noise before
-// or after it, and how late. Once the input is used up the line is dead, so
-// every run ends.
+// takes one byte of the input whose low bits say whether it arrives as sent
+// (0-7: half the replies, so a run gets past the wake-up and into the
+// blocks), lost, cut, with a byte changed or dropped, replaced, doubled, or
+// with noise before or after it; its three top bits say how late: mostly on
+// time, else up to a second, five or twenty-five seconds, around every time
+// limit of the link. Once the input is used up the line is dead, so every run
+// ends.
 class FuzzedLine {
 public:
     explicit FuzzedLine(FuzzInput& input) : input_(input) {}
 
-    QList<sim::Emission> carry(sim::Emission reply);
+    QList<sim::Emission> carry(sim::Emission reply) {
+        if (input_.exhausted())
+            return {};
+        const quint8 directive = input_.byte();
+        QByteArray& bytes = reply.bytes;
+        const auto somewhere = [&] { return bytes.isEmpty() ? 0 : input_.byte() % bytes.size(); };
+        switch (directive & 0x0F) {
+        case Lost:
+            return {};
+        case Cut:
+            bytes.truncate(input_.byte() % (bytes.size() + 1));
+            break;
+        case ByteChanged:
+            if (!bytes.isEmpty())
+                bytes[somewhere()] = static_cast<char>(input_.byte());
+            break;
+        case ByteDropped:
+            if (!bytes.isEmpty())
+                bytes.remove(somewhere(), 1);
+            break;
+        case Replaced:
+            bytes = input_.bytes(input_.byte());
+            break;
+        case Doubled:
+            bytes += bytes;
+            break;
+        case NoiseBefore:
+            bytes.prepend(input_.bytes(input_.byte() % kLongestNoise));
+            break;
+        case NoiseAfter:
+            bytes.append(input_.bytes(input_.byte() % kLongestNoise));
+            break;
+        default:
+            break;
+        }
+        static constexpr int kMsPerLatenessStep[8] = {0, 0, 0, 0, 0, 4, 20, 100};
+        if (const int step = kMsPerLatenessStep[directive >> 5])
+            reply.delayMs += input_.byte() * step;
+        return {reply};
+    }
 
 private:
-    int lateness(quint8 directive);
+    enum Fault : quint8 {
+        Lost = 8,
+        Cut,
+        ByteChanged,
+        ByteDropped,
+        Replaced,
+        Doubled,
+        NoiseBefore,
+        NoiseAfter
+    };
+    static constexpr int kLongestNoise = 16;
 
     FuzzInput& input_;
 };

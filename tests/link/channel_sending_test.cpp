@@ -87,10 +87,7 @@ TEST(ChannelSending, TheChannelCountSaysHowManyChannelsGoOutAndNeverMoreThanEigh
         EXPECT_EQ(rig.send(), SendingEnd::Done);
         const QList<QByteArray> commands = rig.commandsAfterWakeUp();
         EXPECT_EQ(commands.count(countCommand), 1) << stored.constData();
-        EXPECT_EQ(std::count_if(commands.begin(), commands.end(),
-                                [](const QByteArray& command) { return command.startsWith('P'); }),
-                  sent)
-            << stored.constData();
+        EXPECT_EQ(commands.size(), sent + 4) << stored.constData() << ": z, P..., C, Z, Y";
     }
 }
 
@@ -123,15 +120,6 @@ TEST(ChannelSending, ACodeNoLoggerAnswersIsToldAsSuchAfterTheLineResumes) {
     EXPECT_EQ(rig.commandsAfterWakeUp(), QList<QByteArray>({"Z", "Y"}));
 }
 
-TEST(ChannelSending, AnExclamationMarkReadWithNoiseDoesNotSelectTheLogger) {
-    SendingRig rig;
-    rig.faults().silentAfterCommands = 1;
-    rig.clock.at(rig.clock.nowMs() + 4500, [&] { rig.port.inject("x!"); });
-    EXPECT_EQ(rig.send(), SendingEnd::NotSelected);
-    EXPECT_TRUE(rig.steps.contains("Restart 2"));
-    EXPECT_FALSE(rig.steps.contains("Ferma la scansione"));
-}
-
 // Silent once the wake-up's "z", the sending's "z" and two channels ran; back
 // (or not) when the user has been told.
 TEST(ChannelSending, ALoggerLostPartWayIsReportedAndPutBackIntoScanningIfItAnswersAgain) {
@@ -150,9 +138,8 @@ TEST(ChannelSending, ALoggerLostPartWayIsReportedAndPutBackIntoScanningIfItAnswe
                                    : link_texts::resumeFailed}));
         EXPECT_FALSE(rig.steps.contains("End of procedure"));
         EXPECT_FALSE(rig.port.logger().channelReceived(2));
-        if (comesBack) {
+        if (comesBack)
             EXPECT_EQ(rig.commandsAfterWakeUp().mid(3), QList<QByteArray>({"Z", "Y"}));
-        }
     }
 }
 
@@ -173,27 +160,19 @@ TEST(ChannelSending, AStopEndsTheSendingAtOnceAndResumeRestartsTheScanning) {
     EXPECT_TRUE(rig.port.logger().isAcquiring());
 }
 
+// Missing, or five channels on disk for eight asked for: the rest would go
+// out as zero bytes.
 TEST(ChannelSending, ASetUpThatCannotBeReadIsRefusedBeforeAnythingIsSent) {
-    struct Case {
-        const char* name;
-        std::function<void(QFile&)> spoil;
-        QString says;
-    };
-    const QList<Case> cases{
-        {"missing channel file", [](QFile& file) { file.remove(); }, "logger.tmr"},
-        // Eight channels asked for, five on disk: the rest would go out as zero bytes.
-        {"short channel file",
-         [](QFile& file) { file.resize(5 * LoggerChannelLayout::recordLength); },
-         "holds 5 channel records"},
-    };
-    for (const Case& c : cases) {
+    for (const qint64 records : {-1, 5}) {
         SendingRig rig;
         QFile file(rig.folder.path("logger.tmr"));
-        c.spoil(file);
+        records < 0 ? file.remove() : file.resize(records * LoggerChannelLayout::recordLength);
         const FileStatus status = rig.sending.readSetup();
-        EXPECT_FALSE(status) << c.name;
+        EXPECT_FALSE(status);
         EXPECT_TRUE(status.error.contains("logger.tmr")) << qPrintable(status.error);
-        EXPECT_TRUE(status.error.contains(c.says)) << qPrintable(status.error);
+        if (records > 0)
+            EXPECT_TRUE(status.error.contains("holds 5 channel records"))
+                << qPrintable(status.error);
         EXPECT_TRUE(rig.port.writes().isEmpty());
     }
 }

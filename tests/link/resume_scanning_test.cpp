@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace korven::test {
 namespace {
 
@@ -47,42 +45,29 @@ struct ResumeRig : LinkRig {
 const QString kDone = QStringLiteral("Procedura terminata con successo\rKORVEN nr. 3 in scansione");
 
 TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
+    using enum LinkStatus;
     struct Case {
         char acquisition, autosleep;
-        std::function<void(sim::FaultPlan&)> fault;
+        sim::FaultPlan fault;
         LinkStatus status;
         QList<QByteArray> writes;
         QString message;
     };
-    const QList<Case> cases = {
-        {'1', '0', {}, LinkStatus::Ok, {kBroadcast, "Z\r"}, kDone},
+    const QString failed = link_texts::resumeFailed;
+    const Case cases[] = {
+        {'1', '0', {}, Ok, {kBroadcast, "Z\r"}, kDone},
         // Autosleep sends sleep after a second handshake.
-        {'0', '1', {}, LinkStatus::Ok, {kBroadcast, "z\r", kBroadcast, "Y\r"}, kDone},
-        {'1',
-         '1',
-         [](sim::FaultPlan& f) { f.silent = true; },
-         LinkStatus::NoAnswer,
-         {kBroadcast},
-         link_texts::resumeFailed},
-        {'1',
-         '0',
-         [](sim::FaultPlan& f) { f.handshakeReply = '?'; },
-         LinkStatus::WrongAnswer,
-         {kBroadcast},
-         link_texts::resumeRefused},
+        {'0', '1', {}, Ok, {kBroadcast, "z\r", kBroadcast, "Y\r"}, kDone},
+        {'1', '1', {.silent = true}, NoAnswer, {kBroadcast}, failed},
+        {'1', '0', {.handshakeReply = '?'}, WrongAnswer, {kBroadcast}, link_texts::resumeRefused},
         // "z" of the wake-up and "z" of the resume are answered, not the sleep.
-        {'0',
-         '1',
-         [](sim::FaultPlan& f) { f.silentAfterCommands = 2; },
-         LinkStatus::NoAnswer,
-         {kBroadcast, "z\r", kBroadcast},
-         link_texts::resumeFailed},
+        {'0', '1', {.silentAfterCommands = 2}, NoAnswer, {kBroadcast, "z\r", kBroadcast}, failed},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         ResumeRig rig;
         rig.saveFlags(c.acquisition, c.autosleep);
-        if (c.fault)
-            c.fault(rig.faults());
+        rig.faults() = c.fault;
         EXPECT_EQ(rig.resume(), c.status);
         EXPECT_EQ(rig.resumeWrites(), c.writes);
         EXPECT_EQ(rig.prompter.texts(), QStringList{c.message});

@@ -23,24 +23,16 @@ TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
     };
     using enum LinkStatus;
     const QString damaged = link_texts::transmissionError;
-    const QString notConnected = link_texts::notConnected;
+    const QString silent = link_texts::notConnected;
     const QString resumed = resumedText(1);
+    const TransmissionOrder lastBlock = TransmissionOrder::readLastBlock();
+    const TransmissionOrder clock = TransmissionOrder::readClock();
     const Case cases[] = {
         // Reply bytes are counted from the wake-up's "!": the sixth is the
         // first digit of the block number.
-        {{.corruptEveryNth = 6}, TransmissionOrder::readLastBlock(), BadReply, damaged, resumed, 0},
-        {{.cutRepliesTo = 30},
-         TransmissionOrder::readLastBlock(),
-         NoAnswer,
-         notConnected,
-         resumed,
-         1},
-        {{.silentAfterCommands = 1},
-         TransmissionOrder::readClock(),
-         NoAnswer,
-         notConnected,
-         link_texts::resumeFailed,
-         0},
+        {{.corruptEveryNth = 6}, lastBlock, BadReply, damaged, resumed, 0},
+        {{.cutRepliesTo = 30}, lastBlock, NoAnswer, silent, resumed, 1},
+        {{.silentAfterCommands = 1}, clock, NoAnswer, silent, link_texts::resumeFailed, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));

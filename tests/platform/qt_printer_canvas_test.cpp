@@ -53,7 +53,7 @@ TEST_F(QtPrinterCanvasTest, TurnsToLandscapeAndMeasuresThePrintableAreaInTwips) 
     EXPECT_EQ(canvas.pageHeight(), (595 - 72) * 20);
 }
 
-TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePosition) {
+TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePositionAndItsMeasuredWidth) {
     if (popplerMissing())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QtPrinterCanvas canvas(printer_);
@@ -61,11 +61,16 @@ TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePosition) {
     canvas.setFontName(QStringLiteral("courier new"));
     canvas.setFontSize(10);
     printAt(canvas, 1440, 2880, QStringLiteral("Uno"));
+    // The fixed-pitch face advances 0.6 of its size: 6 points, 120 twips.
+    EXPECT_NEAR(canvas.textWidth(QStringLiteral("0123456789")), 1200, 2);
+    printAt(canvas, 1440, 4000, QStringLiteral("0123456789"));
     canvas.setFontName(QStringLiteral("Times New Roman"));
     canvas.setFontSize(12);
     canvas.setBold(true);
     canvas.setColour(kDarkGreen);
     printAt(canvas, 200, 300, QStringLiteral("Titolo"));
+    const QString date = QStringLiteral("Aggiornamento:");
+    printAt(canvas, canvas.pageWidth() - canvas.textWidth(date) - 50, 1000, date);
     canvas.newPage();
     printAt(canvas, 7200, 1000, QStringLiteral("Due"));
     ASSERT_TRUE(canvas.endDocument());
@@ -79,34 +84,14 @@ TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePosition) {
     const auto title = text.find(QStringLiteral("Titolo"));
     EXPECT_NEAR(title.xMin, kMarginPoints + 10, kTolerance);
     EXPECT_NEAR(title.yMin, kMarginPoints + 15, kTolerance);
+    const auto digits = text.find(QStringLiteral("0123456789"));
+    EXPECT_NEAR(digits.xMax - digits.xMin, 60, kTolerance);
+    EXPECT_NEAR(text.find(date).xMax, text.pageWidth - kMarginPoints - 2.5, kTolerance)
+        << "ends 50 twips before the printable area's right edge";
     const auto second = text.find(QStringLiteral("Due"), 2);
     EXPECT_EQ(second.page, 2);
     EXPECT_NEAR(second.xMin, kMarginPoints + 360, kTolerance);
     EXPECT_NEAR(second.yMin, kMarginPoints + 50, kTolerance);
-}
-
-TEST_F(QtPrinterCanvasTest, MeasuredWidthsMatchThePrintedOnes) {
-    if (popplerMissing())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QtPrinterCanvas canvas(printer_);
-    canvas.setFontName(QStringLiteral("courier new"));
-    canvas.setFontSize(10);
-    // The fixed-pitch face advances 0.6 of its size: 6 points, 120 twips.
-    EXPECT_NEAR(canvas.textWidth(QStringLiteral("0123456789")), 1200, 2);
-    printAt(canvas, 0, 0, QStringLiteral("0123456789"));
-    canvas.setFontName(QStringLiteral("Times New Roman"));
-    canvas.setFontSize(9);
-    const QString date = QStringLiteral("Aggiornamento:");
-    const int width = canvas.textWidth(date);
-    printAt(canvas, canvas.pageWidth() - width - 50, 1000, date);
-    ASSERT_TRUE(canvas.endDocument());
-
-    const PdfText text = korven::test::readPdfText(pdf());
-    const auto digits = text.find(QStringLiteral("0123456789"));
-    EXPECT_NEAR(digits.xMax - digits.xMin, 60, kTolerance);
-    const auto right = text.find(date);
-    EXPECT_NEAR(right.xMax, text.pageWidth - kMarginPoints - 2.5, kTolerance)
-        << "ends 50 twips before the printable area's right edge";
 }
 
 TEST(QtPrinterCanvasFailure, APrinterThatIsNoneSaysThatNoPrinterIsInstalled) {

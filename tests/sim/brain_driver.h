@@ -57,28 +57,6 @@ private:
     }
 };
 
-// A "P" command written field by field; change a field to break it.
-struct ChannelFields {
-    char channel = '0';
-    QByteArray description = "CANALE    ";
-    char unit = '3';
-    char inputType = '6';
-    char one = '1';
-    char decimals = '0';
-    char supply = '0';
-    char active = '1';
-    char scaling = '0';
-    QByteArray gain = "+2710";
-    char scalingAgain = '0';
-    QByteArray zero = "+0000";
-    QByteArray trailer = "58061";
-
-    QByteArray text() const {
-        return QByteArray("P") + channel + description + unit + inputType + one + decimals +
-               supply + active + scaling + gain + scalingAgain + zero + trailer;
-    }
-};
-
 // The bytes behind a reply of two-digit hexadecimal groups separated by
 // blanks ("01 2C" gives 0x01 0x2C).
 inline QByteArray hexBytes(const QByteArray& text) {

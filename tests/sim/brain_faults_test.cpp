@@ -5,43 +5,30 @@
 namespace korven::sim::test {
 namespace {
 
-TEST(BrainFaults, ALoggerThatNeverWakesSleepsThroughEveryBurst) {
-    BrainDriver logger;
-    logger.brain.faults().neverWakes = true;
-    EXPECT_EQ(logger.send(QByteArray(200, '\xFF') + "\x80" + "j\r"), "");
-    EXPECT_TRUE(logger.brain.commands().isEmpty());
-}
-
-TEST(BrainFaults, EveryNthReplyHasOneCharacterSpoiledTheHandshakeLeftAlone) {
-    BrainDriver logger;
-    logger.brain.faults().corruptEveryNthReply = 2;
-    const QByteArray good = logger.command("j");
-    logger.send("\x80");
-    const QByteArray spoiled = logger.send("j\r");
-    ASSERT_EQ(spoiled.size(), 47);
-    EXPECT_EQ(spoiled.at(23), 'x');
-    EXPECT_EQ(spoiled.left(23) + spoiled.mid(24), good.left(23) + good.mid(24));
-    EXPECT_EQ(logger.send(QByteArray("\x80") + "H\r"), "!240305123000\r");
-}
-
-TEST(BrainFaults, ASlowLoggerAnswersLaterAndACutOneShort) {
-    BrainDriver logger;
-    logger.send(QByteArray(200, '\xFF'));
-    logger.brain.faults().slowMs = 1500;
-    logger.brain.faults().cutRepliesTo = 5;
-    const QList<Emission> out = logger.brain.receive(QByteArray("\x80") + "H\r");
-    ASSERT_EQ(out.size(), 2);
-    EXPECT_EQ(out[0].delayMs, 1500);
-    EXPECT_GE(out[1].delayMs, 1500);
-    EXPECT_EQ(out[1].bytes, "24030");
-}
-
-TEST(BrainFaults, SilentAfterSomeCommandsAnswersNothingMore) {
-    BrainDriver logger;
-    logger.brain.faults().silentAfterCommands = 1;
-    EXPECT_EQ(logger.command("H").size(), 13);
-    EXPECT_EQ(logger.send(QByteArray("\x80") + "H\r"), "");
-    EXPECT_EQ(logger.brain.commands().size(), 2); // still taken in
+// Each fault the program's tests use, seen on two clock requests after a
+// wake-up: "!" and "240305123000\r" each, as sent.
+TEST(BrainFaults, EachFaultSpoilsTheLineAsItSays) {
+    const QByteArray whole = "!240305123000\r";
+    struct Case {
+        FaultPlan plan;
+        QByteArray heard;
+    };
+    const Case cases[] = {
+        {{}, whole + whole},
+        {{.silent = true}, ""},
+        {{.neverWakes = true}, ""},
+        {{.handshakeReply = '?'}, "?240305123000\r?240305123000\r"},
+        {{.corruptEveryNth = 6}, "!2403x51230x0\r!24x30512x000\r"},
+        {{.corruptEveryNthReply = 2}, whole + "!240305x23000\r"},
+        {{.cutRepliesTo = 5}, "!24030!24030"},
+        {{.silentAfterCommands = 1}, whole},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.heard.constData());
+        BrainDriver logger;
+        logger.brain.faults() = c.plan;
+        EXPECT_EQ(logger.send(QByteArray(200, '\xFF') + "\x80H\r\x80H\r"), c.heard);
+    }
 }
 
 } // namespace

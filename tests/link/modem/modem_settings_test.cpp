@@ -10,18 +10,14 @@
 namespace korven {
 namespace {
 
-Record recordOf(const QByteArray& bytes) {
-    Record record(IdentityLayout::recordLength);
-    record.setBytes(bytes);
-    return record;
-}
-
 TEST(ModemSettings, AreReadFromTheirOffsets) {
     test::ModemIdentity identity;
     identity.number = "02 1234567";
     identity.dialling = '1';
     identity.status = '1';
-    const ModemSettings settings = modemSettingsOf(recordOf(identity.bytes()));
+    Record record(IdentityLayout::recordLength);
+    record.setBytes(identity.bytes());
+    const ModemSettings settings = modemSettingsOf(record);
     EXPECT_EQ(settings.dialledNumber(), "02 1234567");
     EXPECT_EQ(settings.announcedNumber(), "02 ") << "up to one past the first blank";
     EXPECT_EQ(settings.initString(0), "AT&D0&K0&R1");
@@ -29,7 +25,7 @@ TEST(ModemSettings, AreReadFromTheirOffsets) {
     EXPECT_TRUE(settings.initString(3).isEmpty());
     EXPECT_TRUE(settings.pulses());
     EXPECT_EQ(settings.status, 1);
-    EXPECT_FALSE(isModemActivated(recordOf(identity.bytes())));
+    EXPECT_FALSE(isModemActivated(record));
 }
 
 // A record never written holds zero bytes: no number, nothing to send, and

@@ -31,12 +31,6 @@ TEST(BlockReply, TakesDateTimeDigitalInputsAndChannelsByPosition) {
     EXPECT_EQ(block->channels, channels);
 }
 
-TEST(BlockReply, NeedsMoreUntilItsCarriageReturn) {
-    EXPECT_EQ(parseBlockReply({}).state, ParseState::NeedMore);
-    EXPECT_EQ(parseBlockReply(kBlock).state, ParseState::NeedMore);
-    EXPECT_EQ(parseBlockReply(kBlock + "\r").state, ParseState::Done);
-}
-
 // Whatever stands between the bytes, and after the last one or not, the
 // digits are where they always are.
 TEST(BlockReply, NeverTakesTheSeparatorsAsData) {

@@ -1,6 +1,6 @@
 #include "link/protocol/clock_reply.h"
-#include "link/protocol/commands.h"
 #include "link/protocol/hex_value.h"
+#include "link/protocol/modem_replies.h"
 #include "link/protocol/reading_reply.h"
 #include "link/protocol/status_reply.h"
 
@@ -8,30 +8,6 @@
 
 namespace korven {
 namespace {
-
-TEST(Commands, AreTheBytesTheLoggerExpects) {
-    EXPECT_EQ(command::wakeBurst(), QByteArray(200, '\xFF'));
-    EXPECT_EQ(command::address(0), "\x80");
-    EXPECT_EQ(command::address(9), "\x89");
-    EXPECT_EQ(command::channelReading(3, 1), "F3");
-    EXPECT_EQ(command::channelReading(3, 2), "F03");
-}
-
-TEST(Commands, SettingsCarryTheirValuesAsTheLoggerReadsThem) {
-    EXPECT_EQ(command::clockSetting(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), "G240305090703");
-    EXPECT_EQ(command::clockSetting(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))),
-              "G991231235959");
-    EXPECT_EQ(command::scanSetting(7, 0), "M70");
-    EXPECT_EQ(command::scanSetting(3, 1), "M31");
-}
-
-TEST(Commands, BlockRequestNamesTheBlockByItsLastThreeHexadecimalDigits) {
-    EXPECT_EQ(command::blockRequest(26), "S01A");
-    EXPECT_EQ(command::blockRequest(0), "S000");
-    EXPECT_EQ(command::blockRequest(4095), "SFFF");
-    EXPECT_EQ(command::blockRequest(4096), "S000");
-    EXPECT_EQ(command::blockRequest(4099), "S003");
-}
 
 TEST(HexToValue, ReadsFourUpperCaseDigitsAndNothingElse) {
     EXPECT_EQ(hexToValue("0000"), 0);
@@ -49,7 +25,6 @@ TEST(StatusReply, TakesTheNextBlockFromItsPlaceOnceAllHasCome) {
     const Parsed<int> next = parseStatusReply(reply);
     EXPECT_EQ(next.state, ParseState::Done);
     EXPECT_EQ(next.value, 300);
-    EXPECT_EQ(parseStatusReply(reply.left(46)).state, ParseState::NeedMore);
     QByteArray lowerCase = reply;
     lowerCase[6] = 'c';
     EXPECT_EQ(parseStatusReply(lowerCase).state, ParseState::Bad);
@@ -61,7 +36,6 @@ TEST(ClockReply, ShowsDateAndTimeFromTwelveDigits) {
     EXPECT_EQ(clock.value.date, "05/03/24");
     EXPECT_EQ(clock.value.time, "12:30:45");
     EXPECT_EQ(clock.value.moment, QDateTime(QDate(2024, 3, 5), QTime(12, 30, 45)));
-    EXPECT_EQ(parseClockReply("24030512").state, ParseState::NeedMore);
 }
 
 // Noise or a reply cut and followed by something else never makes a date.
@@ -90,11 +64,29 @@ TEST(DigitalInputsReply, TakesEachContactFromItsPosition) {
     const char contacts[] = "101100010011";
     for (int k = 0; k < 12; ++k)
         reply[4 + 3 * k] = contacts[k];
-    EXPECT_EQ(parseDigitalInputsReply(reply).state, ParseState::NeedMore);
     const Parsed<DigitalInputsReading> inputs = parseDigitalInputsReply(reply + '\r');
     ASSERT_EQ(inputs.state, ParseState::Done);
     EXPECT_EQ(inputs.value.input1, "101100");
     EXPECT_EQ(inputs.value.input2, "010011");
+}
+
+TEST(ModemReplies, CallIsUpWhenCharactersOneToFiveStartConnect) {
+    EXPECT_TRUE(answersConnect("\r\nCONNECT 9600\r\n"));
+    EXPECT_TRUE(answersConnect("CONNECT 2400\r\n"));
+    EXPECT_TRUE(answersConnect("\r\n\r\nCONNECT 9600"));
+    // A "C" of something else first, or "CONNECT" too far in, is no call.
+    EXPECT_FALSE(answersConnect("\r\nCARRIER CONNECT"));
+    EXPECT_FALSE(answersConnect("\r\n\r\n\r\nCONNECT 9600"));
+    EXPECT_FALSE(answersConnect("\r\nNO CARRIER\r\n\r\n"));
+    EXPECT_FALSE(answersConnect("\r\nBUSY\r\n\r\nBUSY\r\n"));
+    EXPECT_FALSE(answersConnect("\r\nCONNEC"));
+}
+
+TEST(ModemReplies, OkIsCharactersThreeAndFour) {
+    EXPECT_TRUE(answersOk("\r\nOK\r\n"));
+    EXPECT_FALSE(answersOk("OK\r\n"));
+    EXPECT_FALSE(answersOk("\r\nERROR\r\n"));
+    EXPECT_FALSE(answersOk("\r\nO"));
 }
 
 } // namespace

@@ -1,4 +1,9 @@
 #include "brain_driver.h"
+#include "sim/setup_dump.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -30,12 +35,11 @@ TEST(LoggerClock, GSetsTheClockThatHReportsAndKeepsRunning) {
     EXPECT_EQ(logger.command("H"), "240305100804\r");
 }
 
-TEST(LoggerClock, CanStartAheadOfTheWallClock) {
+TEST(LoggerClock, CanStartAheadOfTheWallClockWithItsHistoryWrittenByIt) {
     LoggerConfig config;
     config.clockStart = marchFifth().addSecs(3600);
     BrainDriver logger(config);
     EXPECT_EQ(logger.command("H"), "240305133000\r");
-    // Its history was written by its own clock.
     EXPECT_EQ(timeOfBlock(logger, "12B"), "24 03 05 13 30 00");
 }
 
@@ -63,41 +67,41 @@ TEST(Memory, OnlyTheExactResetEmptiesItAndScanningAloneStoresNothing) {
     EXPECT_EQ(logger.command("S000"), QByteArray("FF ").repeated(32).chopped(1) + '\r');
 }
 
-TEST(Recording, AcquisitionStoresABlockAtEveryWholeScanInterval) {
-    LoggerConfig config;
-    config.recording = true;
-    BrainDriver logger(config); // 12:30:00, scanning every ten minutes
-    logger.wait(9 * 60 + 59);
-    EXPECT_EQ(logger.brain.nextBlock(), 300);
-    logger.wait(1);
-    EXPECT_EQ(logger.brain.nextBlock(), 301);
-    EXPECT_EQ(timeOfBlock(logger, "12C"), "24 03 05 12 40 00");
+// Channel 3, PRESSIONE, unit 3, type 6, two decimals, supply 4, active, with
+// scaling, gain +12345 and zero -00150.
+const QByteArray kPressure = "P3PRESSIONE 3612411+30391-009658061";
 
-    // Stopped, nothing is stored; every minute once acquisition resumes.
-    logger.command("z");
-    logger.wait(3600);
-    EXPECT_EQ(nextBlockOf(logger), 301);
-    logger.command("M10");
-    logger.command("Z"); // at 13:40:00 and a few instants
-    logger.wait(150);
-    EXPECT_EQ(nextBlockOf(logger), 303);
-    EXPECT_EQ(timeOfBlock(logger, "12D"), "24 03 05 13 41 00");
-    EXPECT_EQ(timeOfBlock(logger, "12E"), "24 03 05 13 42 00");
-    EXPECT_EQ(timeOfBlock(logger, "12B"), "24 03 05 12 30 00") << "older blocks keep their times";
-}
-
-TEST(Recording, GoesOnFromBlockZeroAfterAResetAndKeepsTimesAcrossAClockChange) {
-    LoggerConfig config;
-    config.recording = true;
-    BrainDriver logger(config);
-    logger.command("M10");
-    logger.command("Q0000Q");
-    logger.wait(60);                 // block 0 at 12:31
-    logger.command("G240305080000"); // the clock goes back hours
-    logger.wait(60);                 // block 1 at 08:01
-    EXPECT_EQ(nextBlockOf(logger), 2);
-    EXPECT_EQ(timeOfBlock(logger, "000"), "24 03 05 12 31 00");
-    EXPECT_EQ(timeOfBlock(logger, "001"), "24 03 05 08 01 00");
+// What the logger keeps shows in its log line and in the set-up dump, which
+// the tests of "korvenctl setup send" read.
+TEST(ChannelSetUp, KeepsEveryFieldOfTheCommand) {
+    ASSERT_EQ(kPressure.size(), 35);
+    BrainDriver logger;
+    EXPECT_EQ(logger.command(kPressure), "");
+    EXPECT_EQ(logger.events.last(), "channel 3: description \"PRESSIONE \" unit 3 type 6 "
+                                    "decimals 2 supply 4 active 1 scaling 1 gain +12345 "
+                                    "zero -00150");
+    logger.command("C0");
+    logger.command("M31");
+    const QJsonObject dump = QJsonDocument::fromJson(setupDump(logger.brain)).object();
+    EXPECT_EQ(dump.value("channelCount").toInt(), 4);
+    EXPECT_EQ(dump.value("scanCode").toInt(), 3);
+    EXPECT_EQ(dump.value("autoSleep").toInt(), 1);
+    EXPECT_EQ(dump.value("nextBlock").toInt(), 300);
+    EXPECT_EQ(dump.value("clock").toString(), "2024-03-05T12:30:00");
+    const QJsonArray channels = dump.value("channels").toArray();
+    ASSERT_EQ(channels.size(), 8);
+    EXPECT_EQ(channels.at(3).toObject(), (QJsonObject{{"channel", 3},
+                                                      {"received", true},
+                                                      {"description", "PRESSIONE "},
+                                                      {"unit", "3"},
+                                                      {"inputType", "6"},
+                                                      {"decimals", 2},
+                                                      {"supply", "4"},
+                                                      {"active", true},
+                                                      {"scaling", true},
+                                                      {"gain", "+12345"},
+                                                      {"zero", "-00150"}}));
+    EXPECT_FALSE(channels.at(2).toObject().value("received").toBool());
 }
 
 } // namespace
