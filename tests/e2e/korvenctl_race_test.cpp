@@ -21,6 +21,7 @@ TEST(KorvenctlRace, ASecondDownloadOnTheInstallationIsRefusedAtOnceNamingTheFirs
     QProcess running;
     running.start(QStringLiteral(KORVENCTL_PATH),
                   download(folder, {"--auto", "--out", folder.path("first.txt")}));
+    ASSERT_TRUE(running.waitForStarted());
     ASSERT_TRUE(first.awaitBlockRequests(1)) << running.readAllStandardError().constData();
 
     QElapsedTimer refusal;
