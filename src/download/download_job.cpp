@@ -32,6 +32,15 @@ FileStatus DownloadJob::readDownloadPointer() {
     return korven::readDownloadPointer(installation_, downloadPointer_);
 }
 
+FileStatus DownloadJob::lockInstallation() {
+    lock_ = std::make_unique<ProcessLock>(installationLockPath(installation_.systemFilePath));
+    return lock_->take();
+}
+
+std::optional<LockHolder> DownloadJob::lockHolder() const {
+    return lock_ ? lock_->holder() : std::nullopt;
+}
+
 LinkStatus DownloadJob::wake() {
     return logger_.wake(port_);
 }

@@ -7,12 +7,15 @@
 #include "link/logger_link.h"
 #include "link/port_settings.h"
 #include "link/woken_logger.h"
+#include "platform/process_lock.h"
 #include "system_setup/installation.h"
 
 #include <QDate>
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace korven {
 
@@ -60,6 +63,13 @@ public:
     BlockGrid::Descriptions descriptions() const { return descriptionsOf(channels_); }
     int downloadPointer() const { return downloadPointer_; }
 
+    // Takes the installation's lock for as long as this job lives, so that
+    // one download at a time moves the installation's pointer, whether a
+    // screen or korvenctl runs it. Fails at once while another process
+    // holds it; lockHolder() then says who, when the lock file tells.
+    FileStatus lockInstallation();
+    std::optional<LockHolder> lockHolder() const;
+
     // Sets the port and wakes the logger. Busy while another conversation
     // holds the line; PortFailed (see portError()) when the port will not open.
     LinkStatus wake();
@@ -95,6 +105,7 @@ private:
     DigitalInputFlags digitalInputs_;
     RecordedChannels channels_;
     int downloadPointer_ = 0;
+    std::unique_ptr<ProcessLock> lock_;
     WokenLogger logger_{link_};
 };
 

@@ -27,6 +27,13 @@ inline const QString blocksOverwritten =
     QStringLiteral("%1 blocchi precedenti sono stati sovrascritti nel KORVEN e non verranno "
                    "scaricati");
 
+// Another download (korvenctl, or the program on another computer) has the
+// installation: its pointer must not move under it.
+inline const QString installationInUse =
+    QStringLiteral("ATTENZIONE: l'installazione è in uso da %1\rRiprovare al termine dello "
+                   "scarico in corso");
+inline const QString lockHolder = QStringLiteral("%1 (processo %2 sul computer %3)");
+
 inline const QString dataSaved = QStringLiteral("Dati salvati correttamente nel file ");
 inline const QString confirmExit = QStringLiteral("Confermi l'uscita?");
 inline const QString fileNameNotValid = QStringLiteral("File name not valid");

@@ -5,13 +5,10 @@
 #include "link/logger_link.h"
 #include "link/protocol/block_numbers.h"
 #include "platform/file_commit.h"
-#include "platform/process_lock.h"
 #include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <memory>
 
 namespace korven {
 
@@ -53,7 +50,6 @@ private:
     const UnattendedOutput& output_;
     QDateTime startedAt_;
     Installation installation_;
-    std::unique_ptr<ProcessLock> lock_;
     DownloadJob job_{link_, installation_};
     QString outPath_;
     QString csvPath_;
@@ -66,8 +62,7 @@ bool Run::readSetup() {
     FileStatus status = readInstallationSettings(programFolder_, installation_);
     // One run at a time on an installation; a second is refused at once.
     if (status) {
-        lock_ = std::make_unique<ProcessLock>(installationLockPath(installation_.systemFilePath));
-        if (status = lock_->take(); !status)
+        if (status = job_.lockInstallation(); !status)
             status.error = QStringLiteral("the installation is in use: %1").arg(status.error);
     }
     // A save a killed run left half-done is finished before anything is read.

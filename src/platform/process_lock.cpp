@@ -16,14 +16,20 @@ FileStatus ProcessLock::take() {
             lock_.fileName(),
             QStringLiteral("the lock file cannot be created (a full disk, or a folder that "
                            "cannot be written)"));
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (!lock_.getLockInfo(&pid, &host, &application))
+    const std::optional<LockHolder> holding = holder();
+    if (!holding)
         return FileStatus::failureOn(lock_.fileName(), QStringLiteral("held by another process"));
-    return FileStatus::failureOn(
-        lock_.fileName(),
-        QStringLiteral("held by %1 (process %2 on %3)").arg(application).arg(pid).arg(host));
+    return FileStatus::failureOn(lock_.fileName(), QStringLiteral("held by %1 (process %2 on %3)")
+                                                       .arg(holding->application)
+                                                       .arg(holding->process)
+                                                       .arg(holding->host));
+}
+
+std::optional<LockHolder> ProcessLock::holder() const {
+    LockHolder holding;
+    if (!lock_.getLockInfo(&holding.process, &holding.host, &holding.application))
+        return std::nullopt;
+    return holding;
 }
 
 } // namespace korven

@@ -164,5 +164,22 @@ TEST(ModemDownload, NothingIsDialledForAJobThatRefusesOrAModemThatIsNotSetUp) {
     }
 }
 
+// A stop signal a moment before "CONNECT": the call comes up while it is
+// being given up, and is left like any held call. The logger was never woken.
+TEST(ModemDownload, AStopJustBeforeTheCallComesUpStillHangsUp) {
+    ModemDownloadRig rig;
+    rig.port.modem()->setEventSink([&](sim::EventTopic, const QByteArray& text) {
+        if (text.startsWith("modem command atdt"))
+            rig.clock.at(rig.clock.nowMs() + sim::ModemConfig{}.callMs - 300,
+                         [&] { rig.signalStop(); });
+    });
+    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+    EXPECT_FALSE(rig.port.modem()->hasCall());
+    EXPECT_TRUE(rig.port.logger().commands().isEmpty()) << "the logger was never woken";
+    EXPECT_EQ(rig.reporter.told.last(), modem_texts::hungUp);
+    EXPECT_EQ(rig.storedPointer(), 590);
+}
+
 } // namespace
 } // namespace korven

@@ -77,7 +77,10 @@ TEST(KorvenctlModem, CtrlCDuringASlowCallEndsItAtOnceWithThree) {
     ASSERT_TRUE(reading.waitForFinished(20'000));
     EXPECT_LT(sinceStop.elapsed(), 12'000) << "the 30-second call was not waited for";
     EXPECT_EQ(reading.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(reading.exitCode(), 3) << reading.readAllStandardError().constData();
+    const QByteArray errors = reading.readAllStandardError();
+    EXPECT_EQ(reading.exitCode(), 3) << errors.constData();
+    EXPECT_TRUE(errors.endsWith("korvenctl: stopped by a signal; the modem hung up\n"))
+        << errors.constData();
     EXPECT_TRUE(reading.readAllStandardOutput().isEmpty());
     const QByteArray log = simulator.log();
     EXPECT_FALSE(log.contains("modem CONNECT")) << log.constData();

@@ -13,9 +13,13 @@ class ConsoleModemReporter : public ModemReporter {
 public:
     explicit ConsoleModemReporter(Console& console) : console_(console) {}
 
+    bool dialled() const { return dialled_; }
+    bool hungUp() const { return hungUp_; }
+
     void openWait() override {}
     void waitStatus(const QString&) override {}
     void offerStop(bool offered) override {
+        dialled_ = dialled_ || offered;
         if (offered)
             console_.problem(QStringLiteral("dialled; waiting up to 70 seconds for the call"));
     }
@@ -28,6 +32,7 @@ public:
         case ModemNotice::HelpOnLine:
             return;
         case ModemNotice::HungUp:
+            hungUp_ = true;
             console_.problem(QStringLiteral("modem hung up"));
             return;
         default:
@@ -42,7 +47,18 @@ public:
 
 private:
     Console& console_;
+    bool dialled_ = false;
+    bool hungUp_ = false;
 };
+
+// The last line after a stop signal: what became of the call.
+QString stoppedText(const ConsoleModemReporter& modem) {
+    if (modem.hungUp())
+        return QStringLiteral("stopped by a signal; the modem hung up");
+    if (modem.dialled())
+        return QStringLiteral("stopped by a signal; the modem may still hold the line");
+    return QStringLiteral("stopped by a signal before the modem dialled");
+}
 
 } // namespace
 
@@ -60,7 +76,7 @@ UnattendedEnd runCommandThroughModem(const GlobalOptions& options, const Korvenc
                                                 console, line, ticks, lineReporter});
                         });
     if (StopSignals::arrived())
-        console.problem(QStringLiteral("stopped by a signal"));
+        console.problem(stoppedText(modemReporter));
     return end;
 }
 

@@ -4,6 +4,7 @@
 #include "download/screens/automatic_fetch_screen.h"
 #include "download/screens/download_screen_steps.h"
 #include "platform/widgets/screen_frame.h"
+#include "session/file_failure.h"
 #include "session/screen_names.h"
 #include "session/session.h"
 
@@ -73,7 +74,25 @@ void AutomaticDownloadScreen::load() {
         close();
 }
 
+bool AutomaticDownloadScreen::lockInstallation() {
+    const FileStatus locked = job_->lockInstallation();
+    if (locked)
+        return true;
+    if (const std::optional<LockHolder> holder = job_->lockHolder())
+        session_.prompter.message(
+            texts::installationInUse.arg(
+                texts::lockHolder.arg(holder->application).arg(holder->process).arg(holder->host)),
+            MessageIcon::Critical);
+    else
+        reportFileFailure(session_.prompter, locked);
+    return false;
+}
+
 bool AutomaticDownloadScreen::wakeAndAsk() {
+    // Held until the download's last screen goes, so that no other download
+    // moves the pointer meanwhile.
+    if (!lockInstallation())
+        return false;
     LinkState& link = session_.link.state();
     link.callerScreen = screen_name::automaticDownload;
     link.linkAborted = false;

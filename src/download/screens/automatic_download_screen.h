@@ -32,6 +32,9 @@ protected:
 
 private:
     void load();
+    // True when this download has the installation to itself; otherwise the
+    // user has been told who has it.
+    bool lockInstallation();
     // False when the link failed on the way: the screen has nothing to offer.
     bool wakeAndAsk();
     void queryLastBlock();
