@@ -27,6 +27,13 @@ TEST(UnattendedDownload, SavesTheTableAndTheCsvAndSaysWhereEachWent) {
     EXPECT_TRUE(rig.problems.isEmpty());
 }
 
+TEST(UnattendedDownload, NamesAnAutomaticTableAfterTheMomentItStartedInTheProgramFolder) {
+    UnattendedRig rig;
+    rig.writeDownloadPointer(595);
+    EXPECT_EQ(rig.runAutomatic(), UnattendedEnd::Done);
+    EXPECT_EQ(rig.results, QStringList{rig.saved(5, "KORVEN_20240306_073005.txt")});
+}
+
 TEST(UnattendedDownload, TellsWhenThereIsNothingNewAndWhatTheLoggerWroteOver) {
     struct Case {
         int blocks, pointer;
