@@ -19,7 +19,7 @@ TEST_P(ArchiveDownload, OverlappingDownloadsAndImportsOfTheSameTablesKeepEveryBl
     ArchiveRig rig(GetParam());
     KORVEN_OPEN_ARCHIVE_OR_SKIP(rig);
     ASSERT_EQ(rig.downloadAutomatic("first.txt"), UnattendedEnd::Done);
-    rig.setPointer(500);
+    rig.writeDownloadPointer(500);
     ASSERT_EQ(rig.downloadAutomatic("second.txt"), UnattendedEnd::Done);
     EXPECT_TRUE(
         rig.results.contains(QStringLiteral("0 blocks archived in %1 (100 were there already)")

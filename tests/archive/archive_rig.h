@@ -1,9 +1,7 @@
 #pragma once
 
 #include "archive/archive_runs.h"
-#include "download/download_rig.h"
-#include "download/unattended_download.h"
-#include "system_setup/settings_file.h"
+#include "download/unattended_rig.h"
 
 #include "support/postgres_server.h"
 
@@ -22,17 +20,10 @@ inline std::string backendName(const ::testing::TestParamInfo<Backend>& info) {
 // A program folder over the simulated logger, and an empty archive of the
 // kind asked for: an SQLite file in the folder, or a fresh database on the
 // tests' own PostgreSQL server.
-struct ArchiveRig : DownloadRig {
-    explicit ArchiveRig(Backend backend, sim::LoggerConfig config = loggerWith(600))
-        : DownloadRig(config) {
-        Settings settings(folder.path());
-        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
-        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
-        output.problem = [this](const QString& text) { problems.append(text); };
-        output.result = [this](const QString& text) { results.append(text); };
-        address = backend == Backend::Sqlite ? folder.path("archive.sqlite")
-                                             : PostgresServer::shared().newDatabase();
-    }
+struct ArchiveRig : UnattendedRig {
+    explicit ArchiveRig(Backend backend)
+        : address(backend == Backend::Sqlite ? folder.path("archive.sqlite")
+                                             : PostgresServer::shared().newDatabase()) {}
 
     // Opens the archive; false when the test cannot run here.
     bool openArchive() {
@@ -48,18 +39,10 @@ struct ArchiveRig : DownloadRig {
     // into the archive.
     UnattendedEnd download(UnattendedRequest request) {
         request.alsoKeep = keepInArchive(*store, QStringLiteral("plant/logger"), output);
-        return runUnattendedDownload(folder.path(), request, port, clock, session.linkReporter,
-                                     output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
+        return run(request);
     }
     UnattendedEnd downloadAutomatic(const QString& out) {
         return download({true, 0, 0, folder.path(out)});
-    }
-
-    void setPointer(int block) {
-        QByteArray pointer(DownloadPointerLayout::recordLength, ' ');
-        pointer[12] = char(block & 0xFF);
-        pointer[13] = char((block >> 8) & 0xFF);
-        folder.write("plant.PUN", pointer);
     }
 
     // The archive's blocks of a period as their table lines, in order.
@@ -82,9 +65,6 @@ struct ArchiveRig : DownloadRig {
 
     QString address;
     std::unique_ptr<ArchiveStore> store;
-    UnattendedOutput output;
-    QStringList problems;
-    QStringList results;
 };
 
 } // namespace korven::test

@@ -121,44 +121,39 @@ TEST(SaveAutomaticDownload, WritesTheTableMovesThePointerAndWritesTheDataFileNam
     EXPECT_EQ(pointer.mid(32), QByteArray(6, 'u'));
 }
 
-TEST(SaveAutomaticDownload, ATableThatCannotBeWrittenLeavesTheSideFilesAlone) {
-    SavedDownloadRig rig;
-    const QByteArray pointerBefore = rig.folder.read("plant.PUN");
-    const QByteArray directoryBefore = rig.folder.read("plant.DIR");
-
-    const AutomaticSave saved =
-        rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("no/such/folder.txt"), kToday);
-    EXPECT_EQ(saved.outcome, AutomaticSave::Outcome::InvalidName);
-    EXPECT_TRUE(automaticSaveFailureText(saved).startsWith(
-        "File name not valid\r" + rig.folder.path("no/such/folder.txt") + "\r"));
-    EXPECT_EQ(rig.folder.read("plant.PUN"), pointerBefore);
-    EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
-    EXPECT_EQ(rig.pointerInMemory(), 120);
-}
-
-// The table, the pointer and the data file's name are one commit: a side file
-// that cannot be written leaves no table behind to be saved again by the
-// retry, and the pointer where it was.
-TEST(SaveAutomaticDownload, ASideFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
+// The table, the pointer and the data file's name are one commit: a table or
+// a side file that cannot be written leaves no table behind to be saved again
+// by the retry, and every file as it was.
+TEST(SaveAutomaticDownload, AFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
     using Outcome = AutomaticSave::Outcome;
-    for (const auto& [file, outcome] : {std::pair{"plant.PUN", Outcome::PointerNotWritten},
-                                        std::pair{"plant.DIR", Outcome::DirectoryNotWritten}}) {
+    struct Case {
+        const char* blocked;
+        const char* table;
+        Outcome outcome;
+        const char* told;
+    };
+    for (const Case& c :
+         {Case{nullptr, "no/such/folder.txt", Outcome::InvalidName, "File name not valid\r"},
+          Case{"plant.PUN", "scarico.txt", Outcome::PointerNotWritten,
+               "\rIl puntatore dell'ultimo scarico resta invariato"},
+          Case{"plant.DIR", "scarico.txt", Outcome::DirectoryNotWritten,
+               "\rIl puntatore dell'ultimo scarico resta invariato"}}) {
+        SCOPED_TRACE(c.table);
         SavedDownloadRig rig;
         const QByteArray pointerBefore = rig.folder.read("plant.PUN");
         const QByteArray directoryBefore = rig.folder.read("plant.DIR");
-        rig.blockFile(file);
+        if (c.blocked)
+            rig.blockFile(c.blocked);
 
         const AutomaticSave saved =
-            rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday);
-        EXPECT_EQ(saved.outcome, outcome) << file;
-        EXPECT_TRUE(automaticSaveFailureText(saved).endsWith(
-            "\rIl puntatore dell'ultimo scarico resta invariato"))
-            << file;
-        EXPECT_FALSE(rig.folder.exists("scarico.txt")) << file;
-        EXPECT_EQ(rig.pointerInMemory(), 120) << file;
-        if (QByteArray(file) == "plant.DIR")
+            rig.job.saveAutomatic(rig.grid, 6, rig.folder.path(c.table), kToday);
+        EXPECT_EQ(saved.outcome, c.outcome);
+        EXPECT_TRUE(automaticSaveFailureText(saved).contains(c.told));
+        EXPECT_FALSE(rig.folder.exists(c.table));
+        EXPECT_EQ(rig.pointerInMemory(), 120);
+        if (QByteArray(c.blocked) != "plant.PUN")
             EXPECT_EQ(rig.folder.read("plant.PUN"), pointerBefore);
-        else
+        if (QByteArray(c.blocked) != "plant.DIR")
             EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
     }
 }
@@ -175,12 +170,6 @@ TEST(SaveAutomaticDownload, AppendsToAnEarlierTableWhenAsked) {
     EXPECT_EQ(lines.mid(208, 5), "0120;");
 }
 
-// The pointer's two bytes, as a number from 0 to 65535.
-int pointerOnDisk(const DownloadRig& rig) {
-    const QByteArray pointer = rig.folder.read("plant.PUN");
-    return quint8(pointer.at(12)) | quint8(pointer.at(13)) << 8;
-}
-
 TEST(SaveAutomaticDownload, ThePointerIsSixteenBitsUnsignedAndWrapsWithTheLogger) {
     struct Case {
         int pointer, blocks, next;
@@ -191,7 +180,7 @@ TEST(SaveAutomaticDownload, ThePointerIsSixteenBitsUnsignedAndWrapsWithTheLogger
                           Case{65500, 36, 0, QByteArray("\0\0", 2)},
                           Case{65500, 72, 36, QByteArray("\x24\0", 2)}}) {
         DownloadRig rig;
-        rig.writeDownloadPointer(static_cast<qint16>(c.pointer));
+        rig.writeDownloadPointer(c.pointer);
         DownloadJob job(rig.session.link, rig.session.installation);
         ASSERT_TRUE(job.readSetup(true));
         EXPECT_EQ(job.downloadPointer(), c.pointer);
@@ -202,7 +191,7 @@ TEST(SaveAutomaticDownload, ThePointerIsSixteenBitsUnsignedAndWrapsWithTheLogger
         ASSERT_TRUE(saved);
         EXPECT_EQ(saved.nextBlock, c.next);
         EXPECT_EQ(rig.folder.read("plant.PUN").mid(12, 2), c.bytes);
-        EXPECT_EQ(pointerOnDisk(rig), c.next);
+        EXPECT_EQ(rig.storedPointer(), c.next);
         // The rows carry the logger's own numbers, 0 after 65535.
         if (c.blocks == 72) {
             EXPECT_EQ(grid.cell(36, BlockGrid::BlockColumn), "0");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "download/download_test_setup.h"
 #include "support/session_rig.h"
+#include "support/test_installation.h"
 
 #include <QList>
 
@@ -18,10 +18,10 @@ inline sim::LoggerConfig loggerWith(int blocks) {
 // The scanning resumed message for logger 0, the one the download screens use.
 inline const QString kResumed = resumedText(0);
 
-// The download tests' logger set-up, written into the folder.
+// The test installation, its logger set-up resuming the scanning with
+// acquisition.
 inline void writeLoggerSetup(const TempFolder& folder) {
-    folder.write("logger.par", downloadTestPar());
-    folder.write("logger.tmr", downloadTestChannels());
+    writeProgramFolder(folder, '1');
 }
 
 // The channel file with a unit, decimals and activation for each channel,
@@ -30,18 +30,15 @@ inline void writeLoggerSetup(const TempFolder& folder) {
 inline void writeChannelsWithUnits(const TempFolder& folder) {
     QByteArray file;
     for (int channel = 0; channel < 8; ++channel) {
-        QByteArray record(LoggerChannelLayout::recordLength, ' ');
-        record.replace(LoggerChannelLayout::description.offset, 10,
-                       QByteArray("Canale " + QByteArray::number(channel)).leftJustified(10));
-        record.replace(LoggerChannelLayout::activeFlag.offset, 3, channel == 5 ? "OFF" : "ON ");
-        record[LoggerChannelLayout::decimals.offset] = char('0' + channel % 5);
-        record[LoggerChannelLayout::unit.offset] = char('0' + channel);
-        file += record;
+        QByteArray record = field("Canale " + QByteArray::number(channel), 10);
+        record += channel == 5 ? "OFF" : "ON ";
+        record += QByteArray(13, ' ') + char('0' + channel % 5) + ' ' + char('0' + channel);
+        file += field(record, 35);
     }
     folder.write("logger.tmr", file);
 }
 
-// The session over the download tests' logger set-up.
+// The session over the download tests' installation.
 struct DownloadRig : SessionRig {
     explicit DownloadRig(sim::LoggerConfig config = loggerWith(600)) : SessionRig(config) {
         writeLoggerSetup(folder);
@@ -49,16 +46,10 @@ struct DownloadRig : SessionRig {
 
     // A download-pointer file whose unused bytes are all 'u', so that a test
     // sees they are carried through.
-    void writeDownloadPointer(qint16 block) {
-        QByteArray pointer(DownloadPointerLayout::recordLength, 'u');
-        pointer[12] = char(block & 0xFF);
-        pointer[13] = char((block >> 8) & 0xFF);
-        folder.write("plant.PUN", pointer);
+    void writeDownloadPointer(int block) {
+        folder.write("plant.PUN", downloadPointerRecord(block, {}, 'u'));
     }
-    int storedPointer() const {
-        const QByteArray pointer = folder.read("plant.PUN");
-        return qint16(quint8(pointer.at(12)) | quint8(pointer.at(13)) << 8);
-    }
+    int storedPointer() const { return downloadPointerOf(folder.read("plant.PUN")); }
 
     // Block requests the logger has seen, in order.
     QList<QByteArray> blockRequests() {
@@ -67,6 +58,14 @@ struct DownloadRig : SessionRig {
             if (command.startsWith('S'))
                 requests.append(command);
         return requests;
+    }
+    // The block numbers of a table's lines.
+    QList<QByteArray> tableBlocks(const QString& name) const {
+        const QByteArray table = folder.read(name);
+        QList<QByteArray> blocks;
+        for (qsizetype at = 0; at + 104 <= table.size(); at += 104)
+            blocks.append(table.mid(at, 4));
+        return blocks;
     }
 };
 

@@ -1,13 +1,11 @@
 // korvenctl's download through the modem, on virtual time: the call placed
 // when the download first needs the line, the hang-up whatever happened.
 
-#include "download/download_rig.h"
-#include "download/unattended_download.h"
+#include "download/unattended_rig.h"
 #include "link/modem/modem_texts.h"
 #include "link/modem/unattended_modem.h"
 #include "support/modem_identity.h"
 #include "support/recording_modem_reporter.h"
-#include "system_setup/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +14,10 @@ namespace {
 
 using test::ModemIdentity;
 
-// A program folder whose "config.dat" names the rig's set-up files, with a
-// modem in front of the logger and its settings in the identity file.
-struct ModemDownloadRig : test::DownloadRig {
+// The test installation with a modem in front of the logger and its settings
+// in the identity file.
+struct ModemDownloadRig : UnattendedRig {
     explicit ModemDownloadRig(sim::ModemConfig modem = {}) {
-        Settings settings(folder.path());
-        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
-        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
         writeIdentity(ModemIdentity{});
         port.putModemInFront(modem);
         writeDownloadPointer(590);
@@ -32,10 +27,7 @@ struct ModemDownloadRig : test::DownloadRig {
         folder.write("plant.pas", identity.bytes());
     }
 
-    UnattendedEnd run(const QStringList& downloadArguments = {}) {
-        UnattendedOutput output;
-        output.problem = [this](const QString& text) { problems.append(text); };
-        output.result = [this](const QString& text) { results.append(text); };
+    UnattendedEnd runCall(const QStringList& downloadArguments = {}) {
         return runThroughModem(folder.path(), port, clock, session.linkReporter, reporter, output,
                                [&](SerialPort& line, LinkReporter& reporter) {
                                    if (downloadArguments.contains("--refuse"))
@@ -68,18 +60,14 @@ struct ModemDownloadRig : test::DownloadRig {
 
     test::RecordingModemReporter reporter;
     bool stopSignalled = false;
-    QStringList problems;
-    QStringList results;
 };
 
 TEST(ModemDownload, FetchesTheNewBlocksThroughTheCallAndHangsUp) {
     ModemDownloadRig rig;
-    EXPECT_EQ(rig.run(), UnattendedEnd::Done);
+    EXPECT_EQ(rig.runCall(), UnattendedEnd::Done);
     EXPECT_EQ(rig.results, QStringList{"10 blocks saved to " + rig.folder.path("auto.txt")});
     EXPECT_EQ(rig.storedPointer(), 600);
     EXPECT_EQ(rig.blockRequests().size(), 10);
-    EXPECT_EQ(rig.port.writes().first(5),
-              (QList<QByteArray>{"ATE0\r", "AT&D0&K0&R1\r", "AT&C0\r", "ATX1\r", "atdt0123456\r"}));
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
     EXPECT_FALSE(rig.port.modem()->hasCall());
@@ -90,7 +78,7 @@ TEST(ModemDownload, FetchesTheNewBlocksThroughTheCallAndHangsUp) {
 TEST(ModemDownload, ALoggerThatDoesNotWakeIsALinkFailureAndTheCallIsStillHungUp) {
     ModemDownloadRig rig;
     rig.faults().neverWakes = true;
-    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
     EXPECT_FALSE(rig.port.modem()->hasCall());
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_EQ(rig.reporter.told, (QStringList{modem_texts::loggerNotConnected,
@@ -103,7 +91,7 @@ TEST(ModemDownload, ABusyLineIsALinkFailureAndTheModemIsPutOnHook) {
     sim::ModemConfig busy;
     busy.call = sim::CallOutcome::Busy;
     ModemDownloadRig rig(busy);
-    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"\r", "ATH0\r"}));
     EXPECT_TRUE(rig.port.logger().commands().isEmpty());
 }
@@ -120,10 +108,7 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
             rig.signalStop();
         }
     });
-    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
-    // The block under way when the stop came is kept.
-    EXPECT_EQ(rig.blockRequests().size(), 1);
-    EXPECT_EQ(rig.storedPointer(), 301);
+    EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_FALSE(rig.port.modem()->hasCall());
@@ -133,7 +118,7 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
 // that to the hang-up, before the escape, since afterwards nobody can.
 TEST(ModemDownload, ALoggerTheJobLeftStoppedIsPutBackIntoScanningBeforeTheHangUp) {
     ModemDownloadRig rig;
-    EXPECT_EQ(rig.run({"--fail-after-call"}), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.runCall({"--fail-after-call"}), UnattendedEnd::LinkFailed);
     EXPECT_EQ(rig.port.logger().commands(), (QList<QByteArray>{"z", "Z"}));
     EXPECT_EQ(rig.lastWrites(4), (QList<QByteArray>{"\x80", "Z\r", "+++", "ATH0\r"}));
     EXPECT_EQ(rig.prompter.texts(), QStringList{test::resumedText(0)});
@@ -142,25 +127,21 @@ TEST(ModemDownload, ALoggerTheJobLeftStoppedIsPutBackIntoScanningBeforeTheHangUp
 
 TEST(ModemDownload, NothingIsDialledForAJobThatRefusesOrAModemThatIsNotSetUp) {
     ModemDownloadRig refused;
-    EXPECT_EQ(refused.run({"--refuse"}), UnattendedEnd::BadSetup);
+    EXPECT_EQ(refused.runCall({"--refuse"}), UnattendedEnd::BadSetup);
+    EXPECT_TRUE(refused.port.writes().isEmpty());
 
-    ModemDownloadRig notActivated;
     ModemIdentity off;
     off.status = '1';
-    notActivated.writeIdentity(off);
-    EXPECT_EQ(notActivated.run(), UnattendedEnd::BadSetup);
-    EXPECT_TRUE(notActivated.problems.value(0).contains("not activated"));
-
-    ModemDownloadRig noNumber;
     ModemIdentity blank;
     blank.number = "";
-    noNumber.writeIdentity(blank);
-    EXPECT_EQ(noNumber.run(), UnattendedEnd::BadSetup);
-    EXPECT_TRUE(noNumber.problems.value(0).contains("no telephone number"));
-
-    for (ModemDownloadRig* rig : {&refused, &notActivated, &noNumber}) {
-        EXPECT_TRUE(rig->port.writes().isEmpty());
-        EXPECT_TRUE(rig->reporter.told.isEmpty());
+    for (const auto& [identity, problem] :
+         {std::pair{off, "not activated"}, std::pair{blank, "no telephone number"}}) {
+        ModemDownloadRig rig;
+        rig.writeIdentity(identity);
+        EXPECT_EQ(rig.runCall(), UnattendedEnd::BadSetup) << problem;
+        EXPECT_TRUE(rig.problems.value(0).contains(problem)) << qPrintable(rig.problems.value(0));
+        EXPECT_TRUE(rig.port.writes().isEmpty()) << problem;
+        EXPECT_TRUE(rig.reporter.told.isEmpty()) << problem;
     }
 }
 

@@ -1,263 +1,213 @@
-// The range, automatic and cut-line runs are covered end to end by the
-// korvenctl tests; here what stops a run before it fetches anything, how each
-// kind of end is told, a stop asked for at a chosen moment, and the CSV beside
-// the table.
+// korvenctl's download run: how each kind of end is told, a stop at a chosen
+// moment, existing tables and CSV files, what a failed save leaves, and late
+// replies. Which blocks an automatic download takes is the download job's.
 #include "download/unattended_rig.h"
 #include "link/link_texts.h"
 
 #include "support/file_system_limits.h"
 
 #include <QDir>
-#include <QSet>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace korven {
 namespace {
 
-TEST(UnattendedDownload, RefusesUnusableSetUpFilesBeforeTouchingTheLine) {
-    for (const char* missing : {"config.dat", "logger.par"}) {
-        UnattendedRig rig;
-        QFile::remove(rig.folder.path(missing));
-        EXPECT_EQ(rig.run({true, 0, 0, {}}), UnattendedEnd::BadSetup) << missing;
-        EXPECT_FALSE(rig.folder.exists(missing));
-    }
-    UnattendedRig rig;
-    EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("missing/out.txt")}), UnattendedEnd::BadSetup);
-    ASSERT_EQ(rig.problems.size(), 1);
-    EXPECT_TRUE(rig.problems[0].contains("missing"));
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-}
-
-TEST(UnattendedDownload, ALoggerThatDoesNotWakeIsALinkFailureAndWritesNothing) {
-    UnattendedRig rig;
-    rig.faults().silent = true;
-    EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("none.txt")}), UnattendedEnd::LinkFailed);
-    EXPECT_FALSE(rig.folder.exists("none.txt"));
-    EXPECT_TRUE(rig.results.isEmpty());
-}
-
-TEST(UnattendedDownload, RefusesACsvFileItCouldNotWriteBeforeTouchingTheLine) {
-    UnattendedRig rig;
-    UnattendedRequest request{false, 0, 3, rig.folder.path("out.txt")};
-    request.csvPath = rig.folder.path("missing/out.csv");
-    EXPECT_EQ(rig.run(request), UnattendedEnd::BadSetup);
-    request.csvPath = request.outPath;
-    EXPECT_EQ(rig.run(request), UnattendedEnd::BadSetup);
-    EXPECT_EQ(rig.problems.size(), 2);
-    EXPECT_TRUE(rig.problems[0].contains("missing"));
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-}
-
-TEST(UnattendedDownload, WritesTheCsvOfTheBlocksSavedBesideTheTable) {
+TEST(UnattendedDownload, SavesTheTableAndTheCsvAndSaysWhereEachWent) {
     UnattendedRig rig;
     UnattendedRequest request{false, 590, 599, rig.folder.path("out.txt")};
     request.csvPath = rig.folder.path("out.csv");
     EXPECT_EQ(rig.run(request), UnattendedEnd::Done);
-    EXPECT_EQ(rig.results, QStringList({"10 blocks saved to " + rig.folder.path("out.txt"),
-                                        "10 blocks exported to " + rig.folder.path("out.csv")}));
-    const QList<QByteArray> lines = rig.folder.read("out.csv").split('\n');
-    ASSERT_EQ(lines.size(), 12);
-    EXPECT_TRUE(lines[1].startsWith("590,"));
-    EXPECT_TRUE(lines[10].startsWith("599,"));
+    EXPECT_EQ(rig.results,
+              QStringList({rig.saved(10), "10 blocks exported to " + rig.folder.path("out.csv")}));
+    EXPECT_EQ(rig.tableBlocks("out.txt").first(), "0590");
+    EXPECT_EQ(rig.folder.read("out.csv").count('\n'), 11);
     EXPECT_TRUE(rig.problems.isEmpty());
 }
 
-TEST(UnattendedDownload, EverythingSavedButTheLoggerNotRestartedIsItsOwnEnd) {
+TEST(UnattendedDownload, NamesAnAutomaticTableAfterTheMomentItStartedInTheProgramFolder) {
     UnattendedRig rig;
-    rig.faults().silentAfterCommands = 2 + 4; // "z", "j" and the four blocks
-    EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("out.txt")}), UnattendedEnd::NotRestarted);
-    EXPECT_EQ(rig.folder.read("out.txt").size(), 4 * 104);
-    EXPECT_EQ(rig.results, QStringList({"4 blocks saved to " + rig.folder.path("out.txt")}));
-    ASSERT_FALSE(rig.problems.isEmpty());
-    EXPECT_TRUE(rig.problems.last().startsWith("logger not restarted: "))
-        << qPrintable(rig.problems.last());
-    // The resume's own message came before the last line.
-    EXPECT_EQ(rig.prompter.texts().last(), link_texts::resumeFailed);
+    rig.writeDownloadPointer(595);
+    EXPECT_EQ(rig.runAutomatic(), UnattendedEnd::Done);
+    EXPECT_EQ(rig.results, QStringList{rig.saved(5, "KORVEN_20240306_073005.txt")});
 }
 
-TEST(UnattendedDownload, ALineThatFailsPartWaySaysSoLastAndWhatWasSaved) {
-    UnattendedRig rig;
-    rig.faults().silentAfterCommands = 2 + 2; // "z", "j" and two blocks
-    EXPECT_EQ(rig.run({false, 10, 19, rig.folder.path("out.txt")}), UnattendedEnd::LinkFailed);
-    EXPECT_EQ(rig.results, QStringList({"2 blocks saved to " + rig.folder.path("out.txt")}));
-    EXPECT_EQ(
-        rig.problems,
-        QStringList({"link failure: the line failed at block 12; blocks 10 to 11 are saved"}));
-}
-
-TEST(UnattendedDownload, AStopEndsAfterTheBlockUnderWaySavesItMovesThePointerAndResumes) {
-    UnattendedRig rig;
-    rig.writeDownloadPointer(590);
-    bool stop = false;
-    UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
-    // The stop comes once the second block is in, as korvenctl's stop signal
-    // brings it: also as a request to stop the conversation, which must not
-    // cut the resume short.
-    request.progress = [&](const DownloadProgress& done) {
-        if (done.done != 2)
-            return;
-        stop = true;
-        rig.clock.requestStop();
+TEST(UnattendedDownload, TellsWhenThereIsNothingNewAndWhatTheLoggerWroteOver) {
+    struct Case {
+        int blocks, pointer;
+        QString told;
     };
-    request.stopWanted = [&stop] { return stop; };
-    EXPECT_EQ(rig.run(request), UnattendedEnd::LinkFailed);
-
-    EXPECT_EQ(rig.blockRequests().size(), 2);
-    EXPECT_EQ(rig.folder.read("out.txt").size(), 2 * 104);
-    EXPECT_EQ(rig.storedPointer(), 592);
-    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
-    EXPECT_EQ(rig.results, QStringList({"2 blocks saved to " + rig.folder.path("out.txt")}));
-    EXPECT_EQ(rig.problems, QStringList({"stopped by a signal after block 591; 2 blocks saved "
-                                         "(590 to 591)"}));
+    for (const Case& c :
+         {Case{0, 0, "Nothing new: the logger has no blocks stored"},
+          Case{600, 600,
+               "Nothing new: the last stored block is 599 and the next download "
+               "starts at block 600"},
+          Case{5300, 300, "904 blocks after the download pointer were written over"}}) {
+        SCOPED_TRACE(c.blocks);
+        UnattendedRig rig(test::loggerWith(c.blocks));
+        rig.writeDownloadPointer(c.pointer);
+        EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::Done);
+        EXPECT_TRUE((rig.results + rig.problems).join('\n').contains(c.told))
+            << qPrintable((rig.results + rig.problems).join('\n'));
+    }
 }
 
-TEST(UnattendedDownload, AStopDuringTheWakeUpEndsTheRunWithNothingToResume) {
-    UnattendedRig rig;
-    rig.writeDownloadPointer(590);
-    rig.clock.requestStop();
-    EXPECT_EQ(rig.run({true, 0, 0, rig.folder.path("out.txt")}), UnattendedEnd::LinkFailed);
-    // The logger never answered its address, so it was never stopped.
-    EXPECT_TRUE(rig.port.logger().commands().isEmpty());
-    EXPECT_FALSE(rig.folder.exists("out.txt"));
-    EXPECT_EQ(rig.storedPointer(), 590);
-    EXPECT_EQ(rig.problems, QStringList({"stopped by a signal before the logger was woken"}));
+TEST(UnattendedDownload, ALinkThatFailsIsALinkFailureSayingWhatWasSaved) {
+    struct Case {
+        int silentAfter; // commands: "z", "j" and the blocks
+        UnattendedEnd end;
+        int saved;
+        QString problem;
+    };
+    for (const Case& c :
+         {Case{0, UnattendedEnd::LinkFailed, 0, "link failure: the logger did not answer"},
+          Case{2 + 2, UnattendedEnd::LinkFailed, 2,
+               "link failure: the line failed at block 12; blocks 10 to 11 are saved"},
+          Case{2 + 10, UnattendedEnd::NotRestarted, 10, "logger not restarted: "}}) {
+        SCOPED_TRACE(c.silentAfter);
+        UnattendedRig rig;
+        if (c.silentAfter == 0)
+            rig.faults().silent = true;
+        else
+            rig.faults().silentAfterCommands = c.silentAfter;
+        EXPECT_EQ(rig.run({false, 10, 19, rig.folder.path("out.txt")}), c.end);
+        EXPECT_EQ(rig.tableBlocks("out.txt").size(), c.saved);
+        EXPECT_EQ(rig.results, c.saved ? QStringList{rig.saved(c.saved)} : QStringList());
+        ASSERT_FALSE(rig.problems.isEmpty());
+        EXPECT_TRUE(rig.problems.last().startsWith(c.problem)) << qPrintable(rig.problems.last());
+    }
 }
 
-TEST(UnattendedDownload, AStopBeforeTheFirstBlockSavesNothingAndStillResumes) {
-    UnattendedRig rig;
-    rig.writeDownloadPointer(590);
-    UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
-    request.stopWanted = [] { return true; };
-    EXPECT_EQ(rig.run(request), UnattendedEnd::LinkFailed);
-
-    EXPECT_TRUE(rig.blockRequests().isEmpty());
-    EXPECT_FALSE(rig.folder.exists("out.txt"));
-    EXPECT_EQ(rig.storedPointer(), 590);
-    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
-    EXPECT_TRUE(rig.results.isEmpty());
-    EXPECT_EQ(rig.problems, QStringList({"stopped by a signal before any block was fetched"}));
+TEST(UnattendedDownload, AStopEndsAfterTheBlockUnderWayKeepsItAndResumesAWokenLogger) {
+    struct Case {
+        const char* when;
+        std::function<void(UnattendedRig&, UnattendedRequest&, bool&)> arrange;
+        int saved;
+        QString problem;
+    };
+    const Case cases[] = {
+        {"during the wake-up",
+         [](UnattendedRig& rig, UnattendedRequest&, bool&) { rig.clock.requestStop(); }, 0,
+         "stopped by a signal before the logger was woken"},
+        {"before the first block",
+         [](UnattendedRig&, UnattendedRequest&, bool& stop) { stop = true; }, 0,
+         "stopped by a signal before any block was fetched"},
+        // As korvenctl's stop signal brings it: also a request to stop the
+        // conversation, which must not cut the resume short.
+        {"once the second block is in",
+         [](UnattendedRig& rig, UnattendedRequest& request, bool& stop) {
+             request.progress = [&rig, &stop](const DownloadProgress& done) {
+                 if (done.done == 2) {
+                     stop = true;
+                     rig.clock.requestStop();
+                 }
+             };
+         },
+         2, "stopped by a signal after block 591; 2 blocks saved (590 to 591)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.when);
+        UnattendedRig rig;
+        rig.writeDownloadPointer(590);
+        bool stop = false;
+        UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
+        request.stopWanted = [&stop] { return stop; };
+        c.arrange(rig, request, stop);
+        EXPECT_EQ(rig.run(request), UnattendedEnd::LinkFailed);
+        EXPECT_EQ(rig.blockRequests().size(), c.saved);
+        EXPECT_EQ(rig.tableBlocks("out.txt").size(), c.saved);
+        EXPECT_EQ(rig.storedPointer(), 590 + c.saved);
+        EXPECT_EQ(rig.results, c.saved ? QStringList{rig.saved(c.saved)} : QStringList());
+        EXPECT_EQ(rig.problems, QStringList{c.problem});
+        const QList<QByteArray> commands = rig.port.logger().commands();
+        EXPECT_EQ(commands.isEmpty() ? "never woken" : commands.last(),
+                  c.problem.contains("woken") ? "never woken" : "Z");
+    }
 }
 
-TEST(UnattendedDownload, AnExistingTableIsRefusedBeforeTheLoggerIsWokenUnlessToldWhatToDo) {
+TEST(UnattendedDownload, AnExistingTableIsAppendedToOrOverwrittenWhenAskedAndFoundInAnyCase) {
     UnattendedRig rig;
     rig.writeDownloadPointer(590);
     const QByteArray earlier(104, 'e');
     rig.folder.write("out.txt", earlier);
-    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::BadSetup);
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-    EXPECT_EQ(rig.folder.read("out.txt"), earlier);
-    EXPECT_EQ(rig.storedPointer(), 590);
-    ASSERT_EQ(rig.problems.size(), 1);
-    EXPECT_TRUE(rig.problems[0].contains("already exists")) << qPrintable(rig.problems[0]);
-    EXPECT_EQ(rig.run({false, 0, 3, rig.folder.path("out.txt")}), UnattendedEnd::BadSetup);
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-
-    EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Append), UnattendedEnd::Done);
-    QList<QByteArray> lines = rig.tableBlocks("out.txt");
-    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(rig.runAutomatic("OUT.TXT", ExistingTable::Append), UnattendedEnd::Done);
     EXPECT_EQ(rig.folder.read("out.txt").left(104), earlier);
-    EXPECT_EQ(lines[1], "0590");
-    EXPECT_EQ(rig.storedPointer(), 600);
+    EXPECT_EQ(rig.tableBlocks("out.txt").size(), 11);
 
     rig.writeDownloadPointer(595);
-    EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Overwrite), UnattendedEnd::Done);
-    lines = rig.tableBlocks("out.txt");
-    EXPECT_EQ(lines, (QList<QByteArray>{"0595", "0596", "0597", "0598", "0599"}));
+    UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
+    request.existing = ExistingTable::Overwrite;
+    rig.folder.write("old.csv", "an old export");
+    request.csvPath = rig.folder.path("OLD.CSV");
+    EXPECT_EQ(rig.run(request), UnattendedEnd::Done);
+    EXPECT_EQ(rig.tableBlocks("out.txt"),
+              (QList<QByteArray>{"0595", "0596", "0597", "0598", "0599"}));
+    EXPECT_TRUE(rig.folder.read("old.csv").startsWith("BLOCK,"));
+    EXPECT_FALSE(rig.folder.exists("OLD.CSV"));
 }
 
-TEST(UnattendedDownload, SideFilesThatCannotBeWrittenAreFoundBeforeTheLoggerIsWoken) {
-    for (const char* side : {"plant.PUN", "plant.DIR"}) {
+// The table, the pointer and the data file's name are saved together or not
+// at all: a table too big for the disk, or a full program folder with room
+// for a one-block table only.
+TEST(UnattendedDownload, ASaveThatDoesNotReachTheDiskLeavesThePointerAndTheOldFiles) {
+    struct Case {
+        int pointer;
+        rlim_t room;
+        QByteArray table; // there before
+        const char* failing;
+    };
+    for (const Case& c :
+         {Case{100, 20000, QByteArray(104, 'e'), "out.txt"}, Case{599, 150, {}, "plant.DIR"}}) {
+        SCOPED_TRACE(c.room);
         UnattendedRig rig;
-        QFile::remove(rig.folder.path(side));
-        QDir(rig.folder.path()).mkdir(side);
-        EXPECT_EQ(rig.runAutomatic(), UnattendedEnd::BadSetup) << side;
-        EXPECT_TRUE(rig.port.writes().isEmpty()) << side;
-        ASSERT_EQ(rig.problems.size(), 1);
-        EXPECT_TRUE(rig.problems[0].contains(rig.folder.path(side))) << qPrintable(rig.problems[0]);
+        rig.writeDownloadPointer(c.pointer);
+        if (!c.table.isEmpty())
+            rig.folder.write("out.txt", c.table);
+        const QByteArray directoryBefore = rig.folder.read("plant.DIR");
+        UnattendedEnd end;
+        {
+            const test::FileSizeLimit limit(c.room);
+            end = rig.runAutomatic("out.txt", ExistingTable::Append);
+        }
+        EXPECT_EQ(end, UnattendedEnd::BadSetup);
+        EXPECT_TRUE(rig.results.isEmpty()) << qPrintable(rig.results.join('\n'));
+        EXPECT_EQ(rig.folder.read("out.txt"), c.table);
+        EXPECT_EQ(rig.folder.exists("out.txt"), !c.table.isEmpty());
+        EXPECT_EQ(rig.storedPointer(), c.pointer);
+        EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
+        ASSERT_FALSE(rig.problems.isEmpty());
+        EXPECT_TRUE(rig.problems.last().contains(rig.folder.path(c.failing)))
+            << qPrintable(rig.problems.last());
+        EXPECT_EQ(QDir(rig.folder.path()).entryList({"*.korven-part"}, QDir::Files), QStringList());
+        EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "the logger scans again";
     }
-    UnattendedRig rig;
-    EXPECT_EQ(rig.runAutomatic("."), UnattendedEnd::BadSetup) << "a folder as the table";
-    EXPECT_TRUE(rig.port.writes().isEmpty());
 }
 
-TEST(UnattendedDownload, ATableThatDoesNotReachTheDiskLeavesThePointerAndTheOldFiles) {
-    UnattendedRig rig;
-    rig.writeDownloadPointer(100);
-    rig.folder.write("out.txt", QByteArray(104, 'e'));
-    const QByteArray directoryBefore = rig.folder.read("plant.DIR");
-    UnattendedEnd end;
-    {
-        const test::FileSizeLimit limit(20000);
-        end = rig.runAutomatic("out.txt", ExistingTable::Append);
+// Block replies that come after their limit, while later blocks are being
+// asked for, are never saved as one of those: once, for block 5, or for
+// every block, when no block can be had for sure and the run ends with what
+// came before.
+TEST(UnattendedDownload, ALateReplyIsNeverSavedAsAnotherBlock) {
+    UnattendedRig reference;
+    ASSERT_EQ(reference.run({false, 0, 60, reference.folder.path("out.txt")}), UnattendedEnd::Done);
+    const QByteArray expected = reference.folder.read("out.txt");
+    for (const bool everyBlock : {false, true}) {
+        UnattendedRig rig;
+        int blockReplies = 0;
+        rig.port.setLineFilter([&](const sim::Emission& emission) -> QList<sim::Emission> {
+            if (emission.bytes.size() < 90 || (++blockReplies != 6 && !everyBlock))
+                return {emission};
+            const QByteArray late = emission.bytes;
+            rig.clock.at(rig.clock.nowMs() + 6500, [&rig, late] { rig.port.inject(late); });
+            return {};
+        });
+        const UnattendedEnd end = rig.run({false, 0, 60, rig.folder.path("out.txt")});
+        const QByteArray saved = rig.folder.read("out.txt");
+        EXPECT_EQ(end, everyBlock ? UnattendedEnd::LinkFailed : UnattendedEnd::Done);
+        EXPECT_EQ(saved, expected.left(saved.size())) << everyBlock;
     }
-    EXPECT_EQ(end, UnattendedEnd::BadSetup);
-    EXPECT_TRUE(rig.results.isEmpty()) << qPrintable(rig.results.join('\n'));
-    EXPECT_EQ(rig.folder.read("out.txt"), QByteArray(104, 'e'));
-    EXPECT_EQ(rig.storedPointer(), 100);
-    EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
-    ASSERT_FALSE(rig.problems.isEmpty());
-    EXPECT_TRUE(rig.problems.last().contains(rig.folder.path("out.txt")));
-    EXPECT_EQ(QDir(rig.folder.path()).entryList({"*.korven-part"}, QDir::Files), QStringList());
-    EXPECT_TRUE(rig.port.writes().contains("Z\r") || rig.port.writes().contains("z\r"))
-        << "the logger was put back into scanning";
-}
-
-TEST(UnattendedDownload, ALoggerFarAheadGivesItsNewestBlocksOnceAndTellsWhatWasLost) {
-    UnattendedRig rig(test::loggerWith(5300));
-    rig.writeDownloadPointer(300);
-    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::Done);
-    const QList<QByteArray> blocks = rig.tableBlocks("out.txt");
-    ASSERT_EQ(blocks.size(), 4096);
-    EXPECT_EQ(QSet<QByteArray>(blocks.begin(), blocks.end()).size(), 4096);
-    EXPECT_EQ(blocks.first(), "1204");
-    EXPECT_EQ(blocks.last(), "5299");
-    EXPECT_EQ(rig.storedPointer(), 5300);
-    ASSERT_EQ(rig.problems.size(), 1);
-    EXPECT_TRUE(rig.problems[0].startsWith("904 blocks after the download pointer were written "
-                                           "over"))
-        << qPrintable(rig.problems[0]);
-}
-
-TEST(UnattendedDownload, ThePointerGoesPast32767AsTheLoggersCountDoes) {
-    UnattendedRig rig(test::loggerWith(32800));
-    rig.writeDownloadPointer(32700);
-    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::Done);
-    EXPECT_EQ(rig.tableBlocks("out.txt").size(), 100);
-    EXPECT_EQ(rig.pointerOnDisk(), 32800);
-    EXPECT_EQ(rig.results.last(), "100 blocks saved to " + rig.folder.path("out.txt"));
-    // The next run finds nothing new rather than a negative pointer.
-    EXPECT_EQ(rig.runAutomatic("again.txt"), UnattendedEnd::Done);
-    EXPECT_EQ(rig.results.last(),
-              "Nothing new: the last stored block is 32799 and the next download starts at "
-              "block 32800");
-}
-
-TEST(UnattendedDownload, ALoggerBehindThePointerIsRefusedOrTakenFromItsStart) {
-    UnattendedRig rig(test::loggerWith(50));
-    rig.writeDownloadPointer(300);
-    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::BadSetup);
-    EXPECT_FALSE(rig.blockAsked());
-    EXPECT_FALSE(rig.folder.exists("out.txt"));
-    EXPECT_EQ(rig.storedPointer(), 300);
-    ASSERT_FALSE(rig.problems.isEmpty());
-    EXPECT_TRUE(rig.problems.last().startsWith("the logger's memory is behind the download "
-                                               "pointer: it was reset or replaced"));
-    EXPECT_TRUE(rig.problems.last().contains("--from-start"));
-    EXPECT_TRUE(rig.port.writes().contains("Z\r") || rig.port.writes().contains("z\r"));
-
-    EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Refuse, true), UnattendedEnd::Done);
-    const QList<QByteArray> blocks = rig.tableBlocks("out.txt");
-    ASSERT_EQ(blocks.size(), 50);
-    EXPECT_EQ(blocks.first(), "0000");
-    EXPECT_EQ(rig.storedPointer(), 50);
-}
-
-TEST(UnattendedDownload, AnEmptyLoggerSaysItHasNoBlocks) {
-    UnattendedRig rig(test::loggerWith(0));
-    EXPECT_EQ(rig.runAutomatic(), UnattendedEnd::Done);
-    EXPECT_EQ(rig.results, QStringList{"Nothing new: the logger has no blocks stored"});
-    EXPECT_FALSE(rig.blockAsked());
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "download_e2e_rig.h"
 
+#include <QRegularExpression>
+
 #include <cstdio>
 
 #include <gtest/gtest.h>

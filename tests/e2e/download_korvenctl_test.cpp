@@ -1,62 +1,73 @@
-// korvenctl download against korven-sim on a pseudo-terminal, in real time.
+// korvenctl download against korven-sim on a pseudo-terminal, in real time:
+// stopped by SIGTERM, Ctrl+C and the other stop signals part-way, and a line
+// that goes dead part-way. What a download saves is tested in process.
 
 #include "download_e2e_rig.h"
 
-#include <QDate>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
 namespace korven::test::download_e2e {
 namespace {
 
-TEST(KorvenctlDownload, SavesARangeOfBlocksAsABlockTable) {
-    ProgramFolder folder;
-    Simulator simulator(folder.link());
-    ASSERT_TRUE(simulator.ready());
-
-    const KorvenctlRun run = korvenctl(
-        download(folder, {"--from", "590", "--to", "599", "--out", folder.path("range.txt")}));
-    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    ASSERT_FALSE(run.out.isEmpty());
-    EXPECT_EQ(run.out.last(), "10 blocks saved to " + folder.path("range.txt"));
-    EXPECT_EQ(folder.tableBlocks("range.txt"), blocksFrom(590, 599));
-    // Blocks were stored ten minutes apart; the newest at a whole ten minutes.
-    const QByteArray table = folder.read("range.txt");
-    EXPECT_EQ(table.mid(9 * 104 + 18, 4), "0:00");
-    EXPECT_FALSE(folder.exists("plant.PUN"));
+// The number of blocks of korvenctl's one line "N blocks saved to TABLE".
+int blocksSavedTo(const QString& table, QProcess& korvenctl) {
+    const QStringList out =
+        QString::fromLocal8Bit(korvenctl.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    static const QRegularExpression savedLine("^(\\d+) blocks saved to (.*)$");
+    EXPECT_EQ(out.size(), 1) << qPrintable(out.join(u'\n'));
+    const auto match = savedLine.match(out.value(0));
+    EXPECT_EQ(match.captured(2), table) << qPrintable(out.value(0));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-TEST(KorvenctlDownload, AutomaticTwiceInARowFetchesTheNewBlocksThenFindsNothingNew) {
-    ProgramFolder folder;
-    folder.writeDownloadPointer(595);
-    Simulator simulator(folder.link());
-    ASSERT_TRUE(simulator.ready());
+// SIGTERM, and a second signal after it as an impatient user or a service
+// manager sends; Ctrl+C, a closed terminal, Ctrl+\\ and a reader of the output
+// that went away, which by default would kill korvenctl with the logger
+// stopped.
+TEST(KorvenctlDownloadSignals, AStopSignalSavesTheBlocksFetchedMovesThePointerAndResumes) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE}) {
+        SCOPED_TRACE(signal);
+        ProgramFolder folder;
+        folder.writeDownloadPointer(500);
+        Simulator simulator(folder.link());
+        ASSERT_TRUE(simulator.ready());
 
-    const KorvenctlRun first = korvenctl(download(folder, {"--auto"}));
-    EXPECT_EQ(first.exitCode, 0) << qPrintable(first.err);
-    ASSERT_FALSE(first.out.isEmpty());
-    static const QRegularExpression saved("^5 blocks saved to (.*KORVEN_\\d{8}_\\d{6}\\.txt)$");
-    const auto match = saved.match(first.out.last());
-    ASSERT_TRUE(match.hasMatch()) << qPrintable(first.out.last());
-    const QString table = match.captured(1);
-    EXPECT_EQ(QFileInfo(table).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
-    EXPECT_EQ(folder.tableBlocks(QFileInfo(table).fileName()), blocksFrom(595, 599));
+        QProcess stopped;
+        stopped.start(QStringLiteral(KORVENCTL_PATH),
+                      download(folder, {"--auto", "--out", folder.path("stopped.txt")}));
+        ASSERT_TRUE(simulator.awaitBlockRequests(3));
+        ::kill(static_cast<pid_t>(stopped.processId()), signal);
+        if (signal == SIGTERM) {
+            QThread::msleep(200);
+            ::kill(static_cast<pid_t>(stopped.processId()), SIGINT);
+        }
+        ASSERT_TRUE(stopped.waitForFinished(30'000));
+        EXPECT_EQ(stopped.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(stopped.exitCode(), 3);
 
-    const QByteArray pointer = folder.read("plant.PUN");
-    ASSERT_EQ(pointer.size(), 38);
-    EXPECT_EQ(folder.downloadPointer(), 600);
-    EXPECT_EQ(pointer.mid(22, 10), QDate::currentDate().toString("dd/MM/yyyy").toLatin1());
-    EXPECT_EQ(pointer.left(12), QByteArray(12, '\0'));
-    const QByteArray directory = folder.read("plant.DIR");
-    ASSERT_EQ(directory.size(), 200);
-    EXPECT_EQ(directory.left(100), table.toLatin1().leftJustified(100, ' '));
-
-    const KorvenctlRun second = korvenctl(download(folder, {"--auto"}));
-    EXPECT_EQ(second.exitCode, 0) << qPrintable(second.err);
-    EXPECT_EQ(second.out, QStringList({"Nothing new: the last stored block is 599 and the next "
-                                       "download starts at block 600"}));
-    EXPECT_EQ(folder.read("plant.PUN"), pointer);
-    EXPECT_EQ(folder.read("plant.DIR"), directory);
+        // The block under way when the signal came is finished and kept.
+        const int saved = blocksSavedTo(folder.path("stopped.txt"), stopped);
+        ASSERT_GE(saved, 3);
+        ASSERT_LT(saved, 100);
+        const QString err = QString::fromLocal8Bit(stopped.readAllStandardError());
+        EXPECT_TRUE(err.trimmed().endsWith(QStringLiteral("korvenctl: stopped by a signal after "
+                                                          "block %1; %2 blocks saved (500 to %1)")
+                                               .arg(500 + saved - 1)
+                                               .arg(saved)))
+            << qPrintable(err);
+        EXPECT_EQ(folder.tableBlocks("stopped.txt"), blocksFrom(500, 500 + saved - 1));
+        EXPECT_EQ(folder.downloadPointer(), 500 + saved);
+        // Every block asked for was saved, and the set-up asks for scanning
+        // without acquisition.
+        const QStringList commands = simulator.commands();
+        EXPECT_EQ(commands.filter(QRegularExpression("^S")).size(), saved);
+        EXPECT_EQ(commands.value(commands.size() - 1), "z");
+    }
 }
 
 TEST(KorvenctlDownload, ALineCutPartWayIsCompletedByTheNextRunWithNoGapAndNoRepeat) {
@@ -73,14 +84,7 @@ TEST(KorvenctlDownload, ALineCutPartWayIsCompletedByTheNextRunWithNoGapAndNoRepe
         simulator.kill();
         ASSERT_TRUE(cut.waitForFinished(30'000));
         EXPECT_EQ(cut.exitCode(), 3);
-        const QStringList out =
-            QString::fromLocal8Bit(cut.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        static const QRegularExpression line("^(\\d+) blocks saved to (.*)$");
-        ASSERT_FALSE(out.isEmpty());
-        const auto match = line.match(out.last());
-        ASSERT_TRUE(match.hasMatch()) << qPrintable(out.last());
-        saved = match.captured(1).toInt();
-        EXPECT_EQ(match.captured(2), folder.path("cut.txt"));
+        saved = blocksSavedTo(folder.path("cut.txt"), cut);
     }
     ASSERT_GE(saved, 4);
     ASSERT_LT(saved, 40);
@@ -94,24 +98,6 @@ TEST(KorvenctlDownload, ALineCutPartWayIsCompletedByTheNextRunWithNoGapAndNoRepe
     EXPECT_EQ(rest.exitCode, 0) << qPrintable(rest.err);
     EXPECT_EQ(folder.tableBlocks("rest.txt"), blocksFrom(560 + saved, 599));
     EXPECT_EQ(folder.downloadPointer(), 600);
-}
-
-TEST(KorvenctlDownload, PutsTheLoggerBackToAcquisitionAndSleepAsItsSetUpAsks) {
-    ProgramFolder folder;
-    folder.writeDownloadPointer(597);
-    folder.setScanFlags('1', '1');
-    Simulator simulator(folder.link());
-    ASSERT_TRUE(simulator.ready());
-
-    const KorvenctlRun run = korvenctl(download(folder, {"--auto"}));
-    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    EXPECT_EQ(folder.downloadPointer(), 600);
-    const QStringList log = simulator.conversation();
-    ASSERT_GE(log.size(), 5);
-    EXPECT_EQ(log.mid(log.size() - 5),
-              QStringList({"korven-sim: address 80 answered !", "korven-sim: command Z",
-                           "korven-sim: address 80 answered !", "korven-sim: command Y",
-                           "korven-sim: asleep"}));
 }
 
 } // namespace

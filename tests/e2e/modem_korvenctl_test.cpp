@@ -21,9 +21,7 @@ const QStringList kModem{"--modem", "--modem-call-time", "500"};
 struct ModemRun {
     ModemRun() {
         folder.writeDownloadPointer(595);
-        QFile pas(folder.path("plant.pas"));
-        EXPECT_TRUE(pas.open(QIODevice::WriteOnly));
-        pas.write(ModemIdentity{}.bytes());
+        folder.write("plant.pas", ModemIdentity{}.bytes());
     }
     QStringList arguments() const {
         return {"--folder", folder.path(), "--device", folder.link(),          "--modem",

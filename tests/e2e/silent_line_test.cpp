@@ -1,6 +1,12 @@
 #include "link/link_texts.h"
+#include "link/logger_link.h"
+#include "link/port_settings.h"
+#include "link/progress_labels.h"
+#include "link/prompting_reporter.h"
 #include "link/wake_logger.h"
-#include "real_line.h"
+#include "platform/qt_serial_port.h"
+#include "platform/qt_ticks.h"
+#include "support/scripted_prompter.h"
 
 #include <QElapsedTimer>
 
@@ -34,6 +40,21 @@ private:
     int controller_ = -1;
     int device_ = -1;
     QString path_;
+};
+
+// The production port and time base on COM 1, which `device` stands for.
+struct RealLine {
+    explicit RealLine(const QString& device) {
+        qputenv("KORVEN_COM1", device.toLocal8Bit());
+        configurePort(port, PortSettings{0, 2});
+    }
+
+    QtSerialPort port;
+    QtTicks ticks;
+    ScriptedPrompter prompter;
+    ProgressLabels labels;
+    PromptingReporter reporter{prompter, labels};
+    LoggerLink link{port, ticks, reporter};
 };
 
 TEST(SilentLine, WakeUpGivesUpAfterFourCyclesAndBurnsNoProcessor) {

@@ -7,7 +7,7 @@
 
 namespace korven::test {
 
-// Records the documents and links the program asks to open; opening a
+// Records the documents the program asks to open; opening a
 // document fails with a reason once told to, as when no viewer is installed.
 class RecordingDocumentOpener : public DocumentOpener {
 public:
@@ -27,18 +27,13 @@ public:
         documents_.append({path, title});
         return true;
     }
-    bool openLink(const QString& address) override {
-        links_.append(address);
-        return true;
-    }
+    bool openLink(const QString&) override { return true; }
 
     const QList<OpenedDocument>& documents() const { return documents_; }
-    const QStringList& links() const { return links_; }
 
 private:
     QString failure_;
     QList<OpenedDocument> documents_;
-    QStringList links_;
 };
 
 } // namespace korven::test

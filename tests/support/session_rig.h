@@ -7,8 +7,8 @@
 #include "support/scripted_prompter.h"
 #include "support/simulated_port.h"
 #include "support/temp_folder.h"
+#include "support/test_installation.h"
 #include "support/virtual_clock.h"
-#include "system_setup/settings_file.h"
 #include "system_setup/side_file_layouts.h"
 
 #include <QPushButton>
@@ -76,20 +76,18 @@ struct SessionRig : SessionParts {
     }
 
     void writeIdentity(char comIndex, char speedIndex) {
-        QByteArray identity(IdentityLayout::recordLength, ' ');
-        identity[IdentityLayout::comIndex.offset] = comIndex;
-        identity[IdentityLayout::speedIndex.offset] = speedIndex;
-        folder.write("plant.pas", identity);
+        IdentityRecord identity;
+        identity.comIndex = comIndex;
+        identity.speedIndex = speedIndex;
+        folder.write("plant.pas", identity.bytes());
     }
     // "config.dat" naming the session's set-up files, as korvenctl reads them.
     void saveSettingsFile() {
-        Settings settings(folder.path());
-        EXPECT_TRUE(settings.saveSystemFilePath(session.installation.systemFilePath));
-        EXPECT_TRUE(settings.saveLoggerSetupPath(session.installation.loggerSetupPath));
+        folder.write("config.dat",
+                     settingsRecord(session.installation.systemFilePath.toLocal8Bit(),
+                                    session.installation.loggerSetupPath.toLocal8Bit()));
     }
-    QByteArray storedIndexes() const {
-        return folder.read("plant.pas").mid(IdentityLayout::comIndex.offset, 2);
-    }
+    QByteArray storedIndexes() const { return folder.read("plant.pas").mid(35, 2); }
 
     template <typename T = QWidget> static T* child(QWidget& screen, const char* name) {
         T* found = screen.findChild<T*>(QString::fromLatin1(name));

@@ -33,7 +33,6 @@ void VirtualClock::setFastTicksEnabled(bool enabled) {
 }
 
 void VirtualClock::pump() {
-    ++pumps_;
     if (!std::exchange(happenedDuringRest_, false))
         advanceTo(nextDueUs());
     QCoreApplication::processEvents();

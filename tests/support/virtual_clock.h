@@ -25,7 +25,6 @@ public:
 
     qint64 nowMs() const { return nowUs_ / 1000; }
     qint64 nowUs() const { return nowUs_; }
-    int pumps() const { return pumps_; }
 
     // Runs `action` inside the pump that reaches `ms` (or the next pump, when
     // that time has passed). Actions due at the same moment run in the order
@@ -55,7 +54,6 @@ private:
     qint64 nextSecondUs_ = 1'000'000;
     std::optional<qint64> nextTenthUs_;
     std::multimap<qint64, Action> actions_;
-    int pumps_ = 0;
     bool happenedDuringRest_ = false;
 };
 
