@@ -2,7 +2,7 @@
 #include "fuzzed_line.h"
 
 #include "download/download_job.h"
-#include "download/download_test_setup.h"
+#include "support/test_installation.h"
 #include "link/protocol/block_numbers.h"
 #include "link/protocol/commands.h"
 #include "support/simulated_port.h"
@@ -43,8 +43,8 @@ Installation prepare(const TempFolder& folder, quint16 pointer, bool acquisition
     identity[IdentityLayout::comIndex.offset] = '0';
     identity[IdentityLayout::speedIndex.offset] = '2';
     folder.write("plant.pas", identity);
-    folder.write("logger.tmr", test::downloadTestChannels());
-    QByteArray par = test::downloadTestPar();
+    folder.write("logger.tmr", test::loggerChannelRecords());
+    QByteArray par = test::loggerParRecord('1');
     par[LoggerParLayout::acquisitionFlag.offset] = acquisition ? '1' : '0';
     par[LoggerParLayout::sleepFlag.offset] = autosleep ? '1' : '0';
     folder.write("logger.par", par);
