@@ -15,6 +15,19 @@ QString base(const TempFolder& folder) {
 
 } // namespace
 
+TEST(NewLoggerSet, HoldsEightChannelsOffAndSixteenChannelsOf256K) {
+    TempFolder folder;
+    LoggerSetupRecords records;
+    ASSERT_TRUE(resetNewLoggerSet(base(folder), records));
+    const QByteArray channel = QByteArray(10, '\0') + "OFF" + QByteArray(6, '\0') + "00000 " +
+                               "0000" + QByteArray(6, '\0');
+    EXPECT_EQ(folder.read("logger.tmr"), channel.repeated(8));
+    const QByteArray par = folder.read("logger.par");
+    ASSERT_EQ(par.size(), 39);
+    EXPECT_EQ(par.left(2), "16");
+    EXPECT_EQ(par.mid(24, 5), "256 K");
+}
+
 TEST(NewLoggerSet, AnExistingUpperCaseParIsTheFileWritten) {
     TempFolder folder;
     folder.write("logger.PAR", QByteArray(39, 'p'));
@@ -22,7 +35,6 @@ TEST(NewLoggerSet, AnExistingUpperCaseParIsTheFileWritten) {
     ASSERT_TRUE(resetNewLoggerSet(base(folder), records));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               (QStringList{"logger.PAR", "logger.tmr"}));
-    EXPECT_EQ(folder.read("logger.PAR").mid(24, 5), QByteArray("256 K"));
 }
 
 TEST(ChannelSetup, SavesDisplayedValuesInTheirStoredForm) {

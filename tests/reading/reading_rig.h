@@ -1,77 +1,42 @@
 #pragma once
 
-#include "logger_setup/logger_setup_layouts.h"
+#include "logger_setup/logger_set_bytes.h"
 #include "support/session_rig.h"
-#include "system_setup/system_channel_layout.h"
-
-#include <QByteArray>
-#include <QList>
-#include <QString>
+#include "system_setup/system_channel_bytes.h"
 
 #include <array>
 
 namespace korven::test {
 
-// One system channel as the reading screens read it.
-struct SystemChannel {
-    QByteArray description;
-    QByteArray unit = "Volt";
-    QByteArray treatment = "0 ";
-    QByteArray gain = "+20000";
-    QByteArray zero = "+00000";
-    QByteArray activation = "ON ";
-    qint16 maskIndex = 3;
-};
-
-// The set-up files a live reading reads, written byte by byte from their
-// layouts: the general parameters (".par") and the first eight records of
-// the system set-up (".stp").
+// The set-up files a live reading reads: the general parameters (".par")
+// and the first eight records of the system set-up (".stp").
 struct ReadingFiles {
     QByteArray channelCount = "8 ";
     QByteArray digital1 = "ON ";
-    QByteArray digital2 = "OFF";
-    std::array<SystemChannel, 8> channels;
+    std::array<SystemChannelBytes, 8> channels;
 
     ReadingFiles() {
-        for (int n = 0; n < 8; ++n)
-            channels[n].description = "Sonda " + QByteArray::number(n);
-        // Channel 2 is treated: "A*x+B" with gain 2 and zero 10, two decimals.
-        channels[2] = {"Pressione linea", "mV", "01", "+00002", "+00010", "ON ", 2};
-    }
-
-    // Resuming the scanning restarts acquisition ("Z").
-    QByteArray par() const {
-        QByteArray record(LoggerParLayout::recordLength, ' ');
-        record.replace(LoggerParLayout::channelCount.offset, 2, channelCount);
-        record[LoggerParLayout::sleepFlag.offset] = '0';
-        record[LoggerParLayout::acquisitionFlag.offset] = '1';
-        record.replace(LoggerParLayout::digital1Flag.offset, 3, digital1);
-        record.replace(LoggerParLayout::digital2Flag.offset, 3, digital2);
-        return record;
-    }
-
-    QByteArray stp() const {
-        using L = SystemChannelLayout;
-        QByteArray file;
         for (int n = 0; n < 8; ++n) {
-            const SystemChannel& channel = channels[n];
-            QByteArray record(L::recordLength, ' ');
-            record.replace(L::activation.offset, 3, channel.activation);
-            record.replace(L::treatmentCode.offset, 2, channel.treatment);
-            record.replace(L::gain.offset, 6, channel.gain);
-            record.replace(L::zero.offset, 6, channel.zero);
-            record[L::decimalMaskIndex.offset] = char(channel.maskIndex & 0xFF);
-            record[L::decimalMaskIndex.offset + 1] = char(channel.maskIndex >> 8);
-            record.replace(L::description.offset, 20, channel.description.leftJustified(20, ' '));
-            record.replace(L::unit.offset, 4, channel.unit.leftJustified(4, ' '));
-            file += record;
+            channels[n].description = ("Sonda " + QByteArray::number(n)).leftJustified(20, ' ');
+            channels[n].activation = "ON ";
+            channels[n].treatment = "0 ";
         }
-        return file;
+        // Channel 2 is treated: "A*x+B" with gain 2 and zero 10, two decimals.
+        channels[2] = {.activation = "ON ",
+                       .treatment = "01",
+                       .gain = "+00002",
+                       .zero = "+00010",
+                       .mask = 2,
+                       .description = QByteArray("Pressione linea").leftJustified(20, ' '),
+                       .unit = "mV  "};
     }
 
     void writeTo(const TempFolder& folder) const {
-        folder.write("logger.par", par());
-        folder.write("plant.stp", stp());
+        // No auto-sleep: resuming the scanning restarts acquisition ("Z").
+        QByteArray par = generalRecord(channelCount, "03", '0', '1');
+        par.replace(30, 3, digital1);
+        folder.write("logger.par", par);
+        writeSystemFile(folder, {channels.begin(), channels.end()});
     }
 };
 

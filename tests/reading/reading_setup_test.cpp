@@ -29,12 +29,9 @@ TEST(ReadingSetup, TakesTheChannelTablesFromTheFirstEightSystemRecords) {
     SetupRig rig;
     ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
     const ReadingChannel& treated = rig.setup.channels[2];
-    EXPECT_EQ(treated.description, "Pressione linea");
-    EXPECT_EQ(treated.unit, "mV");
-    EXPECT_EQ(treated.treatmentCode, "01");
-    EXPECT_EQ(treated.gain, "+00002");
-    EXPECT_EQ(treated.zero, "+00010");
-    EXPECT_EQ(treated.mask, "***.**");
+    EXPECT_EQ((QStringList{treated.description, treated.unit, treated.treatmentCode, treated.gain,
+                           treated.zero, treated.mask}),
+              QStringList({"Pressione linea", "mV", "01", "+00002", "+00010", "***.**"}));
     EXPECT_TRUE(treated.active);
     EXPECT_EQ(rig.setup.channels[7].description, "Sonda 7");
     EXPECT_EQ(rig.setup.channels[7].mask, "**.***");
@@ -52,9 +49,9 @@ TEST(ReadingSetup, ReadsOddValuesAsTheLoggerDoes) {
     files.channels[0].activation = "OFF";
     files.channels[1].activation = "off";
     files.digital1 = "   ";
-    files.channels[3].maskIndex = 5;
-    files.channels[4].maskIndex = 6;
-    files.channels[5].maskIndex = -1;
+    files.channels[3].mask = 5;
+    files.channels[4].mask = 6;
+    files.channels[5].mask = -1;
     files.channelCount = "16";
     SetupRig rig(files);
     rig.setup.channels[4].mask = QStringLiteral("*.****");
@@ -72,7 +69,7 @@ TEST(ReadingSetup, ReadsOddValuesAsTheLoggerDoes) {
 
 TEST(ReadingSetup, ASystemFileOfFewerRecordsReadsTheRestAsZeroBytes) {
     SetupRig rig;
-    rig.folder.write("plant.stp", ReadingFiles().stp().left(3 * 75));
+    rig.folder.write("plant.stp", rig.folder.read("plant.stp").left(3 * 75));
     ASSERT_TRUE(readReadingSetup(rig.installation, rig.setup));
     EXPECT_EQ(rig.setup.channels[2].description, "Pressione linea");
     EXPECT_EQ(rig.setup.channels[3].description, "");

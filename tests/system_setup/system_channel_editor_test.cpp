@@ -12,11 +12,8 @@ using namespace korven::test;
 
 namespace {
 
-const QString kCopyAllQuestion =
-    QStringLiteral("ATTENZIONE: Tutti i parametri dei canali successivi al canale 3\r"
-                   "saranno impostati come il canale 3\r"
-                   "I canali verranno copiati per multipli di 8\r"
-                   "Proseguire?");
+const QString kNotRead = QStringLiteral("ATTENZIONE: il canale 0 non è stato letto dal file.\r"
+                                        "Nessun dato è stato salvato.");
 
 class SystemEditor : public ::testing::Test {
 protected:
@@ -34,8 +31,7 @@ protected:
         editor_.open();
         for (int n = 0; n < channel; ++n)
             editor_.next();
-        ASSERT_EQ(editor_.channelCaption(),
-                  QStringLiteral("%1").arg(channel, 3, 10, QLatin1Char('0')));
+        ASSERT_EQ(editor_.channelCaption().toInt(), channel);
     }
 
     QByteArray record(int channel) const {
@@ -50,6 +46,7 @@ protected:
             channel.moduleChannel = QByteArray::number(moduleChannel).rightJustified(4, '0');
         return channel.bytes();
     }
+    QString firstPrompt() const { return prompter_.prompts().value(0).text; }
 
     TempFolder folder_;
     QList<SystemChannelBytes> original_;
@@ -65,7 +62,6 @@ TEST_F(SystemEditor, OpensOnChannelZeroWithItsFieldsAtFullWidth) {
                            f.mask, f.treatment, f.gain, f.zero}),
               QStringList({"OFF", "012", "0000", "CANALE 0            ", "bar ", "***.**",
                            "A*x+B  s", "+01234", "-00050"}));
-    EXPECT_FALSE(editor_.activationOn());
     EXPECT_TRUE(prompter_.prompts().isEmpty());
 }
 
@@ -95,118 +91,77 @@ TEST_F(SystemEditor, SavesWhatWasTypedCutToEachFieldAndKeepsTheFieldsNotShown) {
     expected.unit = "mm  ";
     EXPECT_EQ(record(0), expected.bytes());
     EXPECT_EQ(record(1), original(1));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("001"));
     EXPECT_EQ(editor_.fields().description, QStringLiteral("CANALE 1            "));
 }
 
-// One logger has channels 0 to 7: on the last, "next" and "copy one" stay
-// there without saving, the latter saying why.
-TEST_F(SystemEditor, OnTheLoggersLastChannelNextAndCopyOneGoNowhere) {
-    openAt(7);
-    EXPECT_EQ(editor_.fields().moduleChannel, QStringLiteral("0007"));
-    editor_.fields().description = "not to be saved";
-    editor_.next();
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("7"));
-    EXPECT_TRUE(prompter_.prompts().isEmpty());
-    editor_.copyOne();
-    ASSERT_EQ(prompter_.prompts().size(), 1);
-    EXPECT_EQ(prompter_.prompts()[0].text,
-              QStringLiteral("ATTENZIONE: massimi canali collegabili: 8"));
-    EXPECT_EQ(prompter_.prompts()[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(record(7), original(7));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("7"));
-}
-
-TEST_F(SystemEditor, CopyOneCopiesTheWholeRecordIntoTheNextChannelAndMovesThere) {
-    openAt(3);
-    editor_.fields().description = "Portata";
-    editor_.copyOne();
-    EXPECT_EQ(record(3), changed(3, "Portata"));
-    EXPECT_EQ(record(4), changed(3, "Portata"))
-        << "module channel and hidden fields come from channel 3";
-    EXPECT_EQ(record(5), original(5));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("004"));
-    EXPECT_EQ(editor_.fields().description, QStringLiteral("Portata             "));
-}
-
-TEST_F(SystemEditor, CopyAllAsksThenFillsTheGroupWithTheModuleChannelCountingUp) {
-    openAt(3);
-    editor_.fields().moduleChannel = "0100";
-    prompter_.answerNext(false);
-    editor_.copyAll();
-    EXPECT_EQ(prompter_.texts(), QStringList{kCopyAllQuestion});
-    EXPECT_TRUE(prompter_.prompts()[0].question);
-    EXPECT_TRUE(prompter_.prompts()[0].noIsDefault) << "a stray Enter overwrites nothing";
-    for (int n = 3; n <= 7; ++n)
-        EXPECT_EQ(record(n), original(n)) << "No changes nothing";
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("3"));
-
-    editor_.fields().moduleChannel = "0100";
-    editor_.copyAll();
-    for (int n = 3; n <= 7; ++n)
-        EXPECT_EQ(record(n), changed(3, "CANALE 3", 100 + n - 3)) << "channel " << n;
-    EXPECT_EQ(record(8), original(8));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("007"));
-    EXPECT_EQ(editor_.fields().moduleChannel, QStringLiteral("0104"));
-}
-
-// From channel 7 the next group is filled only when a second logger has it;
-// from channel 24 on only the channel itself is saved.
-TEST_F(SystemEditor, CopyAllFillsOnlyGroupsTheLoggersHave) {
-    install(40, "2");
-    openAt(7);
-    editor_.copyAll();
-    for (int n = 8; n <= 15; ++n)
-        EXPECT_EQ(record(n), changed(7, "CANALE 7", n)) << "channel " << n;
-    EXPECT_EQ(record(16), original(16));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("015"));
-
-    install(40, "1");
-    openAt(7);
-    editor_.fields().description = "Livello";
-    editor_.copyAll();
-    EXPECT_EQ(record(7), changed(7, "Livello"));
-    EXPECT_EQ(record(8), original(8));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("7"));
-
-    install(40, "5");
-    for (int start : {24, 30}) {
-        openAt(start);
-        editor_.fields().description = "Umidita";
-        editor_.copyAll();
-        EXPECT_EQ(record(start), changed(start, "Umidita"));
-        EXPECT_EQ(record(start + 1), original(start + 1));
-        EXPECT_EQ(editor_.channelCaption(), QString::number(start));
+// Where each action ends and what it writes: eight channels per logger,
+// never beyond channel 1024; "Copia tutti" to the end of the group of eight
+// (from channel 7 the next group, from 24 on none). A caption without
+// leading zeros means the editor stayed.
+TEST_F(SystemEditor, ActionsStopAtTheLoggersLastChannelAndTheGroupsEnd) {
+    using Editor = SystemChannelEditor;
+    struct Bound {
+        QByteArray loggers;
+        int start;
+        void (Editor::*action)();
+        const char* caption;
+        int lastWritten; // -1: nothing written
+        const char* told = "";
+    };
+    const Bound bounds[] = {
+        {"1", 7, &Editor::next, "7", -1},
+        {"1", 7, &Editor::copyOne, "7", -1, "ATTENZIONE: massimi canali collegabili: 8"},
+        {"1", 3, &Editor::copyOne, "004", 4},
+        {"1", 0, &Editor::previous, "000", 0},
+        {"1", 2, &Editor::previous, "001", 2},
+        {"1", 1, &Editor::save, "1", 1},
+        {"200", 1024, &Editor::next, "1024", 1024},
+        {"1", 3, &Editor::copyAll, "007", 7},
+        {"1", 7, &Editor::copyAll, "7", 7},
+        {"2", 7, &Editor::copyAll, "015", 15},
+        {"5", 24, &Editor::copyAll, "24", 24},
+        {"5", 30, &Editor::copyAll, "30", 30},
+    };
+    for (const Bound& b : bounds) {
+        SCOPED_TRACE(testing::Message() << "from " << b.start << ", row " << (&b - bounds));
+        install(b.start < 40 ? 40 : b.start + 2, b.loggers);
+        openAt(b.start);
+        prompter_.clear();
+        editor_.fields().description = "Scritto";
+        (editor_.*b.action)();
+        EXPECT_EQ(editor_.channelCaption(), QString::fromLatin1(b.caption));
+        const QString told = QString::fromLatin1(b.told);
+        if (b.action != &Editor::copyAll)
+            EXPECT_EQ(prompter_.texts(), told.isEmpty() ? QStringList{} : QStringList{told});
+        for (int n = b.start; n <= b.lastWritten; ++n)
+            EXPECT_EQ(record(n).mid(40, 20), QByteArray("Scritto").leftJustified(20, ' ')) << n;
+        const int untouched = std::max(b.start, b.lastWritten + 1);
+        EXPECT_EQ(record(untouched), original(untouched));
     }
 }
 
-// "Previous" from 0 and "save" stay, showing the number without leading zeros
-// after a save.
-TEST_F(SystemEditor, PreviousFromZeroAndSaveStayOnTheChannel) {
-    editor_.open();
-    editor_.fields().description = "Vento";
-    editor_.previous();
-    EXPECT_EQ(record(0), changed(0, "Vento"));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("000"));
-    EXPECT_EQ(editor_.fields().description, QStringLiteral("Vento               "));
+TEST_F(SystemEditor, CopiesTakeTheWholeRecordAndCopyAllCountsTheModuleChannelUp) {
+    openAt(3);
+    editor_.fields().description = "Portata";
+    editor_.copyOne();
+    EXPECT_EQ(record(4), changed(3, "Portata")) << "module channel and hidden fields of 3";
 
-    openAt(2);
-    editor_.previous();
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("001"));
-    editor_.fields().description = "Pioggia";
-    editor_.save();
-    EXPECT_EQ(record(1), changed(1, "Pioggia"));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("1"));
-}
+    editor_.fields().moduleChannel = "0100";
+    prompter_.answerNext(false);
+    editor_.copyAll();
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{"ATTENZIONE: Tutti i parametri dei canali successivi al canale 4\r"
+                          "saranno impostati come il canale 4\r"
+                          "I canali verranno copiati per multipli di 8\r"
+                          "Proseguire?"});
+    EXPECT_TRUE(prompter_.prompts()[0].noIsDefault) << "a stray Enter overwrites nothing";
+    EXPECT_EQ(record(4), changed(3, "Portata")) << "No changes nothing";
 
-TEST_F(SystemEditor, NeverMovesBeyondChannel1024WhateverTheLoggers) {
-    install(1026, "200");
-    openAt(1024);
-    editor_.fields().description = "Ultimo";
-    editor_.next();
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("1024"));
-    EXPECT_EQ(editor_.fields().description, QStringLiteral("Ultimo              "));
-    EXPECT_EQ(record(1025), original(1025));
+    editor_.fields().moduleChannel = "0100";
+    editor_.copyAll();
+    for (int n = 4; n <= 7; ++n)
+        EXPECT_EQ(record(n), changed(3, "Portata", 100 + n - 4)) << "channel " << n;
+    EXPECT_EQ(editor_.fields().moduleChannel, QStringLiteral("0103"));
 }
 
 TEST_F(SystemEditor, ActivationTogglesBetweenOnAndOffFromAnything) {
@@ -223,11 +178,9 @@ TEST_F(SystemEditor, ActivationTogglesBetweenOnAndOffFromAnything) {
 TEST_F(SystemEditor, AFileThatCannotBeReadIsNamedAndNeverSavedOver) {
     QFile::remove(folder_.path("plant.stp"));
     editor_.open();
-    ASSERT_EQ(prompter_.prompts().size(), 1);
-    EXPECT_TRUE(prompter_.prompts()[0].text.startsWith(
-        "ATTENZIONE: errore sul file " + QDir::toNativeSeparators(folder_.path("plant.stp"))));
+    EXPECT_TRUE(firstPrompt().startsWith("ATTENZIONE: errore sul file " +
+                                         QDir::toNativeSeparators(folder_.path("plant.stp"))));
     EXPECT_EQ(prompter_.prompts()[0].icon, MessageIcon::Critical);
-    EXPECT_FALSE(editor_.channelRead());
     EXPECT_EQ(editor_.fields().description, QString()) << "no stale fields";
 
     editor_.fields().description = "typed on nothing";
@@ -235,12 +188,8 @@ TEST_F(SystemEditor, AFileThatCannotBeReadIsNamedAndNeverSavedOver) {
                         &SystemChannelEditor::copyAll}) {
         prompter_.clear();
         (editor_.*action)();
-        EXPECT_EQ(prompter_.texts(),
-                  QStringList{QStringLiteral("ATTENZIONE: il canale 0 non è stato letto dal file.\r"
-                                             "Nessun dato è stato salvato.")});
+        EXPECT_EQ(prompter_.texts(), QStringList{kNotRead});
     }
-    EXPECT_FALSE(folder_.exists("plant.stp"));
-
     prompter_.clear();
     editor_.next();
     EXPECT_EQ(editor_.channelCaption(), QStringLiteral("001"));
@@ -248,28 +197,26 @@ TEST_F(SystemEditor, AFileThatCannotBeReadIsNamedAndNeverSavedOver) {
     EXPECT_FALSE(folder_.exists("plant.stp"));
 }
 
-TEST_F(SystemEditor, AFailedSaveStaysOnTheChannelWithWhatWasTyped) {
-    editor_.open();
-    QFile::remove(folder_.path("plant.stp"));
-    ASSERT_TRUE(QDir(folder_.path()).mkdir("plant.stp"));
-    editor_.fields().description = "Pressione";
-    editor_.next();
-    ASSERT_EQ(prompter_.prompts().size(), 1);
-    EXPECT_TRUE(prompter_.prompts()[0].text.startsWith("ATTENZIONE: errore sul file "));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("0"));
-    EXPECT_EQ(editor_.fields().description, QStringLiteral("Pressione"));
-}
-
-TEST_F(SystemEditor, AMissingIdentityFileIsNamedAndTheStepIsNotTaken) {
-    QFile::remove(folder_.path("plant.pas"));
-    editor_.open();
-    editor_.fields().description = "not to be saved";
-    editor_.next();
-    ASSERT_EQ(prompter_.prompts().size(), 1);
-    EXPECT_TRUE(
-        prompter_.prompts()[0].text.contains(QDir::toNativeSeparators(folder_.path("plant.pas"))));
-    EXPECT_EQ(record(0), original(0));
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("0"));
+// A save that fails, or a missing identity file, keeps the editor on the
+// channel with what was typed.
+TEST_F(SystemEditor, AStepThatCannotBeTakenStaysOnTheChannelWithWhatWasTyped) {
+    for (const char* failing : {"plant.stp", "plant.pas"}) {
+        install(40, "1");
+        editor_.open();
+        prompter_.clear();
+        QFile::remove(folder_.path(failing));
+        if (QByteArray(failing) == "plant.stp")
+            ASSERT_TRUE(QDir(folder_.path()).mkdir("plant.stp"));
+        editor_.fields().description = "Pressione";
+        editor_.next();
+        ASSERT_EQ(prompter_.prompts().size(), 1) << failing;
+        EXPECT_TRUE(firstPrompt().contains(QDir::toNativeSeparators(folder_.path(failing))));
+        EXPECT_EQ(editor_.channelCaption(), QStringLiteral("0"));
+        EXPECT_EQ(editor_.fields().description, QStringLiteral("Pressione"));
+        if (QByteArray(failing) == "plant.pas")
+            EXPECT_EQ(record(0), original(0));
+        QDir(folder_.path()).rmdir("plant.stp");
+    }
 }
 
 } // namespace

@@ -28,26 +28,17 @@ TEST(SystemReportPdf, TitleColumnTitlesAndRowsLandWhereTheSheetPutsThem) {
               QStringList({"Set the printer in the 'LANDSCAPE' mode",
                            "Foglio salvato nel file " + QDir::toNativeSeparators(pdf)}));
 
+    // Where the recording canvas puts the texts is the report's own test;
+    // here, that they land there in the file.
     const PdfText text = readPdfText(pdf);
     ASSERT_EQ(text.pages, 1);
     EXPECT_GT(text.pageWidth, text.pageHeight) << "printed in landscape";
-    const auto expectAt = &PdfSheet::expectAt;
-    expectAt(text.find(QStringLiteral("SYSTEM")), PdfSheet::onPage(200), PdfSheet::onPage(300));
-    EXPECT_EQ(text.find(QStringLiteral("SET-UP.")).page, 1);
-    // The date line ends 50 twips before the right edge.
-    const PdfWord pageOne = text.wordAfter(QStringLiteral("Pag."));
-    EXPECT_NEAR(pageOne.xMax, text.pageWidth - PdfSheet::onPage(50), PdfSheet::kTolerance);
-    EXPECT_NEAR(pageOne.yMin, PdfSheet::onPage(50), PdfSheet::kTolerance);
-    EXPECT_EQ(text.find(QStringLiteral("MARZO")).page, 1);
-    expectAt(text.find(QStringLiteral("COEFF.")), PdfSheet::onPage(8140), PdfSheet::onPage(1570));
-    expectAt(text.find(QStringLiteral("N.")), PdfSheet::tableColumn(1), PdfSheet::onPage(1900));
-    for (int row : {0, 7}) {
-        const double y = PdfSheet::onPage(2400 + 300 * row);
-        expectAt(text.find(QStringLiteral("00%1").arg(row)), PdfSheet::onPage(200), y);
-        // "Numero Canale" follows the first 99 characters of a row.
-        expectAt(text.find(QStringLiteral("000%1").arg(row)), PdfSheet::tableColumn(99), y);
-    }
-    EXPECT_TRUE(text.find(QStringLiteral("008")).text.isEmpty()) << "eight rows only";
+    PdfSheet::expectAt(text.find(QStringLiteral("SYSTEM")), PdfSheet::onPage(200),
+                       PdfSheet::onPage(300));
+    const double lastRow = PdfSheet::onPage(2400 + 300 * 7);
+    PdfSheet::expectAt(text.find(QStringLiteral("007")), PdfSheet::onPage(200), lastRow);
+    // "Numero Canale" follows the first 99 characters of a row.
+    PdfSheet::expectAt(text.find(QStringLiteral("0007")), PdfSheet::tableColumn(99), lastRow);
 }
 
 } // namespace

@@ -118,19 +118,6 @@ TEST_F(SystemReport, NoPageIsStartedAfterTheLastRow) {
     EXPECT_EQ(canvas.texts().last(), tableText(kRows[7], false, kBlack, 200, 1000, 8));
 }
 
-TEST_F(SystemReport, APortraitPrinterIsAskedForLandscapeBeforeAnythingIsPrinted) {
-    ScriptedPreview preview(PageOrientation::Portrait);
-    RecordingCanvas& canvas = preview.printed();
-    ASSERT_TRUE(print(preview));
-    EXPECT_EQ(prompter_.texts(), QStringList{"Set the printer in the 'LANDSCAPE' mode"});
-    EXPECT_EQ(preview.setupsShown(), 1);
-    EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
-    EXPECT_EQ(canvas.lateOrientationChanges(), 0);
-    const PrintedText date = canvas.find("Aggiornamento");
-    EXPECT_EQ(date.x + RecordingCanvas::widthOf(date.text, 9) + 50, RecordingCanvas::kA4Width)
-        << "aligned on the landscape page";
-}
-
 TEST_F(SystemReport, ControlCharactersAndFieldsNeverWrittenPrintAsBlanks) {
     SystemChannelBytes first = distinctChannel(0);
     first.mask = -1;

@@ -31,19 +31,11 @@ TEST_F(LoggerReportPrinting, PrintsTheSessionsLoggerSetUpThroughThePreviewUnderT
               QStringLiteral("File: ") +
                   QDir::toNativeSeparators(rig_.folder.path(QStringLiteral("logger"))) +
                   QStringLiteral(".Tmr"));
-    EXPECT_TRUE(sheet.find(QStringLiteral("Aggiornamento: ")).text.endsWith("   Pag. 1"));
-    EXPECT_FALSE(sheet.find(QStringLiteral("07   SENSORE 7")).text.isEmpty());
-    EXPECT_TRUE(sheet.find(QStringLiteral("08")).text.isEmpty()) << "only the records that exist";
     EXPECT_EQ(sheet.documentsEnded(), 1);
     EXPECT_TRUE(rig_.prompter.prompts().isEmpty());
 }
 
-TEST_F(LoggerReportPrinting, AClosedPreviewOrAFailedPrintIsNotDone) {
-    rig_.printer.closeNext();
-    EXPECT_FALSE(printLoggerReport(rig_.session, editor_));
-    EXPECT_TRUE(rig_.printer.printed().texts().isEmpty());
-    EXPECT_TRUE(rig_.prompter.prompts().isEmpty());
-
+TEST_F(LoggerReportPrinting, AFailedPrintIsToldAndNotDone) {
     rig_.printer.printed().failAtEnd(QStringLiteral("Nessuna stampante installata"));
     EXPECT_FALSE(printLoggerReport(rig_.session, editor_));
     EXPECT_EQ(rig_.prompter.texts(),

@@ -54,10 +54,6 @@ protected:
         QTest::keyClicks(box, typed);
     }
     void click(const char* name) { SessionRig::click(*screen_, name); }
-    void stepTo(int channel) {
-        for (int n = 0; n < channel; ++n)
-            click("Command3D3");
-    }
 
     QByteArray record(int channel) const {
         return rig_.folder.read(QStringLiteral("plant.stp")).mid(channel * 75, 75);
@@ -82,102 +78,47 @@ TEST_F(SystemSetupScreenTest, OpensOnChannelZeroWithEveryField) {
     EXPECT_TRUE(rig_.prompter.prompts().isEmpty());
 }
 
-TEST_F(SystemSetupScreenTest, ActivationTogglesWithItsColourAndIsWrittenOnlyBySalva) {
+// Every field typed reaches the record, and each button runs its action.
+TEST_F(SystemSetupScreenTest, TheFieldsAsTypedGoToTheEditorsActionsAndComeBackShown) {
     open();
-    for (const auto& [shown, colour] : {std::pair{"ON ", kGreen}, {"OFF", kRed}, {"ON ", kGreen}}) {
-        QTest::mouseClick(SessionRig::child<QLabel>(*screen_, "act"), Qt::LeftButton);
-        EXPECT_EQ(text("act"), QString::fromLatin1(shown));
-        EXPECT_EQ(activationColour(), colour);
-    }
-    EXPECT_EQ(record(0), channels_[0].bytes());
-    click("Command3d1");
-    SystemChannelBytes expected = channels_[0];
-    expected.activation = "ON ";
-    EXPECT_EQ(record(0), expected.bytes());
-    EXPECT_EQ(text("numsche"), QStringLiteral("0"));
-}
-
-TEST_F(SystemSetupScreenTest, SteppingSavesWhatWasTypedAndStopsAtTheLoggersLastChannel) {
-    open();
+    QTest::mouseClick(SessionRig::child<QLabel>(*screen_, "act"), Qt::LeftButton);
+    EXPECT_EQ(text("act"), QStringLiteral("ON "));
+    EXPECT_EQ(activationColour(), kGreen);
     type("desch", QStringLiteral("Temperatura ambiente esterna"));
     type("unita1", QStringLiteral("mm"));
     type("Trat", QStringLiteral("Tab. 3"));
     type("punto1", QStringLiteral("*.****"));
     type("nlog1", QStringLiteral("7"));
-    click("Command3D3");
+    type("ncan1", QStringLiteral("40"));
+    type("fondoscala", QStringLiteral("+12345"));
+    type("zero", QStringLiteral("-00150"));
+    click("Command3d1");
 
     SystemChannelBytes expected = channels_[0];
+    expected.activation = "ON ";
     expected.description = "Temperatura ambiente";
     expected.unit = "mm  ";
     expected.treatment = "05";
     expected.mask = 4;
     expected.moduleCode = "7  ";
+    expected.moduleChannel = "40  ";
+    expected.gain = "+12345";
+    expected.zero = "-00150";
     EXPECT_EQ(record(0), expected.bytes());
-    EXPECT_EQ(text("numsche"), QStringLiteral("001"));
-    EXPECT_EQ(text("desch"), QStringLiteral("CANALE 1            "));
+    EXPECT_EQ(text("numsche"), QStringLiteral("0"));
 
-    click("Command3D4");
-    EXPECT_EQ(text("numsche"), QStringLiteral("000"));
-    EXPECT_EQ(text("Trat"), QStringLiteral("Tab. 3"));
-    EXPECT_EQ(text("desch"), QStringLiteral("Temperatura ambiente"));
-
-    // One logger: channels 0 to 7.
-    stepTo(7);
-    EXPECT_EQ(text("numsche"), QStringLiteral("007"));
-    click("Command3D3");
-    EXPECT_EQ(text("numsche"), QStringLiteral("7")) << "the last channel goes no further";
-}
-
-// The copies take the fields as shown: "Numero Canale" too, counting up
-// from it under "Copia Tutti".
-TEST_F(SystemSetupScreenTest, CopiaUnoAndCopiaTuttiCopyTheFieldsShown) {
-    open();
-    stepTo(2);
-    type("desch", QStringLiteral("POMPA"));
-    type("ncan1", QStringLiteral("0040"));
-    click("Command3D7");
-    EXPECT_EQ(text("numsche"), QStringLiteral("003"));
-    EXPECT_EQ(text("desch"), QStringLiteral("POMPA               "));
-    SystemChannelBytes copy = channels_[2];
-    copy.description = QByteArray("POMPA").leftJustified(20, ' ');
-    copy.moduleChannel = "0040";
-    EXPECT_EQ(record(2), copy.bytes());
-    EXPECT_EQ(record(3), copy.bytes()) << "the source's record, under the next number";
-
-    click("Command3d5");
-    EXPECT_TRUE(rig_.prompter.prompts().value(0).question);
-    EXPECT_EQ(text("numsche"), QStringLiteral("007"));
-    for (int n = 4; n <= 7; ++n) {
-        copy.moduleChannel = QByteArray::number(40 + n - 3).rightJustified(4, '0');
-        EXPECT_EQ(record(n), copy.bytes()) << n;
+    // Next, previous, "Copia uno", "Copia tutti".
+    for (const auto& [button, caption] : {std::pair{"Command3D3", "001"},
+                                          {"Command3D4", "000"},
+                                          {"Command3D7", "001"},
+                                          {"Command3d5", "007"}}) {
+        click(button);
+        EXPECT_EQ(text("numsche"), QString::fromLatin1(caption)) << button;
     }
-    EXPECT_EQ(record(8), channels_[8].bytes());
-}
-
-TEST_F(SystemSetupScreenTest, AFileThatCannotBeReadIsNamedAndTheScreenStaysUsable) {
-    QFile::remove(rig_.folder.path(QStringLiteral("plant.stp")));
-    open();
-    ASSERT_EQ(rig_.prompter.prompts().size(), 1);
-    EXPECT_TRUE(rig_.prompter.prompts()[0].text.startsWith(
-        QStringLiteral("ATTENZIONE: errore sul file ") +
-        QDir::toNativeSeparators(rig_.folder.path(QStringLiteral("plant.stp")))));
-    EXPECT_EQ(text("desch"), QString()) << "nothing stale is shown as read";
-
-    rig_.prompter.clear();
-    click("Command3d1");
-    EXPECT_EQ(rig_.prompter.texts(),
-              QStringList{"ATTENZIONE: il canale 0 non è stato letto dal file.\r"
-                          "Nessun dato è stato salvato."});
-    EXPECT_FALSE(rig_.folder.exists(QStringLiteral("plant.stp")));
-
-    writeSystemFile(rig_.folder, channels_);
-    click("Command3D3");
-    EXPECT_EQ(text("numsche"), QStringLiteral("001"));
-    EXPECT_EQ(text("desch"), QStringLiteral("CANALE 1            "));
-    EXPECT_EQ(record(0), channels_[0].bytes()) << "the channel never read is not written";
-
-    click("Command3d2");
-    EXPECT_FALSE(screen_->isVisible());
+    EXPECT_EQ(record(1), expected.bytes());
+    EXPECT_EQ(record(7).mid(40, 20), expected.description);
+    EXPECT_EQ(text("desch"), QStringLiteral("Temperatura ambiente"));
+    EXPECT_EQ(text("ncan1"), QStringLiteral("0046"));
 }
 
 TEST_F(SystemSetupScreenTest, StampaPrintsTheSavedChannelsThroughThePreviewUnderTheHourglass) {
@@ -201,20 +142,8 @@ TEST_F(SystemSetupScreenTest, StampaPrintsTheSavedChannelsThroughThePreviewUnder
         << "the file as saved, not the field being typed";
     EXPECT_TRUE(sheet.find(QStringLiteral("003 ")).text.contains(QStringLiteral("Diretto ")))
         << "a code that names no treatment prints the field's text";
-    EXPECT_TRUE(sheet.find(QStringLiteral("008")).text.isEmpty());
     EXPECT_EQ(text("Trat"), QStringLiteral("Diretto ")) << "printing leaves the fields alone";
     EXPECT_TRUE(rig_.prompter.prompts().isEmpty());
-}
-
-TEST_F(SystemSetupScreenTest, APrintThatFailsIsToldAndTheScreenGoesOn) {
-    open();
-    rig_.printer.printed().failAtEnd(QStringLiteral("Nessuna stampante installata"));
-    click("Command3d6");
-    EXPECT_EQ(rig_.prompter.texts(),
-              QStringList{"ATTENZIONE: stampa non riuscita.\rNessuna stampante installata"});
-    EXPECT_EQ(screen_->cursor().shape(), Qt::ArrowCursor);
-    click("Command3D3");
-    EXPECT_EQ(text("numsche"), QStringLiteral("001"));
 }
 
 TEST_F(SystemSetupScreenTest, FieldsTakeNoMoreThanTheRecordHoldsAndTabFollowsTheScreen) {
