@@ -1,6 +1,7 @@
 #include "download/screens/chart_screen.h"
 
 #include "download/download_texts.h"
+#include "download/screens/latest_value_labels.h"
 #include "session/screen_names.h"
 
 #include <QChart>
@@ -33,6 +34,11 @@ QString timeFormat(const QDateTime& first, const QDateTime& last) {
         return QStringLiteral("dd/MM HH:mm");
     return QStringLiteral("dd/MM/yy");
 }
+
+// Room after the last block for the lines' latest values, as a share of the
+// time the blocks span; a one-block chart spans a minute.
+constexpr double kLabelRoomShare = 0.25;
+constexpr qint64 kLeastSpanMs = 60'000;
 
 // Eight colours told apart at a glance, one per channel.
 const std::array<QColor, 8> kLineColours{QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e),
@@ -112,6 +118,7 @@ ChartScreen::ChartScreen(const QList<ChartLine>& lines, QWidget* parent) : QWidg
         axes.insert(unit.key(), axis);
     }
 
+    latestValues_ = new LatestValueLabels(*chart);
     std::optional<Span> span;
     for (const ChartLine& line : lines) {
         auto* series = new QLineSeries;
@@ -122,12 +129,14 @@ ChartScreen::ChartScreen(const QList<ChartLine>& lines, QWidget* parent) : QWidg
         series->attachAxis(time);
         if (QValueAxis* axis = axes.value(line.unit))
             series->attachAxis(axis);
+        latestValues_->add(*series, line.unit);
         span = spanOf(line.points, span);
     }
     if (span) {
         const QDateTime first = QDateTime::fromMSecsSinceEpoch(qint64(span->least.x()));
         const QDateTime last = QDateTime::fromMSecsSinceEpoch(qint64(span->most.x()));
-        time->setRange(first, last);
+        const qint64 spanMs = std::max(first.msecsTo(last), kLeastSpanMs);
+        time->setRange(first, first.addMSecs(spanMs + qint64(spanMs * kLabelRoomShare)));
         time->setFormat(timeFormat(first, last));
     }
     letLegendToggleLines(chart);
@@ -137,6 +146,10 @@ ChartScreen::ChartScreen(const QList<ChartLine>& lines, QWidget* parent) : QWidg
     view->setRenderHint(QPainter::Antialiasing);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view);
+}
+
+QList<const QGraphicsSimpleTextItem*> ChartScreen::valueLabels() const {
+    return latestValues_->labels();
 }
 
 QSize ChartScreen::sizeHint() const {

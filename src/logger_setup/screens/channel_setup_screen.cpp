@@ -90,6 +90,8 @@ void ChannelSetupScreen::buildControls() {
     progress_ = new QLineEdit(this);
     progress_->setObjectName(QStringLiteral("Text1"));
     progress_->setReadOnly(true);
+    // The sending's progress is read, not edited: Tab passes it by.
+    progress_->setFocusPolicy(Qt::ClickFocus);
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(save_, 0, 0);
