@@ -154,7 +154,7 @@ TEST(ModemDownload, AStopJustBeforeTheCallComesUpStillHangsUp) {
             rig.clock.at(rig.clock.nowMs() + sim::ModemConfig{}.callMs - 300,
                          [&] { rig.signalStop(); });
     });
-    EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
     EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_FALSE(rig.port.modem()->hasCall());
     EXPECT_TRUE(rig.port.logger().commands().isEmpty()) << "the logger was never woken";
