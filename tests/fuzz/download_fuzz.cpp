@@ -2,11 +2,11 @@
 #include "fuzzed_line.h"
 
 #include "download/download_job.h"
-#include "support/test_installation.h"
 #include "link/protocol/block_numbers.h"
 #include "link/protocol/commands.h"
 #include "support/simulated_port.h"
 #include "support/temp_folder.h"
+#include "support/test_installation.h"
 #include "support/virtual_clock.h"
 #include "system_setup/side_file_layouts.h"
 
