@@ -22,61 +22,65 @@ const QDate kToday(2024, 3, 6);
 // first, last, overwritten, behind, empty
 using Plan = std::tuple<int, int, int, bool, bool>;
 
-Plan planOf(int pointer, int loggerNext, bool fromStart = false) {
-    const AutomaticRange range = planAutomaticRange(pointer, loggerNext, fromStart);
-    return {range.first, range.last, range.overwritten, range.behindPointer, range.loggerEmpty};
+TEST(AutomaticRange, RunsFromThePointerToTheNewestBlocksTheMemoryStillHolds) {
+    struct Case {
+        int pointer, loggerNext;
+        bool fromStart;
+        Plan plan;
+    };
+    for (const Case& c : {
+             Case{120, 126, false, {120, 125, 0, false, false}},
+             Case{125, 126, false, {125, 125, 0, false, false}},
+             Case{126, 126, false, {126, 125, 0, false, false}},
+             // Sixteen bits: after block 65535 the logger goes on with block 0.
+             Case{32700, 32800, false, {32700, 32799, 0, false, false}},
+             Case{65500, 0, false, {65500, 65535, 0, false, false}},
+             Case{65500, 36, false, {65500, 65571, 0, false, false}},
+             // The newest 4096 blocks only.
+             Case{300, 5300, false, {1204, 5299, 904, false, false}},
+             Case{300, 4396, false, {300, 4395, 0, false, false}},
+             // Behind the pointer: nothing, unless taken from the logger's start.
+             Case{300, 50, false, {300, 299, 0, true, false}},
+             Case{300, 50, true, {0, 49, 0, true, false}},
+             Case{300, 5000, true, {904, 4999, 604, false, false}}, // ahead, not behind
+             Case{9000, 5000, true, {904, 4999, 904, true, false}},
+             Case{0, 0, false, {0, -1, 0, false, true}},
+             Case{300, 0, false, {300, 299, 0, true, true}},
+             Case{300, 0, true, {0, -1, 0, true, true}},
+         }) {
+        SCOPED_TRACE(testing::Message() << c.pointer << " to " << c.loggerNext);
+        const AutomaticRange range = planAutomaticRange(c.pointer, c.loggerNext, c.fromStart);
+        EXPECT_EQ(Plan(range.first, range.last, range.overwritten, range.behindPointer,
+                       range.loggerEmpty),
+                  c.plan);
+    }
 }
 
-TEST(AutomaticRange, RunsFromThePointerToTheLastStoredBlock) {
-    EXPECT_EQ(planOf(120, 126), Plan(120, 125, 0, false, false));
-    EXPECT_EQ(planOf(125, 126), Plan(125, 125, 0, false, false));
-    EXPECT_EQ(planOf(126, 126), Plan(126, 125, 0, false, false));
-    EXPECT_TRUE(planAutomaticRange(126, 126, false).nothingNew());
-    EXPECT_EQ(planAutomaticRange(120, 126, false).count(), 6);
+TEST(AutomaticRange, IsToldAsTheLastStoredBlockTheCountAndTheBlocksWrittenOver) {
     EXPECT_EQ(plannedDownloadText(planAutomaticRange(120, 126, false)),
               "Ultimo blocco memorizzato: 125\nVerranno scaricati 6 blocchi");
-}
-
-TEST(AutomaticRange, CountsOnAcrossTheLoggersSixteenBits) {
-    EXPECT_EQ(planOf(32700, 32800), Plan(32700, 32799, 0, false, false));
-    // After block 65535 the logger goes on with block 0.
-    EXPECT_EQ(planOf(65500, 0), Plan(65500, 65535, 0, false, false));
-    EXPECT_EQ(planOf(65500, 36), Plan(65500, 65571, 0, false, false));
-    EXPECT_EQ(planAutomaticRange(65500, 36, false).count(), 72);
     EXPECT_EQ(plannedDownloadText(planAutomaticRange(65500, 36, false)),
               "Ultimo blocco memorizzato: 35\nVerranno scaricati 72 blocchi");
-}
-
-TEST(AutomaticRange, TakesOnlyTheNewestBlocksTheMemoryStillHolds) {
-    EXPECT_EQ(planOf(300, 5300), Plan(1204, 5299, 904, false, false));
-    EXPECT_EQ(planAutomaticRange(300, 5300, false).count(), 4096);
-    EXPECT_EQ(planOf(300, 4396), Plan(300, 4395, 0, false, false));
     EXPECT_EQ(plannedDownloadText(planAutomaticRange(300, 5300, false)),
               "Ultimo blocco memorizzato: 5299\nVerranno scaricati 4096 blocchi\n904 blocchi "
               "precedenti sono stati sovrascritti nel KORVEN e non verranno scaricati");
 }
 
-TEST(AutomaticRange, ALoggerBehindThePointerGivesNothingUnlessTakenFromItsStart) {
-    EXPECT_EQ(planOf(300, 50), Plan(300, 299, 0, true, false));
-    EXPECT_EQ(planOf(300, 50, true), Plan(0, 49, 0, true, false));
-    EXPECT_EQ(planOf(300, 5000, true), Plan(904, 4999, 604, false, false)) << "ahead, not behind";
-    EXPECT_EQ(planOf(9000, 5000, true), Plan(904, 4999, 904, true, false));
-    EXPECT_EQ(planOf(0, 0), Plan(0, -1, 0, false, true));
-    EXPECT_EQ(planOf(300, 0), Plan(300, 299, 0, true, true));
-    EXPECT_EQ(planOf(300, 0, true), Plan(0, -1, 0, true, true));
-}
-
-// A grid with blocks 120 to 125 fetched from the simulated logger by the
-// download job, which read the pointer when it started.
+// A grid of `blocks` rows from the download pointer, set up by the download
+// job after it read the pointer, and filled from the simulated logger where
+// it holds them (blocks 120 to 125 by default).
 struct SavedDownloadRig : DownloadRig {
-    SavedDownloadRig() {
-        writeDownloadPointer(120);
+    explicit SavedDownloadRig(int pointer = 120, int blocks = 6) {
+        writeDownloadPointer(pointer);
         folder.write("plant.DIR", QByteArray(200, 'd'));
         EXPECT_TRUE(job.readSetup(true));
-        EXPECT_EQ(job.downloadPointer(), 120);
-        grid.setupBlockGrid({}, 120, 6);
-        EXPECT_EQ(job.wake(), LinkStatus::Ok);
-        EXPECT_EQ(job.fetch(120, 125, grid, 0, {}).end, FetchEnd::Complete);
+        EXPECT_EQ(job.downloadPointer(), pointer);
+        grid.setupBlockGrid({}, pointer, blocks);
+        if (pointer + blocks <= 600) {
+            EXPECT_EQ(job.wake(), LinkStatus::Ok);
+            EXPECT_EQ(job.fetch(pointer, pointer + blocks - 1, grid, 0, {}).end,
+                      FetchEnd::Complete);
+        }
     }
 
     // The pointer the installation's shared record holds.
@@ -158,18 +162,6 @@ TEST(SaveAutomaticDownload, AFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
     }
 }
 
-TEST(SaveAutomaticDownload, AppendsToAnEarlierTableWhenAsked) {
-    SavedDownloadRig rig;
-    const QByteArray earlier = QByteArray(104, 'e') + QByteArray(104, 'f');
-    rig.folder.write("scarico.txt", earlier);
-    ASSERT_TRUE(rig.job.saveAutomatic(rig.grid, 6, rig.folder.path("scarico.txt"), kToday,
-                                      TableWrite::Append));
-    const QByteArray lines = rig.folder.read("scarico.txt");
-    ASSERT_EQ(lines.size(), 8 * 104);
-    EXPECT_EQ(lines.left(208), earlier);
-    EXPECT_EQ(lines.mid(208, 5), "0120;");
-}
-
 TEST(SaveAutomaticDownload, ThePointerIsSixteenBitsUnsignedAndWrapsWithTheLogger) {
     struct Case {
         int pointer, blocks, next;
@@ -179,22 +171,16 @@ TEST(SaveAutomaticDownload, ThePointerIsSixteenBitsUnsignedAndWrapsWithTheLogger
     for (const Case& c : {Case{32700, 100, 32800, QByteArray("\x20\x80", 2)},
                           Case{65500, 36, 0, QByteArray("\0\0", 2)},
                           Case{65500, 72, 36, QByteArray("\x24\0", 2)}}) {
-        DownloadRig rig;
-        rig.writeDownloadPointer(c.pointer);
-        DownloadJob job(rig.session.link, rig.session.installation);
-        ASSERT_TRUE(job.readSetup(true));
-        EXPECT_EQ(job.downloadPointer(), c.pointer);
-        BlockGrid grid;
-        grid.setupBlockGrid({}, c.pointer, c.blocks);
+        SavedDownloadRig rig(c.pointer, c.blocks);
         const AutomaticSave saved =
-            job.saveAutomatic(grid, c.blocks, rig.folder.path("t.txt"), kToday);
+            rig.job.saveAutomatic(rig.grid, c.blocks, rig.folder.path("t.txt"), kToday);
         ASSERT_TRUE(saved);
         EXPECT_EQ(saved.nextBlock, c.next);
         EXPECT_EQ(rig.folder.read("plant.PUN").mid(12, 2), c.bytes);
         EXPECT_EQ(rig.storedPointer(), c.next);
         // The rows carry the logger's own numbers, 0 after 65535.
         if (c.blocks == 72) {
-            EXPECT_EQ(grid.cell(36, BlockGrid::BlockColumn), "0");
+            EXPECT_EQ(rig.grid.cell(36, BlockGrid::BlockColumn), "0");
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "download/block_csv.h"
 
-#include "download/download_job.h"
 #include "download/download_rig.h"
+#include "download/download_setup.h"
 
 #include "support/qt_printers.h"
 
@@ -9,8 +9,6 @@
 
 namespace korven {
 namespace {
-
-using test::DownloadRig;
 
 BlockText storedAt(const QString& time, std::array<QString, kAnalogChannels> channels) {
     BlockText block;
@@ -71,28 +69,19 @@ TEST(BlockCsv, ExportIsRefusedWholeForAFileThatCannotBeWritten) {
     EXPECT_FALSE(refused.error.isEmpty());
 }
 
-TEST(BlockCsv, TakesEachChannelsUnitAndDecimalsFromTheLoggerSetUp) {
-    DownloadRig rig;
+TEST(RecordedChannels, TakeEachChannelsUnitDecimalsAndActivationFromTheLoggerSetUp) {
+    test::DownloadRig rig;
     test::writeChannelsWithUnits(rig.folder);
-    DownloadJob job(rig.session.link, rig.session.installation);
-    ASSERT_TRUE(job.readSetup(false));
-    ASSERT_EQ(job.wake(), LinkStatus::Ok);
-    BlockGrid grid;
-    grid.setupBlockGrid(job.descriptions(), 0, 4100);
-    ASSERT_EQ(job.fetch(599, 599, grid, 0, {}).fetched, 1);
-
-    const QList<QByteArray> csv = blockCsv(grid, 599, 599, job.channels()).split('\n');
-    EXPECT_EQ(QString::fromUtf8(csv[0]),
-              QStringLiteral("BLOCK,DATE TIME,Canale 0 (V),Canale 1 (mV),Canale 2 (mA),"
-                             "Canale 3 (mm),Canale 4 (°C),Canale 5 (R.J.),Canale 6 (T),"
-                             "Canale 7 (---),digit 1,digit 2\r"));
-    const QList<QByteArray> fields = csv[1].chopped(1).split(',');
-    ASSERT_EQ(fields.size(), 12);
-    for (int channel = 0; channel < 8; ++channel) {
-        const QByteArray value = fields[2 + channel];
-        EXPECT_EQ(value.contains('.') ? value.size() - value.indexOf('.') - 1 : 0, channel % 5)
-            << value.constData();
+    RecordedChannels channels;
+    ASSERT_TRUE(readRecordedChannels(rig.session.installation, channels));
+    QStringList units;
+    for (int channel = 0; channel < kAnalogChannels; ++channel) {
+        units << channels[channel].unit;
+        EXPECT_EQ(channels[channel].decimals, channel % 5) << channel;
+        EXPECT_EQ(channels[channel].active, channel != 5) << channel;
     }
+    EXPECT_EQ(units,
+              QStringList({"V", "mV", "mA", "mm", QStringLiteral("°C"), "R.J.", "T", "---"}));
 }
 
 } // namespace

@@ -1,15 +1,11 @@
 #include "download/block_table_file.h"
 
-#include "support/temp_folder.h"
-
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 
 namespace korven {
 namespace {
-
-using test::TempFolder;
 
 // Line of block 26 as the layout describes it, field by field.
 const QByteArray kLine26 = QByteArray("0026;") + "05/03/24;" + "12:30:45;" + " +00000;" +
@@ -47,22 +43,6 @@ TEST(BlockTableRecord, PadsShortTextsOnTheLeftAndCutsLongOnes) {
     EXPECT_EQ(record.left(23), "0007;  5/3/24;   1:2:3;");
     EXPECT_EQ(record.mid(23, 8), "+123456;");
     EXPECT_EQ(record.mid(95), "       ;\r");
-}
-
-TEST(SaveBlockTable, WritesTheChosenBlocksInOrderAndReplacesAnOlderTable) {
-    TempFolder folder;
-    folder.write("dati.txt", QByteArray(104 * 10, 'x'));
-    BlockGrid grid;
-    grid.setupBlockGrid({}, 0, 4100);
-    for (int block = 25; block <= 27; ++block)
-        grid.fillBlockRow(block, block26(), {true, false});
-
-    ASSERT_TRUE(saveBlockTable(folder.path("dati.txt"), grid, 25, 27));
-    const QByteArray table = folder.read("dati.txt");
-    ASSERT_EQ(table.size(), 3 * 104);
-    EXPECT_EQ(table.mid(0, 4), "0025");
-    EXPECT_EQ(table.mid(104, 104), kLine26);
-    EXPECT_EQ(table.mid(208, 4), "0027");
 }
 
 } // namespace

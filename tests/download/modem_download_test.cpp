@@ -27,28 +27,27 @@ struct ModemDownloadRig : UnattendedRig {
         folder.write("plant.pas", identity.bytes());
     }
 
-    UnattendedEnd runCall(const QStringList& downloadArguments = {}) {
+    using Job = std::function<UnattendedEnd(SerialPort& line, LinkReporter& reporter)>;
+
+    // Runs `job` through the call; by default korvenctl's automatic download.
+    UnattendedEnd runCall(Job job = {}) {
+        if (!job)
+            job = [this](SerialPort& line, LinkReporter& reporter) {
+                UnattendedRequest request{true, 0, 0, folder.path("auto.txt")};
+                request.stopWanted = [this] { return stopSignalled; };
+                return run(request, line, reporter);
+            };
         return runThroughModem(folder.path(), port, clock, session.linkReporter, reporter, output,
-                               [&](SerialPort& line, LinkReporter& reporter) {
-                                   if (downloadArguments.contains("--refuse"))
-                                       return UnattendedEnd::BadSetup;
-                                   // A job that fails once the call is up,
-                                   // before it has woken the logger itself.
-                                   if (downloadArguments.contains("--fail-after-call")) {
-                                       line.open();
-                                       line.close();
-                                       return UnattendedEnd::LinkFailed;
-                                   }
-                                   UnattendedRequest request{true, 0, 0, folder.path("auto.txt")};
-                                   request.stopWanted = [this] { return stopSignalled; };
-                                   return runUnattendedDownload(
-                                       folder.path(), request, line, clock, reporter, output,
-                                       QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
-                               });
+                               job);
     }
 
     QList<QByteArray> lastWrites(int count) const {
         return port.writes().mid(port.writes().size() - count);
+    }
+    // The call ended with the escape and on hook.
+    void expectHungUp() {
+        EXPECT_EQ(lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+        EXPECT_FALSE(port.modem()->hasCall());
     }
 
     // What korvenctl's stop signal does: the download is asked to stop, and
@@ -68,9 +67,8 @@ TEST(ModemDownload, FetchesTheNewBlocksThroughTheCallAndHangsUp) {
     EXPECT_EQ(rig.results, QStringList{"10 blocks saved to " + rig.folder.path("auto.txt")});
     EXPECT_EQ(rig.storedPointer(), 600);
     EXPECT_EQ(rig.blockRequests().size(), 10);
-    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
-    EXPECT_FALSE(rig.port.modem()->hasCall());
+    rig.expectHungUp();
     EXPECT_EQ(rig.reporter.told, QStringList{modem_texts::hungUp});
     EXPECT_TRUE(rig.problems.isEmpty()) << qPrintable(rig.problems.join('\n'));
 }
@@ -79,8 +77,7 @@ TEST(ModemDownload, ALoggerThatDoesNotWakeIsALinkFailureAndTheCallIsStillHungUp)
     ModemDownloadRig rig;
     rig.faults().neverWakes = true;
     EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
-    EXPECT_FALSE(rig.port.modem()->hasCall());
-    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
+    rig.expectHungUp();
     EXPECT_EQ(rig.reporter.told, (QStringList{modem_texts::loggerNotConnected,
                                               modem_texts::helpOnLine, modem_texts::hungUp}));
     EXPECT_FALSE(rig.folder.exists("auto.txt"));
@@ -110,15 +107,19 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     });
     EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
-    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
-    EXPECT_FALSE(rig.port.modem()->hasCall());
+    rig.expectHungUp();
 }
 
 // The call's wake-up stopped the logger; a job that never put it back leaves
 // that to the hang-up, before the escape, since afterwards nobody can.
 TEST(ModemDownload, ALoggerTheJobLeftStoppedIsPutBackIntoScanningBeforeTheHangUp) {
     ModemDownloadRig rig;
-    EXPECT_EQ(rig.runCall({"--fail-after-call"}), UnattendedEnd::LinkFailed);
+    EXPECT_EQ(rig.runCall([](SerialPort& line, LinkReporter&) {
+        line.open(); // the call comes up; the job fails before it wakes the logger
+        line.close();
+        return UnattendedEnd::LinkFailed;
+    }),
+              UnattendedEnd::LinkFailed);
     EXPECT_EQ(rig.port.logger().commands(), (QList<QByteArray>{"z", "Z"}));
     EXPECT_EQ(rig.lastWrites(4), (QList<QByteArray>{"\x80", "Z\r", "+++", "ATH0\r"}));
     EXPECT_EQ(rig.prompter.texts(), QStringList{test::resumedText(0)});
@@ -127,7 +128,8 @@ TEST(ModemDownload, ALoggerTheJobLeftStoppedIsPutBackIntoScanningBeforeTheHangUp
 
 TEST(ModemDownload, NothingIsDialledForAJobThatRefusesOrAModemThatIsNotSetUp) {
     ModemDownloadRig refused;
-    EXPECT_EQ(refused.runCall({"--refuse"}), UnattendedEnd::BadSetup);
+    EXPECT_EQ(refused.runCall([](SerialPort&, LinkReporter&) { return UnattendedEnd::BadSetup; }),
+              UnattendedEnd::BadSetup);
     EXPECT_TRUE(refused.port.writes().isEmpty());
 
     ModemIdentity off;
@@ -155,8 +157,7 @@ TEST(ModemDownload, AStopJustBeforeTheCallComesUpStillHangsUp) {
                          [&] { rig.signalStop(); });
     });
     EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
-    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"+++", "ATH0\r"}));
-    EXPECT_FALSE(rig.port.modem()->hasCall());
+    rig.expectHungUp();
     EXPECT_TRUE(rig.port.logger().commands().isEmpty()) << "the logger was never woken";
     EXPECT_EQ(rig.reporter.told.last(), modem_texts::hungUp);
     EXPECT_EQ(rig.storedPointer(), 590);

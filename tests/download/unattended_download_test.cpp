@@ -2,15 +2,12 @@
 // moment, existing tables and CSV files, what a failed save leaves, and late
 // replies. Which blocks an automatic download takes is the download job's.
 #include "download/unattended_rig.h"
-#include "link/link_texts.h"
 
 #include "support/file_system_limits.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace korven {
 namespace {
@@ -34,23 +31,41 @@ TEST(UnattendedDownload, NamesAnAutomaticTableAfterTheMomentItStartedInTheProgra
     EXPECT_EQ(rig.results, QStringList{rig.saved(5, "KORVEN_20240306_073005.txt")});
 }
 
-TEST(UnattendedDownload, TellsWhenThereIsNothingNewAndWhatTheLoggerWroteOver) {
+// What an automatic download tells of the range it takes, or refuses.
+TEST(UnattendedDownload, TellsWhatItTakesOfTheLoggersMemoryOrWhyNothing) {
     struct Case {
         int blocks, pointer;
+        bool fromStart;
+        UnattendedEnd end;
+        int saved;
         QString told;
     };
-    for (const Case& c :
-         {Case{0, 0, "Nothing new: the logger has no blocks stored"},
-          Case{600, 600,
-               "Nothing new: the last stored block is 599 and the next download "
-               "starts at block 600"},
-          Case{5300, 300, "904 blocks after the download pointer were written over"}}) {
-        SCOPED_TRACE(c.blocks);
+    for (const Case& c : {
+             Case{0, 0, false, UnattendedEnd::Done, 0,
+                  "Nothing new: the logger has no blocks stored"},
+             Case{600, 600, false, UnattendedEnd::Done, 0,
+                  "Nothing new: the last stored block is 599 and the next download starts at "
+                  "block 600"},
+             Case{5300, 300, false, UnattendedEnd::Done, 4096,
+                  "904 blocks after the download pointer were written over"},
+             Case{50, 300, false, UnattendedEnd::BadSetup, 0,
+                  "the logger's memory is behind the download pointer: it was reset or replaced "
+                  "(the logger will write block 50 next, the download pointer is at block 300); "
+                  "--from-start downloads it from block 0"},
+             Case{50, 300, true, UnattendedEnd::Done, 50,
+                  "the logger's memory is behind the download pointer (block 300): downloading "
+                  "it from block 0"},
+         }) {
+        SCOPED_TRACE(testing::Message() << c.blocks << " blocks, pointer at " << c.pointer);
         UnattendedRig rig(test::loggerWith(c.blocks));
         rig.writeDownloadPointer(c.pointer);
-        EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::Done);
+        EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Refuse, c.fromStart), c.end);
         EXPECT_TRUE((rig.results + rig.problems).join('\n').contains(c.told))
             << qPrintable((rig.results + rig.problems).join('\n'));
+        EXPECT_EQ(rig.blockRequests().size(), c.saved);
+        EXPECT_EQ(rig.tableBlocks("out.txt").size(), c.saved);
+        EXPECT_EQ(rig.storedPointer(), c.saved ? c.blocks : c.pointer);
+        EXPECT_EQ(rig.port.logger().commands().last(), "Z");
     }
 }
 
@@ -80,50 +95,41 @@ TEST(UnattendedDownload, ALinkThatFailsIsALinkFailureSayingWhatWasSaved) {
     }
 }
 
+// A stop as korvenctl's signal brings it: the download is asked to stop, and
+// so is the conversation running, which must not cut the resume short.
 TEST(UnattendedDownload, AStopEndsAfterTheBlockUnderWayKeepsItAndResumesAWokenLogger) {
     struct Case {
-        const char* when;
-        std::function<void(UnattendedRig&, UnattendedRequest&, bool&)> arrange;
-        int saved;
+        int stopAfter; // blocks in; -1 during the wake-up
         QString problem;
     };
-    const Case cases[] = {
-        {"during the wake-up",
-         [](UnattendedRig& rig, UnattendedRequest&, bool&) { rig.clock.requestStop(); }, 0,
-         "stopped by a signal before the logger was woken"},
-        {"before the first block",
-         [](UnattendedRig&, UnattendedRequest&, bool& stop) { stop = true; }, 0,
-         "stopped by a signal before any block was fetched"},
-        // As korvenctl's stop signal brings it: also a request to stop the
-        // conversation, which must not cut the resume short.
-        {"once the second block is in",
-         [](UnattendedRig& rig, UnattendedRequest& request, bool& stop) {
-             request.progress = [&rig, &stop](const DownloadProgress& done) {
-                 if (done.done == 2) {
-                     stop = true;
-                     rig.clock.requestStop();
-                 }
-             };
-         },
-         2, "stopped by a signal after block 591; 2 blocks saved (590 to 591)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.when);
+    for (const Case& c :
+         {Case{-1, "stopped by a signal before the logger was woken"},
+          Case{0, "stopped by a signal before any block was fetched"},
+          Case{2, "stopped by a signal after block 591; 2 blocks saved (590 to 591)"}}) {
+        SCOPED_TRACE(c.stopAfter);
         UnattendedRig rig;
         rig.writeDownloadPointer(590);
         bool stop = false;
         UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
         request.stopWanted = [&stop] { return stop; };
-        c.arrange(rig, request, stop);
+        request.progress = [&](const DownloadProgress& done) {
+            if (done.done == c.stopAfter) {
+                stop = true;
+                rig.clock.requestStop();
+            }
+        };
+        if (c.stopAfter < 0)
+            rig.clock.requestStop();
+        const int saved = std::max(c.stopAfter, 0);
         EXPECT_EQ(rig.run(request), UnattendedEnd::LinkFailed);
-        EXPECT_EQ(rig.blockRequests().size(), c.saved);
-        EXPECT_EQ(rig.tableBlocks("out.txt").size(), c.saved);
-        EXPECT_EQ(rig.storedPointer(), 590 + c.saved);
-        EXPECT_EQ(rig.results, c.saved ? QStringList{rig.saved(c.saved)} : QStringList());
+        EXPECT_EQ(rig.blockRequests().size(), saved);
+        EXPECT_EQ(rig.tableBlocks("out.txt").size(), saved);
+        EXPECT_EQ(rig.storedPointer(), 590 + saved);
+        EXPECT_EQ(rig.results, saved ? QStringList{rig.saved(saved)} : QStringList());
         EXPECT_EQ(rig.problems, QStringList{c.problem});
         const QList<QByteArray> commands = rig.port.logger().commands();
         EXPECT_EQ(commands.isEmpty() ? "never woken" : commands.last(),
-                  c.problem.contains("woken") ? "never woken" : "Z");
+                  c.stopAfter < 0 ? "never woken" : "Z");
     }
 }
 

@@ -131,22 +131,5 @@ TEST(UnattendedRefusals, ARangeOutsideTheLoggersMemoryIsRefusedNamingWhatItHolds
     EXPECT_EQ(rig.run({false, 6000, 6002, rig.folder.path("new.txt")}), UnattendedEnd::Done);
 }
 
-TEST(UnattendedRefusals, ALoggerBehindThePointerIsRefusedUnlessTakenFromItsStart) {
-    UnattendedRig rig(test::loggerWith(50));
-    rig.writeDownloadPointer(300);
-    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::BadSetup);
-    EXPECT_TRUE(rig.blockRequests().isEmpty());
-    EXPECT_FALSE(rig.folder.exists("out.txt"));
-    EXPECT_EQ(rig.storedPointer(), 300);
-    ASSERT_EQ(rig.problems.size(), 1);
-    EXPECT_TRUE(rig.problems[0].startsWith("the logger's memory is behind the download "
-                                           "pointer: it was reset or replaced"));
-    EXPECT_TRUE(rig.problems[0].contains("--from-start"));
-    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
-
-    EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Refuse, true), UnattendedEnd::Done);
-    EXPECT_EQ(rig.results, QStringList{rig.saved(50)});
-}
-
 } // namespace
 } // namespace korven

@@ -16,8 +16,11 @@ struct UnattendedRig : test::DownloadRig {
     }
 
     UnattendedEnd run(const UnattendedRequest& request) {
-        return runUnattendedDownload(folder.path(), request, port, clock, session.linkReporter,
-                                     output, QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
+        return run(request, port, session.linkReporter);
+    }
+    UnattendedEnd run(const UnattendedRequest& request, SerialPort& line, LinkReporter& reporter) {
+        return runUnattendedDownload(folder.path(), request, line, clock, reporter, output,
+                                     QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
     }
 
     UnattendedEnd runAutomatic(const QString& out = {},

@@ -3,12 +3,12 @@
 #include "download/download_rig.h"
 #include "download/screens/automatic_fetch_screen.h"
 #include "link/link_texts.h"
+#include "platform/process_lock.h"
 #include "support/qt_printers.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
-#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,12 @@
 namespace korven {
 namespace {
 
-using test::DownloadRig;
 using test::kResumed;
-using test::loggerWith;
 
 // The two automatic download screens on the simulated logger.
-struct AutomaticRig : DownloadRig {
-    AutomaticRig(int pointer, int loggerBlocks) : DownloadRig(loggerWith(loggerBlocks)) {
-        writeDownloadPointer(static_cast<qint16>(pointer));
+struct AutomaticRig : test::DownloadRig {
+    AutomaticRig(int pointer, int loggerBlocks) : DownloadRig(test::loggerWith(loggerBlocks)) {
+        writeDownloadPointer(pointer);
     }
     ~AutomaticRig() { delete fetchScreen(); }
 
@@ -37,7 +35,6 @@ struct AutomaticRig : DownloadRig {
         return first->isVisible();
     }
     QString label(const char* name) { return child<QLabel>(*first, name)->text(); }
-    QString information() { return child<QLabel>(*first, "informationLine")->text(); }
     bool startShown() { return child(*first, "startFrame")->isVisibleTo(first.get()); }
 
     // Start on the first screen: the second one appears and fetches.
@@ -55,99 +52,123 @@ struct AutomaticRig : DownloadRig {
     bool enabled(const char* button) {
         return child<QPushButton>(*fetchScreen(), button)->isEnabled();
     }
+    // Whether korvenctl could start a download on the installation now.
+    bool installationFree() { return static_cast<bool>(ProcessLock(lockPath).take()); }
 
+    const QString lockPath = installationLockPath(session.installation.systemFilePath);
     std::unique_ptr<AutomaticDownloadScreen> first;
 };
 
-TEST(AutomaticDownload, FetchesEveryNewBlockSavesThemAndMovesThePointerOn) {
+TEST(AutomaticDownload, FetchesTheNewBlocksExportsSavesAndHoldsTheInstallationThroughout) {
     AutomaticRig rig(120, 126); // the logger's last stored block is 125
     ASSERT_TRUE(rig.open());
-    EXPECT_EQ(rig.information(), "Ultimo blocco memorizzato: 125\nVerranno scaricati 6 blocchi");
+    EXPECT_EQ(rig.label("informationLine"),
+              "Ultimo blocco memorizzato: 125\nVerranno scaricati 6 blocchi");
     EXPECT_TRUE(rig.startShown());
+    EXPECT_FALSE(rig.installationFree());
 
     AutomaticFetchScreen* fetch = rig.start();
     ASSERT_TRUE(fetch);
     EXPECT_FALSE(rig.first->isVisible());
     EXPECT_EQ(rig.blockRequests(),
               QList<QByteArray>({"S078", "S079", "S07A", "S07B", "S07C", "S07D"}));
-    EXPECT_TRUE(rig.enabled("Command1"));
     EXPECT_TRUE(rig.enabled("Command2"));
+    EXPECT_FALSE(rig.installationFree());
 
+    ASSERT_TRUE(rig.enabled("exportCsv"));
+    rig.files.chooseNext(rig.folder.path("dati"));
+    rig.click(*fetch, "exportCsv");
+    ASSERT_EQ(rig.files.saveRequests().size(), 1);
+    EXPECT_EQ(rig.files.saveRequests()[0].filter, " FILE (*.csv)|*.csv|");
+    EXPECT_EQ(rig.files.saveRequests()[0].initialFolder, rig.folder.path());
+    EXPECT_EQ(rig.child<QLabel>(*fetch, "reportLine")->text(),
+              "6 blocchi esportati nel file " + rig.folder.path("dati.csv"));
+    EXPECT_EQ(rig.storedPointer(), 120) << "an export is no download";
+
+    ASSERT_TRUE(rig.enabled("Command1"));
     const QString table = rig.folder.path("scarico.txt");
     rig.files.chooseNext(table);
     rig.click(*fetch, "Command1");
-    ASSERT_EQ(rig.files.saveRequests().size(), 1);
-    EXPECT_EQ(rig.files.saveRequests()[0].filter, " FILE (*.txt)|*.txt|");
-
+    ASSERT_EQ(rig.files.saveRequests().size(), 2);
+    EXPECT_EQ(rig.files.saveRequests()[1].filter, " FILE (*.txt)|*.txt|");
     EXPECT_EQ(rig.tableBlocks("scarico.txt").size(), 6);
+    EXPECT_EQ(rig.storedPointer(), 126);
     const QString today = QDate::currentDate().toString("dd/MM/yyyy");
     EXPECT_EQ(rig.prompter.texts(),
               QStringList({"Dati salvati correttamente nel file " + table, kResumed}));
     EXPECT_EQ(rig.session.status.text(StatusTexts::LastBlock), "Ultimo Blocco: 126");
     EXPECT_EQ(rig.session.status.text(StatusTexts::LastDownloadDate),
               "Data Ultimo scarico: " + today);
+    EXPECT_FALSE(rig.installationFree());
 
     rig.prompter.answerNext(true);
     rig.click(*fetch, "Command2");
     EXPECT_EQ(rig.prompter.texts().mid(2), QStringList({"Confermi l'uscita?"}));
     EXPECT_EQ(rig.port.logger().commands().count("Z"), 1); // scanning resumed once
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(rig.installationFree());
 }
 
-TEST(AutomaticDownload, SaysSoWhenThePointerIsPastTheLoggersLastBlock) {
-    AutomaticRig rig(126, 126);
-    ASSERT_TRUE(rig.open());
-    EXPECT_EQ(rig.prompter.texts(),
-              QStringList({"Attenzione l'ultimo blocco memorizzato è minore dell'ultimo "
-                           "scarico dati"}));
-    EXPECT_FALSE(rig.startShown());
+// Nothing to fetch: the screen says why, offers no start, shows the wake-up
+// while it lasts and then clears it, and leaving resumes the scanning.
+TEST(AutomaticDownload, SaysWhyThereIsNothingToFetchAndResumesOnLeaving) {
+    struct Case {
+        int pointer, blocks;
+        QString told;
+    };
+    for (const Case& c :
+         {Case{126, 126,
+               "Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati"},
+          Case{0, 0, "Nessun blocco memorizzato nel KORVEN"},
+          Case{300, 50,
+               "Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati\rLa "
+               "memoria del KORVEN è stata azzerata o il KORVEN è stato sostituito.\rScaricare "
+               "i dati dal blocco 0?"}}) {
+        SCOPED_TRACE(c.pointer);
+        AutomaticRig rig(c.pointer, c.blocks);
+        rig.prompter.answerNext(false);
+        QString during;
+        QString message;
+        rig.clock.at(1'000, [&] {
+            during = rig.label("statusLabel");
+            message = rig.label("messageLine");
+        });
+        ASSERT_TRUE(rig.open());
+        EXPECT_EQ(rig.prompter.texts(), QStringList{c.told});
+        EXPECT_FALSE(rig.startShown());
+        EXPECT_TRUE(during.startsWith("Attesa ")) << qPrintable(during);
+        EXPECT_EQ(message, "ATTENDERE. Accensione KORVEN");
+        EXPECT_EQ(rig.label("statusLabel"), "");
+        EXPECT_EQ(rig.label("messageLine"), "");
 
-    rig.click(*rig.first, "Command2");
-    EXPECT_EQ(rig.prompter.texts().last(), kResumed);
-    EXPECT_TRUE(rig.blockRequests().isEmpty());
+        rig.click(*rig.first, "Command2");
+        EXPECT_EQ(rig.prompter.texts().last(), kResumed);
+        EXPECT_TRUE(rig.blockRequests().isEmpty());
+    }
 }
-
-const QString kBehind = QStringLiteral(
-    "Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati\rLa memoria del "
-    "KORVEN è stata azzerata o il KORVEN è stato sostituito.\rScaricare i dati dal blocco 0?");
 
 TEST(AutomaticDownload, OffersALoggerBehindThePointerFromItsBlockZero) {
-    {
-        AutomaticRig rig(300, 50);
-        rig.prompter.answerNext(false);
-        ASSERT_TRUE(rig.open());
-        EXPECT_EQ(rig.prompter.texts(), QStringList{kBehind});
-        EXPECT_FALSE(rig.startShown());
-    }
     AutomaticRig rig(300, 50);
     rig.prompter.answerNext(true);
     ASSERT_TRUE(rig.open());
-    EXPECT_EQ(rig.information(), "Ultimo blocco memorizzato: 49\nVerranno scaricati 50 blocchi");
-    AutomaticFetchScreen* fetch = rig.start();
-    ASSERT_TRUE(fetch);
+    EXPECT_EQ(rig.label("informationLine"),
+              "Ultimo blocco memorizzato: 49\nVerranno scaricati 50 blocchi");
+    ASSERT_TRUE(rig.start());
     EXPECT_EQ(rig.blockRequests().first(), "S000");
 }
 
-TEST(AutomaticDownload, TellsOfAnEmptyLogger) {
-    AutomaticRig rig(0, 0);
-    ASSERT_TRUE(rig.open());
-    EXPECT_EQ(rig.prompter.texts(), QStringList{"Nessun blocco memorizzato nel KORVEN"});
-    EXPECT_FALSE(rig.startShown());
-}
-
-TEST(AutomaticDownload, ShowsTheWakeUpAndThenClearsWhatIsNoLongerSo) {
-    AutomaticRig rig(126, 126);
-    QString during;
-    QString message;
-    rig.clock.at(1'000, [&] {
-        during = rig.label("statusLabel");
-        message = rig.label("messageLine");
-    });
-    ASSERT_TRUE(rig.open());
-    EXPECT_TRUE(during.startsWith("Attesa ")) << qPrintable(during);
-    EXPECT_EQ(message, "ATTENDERE. Accensione KORVEN");
-    // Nothing new: neither the wake-up's count nor the query stays on screen.
-    EXPECT_EQ(rig.label("statusLabel"), "");
-    EXPECT_EQ(rig.label("messageLine"), "");
+TEST(AutomaticDownload, AnotherProgramsDownloadIsNamedAndTheLoggerLeftAlone) {
+    AutomaticRig rig(120, 126);
+    ProcessLock other(rig.lockPath);
+    ASSERT_TRUE(other.take());
+    EXPECT_FALSE(rig.open());
+    ASSERT_EQ(rig.prompter.texts().size(), 1);
+    EXPECT_TRUE(rig.prompter.texts()[0].startsWith(
+        QStringLiteral("ATTENZIONE: l'installazione è in uso da %1 (processo %2 sul computer ")
+            .arg(QCoreApplication::applicationName())
+            .arg(QCoreApplication::applicationPid())))
+        << qPrintable(rig.prompter.texts()[0]);
+    EXPECT_TRUE(rig.port.writes().isEmpty());
 }
 
 TEST(AutomaticDownload, APortThatCannotBeOpenedIsSaidAndTheScreenStays) {
@@ -161,23 +182,6 @@ TEST(AutomaticDownload, APortThatCannotBeOpenedIsSaidAndTheScreenStays) {
     EXPECT_FALSE(rig.first->isVisible());
     EXPECT_TRUE(rig.port.writes().isEmpty());
     EXPECT_EQ(rig.prompter.texts().size(), 1);
-}
-
-TEST(AutomaticDownload, ExportsTheFetchedBlocksAsCsvBesideTheTable) {
-    AutomaticRig rig(120, 126);
-    ASSERT_TRUE(rig.open());
-    AutomaticFetchScreen* fetch = rig.start();
-    ASSERT_TRUE(fetch);
-    ASSERT_TRUE(rig.enabled("exportCsv"));
-    rig.files.chooseNext(rig.folder.path("dati"));
-    rig.click(*fetch, "exportCsv");
-    ASSERT_EQ(rig.files.saveRequests().size(), 1);
-    EXPECT_EQ(rig.files.saveRequests()[0].filter, " FILE (*.csv)|*.csv|");
-    EXPECT_EQ(rig.files.saveRequests()[0].initialFolder, rig.folder.path());
-    EXPECT_EQ(rig.child<QLabel>(*fetch, "reportLine")->text(),
-              "6 blocchi esportati nel file " + rig.folder.path("dati.csv"));
-    // An export is no download: the pointer has not moved.
-    EXPECT_EQ(rig.storedPointer(), 120);
 }
 
 TEST(AutomaticDownload, ClosesWhenTheLoggerCannotBeReached) {

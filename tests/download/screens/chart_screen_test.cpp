@@ -6,7 +6,10 @@
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QLineSeries>
+#include <QSet>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -64,11 +67,25 @@ TEST(ChartScreen, WritesEachLinesLatestValueOnceInsideThePlotAfterItsEnd) {
     const QPointF end = chart->mapToPosition(wavingLine(2, "V", 12, 12.4).points.last(), line);
     EXPECT_GT(onChart(labels[2]).left(), end.x()) << "the label leaves the line's end in sight";
 
+    // Each unit has one axis, and every line of it lies within the axis.
+    QSet<const QAbstractAxis*> axes;
+    for (QAbstractSeries* series : chart->series()) {
+        const auto* axis = qobject_cast<const QValueAxis*>(series->attachedAxes().value(1));
+        ASSERT_TRUE(axis) << series->name().toStdString();
+        axes.insert(axis);
+        for (const QPointF& point : static_cast<QLineSeries*>(series)->points())
+            ASSERT_TRUE(point.y() >= axis->min() && point.y() <= axis->max()) << point.y();
+    }
+    EXPECT_EQ(axes.size(), 2);
+
     // A line hidden from the legend takes its label with it.
     QLegendMarker* marker = chart->legend()->markers(line).value(0);
     Q_EMIT marker->clicked();
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_TRUE(marker->isVisible());
     EXPECT_FALSE(labels[2]->isVisible());
     Q_EMIT marker->clicked();
+    EXPECT_TRUE(line->isVisible());
     EXPECT_TRUE(labels[2]->isVisible());
 }
 

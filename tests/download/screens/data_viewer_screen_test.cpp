@@ -14,13 +14,9 @@
 #include <QChartView>
 #include <QDir>
 #include <QLabel>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPointer>
-#include <QSet>
 #include <QSpinBox>
-#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -30,9 +26,12 @@ namespace {
 using test::DownloadRig;
 using test::kResumed;
 
-// The block viewer on the simulated logger, shown offscreen.
+// The block viewer on the simulated logger, shown offscreen, over channels
+// with units and decimals.
 struct ViewerRig : DownloadRig {
     ViewerRig() {
+        test::writeChannelsWithUnits(folder);
+        screen = new DataViewerScreen(session);
         screen->resize(1000, 600);
         screen->show();
     }
@@ -58,10 +57,10 @@ struct ViewerRig : DownloadRig {
         QTest::mouseClick(view()->viewport(), button, {}, cell.center());
     }
 
-    QPointer<DataViewerScreen> screen = new DataViewerScreen(session);
+    QPointer<DataViewerScreen> screen;
 };
 
-TEST(DataViewer, OpensWithAGridOfEveryBlockHeadedByTheChannelDescriptions) {
+TEST(DataViewer, OpensWithAGridOfEveryBlockAndLeavesALoggerItCouldNotWakeAlone) {
     ViewerRig rig;
     EXPECT_EQ(rig.screen->windowTitle(), "Blocco Finale");
     EXPECT_EQ(rig.grid().rowCount(), 4100);
@@ -80,6 +79,23 @@ TEST(DataViewer, OpensWithAGridOfEveryBlockHeadedByTheChannelDescriptions) {
     for (const char* name : {"Command1", "exportCsv", "Command2", "chart", "Command3"})
         EXPECT_NEAR(bottom(name), bottom("Command4"), 1) << name; // a pixel of rounding
     EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::blockViewer);
+
+    rig.click(*rig.screen, "chart");
+    EXPECT_EQ(rig.prompter.texts(), QStringList({"Nessun blocco scaricato"}));
+
+    rig.port.setPortHeld(1);
+    rig.download(0, 5);
+    EXPECT_EQ(rig.prompter.texts().last(),
+              "Errore seriale nr. 8005\rControllare eventuali conflitti sulla porta");
+    EXPECT_TRUE(rig.screen->isVisible());
+    EXPECT_TRUE(rig.child<QPushButton>(*rig.screen, "Command4")->isEnabled());
+    EXPECT_EQ(rig.status(), "");
+
+    rig.click(*rig.screen, "Command3");
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+    EXPECT_EQ(rig.prompter.texts().size(), 2);
+    EXPECT_EQ(rig.session.link.state().callerScreen, "");
 }
 
 TEST(DataViewer, WarnsBeforeARangeTheLoggerDoesNotHold) {
@@ -94,13 +110,14 @@ TEST(DataViewer, WarnsBeforeARangeTheLoggerDoesNotHold) {
     EXPECT_EQ(rig.blockRequests().size(), 21) << "fetched as asked";
 }
 
-TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
+TEST(DataViewer, DownloadsMarksWithTheMouseSavesExportsChartsClearsAndResumesOnLeaving) {
     ViewerRig rig;
+    QString during;
+    rig.clock.at(1'000, [&] { during = rig.status(); });
     rig.download(100, 104);
-
+    EXPECT_TRUE(during.startsWith("ATTENDERE. Accensione KORVEN   Attesa ")) << qPrintable(during);
+    EXPECT_EQ(rig.status(), "");
     EXPECT_EQ(rig.blockRequests(), QList<QByteArray>({"S064", "S065", "S066", "S067", "S068"}));
-    EXPECT_FALSE(rig.cell(104, BlockGrid::DateColumn).isEmpty());
-    EXPECT_EQ(rig.cell(105, BlockGrid::DateColumn), "");
     EXPECT_FALSE(rig.port.isOpen());
     EXPECT_FALSE(rig.session.link.busy());
     EXPECT_EQ(rig.child<QLabel>(*rig.screen, "progressText")->text().left(41),
@@ -119,9 +136,56 @@ TEST(DataViewer, DownloadsARangeMarksPartOfItWithTheMouseAndSavesThatPart) {
     EXPECT_FALSE(colour(101, 3).isValid());
     EXPECT_FALSE(colour(100, 0).isValid());
 
-    rig.files.chooseNext(rig.folder.path("blocchi.txt"));
+    // An older table of that name is replaced, not added to.
+    ASSERT_TRUE(QDir(rig.folder.path()).mkdir("misure"));
+    rig.folder.write("misure/blocchi.txt", QByteArray(104 * 10, 'x'));
+    rig.files.chooseNext(rig.folder.path("misure/blocchi"));
     rig.click(*rig.screen, "Command1");
-    EXPECT_EQ(rig.tableBlocks("blocchi.txt"), (QList<QByteArray>{"0101", "0102", "0103"}));
+    EXPECT_EQ(rig.tableBlocks("misure/blocchi.txt"), (QList<QByteArray>{"0101", "0102", "0103"}));
+    ASSERT_EQ(rig.files.saveRequests().size(), 1);
+    const SaveFileRequest& asked = rig.files.saveRequests()[0];
+    EXPECT_EQ(asked.initialFolder, rig.folder.path());
+    EXPECT_EQ(asked.filter, " FILE (*.txt)|*.txt|");
+    EXPECT_EQ(asked.defaultExtension, "txt");
+    EXPECT_EQ(rig.status(), "3 blocchi salvati nel file " + rig.folder.path("misure/blocchi.txt"));
+    rig.files.chooseNext(rig.folder.path("misure/altri.dat"));
+    rig.click(*rig.screen, "Command1");
+    EXPECT_EQ(rig.files.saveRequests()[1].initialFolder, rig.folder.path("misure"));
+    EXPECT_TRUE(rig.folder.exists("misure/altri.dat"));
+
+    rig.files.chooseNext(rig.folder.path("dati.csv"));
+    rig.click(*rig.screen, "exportCsv");
+    EXPECT_EQ(rig.files.saveRequests().last().filter, " FILE (*.csv)|*.csv|");
+    EXPECT_EQ(rig.status(), "3 blocchi esportati nel file " + rig.folder.path("dati.csv"));
+
+    rig.click(*rig.screen, "chart");
+    ChartScreen* chart = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        chart = chart ? chart : qobject_cast<ChartScreen*>(widget);
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(chart->windowTitle(), "Grafico");
+    const QList<QAbstractSeries*> series =
+        chart->findChild<QChartView*>("chartView")->chart()->series();
+    ASSERT_EQ(series.size(), 7); // channel 5 is off
+    EXPECT_EQ(series[0]->name(), "Canale 0 (V)");
+    EXPECT_EQ(static_cast<QLineSeries*>(series[0])->count(), 5) << "every fetched block";
+    delete chart;
+
+    rig.prompter.answerNext(false);
+    rig.click(*rig.screen, "Command2");
+    ASSERT_EQ(rig.prompter.prompts().size(), 1);
+    EXPECT_TRUE(rig.prompter.prompts()[0].noIsDefault) << "a stray Enter keeps the data";
+    EXPECT_FALSE(rig.cell(101, BlockGrid::DateColumn).isEmpty());
+    rig.click(*rig.screen, "Command2");
+    EXPECT_EQ(rig.cell(101, BlockGrid::DateColumn), "");
+    rig.click(*rig.screen, "Command1");
+    EXPECT_EQ(rig.prompter.texts().last(), "Nessun blocco da salvare");
+    EXPECT_EQ(rig.files.saveRequests().size(), 3);
+
+    rig.click(*rig.screen, "Command3");
+    EXPECT_FALSE(rig.screen->isVisible());
+    EXPECT_EQ(rig.prompter.texts().last(), kResumed);
+    EXPECT_EQ(rig.port.logger().commands().last(), "Z");
 }
 
 TEST(DataViewer, ALineThatFailsPartWayKeepsTheRowsFetchedAndTheyCanBeSaved) {
@@ -154,24 +218,6 @@ TEST(DataViewer, ALoggerThatDoesNotWakeClosesTheScreen) {
     EXPECT_TRUE(rig.blockRequests().isEmpty());
 }
 
-TEST(DataViewer, LeavingPutsTheLoggerBackIntoScanningOnlyWhenItWasWoken) {
-    {
-        ViewerRig rig;
-        rig.click(*rig.screen, "Command3");
-        EXPECT_FALSE(rig.screen->isVisible());
-        EXPECT_TRUE(rig.port.writes().isEmpty());
-        EXPECT_EQ(rig.session.link.state().callerScreen, "");
-    }
-    {
-        ViewerRig rig;
-        rig.download(0, 1);
-        rig.click(*rig.screen, "Command3");
-        EXPECT_FALSE(rig.screen->isVisible());
-        EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
-        EXPECT_EQ(rig.port.logger().commands().last(), "Z");
-    }
-}
-
 TEST(DataViewer, ClosingDuringADownloadStopsItAndThenLeaves) {
     ViewerRig rig;
     QPointer<DataViewerScreen> screen = rig.screen;
@@ -202,129 +248,6 @@ TEST(DataViewer, AMessageBoxHeldOpenForTenSecondsDoesNotFailTheDownload) {
     EXPECT_FALSE(rig.cell(49, BlockGrid::DateColumn).isEmpty());
     EXPECT_EQ(rig.session.link.state().linkFailed, 0);
     EXPECT_TRUE(rig.screen->isVisible());
-}
-
-TEST(DataViewer, APortThatCannotBeOpenedIsSaidAndTheScreenStaysUsable) {
-    ViewerRig rig;
-    rig.port.setPortHeld(1);
-    rig.download(0, 5);
-    EXPECT_EQ(
-        rig.prompter.texts(),
-        QStringList({"Errore seriale nr. 8005\rControllare eventuali conflitti sulla porta"}));
-    EXPECT_TRUE(rig.screen->isVisible());
-    EXPECT_TRUE(rig.child<QPushButton>(*rig.screen, "Command4")->isEnabled());
-    EXPECT_EQ(rig.status(), "");
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-    // Leaving talks to no logger: none was woken.
-    rig.click(*rig.screen, "Command3");
-    EXPECT_EQ(rig.prompter.texts().size(), 1);
-}
-
-TEST(DataViewer, ShowsTheWakeUpOnItsStatusLine) {
-    ViewerRig rig;
-    QString during;
-    rig.clock.at(1'000, [&] { during = rig.status(); });
-    rig.download(0, 1);
-    EXPECT_TRUE(during.startsWith("ATTENDERE. Accensione KORVEN   Attesa ")) << qPrintable(during);
-    EXPECT_EQ(rig.status(), "");
-}
-
-TEST(DataViewer, SavesWhereTheUserSavedLastWithTheTxtExtensionAndSaysWhatWentWhere) {
-    ViewerRig rig;
-    rig.download(100, 102);
-    ASSERT_TRUE(QDir(rig.folder.path()).mkdir("misure"));
-    rig.field("VScroll1")->setValue(100);
-    rig.field("VScroll2")->setValue(102);
-    rig.files.chooseNext(rig.folder.path("misure/blocchi"));
-    rig.click(*rig.screen, "Command1");
-
-    ASSERT_EQ(rig.files.saveRequests().size(), 1);
-    const SaveFileRequest& asked = rig.files.saveRequests()[0];
-    EXPECT_EQ(asked.initialFolder, rig.folder.path());
-    EXPECT_EQ(asked.filter, " FILE (*.txt)|*.txt|");
-    EXPECT_EQ(asked.defaultExtension, "txt");
-    EXPECT_EQ(rig.status(), "3 blocchi salvati nel file " + rig.folder.path("misure/blocchi.txt"));
-
-    rig.files.chooseNext(rig.folder.path("misure/altri.dat"));
-    rig.click(*rig.screen, "Command1");
-    EXPECT_EQ(rig.files.saveRequests()[1].initialFolder, rig.folder.path("misure"));
-    EXPECT_TRUE(rig.folder.exists("misure/altri.dat"));
-}
-
-TEST(DataViewer, ExportsTheRangeAsCsvAndChartsTheActiveChannels) {
-    ViewerRig rig;
-    test::writeChannelsWithUnits(rig.folder);
-    delete rig.screen;
-    rig.screen = new DataViewerScreen(rig.session);
-    rig.download(590, 599);
-
-    rig.field("VScroll1")->setValue(595);
-    rig.files.chooseNext(rig.folder.path("dati.csv"));
-    rig.click(*rig.screen, "exportCsv");
-    EXPECT_EQ(rig.files.saveRequests().last().filter, " FILE (*.csv)|*.csv|");
-    EXPECT_EQ(rig.status(), "5 blocchi esportati nel file " + rig.folder.path("dati.csv"));
-
-    rig.click(*rig.screen, "chart");
-    ChartScreen* chart = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        chart = chart ? chart : qobject_cast<ChartScreen*>(widget);
-    ASSERT_TRUE(chart);
-    EXPECT_EQ(chart->windowTitle(), "Grafico");
-    const QList<QAbstractSeries*> series =
-        chart->findChild<QChartView*>("chartView")->chart()->series();
-    ASSERT_EQ(series.size(), 7); // channel 5 is off
-    EXPECT_EQ(series[0]->name(), "Canale 0 (V)");
-    // Each unit has its own axis, and every line lies within it.
-    QSet<QAbstractAxis*> axes;
-    for (QAbstractSeries* line : series) {
-        const auto* axis = static_cast<QValueAxis*>(line->attachedAxes().value(1));
-        ASSERT_TRUE(axis) << line->name().toStdString();
-        axes.insert(const_cast<QValueAxis*>(axis));
-        const QList<QPointF> points = static_cast<QLineSeries*>(line)->points();
-        EXPECT_EQ(points.size(), 10);
-        for (const QPointF& point : points) {
-            EXPECT_GE(point.y(), axis->min()) << line->name().toStdString();
-            EXPECT_LE(point.y(), axis->max()) << line->name().toStdString();
-        }
-    }
-    EXPECT_EQ(axes.size(), 7);
-
-    // A heading of the legend hides its line and shows it again.
-    QLegendMarker* marker =
-        chart->findChild<QChartView*>("chartView")->chart()->legend()->markers(series[2]).value(0);
-    ASSERT_TRUE(marker);
-    Q_EMIT marker->clicked();
-    EXPECT_FALSE(series[2]->isVisible());
-    EXPECT_TRUE(marker->isVisible());
-    Q_EMIT marker->clicked();
-    EXPECT_TRUE(series[2]->isVisible());
-    delete chart;
-}
-
-TEST(DataViewer, ClearsOnlyWhenConfirmedAndAClearedGridSavesNothing) {
-    ViewerRig rig;
-    rig.download(100, 102);
-    rig.prompter.answerNext(false);
-    rig.click(*rig.screen, "Command2");
-    ASSERT_EQ(rig.prompter.prompts().size(), 1);
-    EXPECT_TRUE(rig.prompter.prompts()[0].noIsDefault) << "a stray Enter keeps the data";
-    EXPECT_FALSE(rig.cell(101, BlockGrid::DateColumn).isEmpty());
-
-    rig.click(*rig.screen, "Command2");
-    EXPECT_EQ(rig.cell(101, BlockGrid::DateColumn), "");
-    rig.field("VScroll1")->setValue(100);
-    rig.field("VScroll2")->setValue(102);
-    rig.files.chooseNext(rig.folder.path("vuoto.txt"));
-    rig.click(*rig.screen, "Command1");
-    EXPECT_EQ(rig.prompter.texts().last(), "Nessun blocco da salvare");
-    EXPECT_TRUE(rig.files.saveRequests().isEmpty());
-    EXPECT_FALSE(rig.folder.exists("vuoto.txt"));
-}
-
-TEST(DataViewer, AChartOfAnEmptyGridIsNotOpened) {
-    ViewerRig rig;
-    rig.click(*rig.screen, "chart");
-    EXPECT_EQ(rig.prompter.texts(), QStringList({"Nessun blocco scaricato"}));
 }
 
 } // namespace
