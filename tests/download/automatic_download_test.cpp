@@ -83,17 +83,6 @@ struct SavedDownloadRig : DownloadRig {
         }
     }
 
-    // The pointer the installation's shared record holds.
-    int pointerInMemory() const {
-        return session.installation.systemRecords.downloadPointer.unsignedInteger(
-            DownloadPointerLayout::lastBlock);
-    }
-    // Puts a folder where the side file `name` was: it cannot be written.
-    void blockFile(const QString& name) const {
-        QFile::remove(folder.path(name));
-        QDir(folder.path()).mkdir(name);
-    }
-
     DownloadJob job{session.link, session.installation};
     BlockGrid grid;
 };
@@ -146,19 +135,24 @@ TEST(SaveAutomaticDownload, AFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
         SavedDownloadRig rig;
         const QByteArray pointerBefore = rig.folder.read("plant.PUN");
         const QByteArray directoryBefore = rig.folder.read("plant.DIR");
-        if (c.blocked)
-            rig.blockFile(c.blocked);
+        if (c.blocked) { // a folder where the side file was
+            QFile::remove(rig.folder.path(c.blocked));
+            QDir(rig.folder.path()).mkdir(c.blocked);
+        }
 
         const AutomaticSave saved =
             rig.job.saveAutomatic(rig.grid, 6, rig.folder.path(c.table), kToday);
         EXPECT_EQ(saved.outcome, c.outcome);
         EXPECT_TRUE(automaticSaveFailureText(saved).contains(c.told));
         EXPECT_FALSE(rig.folder.exists(c.table));
-        EXPECT_EQ(rig.pointerInMemory(), 120);
-        if (QByteArray(c.blocked) != "plant.PUN")
-            EXPECT_EQ(rig.folder.read("plant.PUN"), pointerBefore);
-        if (QByteArray(c.blocked) != "plant.DIR")
-            EXPECT_EQ(rig.folder.read("plant.DIR"), directoryBefore);
+        EXPECT_EQ(rig.session.installation.systemRecords.downloadPointer.unsignedInteger(
+                      DownloadPointerLayout::lastBlock),
+                  120)
+            << "the pointer in memory";
+        EXPECT_TRUE(QByteArray(c.blocked) == "plant.PUN" ||
+                    rig.folder.read("plant.PUN") == pointerBefore);
+        EXPECT_TRUE(QByteArray(c.blocked) == "plant.DIR" ||
+                    rig.folder.read("plant.DIR") == directoryBefore);
     }
 }
 

@@ -39,9 +39,9 @@ struct ViewerRig : DownloadRig {
 
     QSpinBox* field(const char* name) { return child<QSpinBox>(*screen, name); }
     BlockGridView* view() { return child<BlockGridView>(*screen, "grid"); }
-    const BlockGrid& grid() { return *static_cast<const BlockGrid*>(source()); }
-    const QAbstractItemModel* source() {
-        return static_cast<QAbstractProxyModel*>(view()->model())->sourceModel();
+    const BlockGrid& grid() {
+        return *static_cast<const BlockGrid*>(
+            static_cast<QAbstractProxyModel*>(view()->model())->sourceModel());
     }
     QString cell(int block, int column) { return grid().cell(grid().rowOf(block), column); }
     QString status() { return child<QLabel>(*screen, "statusLabel")->text(); }
