@@ -84,15 +84,6 @@ TEST(ModemDownload, ALoggerThatDoesNotWakeIsALinkFailureAndTheCallIsStillHungUp)
     EXPECT_EQ(rig.storedPointer(), 590);
 }
 
-TEST(ModemDownload, ABusyLineIsALinkFailureAndTheModemIsPutOnHook) {
-    sim::ModemConfig busy;
-    busy.call = sim::CallOutcome::Busy;
-    ModemDownloadRig rig(busy);
-    EXPECT_EQ(rig.runCall(), UnattendedEnd::LinkFailed);
-    EXPECT_EQ(rig.lastWrites(2), (QList<QByteArray>{"\r", "ATH0\r"}));
-    EXPECT_TRUE(rig.port.logger().commands().isEmpty());
-}
-
 // A stop signal during the fetch: the download ends after the block under way,
 // the logger scans again, and the modem is hung up.
 TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {

@@ -22,7 +22,7 @@ QMap<QString, QByteArray> filesIn(const test::TempFolder& folder) {
 }
 
 // What stands where a test puts it before the run.
-enum class Obstacle { Removed, File, Folder, Fifo };
+enum class Obstacle { Removed, File, Folder, Fifo, Lock };
 
 // Puts `obstacle` at `name` in the rig's folder.
 void place(const UnattendedRig& rig, const QString& name, Obstacle obstacle) {
@@ -43,7 +43,9 @@ struct Refusal {
     ExistingTable existing;
     const char* at; // where the obstacle stands, if anywhere
     Obstacle obstacle;
-    const char* problem; // the one problem told contains it; "%1" is the folder
+    // The one problem told contains it; "%1" is the folder, "%2" this program
+    // and its process.
+    const char* problem;
 };
 
 // Each refusal for an automatic download and for a range.
@@ -68,6 +70,8 @@ TEST(UnattendedRefusals, AreMadeBeforeTheLoggerIsWokenAndChangeNoFile) {
         {"out.txt", "out.csv", refuse, "out.csv.korven-part", Fifo, "out.csv.korven-part"},
         {"out.txt", nullptr, refuse, "plant.PUN.korven-part", Fifo, "plant.PUN.korven-part"},
         {"out.txt", nullptr, refuse, "plant.DIR.korven-part", Fifo, "plant.DIR.korven-part"},
+        // A second run on the installation, refused at once naming the first.
+        {"out.txt", nullptr, refuse, nullptr, Lock, "the installation is in use: held by %2 on"},
     };
     for (const Refusal& refusal : refusals) {
         for (const bool automatic : {true, false}) {
@@ -79,6 +83,10 @@ TEST(UnattendedRefusals, AreMadeBeforeTheLoggerIsWokenAndChangeNoFile) {
             UnattendedRig rig;
             if (refusal.at)
                 place(rig, refusal.at, refusal.obstacle);
+            ProcessLock held(installationLockPath(rig.session.installation.systemFilePath));
+            if (refusal.obstacle == Lock) {
+                ASSERT_TRUE(held.take());
+            }
             UnattendedRequest request{automatic, 0, 3, rig.folder.path(refusal.out)};
             if (refusal.csv)
                 request.csvPath = rig.folder.path(refusal.csv);
@@ -88,22 +96,15 @@ TEST(UnattendedRefusals, AreMadeBeforeTheLoggerIsWokenAndChangeNoFile) {
             EXPECT_TRUE(rig.port.writes().isEmpty());
             EXPECT_EQ(filesIn(rig.folder), before);
             ASSERT_EQ(rig.problems.size(), 1);
-            EXPECT_TRUE(
-                rig.problems[0].contains(QString(refusal.problem).replace("%1", rig.folder.path())))
-                << qPrintable(rig.problems[0]);
+            const QString problem =
+                QString(refusal.problem)
+                    .replace("%1", rig.folder.path())
+                    .replace("%2", QStringLiteral("%1 (process %2")
+                                       .arg(QCoreApplication::applicationName())
+                                       .arg(QCoreApplication::applicationPid()));
+            EXPECT_TRUE(rig.problems[0].contains(problem)) << qPrintable(rig.problems[0]);
         }
     }
-}
-
-TEST(UnattendedRefusals, ASecondRunOnTheInstallationIsRefusedAtOnceNamingTheHolder) {
-    UnattendedRig rig;
-    ProcessLock held(installationLockPath(rig.session.installation.systemFilePath));
-    ASSERT_TRUE(held.take());
-    EXPECT_EQ(rig.runAutomatic("out.txt"), UnattendedEnd::BadSetup);
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-    ASSERT_EQ(rig.problems.size(), 1);
-    EXPECT_TRUE(rig.problems[0].contains("the installation is in use"));
-    EXPECT_TRUE(rig.problems[0].contains(QString::number(QCoreApplication::applicationPid())));
 }
 
 TEST(UnattendedRefusals, ARangeOutsideTheLoggersMemoryIsRefusedNamingWhatItHolds) {
