@@ -1,4 +1,6 @@
+// The files blocks are saved to: the table and the CSV export.
 #include "download/block_csv.h"
+#include "download/block_table_file.h"
 
 #include "download/download_rig.h"
 #include "download/download_setup.h"
@@ -10,7 +12,11 @@
 namespace korven {
 namespace {
 
-BlockText storedAt(const QString& time, std::array<QString, kAnalogChannels> channels) {
+// A block stored on 5 March 2024; by default block 26's values, both signs
+// and both ends of the range.
+BlockText storedAt(const QString& time, std::array<QString, kAnalogChannels> channels = {
+                                            "+00000", "-00001", "+00291", "-32767", "+32767",
+                                            "-00000", "+00255", "-00256"}) {
     BlockText block;
     block.date = "05/03/24";
     block.time = time;
@@ -30,13 +36,29 @@ RecordedChannels recordedChannels() {
     return channels;
 }
 
-TEST(BlockCsv, IsAHeaderAndALinePerFetchedBlockInEngineeringValues) {
+// Line of block 26 as the layout describes it, field by field.
+const QByteArray kLine26 = QByteArray("0026;") + "05/03/24;" + "12:30:45;" + " +00000;" +
+                           " -00001;" + " +00291;" + " -32767;" + " +32767;" + " -00000;" +
+                           " +00255;" + " -00256;" + " 011000;" + "       ;" + "\r";
+
+TEST(BlockTableRecord, PadsShortTextsOnTheLeftAndCutsLongOnes) {
+    QStringList cells(13, QString());
+    cells[0] = "7";
+    cells[1] = "5/3/24";
+    cells[2] = "1:2:3";
+    cells[3] = "+1234567890";
+    const QByteArray record = blockTableRecord(cells);
+    ASSERT_EQ(record.size(), 104);
+    EXPECT_EQ(record.left(23), "0007;  5/3/24;   1:2:3;");
+    EXPECT_EQ(record.mid(23, 8), "+123456;");
+    EXPECT_EQ(record.mid(95), "       ;\r");
+}
+
+TEST(BlockFiles, HoldAFetchedBlockAsATableLineAndAsACsvLineInEngineeringValues) {
     BlockGrid grid;
     grid.setupBlockGrid({}, 0, 4100);
-    grid.fillBlockRow(26,
-                      storedAt("12:30:45", {"+00000", "-00001", "+00291", "-32767", "+32767",
-                                            "-00000", "+00255", "-00256"}),
-                      {true, false});
+    grid.fillBlockRow(26, storedAt("12:30:45"), {true, false});
+    EXPECT_EQ(blockTableRecord(grid.rowCells(grid.rowOf(26))), kLine26);
     grid.fillBlockRow(28,
                       storedAt("12:40:45", {"+01234", "+00000", "+00000", "+00000", "+00000",
                                             "+00000", "+00000", "-19999"}),
