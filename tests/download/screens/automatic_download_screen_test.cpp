@@ -59,19 +59,28 @@ struct AutomaticRig : test::DownloadRig {
     std::unique_ptr<AutomaticDownloadScreen> first;
 };
 
+const QString kPointerPast =
+    QStringLiteral("Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati");
+const QString kBehind =
+    kPointerPast + QStringLiteral("\rLa memoria del KORVEN è stata azzerata o il KORVEN "
+                                  "è stato sostituito.\rScaricare i dati dal blocco 0?");
+
+// A logger behind the pointer, taken from its block 0 as offered.
 TEST(AutomaticDownload, FetchesTheNewBlocksExportsSavesAndHoldsTheInstallationThroughout) {
-    AutomaticRig rig(120, 126); // the logger's last stored block is 125
+    AutomaticRig rig(300, 50);
+    rig.prompter.answerNext(true);
     ASSERT_TRUE(rig.open());
+    EXPECT_EQ(rig.prompter.texts(), QStringList{kBehind});
     EXPECT_EQ(rig.label("informationLine"),
-              "Ultimo blocco memorizzato: 125\nVerranno scaricati 6 blocchi");
+              "Ultimo blocco memorizzato: 49\nVerranno scaricati 50 blocchi");
     EXPECT_TRUE(rig.startShown());
     EXPECT_FALSE(rig.installationFree());
 
     AutomaticFetchScreen* fetch = rig.start();
     ASSERT_TRUE(fetch);
     EXPECT_FALSE(rig.first->isVisible());
-    EXPECT_EQ(rig.blockRequests(),
-              QList<QByteArray>({"S078", "S079", "S07A", "S07B", "S07C", "S07D"}));
+    EXPECT_EQ(rig.blockRequests().size(), 50);
+    EXPECT_EQ(rig.blockRequests().first(), "S000");
     EXPECT_TRUE(rig.enabled("Command2"));
     EXPECT_FALSE(rig.installationFree());
 
@@ -82,8 +91,8 @@ TEST(AutomaticDownload, FetchesTheNewBlocksExportsSavesAndHoldsTheInstallationTh
     EXPECT_EQ(rig.files.saveRequests()[0].filter, " FILE (*.csv)|*.csv|");
     EXPECT_EQ(rig.files.saveRequests()[0].initialFolder, rig.folder.path());
     EXPECT_EQ(rig.child<QLabel>(*fetch, "reportLine")->text(),
-              "6 blocchi esportati nel file " + rig.folder.path("dati.csv"));
-    EXPECT_EQ(rig.storedPointer(), 120) << "an export is no download";
+              "50 blocchi esportati nel file " + rig.folder.path("dati.csv"));
+    EXPECT_EQ(rig.storedPointer(), 300) << "an export is no download";
 
     ASSERT_TRUE(rig.enabled("Command1"));
     const QString table = rig.folder.path("scarico.txt");
@@ -91,19 +100,19 @@ TEST(AutomaticDownload, FetchesTheNewBlocksExportsSavesAndHoldsTheInstallationTh
     rig.click(*fetch, "Command1");
     ASSERT_EQ(rig.files.saveRequests().size(), 2);
     EXPECT_EQ(rig.files.saveRequests()[1].filter, " FILE (*.txt)|*.txt|");
-    EXPECT_EQ(rig.tableBlocks("scarico.txt").size(), 6);
-    EXPECT_EQ(rig.storedPointer(), 126);
+    EXPECT_EQ(rig.tableBlocks("scarico.txt").size(), 50);
+    EXPECT_EQ(rig.storedPointer(), 50);
     const QString today = QDate::currentDate().toString("dd/MM/yyyy");
-    EXPECT_EQ(rig.prompter.texts(),
+    EXPECT_EQ(rig.prompter.texts().mid(1),
               QStringList({"Dati salvati correttamente nel file " + table, kResumed}));
-    EXPECT_EQ(rig.session.status.text(StatusTexts::LastBlock), "Ultimo Blocco: 126");
+    EXPECT_EQ(rig.session.status.text(StatusTexts::LastBlock), "Ultimo Blocco: 50");
     EXPECT_EQ(rig.session.status.text(StatusTexts::LastDownloadDate),
               "Data Ultimo scarico: " + today);
     EXPECT_FALSE(rig.installationFree());
 
     rig.prompter.answerNext(true);
     rig.click(*fetch, "Command2");
-    EXPECT_EQ(rig.prompter.texts().mid(2), QStringList({"Confermi l'uscita?"}));
+    EXPECT_EQ(rig.prompter.texts().mid(3), QStringList({"Confermi l'uscita?"}));
     EXPECT_EQ(rig.port.logger().commands().count("Z"), 1); // scanning resumed once
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(rig.installationFree());
@@ -117,13 +126,8 @@ TEST(AutomaticDownload, SaysWhyThereIsNothingToFetchAndResumesOnLeaving) {
         QString told;
     };
     for (const Case& c :
-         {Case{126, 126,
-               "Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati"},
-          Case{0, 0, "Nessun blocco memorizzato nel KORVEN"},
-          Case{300, 50,
-               "Attenzione l'ultimo blocco memorizzato è minore dell'ultimo scarico dati\rLa "
-               "memoria del KORVEN è stata azzerata o il KORVEN è stato sostituito.\rScaricare "
-               "i dati dal blocco 0?"}}) {
+         {Case{126, 126, kPointerPast}, Case{0, 0, "Nessun blocco memorizzato nel KORVEN"},
+          Case{300, 50, kBehind}}) {
         SCOPED_TRACE(c.pointer);
         AutomaticRig rig(c.pointer, c.blocks);
         rig.prompter.answerNext(false);
@@ -145,16 +149,6 @@ TEST(AutomaticDownload, SaysWhyThereIsNothingToFetchAndResumesOnLeaving) {
         EXPECT_EQ(rig.prompter.texts().last(), kResumed);
         EXPECT_TRUE(rig.blockRequests().isEmpty());
     }
-}
-
-TEST(AutomaticDownload, OffersALoggerBehindThePointerFromItsBlockZero) {
-    AutomaticRig rig(300, 50);
-    rig.prompter.answerNext(true);
-    ASSERT_TRUE(rig.open());
-    EXPECT_EQ(rig.label("informationLine"),
-              "Ultimo blocco memorizzato: 49\nVerranno scaricati 50 blocchi");
-    ASSERT_TRUE(rig.start());
-    EXPECT_EQ(rig.blockRequests().first(), "S000");
 }
 
 TEST(AutomaticDownload, AnotherProgramsDownloadIsNamedAndTheLoggerLeftAlone) {
