@@ -1,6 +1,11 @@
+// A channel's stored digits as values: with its decimals, at the block's
+// moment, and as the chart's lines.
 #include "download/engineering_values.h"
 
+#include "download/chart_lines.h"
 #include "support/qt_printers.h"
+
+#include <QDateTime>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +43,47 @@ TEST(BlockMoment, ReadsTheGridsDateAndTimeAsThisCenturys) {
     EXPECT_FALSE(blockMoment("31/02/24", "12:00:00").isValid());
     EXPECT_FALSE(blockMoment("05/03/24", "24:00:00").isValid());
     EXPECT_FALSE(blockMoment("", "").isValid());
+}
+
+BlockText block(const QString& date, const QString& time, const QString& channel0,
+                const QString& channel2) {
+    BlockText text;
+    text.date = date;
+    text.time = time;
+    text.channels.fill("+00000");
+    text.channels[0] = channel0;
+    text.channels[2] = channel2;
+    return text;
+}
+
+double at(int hour, int minute) {
+    return double(QDateTime(QDate(2024, 3, 5), QTime(hour, minute)).toMSecsSinceEpoch());
+}
+
+TEST(ChartLines, DrawEachActiveChannelThroughTheFetchedBlocksInTimeOrder) {
+    RecordedChannels channels;
+    channels[0] = {"TEMP", "V", 2, true};
+    channels[1] = {"OFF", "V", 0, false};
+    channels[2] = {"", "mm", 0, true};
+    BlockGrid grid;
+    grid.setupBlockGrid({}, 10, 5);
+    grid.fillBlockRow(10, block("05/03/24", "12:10:00", "+00150", "-00007"), {});
+    // The logger's clock was set back before this one was stored.
+    grid.fillBlockRow(11, block("05/03/24", "12:00:00", "-00025", "+00003"), {});
+    grid.fillBlockRow(12, block("FF/FF/FF", "FF:FF:FF", "+00000", "+00000"), {});
+    // Block 13 never came.
+    grid.fillBlockRow(14, block("05/03/24", "12:20:00", "+01000", "+00000"), {});
+
+    const QList<ChartLine> lines = chartLines(grid, channels);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].channel, 0);
+    EXPECT_EQ(lines[0].name, "TEMP (V)");
+    EXPECT_EQ(lines[0].points,
+              QList<QPointF>({{at(12, 0), -0.25}, {at(12, 10), 1.5}, {at(12, 20), 10.0}}));
+    EXPECT_EQ(lines[1].channel, 2);
+    EXPECT_EQ(lines[1].name, "Canale 2 (mm)");
+    EXPECT_EQ(lines[1].points,
+              QList<QPointF>({{at(12, 0), 3.0}, {at(12, 10), -7.0}, {at(12, 20), 0.0}}));
 }
 
 } // namespace
