@@ -65,8 +65,6 @@ TEST(ModemDownload, FetchesTheNewBlocksThroughTheCallAndHangsUp) {
     ModemDownloadRig rig;
     EXPECT_EQ(rig.runCall(), UnattendedEnd::Done);
     EXPECT_EQ(rig.results, QStringList{"10 blocks saved to " + rig.folder.path("auto.txt")});
-    EXPECT_EQ(rig.storedPointer(), 600);
-    EXPECT_EQ(rig.blockRequests().size(), 10);
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
     rig.expectHungUp();
     EXPECT_EQ(rig.reporter.told, QStringList{modem_texts::hungUp});
@@ -80,8 +78,6 @@ TEST(ModemDownload, ALoggerThatDoesNotWakeIsALinkFailureAndTheCallIsStillHungUp)
     rig.expectHungUp();
     EXPECT_EQ(rig.reporter.told, (QStringList{modem_texts::loggerNotConnected,
                                               modem_texts::helpOnLine, modem_texts::hungUp}));
-    EXPECT_FALSE(rig.folder.exists("auto.txt"));
-    EXPECT_EQ(rig.storedPointer(), 590);
 }
 
 // A stop signal during the fetch: the download ends after the block under way,
