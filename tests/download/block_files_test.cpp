@@ -88,6 +88,7 @@ TEST(BlockCsv, ExportIsRefusedWholeForAFileThatCannotBeWritten) {
     const CsvExport refused =
         exportBlockCsv(folder.path("missing/out.csv"), grid, 0, 9, recordedChannels());
     EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.blocks, 0);
     EXPECT_FALSE(refused.error.isEmpty());
 }
 

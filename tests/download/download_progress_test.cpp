@@ -10,6 +10,7 @@ namespace {
 TEST(DownloadProgress, EstimatesTheTimeLeftAtThePaceSoFar) {
     EXPECT_FALSE((DownloadProgress{0, 500, 0}.secondsLeft()));
     EXPECT_EQ((DownloadProgress{10, 100, 13000}.secondsLeft()), 117);
+    EXPECT_EQ((DownloadProgress{1, 4, 1000}.secondsLeft()), 3);
     EXPECT_EQ((DownloadProgress{3, 4, 1000}.secondsLeft()), 1); // 333 ms, rounded up
     EXPECT_EQ((DownloadProgress{4, 4, 1000}.secondsLeft()), 0);
 }

@@ -66,6 +66,7 @@ TEST(ModemDownload, FetchesTheNewBlocksThroughTheCallAndHangsUp) {
     EXPECT_EQ(rig.runCall(), UnattendedEnd::Done);
     EXPECT_EQ(rig.results, QStringList{"10 blocks saved to " + rig.folder.path("auto.txt")});
     EXPECT_EQ(rig.port.logger().commands().last(), "Z") << "scanning again before the hang-up";
+    EXPECT_EQ(rig.port.logger().commands().count("Z"), 1) << "and put back once";
     rig.expectHungUp();
     EXPECT_EQ(rig.reporter.told, QStringList{modem_texts::hungUp});
     EXPECT_TRUE(rig.problems.isEmpty()) << qPrintable(rig.problems.join('\n'));

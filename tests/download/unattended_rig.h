@@ -23,10 +23,9 @@ struct UnattendedRig : test::DownloadRig {
                                      QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
     }
 
-    UnattendedEnd runAutomatic(const QString& out = {},
-                               ExistingTable existing = ExistingTable::Refuse,
+    UnattendedEnd runAutomatic(const QString& out, ExistingTable existing = ExistingTable::Refuse,
                                bool fromStart = false) {
-        UnattendedRequest request{true, 0, 0, out.isEmpty() ? QString() : folder.path(out)};
+        UnattendedRequest request{true, 0, 0, folder.path(out)};
         request.existing = existing;
         request.fromStart = fromStart;
         return run(request);
