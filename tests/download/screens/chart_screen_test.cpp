@@ -35,7 +35,7 @@ QRectF onChart(const QGraphicsSimpleTextItem* label) {
     return label->mapRectToParent(label->boundingRect());
 }
 
-TEST(ChartScreen, WritesEachLinesLatestValueOnceInsideThePlotAfterItsEnd) {
+TEST(ChartScreen, DrawsEachUnitOnItsOwnAxisAndWritesEachLinesLatestValueOnceInsideThePlot) {
     // Two lines that end on nearly the same value would write over each other.
     ChartScreen screen({wavingLine(0, "mV", 20, 21.5), wavingLine(1, "mV", 20, 21.6),
                         wavingLine(2, "V", 12, 12.4)});
