@@ -84,6 +84,9 @@ TEST(FetchBlocks, StopsAtTheFirstDamagedReplyUnlessAskedToTryAgain) {
         EXPECT_GT(requests.size(), rig.blocks.size());
         for (const char* block : {"S00A", "S00B", "S00C", "S00D"})
             EXPECT_LE(requests.count(block), 1 + extraAttempts) << block;
+        reportFetchFailure(*rig.conversation, result.end);
+        EXPECT_EQ(rig.prompter.texts(),
+                  extraAttempts ? QStringList() : QStringList{link_texts::transmissionError});
     }
 }
 

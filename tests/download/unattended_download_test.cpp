@@ -135,6 +135,8 @@ TEST(UnattendedRefusals, ARangeOutsideTheLoggersMemoryIsRefusedNamingWhatItHolds
     UnattendedRig rig(test::loggerWith(6003));
     EXPECT_EQ(rig.run({false, 1907, 1908, rig.folder.path("out.txt")}), UnattendedEnd::Done);
     EXPECT_EQ(rig.run({false, 6000, 6002, rig.folder.path("new.txt")}), UnattendedEnd::Done);
+    UnattendedRig single(test::loggerWith(1));
+    EXPECT_EQ(single.run({false, 0, 0, single.folder.path("one.txt")}), UnattendedEnd::Done);
 }
 
 // Without --out the table is named after the moment the run started, in the
