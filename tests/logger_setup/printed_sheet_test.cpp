@@ -28,10 +28,13 @@ void titleOnly(PrinterCanvas& canvas) {
     printSheetTitle(canvas, QStringLiteral("Titolo"));
 }
 
-TEST(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
+struct PrintSheet : ::testing::Test {
     ScriptedPreview preview;
     ScriptedPrompter prompter;
     SheetPrinter printer{preview, prompter};
+};
+
+TEST_F(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
     preview.closeNext();
     EXPECT_FALSE(printSheet(printer, "Foglio", titleOnly));
     EXPECT_EQ(preview.shown().texts().size(), 1) << "the page was shown";
@@ -40,20 +43,15 @@ TEST(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
     EXPECT_TRUE(prompter.prompts().isEmpty());
 }
 
-TEST(PrintSheet, ASheetSavedAsPdfIsNamedForItAndTheFileWrittenIsTold) {
-    ScriptedPreview preview;
-    ScriptedPrompter prompter;
-    SheetPrinter printer{preview, prompter};
+TEST_F(PrintSheet, ASheetSavedAsPdfIsNamedForItAndTheFileWrittenIsTold) {
     preview.saveNext();
     EXPECT_TRUE(printSheet(printer, "Setup sistema impianto", titleOnly));
     EXPECT_EQ(preview.lastDocumentName(), "Setup sistema impianto");
     EXPECT_EQ(prompter.texts(), QStringList{"Foglio salvato nel file foglio.pdf"});
 }
 
-TEST(PrintSheet, APrinterTurnedToLandscapeStaysSoForTheNextSheet) {
-    ScriptedPreview preview(PageOrientation::Portrait);
-    ScriptedPrompter prompter;
-    SheetPrinter printer{preview, prompter};
+TEST_F(PrintSheet, APrinterTurnedToLandscapeStaysSoForTheNextSheet) {
+    preview.setOrientation(PageOrientation::Portrait);
     EXPECT_TRUE(printSheet(printer, "Foglio", titleOnly));
     EXPECT_EQ(preview.shown().orientation(), PageOrientation::Landscape)
         << "turned before the preview";

@@ -9,16 +9,11 @@
 namespace korven::test {
 namespace {
 
-sim::LoggerConfig loggerAhead(qint64 seconds) {
-    sim::LoggerConfig config;
-    config.clockStart = VirtualClock::start().addSecs(seconds);
-    return config;
-}
-
 // "Parametri Generali" open over logger 1, whose clock is `aheadSeconds` from
 // the computer's.
 struct GeneralRig : SettingsScreenRig {
-    explicit GeneralRig(qint64 aheadSeconds = 0) : SettingsScreenRig(loggerAhead(aheadSeconds)) {
+    explicit GeneralRig(qint64 aheadSeconds = 0)
+        : SettingsScreenRig(loggerClockAhead(aheadSeconds)) {
         screen.show();
     }
 
@@ -36,8 +31,7 @@ struct GeneralRig : SettingsScreenRig {
 };
 
 // It opens with the computer's clock in its fields. Every change is checked
-// at once: a field emptied, or holding no number, is refused and put back;
-// ranges wait for the setting.
+// at once: a field emptied, or holding no number, is refused and put back.
 TEST(GeneralParameters, OpensWithTheComputersClockAndPutsBackAFieldThatIsNoNumber) {
     GeneralRig rig;
     EXPECT_EQ(rig.screen.windowTitle(),
@@ -54,37 +48,60 @@ TEST(GeneralParameters, OpensWithTheComputersClockAndPutsBackAFieldThatIsNoNumbe
         EXPECT_EQ(prompt.text, "ATTENZIONE, valore non valido");
         EXPECT_EQ(prompt.icon, MessageIcon::Critical);
     }
-
-    rig.prompter.clear();
-    rig.typeOver(rig.field("Text1"), "7");
-    rig.typeOver(rig.field("Text5"), "75");
-    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
-    EXPECT_TRUE(rig.port.writes().isEmpty());
 }
 
-// The drift's wording is the clock drift's own; here, that it is shown.
-TEST(GeneralParameters, ClockRequestShowsTheLoggersClockAndTheDrift) {
+const QString kResetQuestion =
+    QStringLiteral("Attenzione: La memoria verra' azzerata\rProseguire?");
+
+// The drift's wording is the clock drift's own; here, that it is shown. The
+// memory reset empties the memory whatever block is typed.
+TEST(GeneralParameters, ClockLastBlockAndMemoryResetGoThroughTheTransmissionScreen) {
     GeneralRig rig(12);
     rig.click(rig.screen, "SSCOMMAND3");
     rig.transmitToLoggerOne();
-
-    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "H", "Z"}));
     QLabel* clock = rig.label("loggerClock");
     EXPECT_TRUE(clock->isVisible());
     EXPECT_TRUE(clock->text().startsWith(rig.port.logger().clock().toString("dd/MM/yy  HH:mm:")))
         << clock->text().toStdString();
     EXPECT_TRUE(rig.label("clockDrift")->isVisible());
     EXPECT_EQ(rig.label("clockDrift")->text(), "Scarto: +12 s");
-    EXPECT_EQ(rig.prompter.texts(), QStringList{kResumed});
+
+    rig.click(rig.screen, "Command3d4");
+    rig.transmitToLoggerOne();
+    EXPECT_EQ(rig.label("lastBlock")->text(), "300");
+
+    QLineEdit* block = rig.field("numbloc1");
+    rig.typeOver(block, "12");
+    Q_EMIT block->editingFinished();
+    EXPECT_EQ(block->text(), "0012");
+    rig.prompter.answerNext(false);
+    rig.click(rig.screen, "Command3d3");
+    EXPECT_TRUE(rig.prompter.prompts().last().noIsDefault) << "a stray Enter empties nothing";
+    EXPECT_FALSE(rig.transmission());
+    rig.click(rig.screen, "Command3d3");
+    rig.transmitToLoggerOne();
+    EXPECT_EQ(rig.commands(),
+              QList<QByteArray>({"z", "H", "Z", "z", "j", "Z", "z", "Q0000Q", "Z"}));
+    EXPECT_EQ(rig.port.logger().nextBlock(), 0);
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList({kResumed, kResumed, kResetQuestion, kResetQuestion, kResumed}));
 }
 
 // The command carries what the fields say when "Invio" is pressed, however
-// long the screen has been open; "No" sends nothing.
+// long the screen has been open; an impossible date and "No" send nothing.
 TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayAndTheLoggerTakesIt) {
     GeneralRig rig(3600);
     for (int second = 0; second < 90; ++second)
         rig.clock.pump();
+    rig.typeOver(rig.field("Text1"), "31");
+    rig.typeOver(rig.field("Text2"), "2");
+    rig.click(rig.screen, "Command3d5");
+    EXPECT_EQ(rig.prompter.texts(), QStringList{"ATTENZIONE: Valore di data non valido"});
+    EXPECT_FALSE(rig.transmission());
+
+    rig.prompter.clear();
     rig.typeOver(rig.field("Text1"), "7");
+    rig.typeOver(rig.field("Text2"), "3");
     rig.typeOver(rig.field("Text4"), "9");
     rig.typeOver(rig.field("Text5"), "7");
     rig.typeOver(rig.field("Text6"), "3");
@@ -103,61 +120,6 @@ TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayAndTheLoggerTakesIt) {
     const qint64 sinceSet = set.msecsTo(rig.port.logger().clock());
     EXPECT_GE(sinceSet, 0);
     EXPECT_LE(sinceSet, 4000) << "only the resume ran since";
-}
-
-TEST(GeneralParameters, AnImpossibleDateIsRefusedAndNothingHandedOver) {
-    GeneralRig rig;
-    rig.typeOver(rig.field("Text1"), "31");
-    rig.typeOver(rig.field("Text2"), "2");
-    rig.click(rig.screen, "Command3d5");
-    ASSERT_EQ(rig.prompter.prompts().size(), 1);
-    EXPECT_EQ(rig.prompter.prompts()[0].text, "ATTENZIONE: Valore di data non valido");
-    EXPECT_FALSE(rig.transmission());
-}
-
-TEST(GeneralParameters, MemoryResetEmptiesTheLoggersMemoryWhateverBlockIsTyped) {
-    GeneralRig rig;
-    rig.typeOver(rig.child<QLineEdit>(rig.screen, "numbloc1"), "12");
-    Q_EMIT rig.child<QLineEdit>(rig.screen, "numbloc1")->editingFinished();
-    EXPECT_EQ(rig.child<QLineEdit>(rig.screen, "numbloc1")->text(), "0012");
-
-    rig.prompter.answerNext(false);
-    rig.click(rig.screen, "Command3d3");
-    EXPECT_EQ(rig.prompter.texts(),
-              QStringList{"Attenzione: La memoria verra' azzerata\rProseguire?"});
-    EXPECT_TRUE(rig.prompter.prompts()[0].noIsDefault) << "a stray Enter empties nothing";
-    EXPECT_FALSE(rig.transmission());
-
-    rig.click(rig.screen, "Command3d3");
-    rig.transmitToLoggerOne();
-    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "Q0000Q", "Z"}));
-    EXPECT_EQ(rig.port.logger().nextBlock(), 0);
-}
-
-TEST(GeneralParameters, LastBlockRequestShowsTheBlockTheLoggerTells) {
-    GeneralRig rig;
-    rig.click(rig.screen, "Command3d4");
-    rig.transmitToLoggerOne();
-    EXPECT_EQ(rig.label("lastBlock")->text(), "300");
-}
-
-// One "Trasmissione" at a time: a second action while one waits for its
-// code brings that one to the front, and what goes out is what it was opened
-// for, never what was asked last.
-TEST(GeneralParameters, ASecondActionWhileATransmissionWaitsLeavesItsOrderAlone) {
-    GeneralRig rig;
-    rig.click(rig.screen, "SSCOMMAND3");
-    TransmissionScreen* clockWindow = rig.transmission();
-    ASSERT_TRUE(clockWindow);
-    rig.click(rig.screen, "Command3d3");
-    EXPECT_EQ(rig.prompter.texts(),
-              QStringList{"Attenzione: La memoria verra' azzerata\rProseguire?"});
-    EXPECT_EQ(rig.transmission(), clockWindow);
-    rig.transmitToLoggerOne();
-
-    EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "H", "Z"}));
-    EXPECT_EQ(rig.port.logger().nextBlock(), 300) << "the memory is not emptied";
-    EXPECT_TRUE(rig.label("loggerClock")->isVisible());
 }
 
 // The screen may go while its transmission screen waits for a code; the

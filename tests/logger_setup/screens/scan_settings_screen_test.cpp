@@ -45,7 +45,11 @@ struct ScanRig : SettingsScreenRig {
     std::unique_ptr<ScanSettingsScreen> screen;
 };
 
-TEST(ScanSettings, OpensWithTheStoredChoicesInRed) {
+// A clicked option turns red and the one it replaced blue. The interval and
+// sleep on the screen travel in "M"; the resume that ends the transmission
+// applies the acquisition and sleep last saved; nothing is saved before
+// "Salva".
+TEST(ScanSettings, OpensWithTheStoredChoicesSendsTheShownOnesAndSavesOnSalva) {
     ScanRig rig("03", '1', '1');
     EXPECT_EQ(rig.screen->windowTitle(), "Scansione e memorizzazione");
     EXPECT_EQ(rig.chosen("Acquis", 2), "Acquis_1");
@@ -54,22 +58,30 @@ TEST(ScanSettings, OpensWithTheStoredChoicesInRed) {
     EXPECT_EQ(rig.caption("Norm_3"), QColor(255, 0, 0));
     EXPECT_EQ(rig.caption("Acquis_1"), QColor(255, 0, 0));
     EXPECT_NE(rig.caption("Norm_2"), QColor(0, 0, 255)) << "never chosen, so not blue";
-}
 
-// A clicked option turns red and the one it replaced blue; nothing is saved
-// before "Salva".
-TEST(ScanSettings, SaveWritesTheChoicesIntoTheGeneralRecord) {
-    ScanRig rig("03", '1', '1');
     QTest::mouseClick(rig.option("Norm_7"), Qt::LeftButton);
     EXPECT_EQ(rig.chosen("Norm", 8), "Norm_7");
     EXPECT_EQ(rig.caption("Norm_7"), QColor(255, 0, 0));
     EXPECT_EQ(rig.caption("Norm_3"), QColor(0, 0, 255));
     QTest::mouseClick(rig.option("Sleep_0"), Qt::LeftButton);
-    QTest::mouseClick(rig.option("Acquis_0"), Qt::LeftButton);
+    rig.prompter.answerNext(false);
+    rig.click(*rig.screen, "Command3d3");
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList{QStringLiteral("Prima di inviare i comandi è necessario\rsalvare i dati "
+                                         "modificati con il comando salva\rCONTINUO?")});
+    EXPECT_FALSE(rig.transmission());
+
+    rig.click(*rig.screen, "Command3d3");
+    rig.transmitToLoggerOne();
+    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z", "Y"}));
+    EXPECT_EQ(rig.port.logger().scanCode(), 7);
+    EXPECT_EQ(rig.port.logger().sleepCode(), 0);
     EXPECT_EQ(rig.stored(), generalRecord("03", '1', '1'));
+
+    QTest::mouseClick(rig.option("Acquis_0"), Qt::LeftButton);
     rig.click(*rig.screen, "Command3d2");
     EXPECT_EQ(rig.stored(), generalRecord("07", '0', '0'));
-    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+    EXPECT_EQ(rig.prompter.texts().size(), 3) << "the question twice, then the resume";
 }
 
 // A code no option stands for chooses nothing, and "Invio" waits for an
@@ -84,28 +96,6 @@ TEST(ScanSettings, AStoredValueWithoutAnOptionChoosesNothingAndInvioWaits) {
     EXPECT_FALSE(send->isEnabled());
     QTest::mouseClick(rig.option("Sleep_1"), Qt::LeftButton);
     EXPECT_TRUE(send->isEnabled());
-}
-
-// The interval and sleep on the screen travel in "M"; the resume that ends
-// the transmission applies the acquisition and sleep last saved.
-TEST(ScanSettings, SendAsksToSaveFirstThenSendsTheScanCommand) {
-    ScanRig rig("03", '1', '1');
-    QTest::mouseClick(rig.option("Norm_7"), Qt::LeftButton);
-    QTest::mouseClick(rig.option("Sleep_0"), Qt::LeftButton);
-
-    rig.prompter.answerNext(false);
-    rig.click(*rig.screen, "Command3d3");
-    EXPECT_EQ(rig.prompter.texts(),
-              QStringList{QStringLiteral("Prima di inviare i comandi è necessario\rsalvare i dati "
-                                         "modificati con il comando salva\rCONTINUO?")});
-    EXPECT_FALSE(rig.transmission());
-
-    rig.click(*rig.screen, "Command3d3");
-    rig.transmitToLoggerOne();
-    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z", "Y"}));
-    EXPECT_EQ(rig.port.logger().scanCode(), 7);
-    EXPECT_EQ(rig.port.logger().sleepCode(), 0);
-    EXPECT_EQ(rig.stored(), generalRecord("03", '1', '1'));
 }
 
 // A clock request asked for on "Parametri Generali" while the scan setting
