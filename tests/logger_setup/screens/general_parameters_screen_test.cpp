@@ -82,15 +82,14 @@ TEST(GeneralParameters, ClockLastBlockAndMemoryResetGoThroughTheTransmissionScre
     rig.transmitToLoggerOne();
     EXPECT_EQ(rig.commands(),
               QList<QByteArray>({"z", "H", "Z", "z", "j", "Z", "z", "Q0000Q", "Z"}));
-    EXPECT_EQ(rig.port.logger().nextBlock(), 0);
     EXPECT_EQ(rig.prompter.texts(),
               QStringList({kResumed, kResumed, kResetQuestion, kResetQuestion, kResumed}));
 }
 
 // The command carries what the fields say when "Invio" is pressed, however
 // long the screen has been open; an impossible date and "No" send nothing.
-TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayAndTheLoggerTakesIt) {
-    GeneralRig rig(3600);
+TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayWhenInvioIsPressed) {
+    GeneralRig rig;
     for (int second = 0; second < 90; ++second)
         rig.clock.pump();
     rig.typeOver(rig.field("Text1"), "31");
@@ -114,12 +113,7 @@ TEST(GeneralParameters, ClockSettingSendsWhatTheFieldsSayAndTheLoggerTakesIt) {
     rig.typeOver(rig.field("Text5"), "8");
     rig.click(rig.screen, "Command3d5");
     rig.transmitToLoggerOne();
-
     EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "G240307090803", "Z"}));
-    const QDateTime set(QDate(2024, 3, 7), QTime(9, 8, 3));
-    const qint64 sinceSet = set.msecsTo(rig.port.logger().clock());
-    EXPECT_GE(sinceSet, 0);
-    EXPECT_LE(sinceSet, 4000) << "only the resume ran since";
 }
 
 // The screen may go while its transmission screen waits for a code; the

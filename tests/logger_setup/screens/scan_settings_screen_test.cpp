@@ -74,8 +74,6 @@ TEST(ScanSettings, OpensWithTheStoredChoicesSendsTheShownOnesAndSavesOnSalva) {
     rig.click(*rig.screen, "Command3d3");
     rig.transmitToLoggerOne();
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z", "Y"}));
-    EXPECT_EQ(rig.port.logger().scanCode(), 7);
-    EXPECT_EQ(rig.port.logger().sleepCode(), 0);
     EXPECT_EQ(rig.stored(), generalRecord("03", '1', '1'));
 
     QTest::mouseClick(rig.option("Acquis_0"), Qt::LeftButton);
@@ -113,7 +111,6 @@ TEST(ScanSettings, AClockRequestWhileTheScanSettingWaitsLeavesTheSettingAlone) {
     rig.transmitToLoggerOne();
 
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z"}));
-    EXPECT_EQ(rig.port.logger().scanCode(), 7);
     EXPECT_FALSE(SettingsScreenRig::child<QLabel>(general, "loggerClock")->isVisible());
 }
 
