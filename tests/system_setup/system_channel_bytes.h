@@ -44,7 +44,6 @@ inline SystemChannelBytes distinctChannel(int n) {
     channel.moduleCode = "012";
     channel.moduleChannel = QByteArray::number(n).rightJustified(4, '0');
     channel.activation = n % 2 ? "ON " : "OFF";
-    channel.treatment = "01";
     channel.gain = "+01234";
     channel.zero = "-00050";
     channel.mask = 2;

@@ -45,10 +45,8 @@ struct ScanRig : SettingsScreenRig {
     std::unique_ptr<ScanSettingsScreen> screen;
 };
 
-// A clicked option turns red and the one it replaced blue. The interval and
-// sleep on the screen travel in "M"; the resume that ends the transmission
-// applies the acquisition and sleep last saved; nothing is saved before
-// "Salva".
+// A clicked option turns red and the one it replaced blue; "M" carries the
+// choices shown, the resume those saved, and only "Salva" saves.
 TEST(ScanSettings, OpensWithTheStoredChoicesSendsTheShownOnesAndSavesOnSalva) {
     ScanRig rig("03", '1', '1');
     EXPECT_EQ(rig.screen->windowTitle(), "Scansione e memorizzazione");
