@@ -130,19 +130,21 @@ TEST(ChannelSetupScreen, ShowsTheSavedSetUpTabsAlongItsRowsAndPrintsIt) {
     EXPECT_EQ(rig.screen->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalva) {
+// Each edit forbids "Invio" until "Salva"; the edits are shown at once and
+// reach the files.
+TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalvaWritesItToTheFiles) {
     EditorScreenRig rig;
     const auto press = [&rig](const char* array, int row) {
         QTest::mouseClick(rig.element(array, row), Qt::LeftButton);
     };
     const std::function<void()> edits[] = {
-        [&] { type(rig.element<QLineEdit>("descr", 2), "X"); },
-        [&] { rig.choose("scala", 1, "4-20mA"); },
+        [&] { type(rig.element<QLineEdit>("descr", 1), "Temperatura aria"); },
+        [&] { rig.choose("punto1", 0, "**.***"); },
+        [&] { typeAndLeave(rig.element<QLineEdit>("ZERO", 2), "abc"); },
+        [&] { rig.choose("scala", 2, "0-20mA"); },
         [&] { rig.choose("alim1", 1, "24 V"); },
         [&] { rig.choose("unita1", 1, "mV"); },
-        [&] { rig.choose("punto1", 1, "*.****"); },
-        [&] { typeAndLeave(rig.element<QLineEdit>("ZERO", 5), "12"); },
-        [&] { press("ACTIV_G", 6); },
+        [&] { press("ACTIV_G", 2); },
         [&] { press("Label5", 6); },
         [&] { QTest::keyClick(rig.element("Label5", 3), Qt::Key_Space); },
         [&] { press("ACTIV_DIG", 1); },
@@ -156,30 +158,19 @@ TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalva) {
         click(rig.button("Command3d1"));
         EXPECT_TRUE(rig.sendEnabled()) << "edit " << edit;
     }
-}
-
-TEST(ChannelSetupScreen, EditsAreShownAtOnceAndReachTheFilesOnSalva) {
-    EditorScreenRig rig;
-    rig.choose("punto1", 0, "**.***");
     EXPECT_EQ(rig.element<QLineEdit>("GAIN", 0)->text(), "+01.234");
-    typeAndLeave(rig.element<QLineEdit>("ZERO", 2), "abc");
     EXPECT_EQ(rig.prompter.texts(), QStringList{kInvalidValueMessage});
     EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::Critical);
     EXPECT_EQ(rig.element<QLineEdit>("ZERO", 2)->text(), "+000.00");
-    QTest::mouseClick(rig.element("ACTIV_G", 2), Qt::LeftButton);
     EXPECT_EQ(ground(rig.element("ACTIV_G", 2)), QColor(255, 0, 0));
-    rig.choose("scala", 2, "0-20mA");
-    QTest::mouseClick(rig.element("Option1", 0), Qt::LeftButton);
     EXPECT_FALSE(rig.element("descr", 6)->isVisible());
-    type(rig.element<QLineEdit>("descr", 1), "Temperatura aria");
-    click(rig.button("Command3d1"));
 
     const QByteArray tmr = rig.folder.read("logger.tmr");
     EXPECT_EQ(tmr.mid(13, 14), "+01234-00050"
                                "03");
+    EXPECT_EQ(tmr.mid(35, 10), "Temperatur") << "descriptions take ten characters";
     EXPECT_EQ(tmr.mid(2 * 35 + 19, 7), "+00000A");
     EXPECT_EQ(tmr.mid(2 * 35 + 32, 3), "OFF");
-    EXPECT_EQ(tmr.mid(35, 10), "Temperatur") << "descriptions take ten characters";
     EXPECT_EQ(rig.folder.read("logger.par").left(2), "4 ");
 }
 
