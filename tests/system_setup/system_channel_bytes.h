@@ -61,12 +61,11 @@ inline QList<SystemChannelBytes> distinctChannels(int count) {
     return channels;
 }
 
-inline void writeSystemFile(const TempFolder& folder, const QList<SystemChannelBytes>& channels,
-                            const QString& name = QStringLiteral("plant.stp")) {
+inline void writeSystemFile(const TempFolder& folder, const QList<SystemChannelBytes>& channels) {
     QByteArray bytes;
     for (const SystemChannelBytes& channel : channels)
         bytes += channel.bytes();
-    folder.write(name, bytes);
+    folder.write(QStringLiteral("plant.stp"), bytes);
 }
 
 // The identity file with "Nr. Logger" (offset 12, three characters) set.
