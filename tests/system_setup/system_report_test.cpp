@@ -21,21 +21,17 @@ const QString kTitles =
 
 class SystemReport : public ::testing::Test {
 protected:
-    // An installation of three loggers (24 channels) whose channel numbers in
-    // the records are not their places in the file.
+    // 24 channels whose numbers in the records are not their places in the file.
     void SetUp() override {
-        QList<SystemChannelBytes> channels;
-        for (int n = 0; n < 24; ++n) {
-            channels.append(distinctChannel(n));
-            channels.last().index = static_cast<qint16>(500 + n);
-        }
+        QList<SystemChannelBytes> channels = distinctChannels(24);
+        for (SystemChannelBytes& channel : channels)
+            channel.index = static_cast<qint16>(channel.index + 500);
         channels[1].treatment = "05";
         channels[2].treatment = "0 ";
         channels[3].treatment = "99";
         channels[4].mask = 9;
         channels[5].mask = 4;
         writeSystemFile(folder_, channels);
-        writeLoggerCount(folder_, "3");
     }
 
     bool print(ScriptedPreview& preview) {
