@@ -82,8 +82,7 @@ QByteArray lastScanningCommand(const test::SimulatedPort& port) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const TempFolder folder;
     FuzzInput input(data, size);
-    sim::LoggerConfig logger;
-    logger.blocks = input.word() % 5000;
+    const sim::LoggerConfig logger{.blocks = input.word() % 5000};
     const quint16 pointer = input.word();
     const quint8 choices = input.byte();
     const bool acquisition = choices & 4;

@@ -9,9 +9,7 @@ const QByteArray kWake(200, '\xFF');
 const QByteArray kAddress("\x80");
 
 TEST(BrainAddressing, WakesOnOneWakeByteAndAnswersTheBroadcastAndItsOwnCodeOnlyAtOnce) {
-    LoggerConfig config;
-    config.code = 5;
-    BrainDriver logger(config);
+    BrainDriver logger({.code = 5});
     EXPECT_EQ(logger.send(kAddress + "j\r" + QByteArray("\x81\xFE\r", 3)), "") << "asleep";
     EXPECT_TRUE(logger.brain.commands().isEmpty());
     EXPECT_EQ(logger.send(kWake), "");

@@ -10,9 +10,7 @@ TEST(BlockReply, TakesEveryFormWithTheDateAndTimeFirst) {
     // The form, and the length before the CR.
     for (const auto& [form, length] : {std::pair{BlockForm{' ', false}, 95}, {{'-', true}, 96}}) {
         SCOPED_TRACE(length);
-        LoggerConfig config;
-        config.blockForm = form;
-        BrainDriver logger(config);
+        BrainDriver logger({.blockForm = form});
         const QByteArray newest = logger.command("S12B"); // block 299
         ASSERT_EQ(newest.size(), length + 1);
         EXPECT_EQ(newest.back(), '\r');
@@ -29,9 +27,7 @@ TEST(BlockReply, TakesEveryFormWithTheDateAndTimeFirst) {
 }
 
 TEST(BlockReply, ThreeDigitsNameTheNewestBlockWithThem) {
-    LoggerConfig config;
-    config.blocks = 4096 + 10;
-    BrainDriver logger(config);
+    BrainDriver logger({.blocks = 4096 + 10});
     // Block 4096 took the place of block 0 in the ring; it is nine blocks
     // (90 minutes) older than the newest, block 4105.
     EXPECT_EQ(at(logger.command("S000"), 10, 8), "11 00 00");

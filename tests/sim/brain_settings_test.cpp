@@ -21,9 +21,7 @@ TEST(LoggerClock, GSetsTheClockThatHReportsAndKeepsRunning) {
 }
 
 TEST(LoggerClock, CanStartAheadOfTheWallClockWithItsHistoryWrittenByIt) {
-    LoggerConfig config;
-    config.clockStart = marchFifth().addSecs(3600);
-    BrainDriver logger(config);
+    BrainDriver logger({.clockStart = marchFifth().addSecs(3600)});
     EXPECT_EQ(logger.command("H"), "240305133000\r");
     EXPECT_EQ(at(logger.command("S12B"), 1, 17), "24 03 05 13 30 00");
 }
