@@ -1,6 +1,7 @@
 // The archive end to end: downloads and imports into it, exports and gaps out
-// of it, once on an SQLite file and once on a PostgreSQL server.
+// of it, on an SQLite file and on a PostgreSQL server; gaps across the wrap.
 #include "archive/archive_export.h"
+#include "archive/archive_gaps.h"
 #include "archive/archive_rig.h"
 
 #include <QBuffer>
@@ -25,14 +26,9 @@ TEST_P(ArchiveDownload, OverlappingDownloadsAndImportsOfTheSameTablesKeepEveryBl
         rig.results.contains(QStringLiteral("0 blocks archived in %1 (100 were there already)")
                                  .arg(rig.store->location().name())));
 
-    ArchiveSetup setup;
-    ASSERT_TRUE(readArchiveSetup(rig.folder.path(), setup));
-    EXPECT_EQ(setup.station, "plant/logger");
+    EXPECT_EQ(rig.setup().station, "plant/logger");
     rig.results.clear();
-    EXPECT_EQ(importTables(*rig.store,
-                           {rig.folder.path("first.txt"), rig.folder.path("second.txt")},
-                           setup.station, setup.channels, rig.output),
-              UnattendedEnd::Done);
+    EXPECT_EQ(rig.import({"first.txt", "second.txt"}), UnattendedEnd::Done);
     const QString name = rig.store->location().name();
     EXPECT_EQ(rig.results,
               QStringList(
@@ -59,12 +55,11 @@ TEST_P(ArchiveDownload, AnExportIsTheDownloadsCsvOfTheBlocksOfItsPeriod) {
     ASSERT_EQ(rig.download(request), UnattendedEnd::Done);
     const QByteArray downloaded = rig.folder.read("all.csv");
 
-    ArchiveSetup setup;
-    ASSERT_TRUE(readArchiveSetup(rig.folder.path(), setup));
+    const RecordedChannels channels = rig.setup().channels;
     QBuffer unused;
-    ASSERT_EQ(exportArchive(*rig.store, {}, setup.channels, rig.folder.path("archive.csv"), unused,
-                            rig.output),
-              UnattendedEnd::Done);
+    ASSERT_EQ(
+        exportArchive(*rig.store, {}, channels, rig.folder.path("archive.csv"), unused, rig.output),
+        UnattendedEnd::Done);
     EXPECT_EQ(rig.folder.read("archive.csv"), downloaded);
 
     // Blocks 100 to 199, told by their times; the header comes first.
@@ -76,7 +71,7 @@ TEST_P(ArchiveDownload, AnExportIsTheDownloadsCsvOfTheBlocksOfItsPeriod) {
     QBuffer period;
     period.open(QIODevice::WriteOnly);
     ASSERT_EQ(exportArchive(*rig.store, {QStringLiteral("plant/logger"), timeOf(100), timeOf(199)},
-                            setup.channels, {}, period, rig.output),
+                            channels, {}, period, rig.output),
               UnattendedEnd::Done);
     EXPECT_EQ(period.data(), (lines.mid(0, 1) + lines.mid(101, 100)).join('\n') + '\n');
 }
@@ -100,6 +95,39 @@ TEST_P(ArchiveDownload, GapsFindAStretchMissingFromTheMiddleAndNothingOnceItIsTh
 
 INSTANTIATE_TEST_SUITE_P(, ArchiveDownload, ::testing::Values(Backend::Sqlite, Backend::PostgreSql),
                          test::backendName);
+
+// Gaps the block numbers cannot tell: across their wrap, a whole round missing.
+ArchivedBlock blockAt(int number, int minutes) {
+    ArchivedBlock block;
+    block.station = QStringLiteral("plant/logger");
+    block.block = number;
+    block.loggedAt = loggerTime(QDate(2024, 1, 1), QTime(0, 0)).addSecs(qint64(minutes) * 60);
+    block.line = QByteArray(104, ' ');
+    return block;
+}
+
+TEST(ArchiveGaps, TellWholeRoundsOfNumbersByTheScanIntervalAndNoneAcrossTheWrap) {
+    test::ArchiveRig rig(test::Backend::Sqlite);
+    ASSERT_TRUE(rig.openArchive());
+    // Every ten minutes, through 65535 to 0; a pause of the logger (block 2
+    // an hour late) is no gap.
+    QList<ArchivedBlock> blocks{blockAt(65533, 0), blockAt(65534, 10), blockAt(65535, 20),
+                                blockAt(0, 30),    blockAt(1, 40),     blockAt(2, 100)};
+    StoredCount count;
+    ASSERT_TRUE(rig.store->store(blocks, count));
+    QList<ArchiveGap> gaps;
+    ASSERT_TRUE(findGaps(*rig.store, {}, gaps));
+    EXPECT_TRUE(gaps.isEmpty());
+
+    // Block 5 one round and two blocks after block 2: 65538 missing.
+    const int minutes = 100 + (65536 + 3) * 10;
+    ASSERT_TRUE(rig.store->store({blockAt(5, minutes), blockAt(6, minutes + 10)}, count));
+    ASSERT_TRUE(findGaps(*rig.store, {}, gaps));
+    ASSERT_EQ(gaps.size(), 1);
+    EXPECT_EQ(gaps[0].afterBlock, 2);
+    EXPECT_EQ(gaps[0].beforeBlock, 5);
+    EXPECT_EQ(gaps[0].missing, 65536 + 2);
+}
 
 } // namespace
 } // namespace korven

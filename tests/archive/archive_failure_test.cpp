@@ -16,13 +16,6 @@ namespace {
 using test::ArchiveRig;
 using test::Backend;
 
-// Lets another user into the rig's folder and its files.
-void openToOthers(const ArchiveRig& rig) {
-    chmod(QFile::encodeName(rig.folder.path()).constData(), 0777);
-    for (const QString& name : QDir(rig.folder.path()).entryList(QDir::Files))
-        chmod(QFile::encodeName(rig.folder.path(name)).constData(), 0666);
-}
-
 TEST(ArchiveFailure, AnArchiveThatCannotBeWrittenLeavesTheDownloadSavedAndHoldsNoneOfIt) {
     for (const bool fullDisk : {true, false}) {
         SCOPED_TRACE(fullDisk ? "full disk" : "read-only archive");
@@ -34,8 +27,11 @@ TEST(ArchiveFailure, AnArchiveThatCannotBeWrittenLeavesTheDownloadSavedAndHoldsN
             const test::FileSizeLimit limit(100000);
             end = rig.downloadAutomatic("t.txt");
         } else {
+            // Another user may use the folder and its files, but not write the archive.
             rig.store.reset();
-            openToOthers(rig);
+            chmod(QFile::encodeName(rig.folder.path()).constData(), 0777);
+            for (const QString& name : QDir(rig.folder.path()).entryList(QDir::Files))
+                chmod(QFile::encodeName(rig.folder.path(name)).constData(), 0666);
             chmod(QFile::encodeName(rig.address).constData(), 0444);
             const test::AsUnprivilegedUser nobody;
             ASSERT_TRUE(rig.openArchive());
@@ -89,11 +85,7 @@ TEST(ArchiveFailure, AnImportWithATableThatIsNotOneStoresNothing) {
     QByteArray cut = rig.folder.read("good.txt");
     cut[104 + 30] = 'x'; // the separator after channel 0 of the second line
     rig.folder.write("bad.txt", cut);
-    ArchiveSetup setup;
-    ASSERT_TRUE(readArchiveSetup(rig.folder.path(), setup));
-    EXPECT_EQ(importTables(*rig.store, {rig.folder.path("good.txt"), rig.folder.path("bad.txt")},
-                           setup.station, setup.channels, rig.output),
-              UnattendedEnd::BadSetup);
+    EXPECT_EQ(rig.import({"good.txt", "bad.txt"}), UnattendedEnd::BadSetup);
     EXPECT_EQ(rig.problems.last(),
               rig.folder.path("bad.txt") + ": not a block table: line 2 is not a block's line");
     EXPECT_TRUE(rig.archivedLines().isEmpty());

@@ -17,9 +17,8 @@ inline std::string backendName(const ::testing::TestParamInfo<Backend>& info) {
     return info.param == Backend::Sqlite ? "Sqlite" : "PostgreSql";
 }
 
-// A program folder over the simulated logger, and an empty archive of the
-// kind asked for: an SQLite file in the folder, or a fresh database on the
-// tests' own PostgreSQL server.
+// A program folder over the simulated logger, and an empty archive: an
+// SQLite file in the folder, or a database on the tests' PostgreSQL server.
 struct ArchiveRig : UnattendedRig {
     explicit ArchiveRig(Backend backend)
         : address(backend == Backend::Sqlite ? folder.path("archive.sqlite")
@@ -43,6 +42,21 @@ struct ArchiveRig : UnattendedRig {
     }
     UnattendedEnd downloadAutomatic(const QString& out) {
         return download({true, 0, 0, folder.path(out)});
+    }
+
+    // The station and channels an import or an export takes from the folder.
+    ArchiveSetup setup() const {
+        ArchiveSetup setup;
+        EXPECT_TRUE(readArchiveSetup(folder.path(), setup));
+        return setup;
+    }
+    // Imports the folder's tables `names` into the archive.
+    UnattendedEnd import(const QStringList& names) {
+        QStringList tables;
+        for (const QString& name : names)
+            tables.append(folder.path(name));
+        const ArchiveSetup from = setup();
+        return importTables(*store, tables, from.station, from.channels, output);
     }
 
     // The archive's blocks of a period as their table lines, in order.

@@ -4,7 +4,6 @@
 #include "support/test_installation.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -14,27 +13,20 @@
 namespace korven::test::download_e2e {
 
 // A program folder for korvenctl: the test installation, its logger set-up
-// resuming the scanning without acquisition.
-class ProgramFolder {
-public:
-    ProgramFolder() { writeProgramFolder(folder_, '0'); }
+// resuming the scanning without acquisition, its logger on the link "com1".
+struct ProgramFolder : TempFolder {
+    ProgramFolder() { writeProgramFolder(*this, '0'); }
 
-    // The logger set-up's flags for putting the logger back into scanning:
-    // acquisition and auto-sleep, each '0' or '1'.
-    void setScanFlags(char acquisition, char autoSleep) const {
-        folder_.write("logger.par", loggerParRecord(acquisition, autoSleep));
-    }
-
-    QString path(const QString& name = {}) const { return folder_.path(name); }
     QString link() const { return path("com1"); }
-    QByteArray read(const QString& name) const { return folder_.read(name); }
-    void write(const QString& name, const QByteArray& bytes) const { folder_.write(name, bytes); }
-    bool exists(const QString& name) const { return folder_.exists(name); }
-
-    // ".PUN" with its last-block field set and the rest zero bytes.
-    void writeDownloadPointer(int block) const {
-        folder_.write("plant.PUN", downloadPointerRecord(block));
+    // korvenctl's arguments for `command` on this installation and its link.
+    QStringList onLine(const QStringList& command) const {
+        return QStringList{"--folder", path(), "--device", link()} + command;
     }
+    // The logger set-up's scanning flags, acquisition and auto-sleep: '0' or '1'.
+    void setScanFlags(char acquisition, char autoSleep) const {
+        write("logger.par", loggerParRecord(acquisition, autoSleep));
+    }
+    void writeDownloadPointer(int block) const { write("plant.PUN", downloadPointerRecord(block)); }
     int downloadPointer() const { return downloadPointerOf(read("plant.PUN")); }
 
     // The block numbers of a table's lines.
@@ -45,9 +37,6 @@ public:
             blocks.append(table.mid(at, 4).toInt());
         return blocks;
     }
-
-private:
-    TempFolder folder_;
 };
 
 inline QList<int> blocksFrom(int first, int last) {
@@ -57,8 +46,7 @@ inline QList<int> blocksFrom(int first, int last) {
     return blocks;
 }
 
-// korven-sim serving 600 blocks on a link, with its commands logged, and any
-// more options given.
+// korven-sim serving 600 blocks on a link, logging its commands.
 class Simulator {
 public:
     explicit Simulator(const QString& link, const QStringList& moreOptions = {}) {
@@ -66,13 +54,15 @@ public:
                        QStringList{"--link", link, "--blocks", "600", "--verbose"} + moreOptions);
         while (!process_.canReadLine() && process_.waitForReadyRead(kWaitMs)) {
         }
-        ready_ = process_.readLine().startsWith("korven-sim: serving on");
+        // A test goes on without its logger, and fails on its first exchange.
+        EXPECT_TRUE(process_.readLine().startsWith("korven-sim: serving on")) << "no korven-sim";
         process_.setReadChannel(QProcess::StandardError);
     }
-    ~Simulator() { stop(); }
+    ~Simulator() {
+        process_.terminate();
+        process_.waitForFinished(kWaitMs);
+    }
 
-    bool ready() const { return ready_; }
-    // Waits until the logger has answered `count` block requests.
     bool awaitBlockRequests(int count) { return awaitLines("korven-sim: command S", count); }
     // Waits until `count` more lines that start with `start` have been logged.
     bool awaitLines(const QByteArray& start, int count = 1) {
@@ -90,8 +80,7 @@ public:
     QByteArray log() {
         while (process_.waitForReadyRead(kQuietMs))
             log_ += process_.readAll();
-        log_ += process_.readAll();
-        return log_;
+        return log_ += process_.readAll();
     }
     // The commands the logger has run so far, in order.
     QStringList commands() {
@@ -107,26 +96,13 @@ public:
         process_.kill();
         process_.waitForFinished(kWaitMs);
     }
-    void stop() {
-        if (process_.state() == QProcess::NotRunning)
-            return;
-        process_.terminate();
-        process_.waitForFinished(kWaitMs);
-    }
 
 private:
     static constexpr int kWaitMs = 10'000;
     static constexpr int kQuietMs = 300;
     QProcess process_;
     QByteArray log_;
-    bool ready_ = false;
 };
-
-// korvenctl's arguments for a download from the folder's logger.
-inline QStringList download(const ProgramFolder& folder, const QStringList& arguments) {
-    return QStringList{"--folder", folder.path(), "--device", folder.link(), "download"} +
-           arguments;
-}
 
 // Eight system channels; channel 2 is "Pressione" in mV, treated as
 // 2 * x + 10 with two decimals. Written from the ".stp" layout.
@@ -147,24 +123,25 @@ inline QByteArray systemSetup() {
     return file;
 }
 
-// The system set-up above, and a logger set-up that goes back to scanning
-// with acquisition ("Z").
+// The system set-up above; the logger resumes scanning with acquisition ("Z").
 inline void prepareReading(const ProgramFolder& folder) {
     folder.write("plant.stp", systemSetup());
     folder.setScanFlags('1', '0');
 }
 
-// One run of korvenctl.
-struct KorvenctlRun {
+// One run of a program of ours, standard output by lines.
+struct ToolRun {
     int exitCode = -1;
     QStringList out;
     QString err;
 };
 
-inline KorvenctlRun korvenctl(const QStringList& arguments) {
+inline ToolRun runTool(const QString& program, const QStringList& arguments,
+                       const QString& workingFolder = {}) {
     QProcess process;
-    process.start(QStringLiteral(KORVENCTL_PATH), arguments);
-    KorvenctlRun run;
+    process.setWorkingDirectory(workingFolder);
+    process.start(program, arguments);
+    ToolRun run;
     if (!process.waitForFinished(60'000)) {
         process.kill();
         process.waitForFinished();
@@ -175,6 +152,10 @@ inline KorvenctlRun korvenctl(const QStringList& arguments) {
         QString::fromLocal8Bit(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
+}
+
+inline ToolRun korvenctl(const QStringList& arguments) {
+    return runTool(QStringLiteral(KORVENCTL_PATH), arguments);
 }
 
 } // namespace korven::test::download_e2e

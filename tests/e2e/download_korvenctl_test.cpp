@@ -1,9 +1,10 @@
-// korvenctl download against korven-sim on a pseudo-terminal, in real time:
-// stopped by SIGTERM, Ctrl+C and the other stop signals part-way, and a line
-// that goes dead part-way. What a download saves is tested in process.
+// korvenctl download against korven-sim on a pseudo-terminal, stopped
+// part-way by a signal or a dead line, and two at once. What it saves is
+// tested in process.
 
 #include "download_e2e_rig.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -25,21 +26,18 @@ int blocksSavedTo(const QString& table, QProcess& korvenctl) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-// SIGTERM, and a second signal after it as an impatient user or a service
-// manager sends; Ctrl+C, a closed terminal, Ctrl+\\ and a reader of the output
-// that went away, which by default would kill korvenctl with the logger
-// stopped.
+// SIGTERM and a second signal after it, Ctrl+C, a closed terminal, Ctrl+\\ and
+// a reader gone away: by default each would leave the logger stopped.
 TEST(KorvenctlDownloadSignals, AStopSignalSavesTheBlocksFetchedMovesThePointerAndResumes) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE}) {
         SCOPED_TRACE(signal);
         ProgramFolder folder;
         folder.writeDownloadPointer(500);
         Simulator simulator(folder.link());
-        ASSERT_TRUE(simulator.ready());
 
         QProcess stopped;
         stopped.start(QStringLiteral(KORVENCTL_PATH),
-                      download(folder, {"--auto", "--out", folder.path("stopped.txt")}));
+                      folder.onLine({"download", "--auto", "--out", folder.path("stopped.txt")}));
         ASSERT_TRUE(simulator.awaitBlockRequests(3));
         ::kill(static_cast<pid_t>(stopped.processId()), signal);
         if (signal == SIGTERM) {
@@ -62,41 +60,63 @@ TEST(KorvenctlDownloadSignals, AStopSignalSavesTheBlocksFetchedMovesThePointerAn
             << qPrintable(err);
         EXPECT_EQ(folder.tableBlocks("stopped.txt"), blocksFrom(500, 500 + saved - 1));
         EXPECT_EQ(folder.downloadPointer(), 500 + saved);
-        // Every block asked for was saved, and the set-up asks for scanning
-        // without acquisition.
+        // Every block asked for was saved; the set-up resumes without acquisition.
         const QStringList commands = simulator.commands();
         EXPECT_EQ(commands.filter(QRegularExpression("^S")).size(), saved);
         EXPECT_EQ(commands.value(commands.size() - 1), "z");
     }
 }
 
-TEST(KorvenctlDownload, ALineCutPartWayIsCompletedByTheNextRunWithNoGapAndNoRepeat) {
+// The link going dead part-way ends the run with 3, the blocks fetched saved.
+TEST(KorvenctlDownload, ALineCutPartWayKeepsTheBlocksFetched) {
     ProgramFolder folder;
     folder.writeDownloadPointer(560);
-    int saved = 0;
-    {
-        Simulator simulator(folder.link());
-        ASSERT_TRUE(simulator.ready());
-        QProcess cut;
-        cut.start(QStringLiteral(KORVENCTL_PATH),
-                  download(folder, {"--auto", "--out", folder.path("cut.txt")}));
-        ASSERT_TRUE(simulator.awaitBlockRequests(5));
-        simulator.kill();
-        ASSERT_TRUE(cut.waitForFinished(30'000));
-        EXPECT_EQ(cut.exitCode(), 3);
-        saved = blocksSavedTo(folder.path("cut.txt"), cut);
-    }
+    Simulator simulator(folder.link());
+    QProcess cut;
+    cut.start(QStringLiteral(KORVENCTL_PATH),
+              folder.onLine({"download", "--auto", "--out", folder.path("cut.txt")}));
+    ASSERT_TRUE(simulator.awaitBlockRequests(5));
+    simulator.kill();
+    ASSERT_TRUE(cut.waitForFinished(30'000));
+    EXPECT_EQ(cut.exitCode(), 3);
+    const int saved = blocksSavedTo(folder.path("cut.txt"), cut);
     ASSERT_GE(saved, 4);
     ASSERT_LT(saved, 40);
     EXPECT_EQ(folder.tableBlocks("cut.txt"), blocksFrom(560, 560 + saved - 1));
     EXPECT_EQ(folder.downloadPointer(), 560 + saved);
+}
 
-    Simulator again(folder.link());
-    ASSERT_TRUE(again.ready());
-    const KorvenctlRun rest =
-        korvenctl(download(folder, {"--auto", "--out", folder.path("rest.txt")}));
-    EXPECT_EQ(rest.exitCode, 0) << qPrintable(rest.err);
-    EXPECT_EQ(folder.tableBlocks("rest.txt"), blocksFrom(560 + saved, 599));
+// Two downloads on one installation at once, each on a logger of its own.
+TEST(KorvenctlRace, ASecondDownloadOnTheInstallationIsRefusedAtOnceNamingTheFirst) {
+    ProgramFolder folder;
+    folder.writeDownloadPointer(570);
+    Simulator first(folder.link());
+    const QString secondLink = folder.path("com2");
+    Simulator second(secondLink);
+
+    QProcess running;
+    running.start(QStringLiteral(KORVENCTL_PATH),
+                  folder.onLine({"download", "--auto", "--out", folder.path("first.txt")}));
+    ASSERT_TRUE(running.waitForStarted());
+    ASSERT_TRUE(first.awaitBlockRequests(1)) << running.readAllStandardError().constData();
+
+    QElapsedTimer refusal;
+    refusal.start();
+    const ToolRun refused = korvenctl({"--folder", folder.path(), "--device", secondLink,
+                                       "download", "--auto", "--out", folder.path("second.txt")});
+    EXPECT_LT(refusal.elapsed(), 5'000);
+    ASSERT_EQ(running.state(), QProcess::Running) << "the first download is still under way";
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains("the installation is in use")) << qPrintable(refused.err);
+    EXPECT_TRUE(refused.err.contains(
+        QStringLiteral("held by korvenctl (process %1 ").arg(running.processId())))
+        << qPrintable(refused.err);
+    EXPECT_TRUE(second.commands().isEmpty()) << "the second logger was never woken";
+
+    ASSERT_TRUE(running.waitForFinished(30'000));
+    EXPECT_EQ(running.exitCode(), 0) << running.readAllStandardError().constData();
+    EXPECT_EQ(folder.tableBlocks("first.txt"), blocksFrom(570, 599));
+    EXPECT_FALSE(folder.exists("second.txt"));
     EXPECT_EQ(folder.downloadPointer(), 600);
 }
 

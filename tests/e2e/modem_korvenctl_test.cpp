@@ -1,7 +1,5 @@
-// korvenctl --modem against korven-sim --modem on a pseudo-terminal, in real
-// time: the call, the command through it, the hang-up, and Ctrl+C while the
-// call comes up. A logger that does not wake and a stop during the download
-// are tested on virtual time, in process.
+// korvenctl --modem against korven-sim --modem on a pseudo-terminal: the
+// modem's real call and guard times, and Ctrl+C while the call comes up.
 
 #include "download_e2e_rig.h"
 #include "support/modem_identity.h"
@@ -15,32 +13,22 @@
 namespace korven::test::download_e2e {
 namespace {
 
-// A quick call, so a run takes about half a minute.
-const QStringList kModem{"--modem", "--modem-call-time", "500"};
-
-struct ModemRun {
-    ModemRun() {
-        folder.writeDownloadPointer(595);
-        folder.write("plant.pas", ModemIdentity{}.bytes());
+// An installation that calls its logger through the modem, at block 595.
+struct ModemFolder : ProgramFolder {
+    ModemFolder() {
+        writeDownloadPointer(595);
+        write("plant.pas", ModemIdentity{}.bytes());
     }
-    QStringList arguments() const {
-        return {"--folder", folder.path(), "--device", folder.link(),          "--modem",
-                "download", "--auto",      "--out",    folder.path("auto.txt")};
-    }
-
-    ProgramFolder folder;
 };
 
 TEST(KorvenctlModem, DownloadsTheNewBlocksThroughTheCallAndHangsUp) {
-    ModemRun run;
-    Simulator simulator(run.folder.link(), kModem);
-    ASSERT_TRUE(simulator.ready());
+    ModemFolder folder;
+    Simulator simulator(folder.link(), {"--modem", "--modem-call-time", "500"});
 
-    const KorvenctlRun done = korvenctl(run.arguments());
+    const ToolRun done =
+        korvenctl(folder.onLine({"--modem", "download", "--auto", "--out", folder.path("a.txt")}));
     EXPECT_EQ(done.exitCode, 0) << qPrintable(done.err);
-    EXPECT_EQ(done.out, QStringList{"5 blocks saved to " + run.folder.path("auto.txt")});
-    EXPECT_EQ(run.folder.tableBlocks("auto.txt"), blocksFrom(595, 599));
-    EXPECT_EQ(run.folder.downloadPointer(), 600);
+    EXPECT_EQ(done.out, QStringList{"5 blocks saved to " + folder.path("a.txt")});
     EXPECT_TRUE(done.err.contains("korvenctl: connected through the modem"));
     EXPECT_TRUE(done.err.contains("korvenctl: modem hung up"));
 
@@ -58,15 +46,13 @@ TEST(KorvenctlModem, DownloadsTheNewBlocksThroughTheCallAndHangsUp) {
 // Ctrl+C while the call is still coming up: the call is given up at once and
 // the modem hung up; the logger was never woken, so nothing was read.
 TEST(KorvenctlModem, CtrlCDuringASlowCallEndsItAtOnceWithThree) {
-    ModemRun run;
-    prepareReading(run.folder);
-    Simulator simulator(run.folder.link(), {"--modem", "--modem-call-time", "30000"});
-    ASSERT_TRUE(simulator.ready());
+    ModemFolder folder;
+    prepareReading(folder);
+    Simulator simulator(folder.link(), {"--modem", "--modem-call-time", "30000"});
 
     QProcess reading;
     reading.start(QStringLiteral(KORVENCTL_PATH),
-                  {"--folder", run.folder.path(), "--device", run.folder.link(), "--modem", "read",
-                   "--channel", "0", "--count", "1"});
+                  folder.onLine({"--modem", "read", "--channel", "0", "--count", "1"}));
     ASSERT_TRUE(simulator.awaitLines("korven-sim: modem command atdt"))
         << reading.readAllStandardError().constData();
     QElapsedTimer sinceStop;

@@ -1,4 +1,5 @@
-// korvenctl read against korven-sim on a pseudo-terminal, in real time.
+// korvenctl read against korven-sim on a pseudo-terminal, in real time: ended
+// by Ctrl+C, and by a reader that goes away as "korvenctl read | head -n 3".
 
 #include "download_e2e_rig.h"
 
@@ -16,12 +17,10 @@ TEST(KorvenctlRead, CtrlCEndsAnEndlessReadingAndTheLoggerStillGoesBackIntoScanni
     ProgramFolder folder;
     prepareReading(folder);
     Simulator simulator(folder.link());
-    ASSERT_TRUE(simulator.ready());
 
     QProcess reading;
     reading.start(QStringLiteral(KORVENCTL_PATH),
-                  {"--folder", folder.path(), "--device", folder.link(), "read", "--channel", "2",
-                   "--treated"});
+                  folder.onLine({"read", "--channel", "2", "--treated"}));
     QStringList lines;
     while (lines.size() < 2 && reading.waitForReadyRead(10'000)) {
         while (reading.canReadLine())
@@ -39,13 +38,24 @@ TEST(KorvenctlRead, CtrlCEndsAnEndlessReadingAndTheLoggerStillGoesBackIntoScanni
     EXPECT_EQ(simulator.commands().last(), "Z");
 }
 
-TEST(KorvenctlRead, RefusesAChannelOutOfRangeBeforeTouchingTheLine) {
+// The output's end stops the reading as SIGTERM does, the logger resumed.
+TEST(KorvenctlRead, AReaderThatGoesAwayEndsTheReadingAndTheLoggerScansAgain) {
     ProgramFolder folder;
-    const KorvenctlRun run =
-        korvenctl({"--folder", folder.path(), "--device", folder.link(), "read", "--channel", "8"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains("Channels go from 0 to 7.")) << qPrintable(run.err);
-    EXPECT_TRUE(run.out.isEmpty());
+    prepareReading(folder);
+    Simulator simulator(folder.link());
+
+    QProcess pipeline;
+    pipeline.start(
+        QStringLiteral("bash"),
+        QStringList{"-c", "\"$0\" \"$@\" | head -n 3; exit ${PIPESTATUS[0]}", KORVENCTL_PATH} +
+            folder.onLine({"read"}));
+    ASSERT_TRUE(pipeline.waitForFinished(30'000));
+    const QByteArray errors = pipeline.readAllStandardError();
+    EXPECT_EQ(pipeline.exitCode(), 0) << errors.constData();
+    EXPECT_EQ(pipeline.readAllStandardOutput().count('\n'), 3);
+    EXPECT_TRUE(errors.contains("KORVEN nr. 0 in scansione")) << errors.constData();
+    EXPECT_TRUE(simulator.awaitLines("korven-sim: command Z"));
+    EXPECT_EQ(simulator.commands().last(), "Z");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "download_e2e_rig.h"
 #include "link/link_texts.h"
 #include "link/logger_link.h"
 #include "link/port_settings.h"
@@ -13,59 +14,27 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
-#include <fcntl.h>
-#include <pty.h>
-#include <unistd.h>
 
 namespace korven::test {
 namespace {
 
-// A pseudo-terminal nobody answers on: a logger that is not there.
-class SilentPty {
-public:
-    SilentPty() {
-        char name[128] = {};
-        if (openpty(&controller_, &device_, name, nullptr, nullptr) == 0)
-            path_ = QString::fromLocal8Bit(name);
-    }
-    ~SilentPty() {
-        if (!path_.isEmpty()) {
-            ::close(device_);
-            ::close(controller_);
-        }
-    }
-    QString path() const { return path_; }
-
-private:
-    int controller_ = -1;
-    int device_ = -1;
-    QString path_;
-};
-
-// The production port and time base on COM 1, which `device` stands for.
-struct RealLine {
-    explicit RealLine(const QString& device) {
-        qputenv("KORVEN_COM1", device.toLocal8Bit());
-        configurePort(port, PortSettings{0, 2});
-    }
-
+// The production port and time base against a logger that never answers.
+TEST(SilentLine, WakeUpGivesUpAfterFourCyclesAndBurnsNoProcessor) {
+    TempFolder folder;
+    download_e2e::Simulator silent(folder.path("com1"), {"--silent"});
+    qputenv("KORVEN_COM1", folder.path("com1").toLocal8Bit());
     QtSerialPort port;
+    configurePort(port, PortSettings{0, 2});
     QtTicks ticks;
     ScriptedPrompter prompter;
     ProgressLabels labels;
     PromptingReporter reporter{prompter, labels};
     LoggerLink link{port, ticks, reporter};
-};
-
-TEST(SilentLine, WakeUpGivesUpAfterFourCyclesAndBurnsNoProcessor) {
-    SilentPty pty;
-    ASSERT_FALSE(pty.path().isEmpty());
-    RealLine line(pty.path());
     QElapsedTimer wall;
     wall.start();
     const std::clock_t cpuStart = std::clock();
 
-    auto conversation = line.link.startConversation();
+    auto conversation = link.startConversation();
     EXPECT_EQ(wakeLogger(*conversation), LinkStatus::NoAnswer);
 
     const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
@@ -75,8 +44,8 @@ TEST(SilentLine, WakeUpGivesUpAfterFourCyclesAndBurnsNoProcessor) {
     EXPECT_GT(wallMs, 4 * 2300);
     EXPECT_LT(wallMs, 4 * 3600);
     EXPECT_LT(cpuMs, 0.02 * double(wallMs));
-    EXPECT_EQ(line.prompter.texts(), QStringList{link_texts::notConnected});
-    EXPECT_EQ(line.link.state().linkFailed, 1);
+    EXPECT_EQ(prompter.texts(), QStringList{link_texts::notConnected});
+    EXPECT_EQ(link.state().linkFailed, 1);
 }
 
 } // namespace

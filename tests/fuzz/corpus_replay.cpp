@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-// Every fuzz target's entry point, renamed after its target so that one
-// program holds them all.
+// Every fuzz target's entry point, renamed after its target.
 #define KORVEN_FUZZ_TARGET(name)                                                                   \
     extern "C" int korven_fuzz_##name(const std::uint8_t* data, std::size_t size);
 #include "fuzz_targets.inc"
@@ -29,10 +28,8 @@ const FuzzTarget kTargets[] = {
 
 class FuzzCorpus : public testing::TestWithParam<FuzzTarget> {};
 
-// The seed corpus of one fuzz target, run through its entry point as the
-// fuzzer runs it, so the normal build keeps every seed passing without
-// clang. A property that fails aborts the program with its name, after the
-// name of the seed.
+// The seed corpus of one fuzz target through its entry point, without clang;
+// a property that fails aborts the program, after the seed's name.
 TEST_P(FuzzCorpus, EverySeedRunsThrough) {
     const QDir corpus(QStringLiteral(KORVEN_FUZZ_CORPUS "/") + GetParam().name);
     const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);

@@ -2,13 +2,14 @@
 #include "fuzzed_line.h"
 
 #include "download/download_job.h"
+#include "link/prompting_reporter.h"
 #include "link/protocol/block_numbers.h"
 #include "link/protocol/commands.h"
+#include "support/scripted_prompter.h"
 #include "support/simulated_port.h"
 #include "support/temp_folder.h"
 #include "support/test_installation.h"
 #include "support/virtual_clock.h"
-#include "system_setup/side_file_layouts.h"
 
 #include <gtest/gtest.h>
 
@@ -20,37 +21,17 @@ using korven::test::TempFolder;
 
 namespace {
 
-// A range as long as the logger's whole memory follows from the pointer and
-// the status reply alone; the line's faults show as well on shorter ones, and
-// a grid that long would only slow the fuzzer down. Longer ranges are not
-// fetched.
+// Longer ranges are not fetched: the line's faults show as well on shorter
+// ones, and a grid as long as the logger's memory only slows the fuzzer.
 constexpr int kLongestFuzzedRange = 256;
 
-// Nobody watches the link: its failures are part of the game.
-class UnwatchedReporter : public LinkReporter {
-public:
-    void progress(const QString&, const QString&) override {}
-    void busy(bool) override {}
-    void failure(LinkFailure) override {}
-    void scanningResumed(int, ResumedLine) override {}
-};
-
-// The program folder of a run: a system set-up on COM 1 at 9600 baud, the
-// download tests' logger set-up with the scanning flags given, the download
-// pointer given, no table and no data-directory file.
+// The test installation with the scan flags and pointer given, and no table.
 Installation prepare(const TempFolder& folder, quint16 pointer, bool acquisition, bool autosleep) {
-    QByteArray identity(IdentityLayout::recordLength, ' ');
-    identity[IdentityLayout::comIndex.offset] = '0';
-    identity[IdentityLayout::speedIndex.offset] = '2';
-    folder.write("plant.pas", identity);
+    folder.write("plant.pas", test::IdentityRecord{}.bytes());
     folder.write("logger.tmr", test::loggerChannelRecords());
-    QByteArray par = test::loggerParRecord('1');
-    par[LoggerParLayout::acquisitionFlag.offset] = acquisition ? '1' : '0';
-    par[LoggerParLayout::sleepFlag.offset] = autosleep ? '1' : '0';
-    folder.write("logger.par", par);
-    Record record(DownloadPointerLayout::recordLength);
-    record.setUnsignedInteger(DownloadPointerLayout::lastBlock, pointer);
-    folder.write("plant.PUN", record.bytes());
+    folder.write("logger.par",
+                 test::loggerParRecord(acquisition ? '1' : '0', autosleep ? '1' : '0'));
+    folder.write("plant.PUN", test::downloadPointerRecord(pointer));
     QFile::remove(folder.path("table.txt"));
     QFile::remove(folder.path("plant.DIR"));
     return {folder.path("plant.stp"), folder.path("logger"), {}, {}};
@@ -78,15 +59,12 @@ void download(DownloadJob& job, const TempFolder& folder, int extraAttempts) {
     require(folder.read("table.txt").size() ==
                 qsizetype(fetched.fetched) * BlockTableLayout::recordLength,
             "one line per fetched block");
-    Record pointer(DownloadPointerLayout::recordLength);
-    pointer.setBytes(folder.read("plant.PUN"));
-    require(pointer.unsignedInteger(DownloadPointerLayout::lastBlock) ==
+    require(test::downloadPointerOf(folder.read("plant.PUN")) ==
                 wrappedBlock(range.first + fetched.fetched),
             "the pointer moves past the saved blocks and no further");
 }
 
-// The scanning command last written: the wake-up stops the scanning, the
-// resume starts it again.
+// The scanning command last written: "z" by the wake-up, or the resume's.
 QByteArray lastScanningCommand(const test::SimulatedPort& port) {
     for (auto write = port.writes().crbegin(); write != port.writes().crend(); ++write) {
         if (*write == command::stopScanning + '\r' || *write == command::scanWithAcquisition + '\r')
@@ -104,8 +82,7 @@ QByteArray lastScanningCommand(const test::SimulatedPort& port) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const TempFolder folder;
     FuzzInput input(data, size);
-    sim::LoggerConfig logger;
-    logger.blocks = input.word() % 5000;
+    const sim::LoggerConfig logger{.blocks = input.word() % 5000};
     const quint16 pointer = input.word();
     const quint8 choices = input.byte();
     const bool acquisition = choices & 4;
@@ -115,7 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::SimulatedPort port(clock, logger);
     FuzzedLine line(input);
     port.setLineFilter([&line](const sim::Emission& reply) { return line.carry(reply); });
-    UnwatchedReporter reporter;
+    // Nobody reads the messages: the link's failures are part of the game.
+    test::ScriptedPrompter prompter;
+    ProgressLabels labels;
+    PromptingReporter reporter(prompter, labels);
     LoggerLink link(port, clock, reporter);
     DownloadJob job(link, installation);
 
@@ -129,8 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     (acquisition ? command::scanWithAcquisition : command::stopScanning),
                 "scanning resumes as the logger set-up says");
     require(!link.busy(), "every conversation has ended");
-    // The simulated port reports misuse, such as bytes sent on a closed
-    // port, as a test failure; outside a test it lands here.
+    // The simulated port reports misuse (bytes sent on a closed port) as a
+    // test failure; outside a test it lands here.
     require(!testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed(),
             "the port was used as a port is used");
     return 0;

@@ -9,9 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-// What every fuzz target has: libFuzzer's entry point, a reader over its
-// input, and the check that stops a run when something that must hold does
-// not. The fuzzer keeps such an input as a crash; the corpus replay fails.
+// libFuzzer's entry point, a reader over its input, and the check that
+// aborts a run, as a crash, when a property does not hold.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace korven::fuzz {

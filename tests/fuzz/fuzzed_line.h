@@ -8,14 +8,10 @@
 
 namespace korven::fuzz {
 
-// A line whose every fault is chosen by the fuzzer: each reply of the logger
-// takes one byte of the input whose low bits say whether it arrives as sent
-// (0-7: half the replies, so a run gets past the wake-up and into the
-// blocks), lost, cut, with a byte changed or dropped, replaced, doubled, or
-// with noise before or after it; its three top bits say how late: mostly on
-// time, else up to a second, five or twenty-five seconds, around every time
-// limit of the link. Once the input is used up the line is dead, so every run
-// ends.
+// A line whose faults the fuzzer chooses: a byte per reply, whose low bits
+// pass it as sent (0-7, so runs get into the blocks) or spoil it, and whose
+// top three bits delay it up to 1, 5 or 25 s, around the link's time limits.
+// Once the input is used up the line is dead, so every run ends.
 class FuzzedLine {
 public:
     explicit FuzzedLine(FuzzInput& input) : input_(input) {}

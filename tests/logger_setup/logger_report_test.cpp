@@ -1,7 +1,6 @@
 #include "logger_set_bytes.h"
 #include "logger_setup/logger_report.h"
-#include "support/scripted_preview.h"
-#include "support/scripted_prompter.h"
+#include "logger_setup/set_up_sheet_texts.h"
 
 #include <QDir>
 
@@ -50,54 +49,41 @@ protected:
     ScriptedPrompter prompter_;
 };
 
-TEST_F(LoggerReport, FirstPageCarriesTitleDateHeadingsAndOneRowPerChannel) {
-    ScriptedPreview preview(PageOrientation::Landscape);
-    RecordingCanvas& canvas = preview.printed();
-    ASSERT_TRUE(print(preview));
-
-    const QString date = QStringLiteral("Aggiornamento: 28 NOVEMBRE 2023   Pag. 1");
-    QList<PrintedText> expected = {
-        {"File: " + QDir::toNativeSeparators(base()) + ".Tmr", "Times New Roman", 12, true,
-         kDarkGreen, 200, 300, 1},
-        {date, "Times New Roman", 9, false, kBlack,
-         RecordingCanvas::kA4Width - RecordingCanvas::widthOf(date, 9) - 50, 50, 1},
-        tableText("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 1900, 1),
-        tableText("UN.MISURA", true, kBlue, 2948, 1900, 1),
-        tableText("PUNTO DEC.", true, kBlue, 4139, 1900, 1),
-        tableText("ALIM.", true, kBlue, 5500, 1900, 1),
-        tableText("SCALA", true, kBlue, 6293, 1900, 1),
-        tableText("ZERO", true, kBlue, 8675, 1900, 1),
-        tableText("GAIN", true, kBlue, 9865, 1900, 1),
-        tableText("ATT.SCAL.", true, kBlue, 10702, 1900, 1),
-    };
-    for (int n = 0; n < 8; ++n)
-        expected.append(tableText(kRows[n], false, kBlack, 200, 2400 + 300 * n, 1));
-    EXPECT_EQ(canvas.texts(), expected);
-    EXPECT_EQ(canvas.pages(), 1);
-    EXPECT_EQ(canvas.documentsEnded(), 1);
-    EXPECT_TRUE(prompter_.prompts().isEmpty());
-}
-
-TEST_F(LoggerReport, ContinuationPageHasItsOwnHeadingsAndNoUnitHeading) {
+// Three rows fit on the first page; the later page has headings of its own
+// and no unit heading.
+TEST_F(LoggerReport, PrintsTitleDateHeadingsAndOneRowPerChannelOverTwoPages) {
     ScriptedPreview preview(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
-    RecordingCanvas& canvas = preview.printed();
     ASSERT_TRUE(print(preview));
 
     QList<PrintedText> expected = {
-        {"Pag.  2", "Times New Roman", 9, false, kBlack,
-         RecordingCanvas::kA4Width - RecordingCanvas::widthOf("Pag.  2", 9) - 50, 50, 2},
-        tableText("CH.  DESCRIZ.   ATTIV.", true, kBlue, 200, 500, 2),
-        tableText("PUNTO DEC.", true, kBlue, 3842, 500, 2),
-        tableText("ALIM.", true, kBlue, 5984, 500, 2),
-        tableText("SCALA", true, kBlue, 7754, 500, 2),
-        tableText("ZERO", true, kBlue, 9101, 500, 2),
-        tableText("GAIN", true, kBlue, 10689, 500, 2),
-        tableText("ATTIV.SCAL.", true, kBlue, 12674, 500, 2),
-    };
-    for (int n = 3; n < 8; ++n)
-        expected.append(tableText(kRows[n], false, kBlack, 200, 1000 + 300 * (n - 3), 2));
-    EXPECT_EQ(canvas.textsOnPage(2), expected);
-    EXPECT_EQ(canvas.pages(), 2);
+        sheetTitle("File: " + QDir::toNativeSeparators(base()) + ".Tmr"),
+        topRight(QStringLiteral("Aggiornamento: 28 NOVEMBRE 2023   Pag. 1"), 1)};
+    appendHeadings(expected,
+                   {{200, "CH.  DESCRIZ.   ATTIV."},
+                    {2948, "UN.MISURA"},
+                    {4139, "PUNTO DEC."},
+                    {5500, "ALIM."},
+                    {6293, "SCALA"},
+                    {8675, "ZERO"},
+                    {9865, "GAIN"},
+                    {10702, "ATT.SCAL."}},
+                   1900, 1);
+    appendRows(expected, kRows.mid(0, 3), 2400, 1);
+    expected.append(topRight("Pag.  2", 2));
+    appendHeadings(expected,
+                   {{200, "CH.  DESCRIZ.   ATTIV."},
+                    {3842, "PUNTO DEC."},
+                    {5984, "ALIM."},
+                    {7754, "SCALA"},
+                    {9101, "ZERO"},
+                    {10689, "GAIN"},
+                    {12674, "ATTIV.SCAL."}},
+                   500, 2);
+    appendRows(expected, kRows.mid(3), 1000, 2);
+    EXPECT_EQ(preview.printed().texts(), expected);
+    EXPECT_EQ(preview.printed().pages(), 2);
+    EXPECT_EQ(preview.printed().documentsEnded(), 1);
+    EXPECT_TRUE(prompter_.prompts().isEmpty());
 }
 
 TEST_F(LoggerReport, PrintsAsManyRowsAsTheChannelCountSaysUpToTheRecordsThatExist) {
@@ -144,15 +130,8 @@ TEST_F(LoggerReport, AMissingFileOfThePairIsNamedAndNothingIsPrinted) {
         QFile::remove(folder_.path(name));
         prompter_.clear();
         ScriptedPreview preview(PageOrientation::Portrait);
-        RecordingCanvas& canvas = preview.printed();
         EXPECT_FALSE(print(preview));
-        ASSERT_EQ(prompter_.prompts().size(), 1) << name;
-        EXPECT_TRUE(prompter_.prompts()[0].text.startsWith(
-            "ATTENZIONE: errore sul file " + QDir::toNativeSeparators(folder_.path(name))))
-            << prompter_.prompts()[0].text.toStdString();
-        EXPECT_TRUE(canvas.texts().isEmpty());
-        EXPECT_EQ(canvas.documentsEnded(), 0);
-        EXPECT_FALSE(folder_.exists(name)) << "reading never creates the file";
+        expectNothingPrinted(prompter_, preview, folder_.path(name));
     }
 }
 

@@ -9,29 +9,25 @@ using namespace korven::test;
 
 namespace {
 
+// The first and the last month, and the one whose name fills the nine
+// characters.
 TEST(PrintedSheet, DateLineCarriesTheNineCharacterMonthNameAndTheFirstPageNumber) {
-    const QStringList expected = {
-        "Aggiornamento: 01 GENNAIO  1999   Pag. 1", "Aggiornamento: 02 FEBBRAIO 2000   Pag. 1",
-        "Aggiornamento: 03 MARZO    2001   Pag. 1", "Aggiornamento: 04 APRILE   2002   Pag. 1",
-        "Aggiornamento: 05 MAGGIO   2003   Pag. 1", "Aggiornamento: 06 GIUGNO   2004   Pag. 1",
-        "Aggiornamento: 07 LUGLIO   2005   Pag. 1", "Aggiornamento: 08 AGOSTO   2006   Pag. 1",
-        "Aggiornamento: 09 SETTEMBRE2007   Pag. 1", "Aggiornamento: 10 OTTOBRE  2008   Pag. 1",
-        "Aggiornamento: 11 NOVEMBRE 2009   Pag. 1", "Aggiornamento: 31 DICEMBRE 2010   Pag. 1",
-    };
-    for (int month = 1; month <= 12; ++month) {
-        const int day = month == 12 ? 31 : month;
-        EXPECT_EQ(updateLine(QDate(1998 + month, month, day)), expected[month - 1]);
-    }
+    EXPECT_EQ(updateLine(QDate(1999, 1, 1)), "Aggiornamento: 01 GENNAIO  1999   Pag. 1");
+    EXPECT_EQ(updateLine(QDate(2007, 9, 9)), "Aggiornamento: 09 SETTEMBRE2007   Pag. 1");
+    EXPECT_EQ(updateLine(QDate(2010, 12, 31)), "Aggiornamento: 31 DICEMBRE 2010   Pag. 1");
 }
 
 void titleOnly(PrinterCanvas& canvas) {
     printSheetTitle(canvas, QStringLiteral("Titolo"));
 }
 
-TEST(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
+struct PrintSheet : ::testing::Test {
     ScriptedPreview preview;
     ScriptedPrompter prompter;
     SheetPrinter printer{preview, prompter};
+};
+
+TEST_F(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
     preview.closeNext();
     EXPECT_FALSE(printSheet(printer, "Foglio", titleOnly));
     EXPECT_EQ(preview.shown().texts().size(), 1) << "the page was shown";
@@ -40,20 +36,15 @@ TEST(PrintSheet, AClosedPreviewPrintsNothingAndSaysNothing) {
     EXPECT_TRUE(prompter.prompts().isEmpty());
 }
 
-TEST(PrintSheet, ASheetSavedAsPdfIsNamedForItAndTheFileWrittenIsTold) {
-    ScriptedPreview preview;
-    ScriptedPrompter prompter;
-    SheetPrinter printer{preview, prompter};
+TEST_F(PrintSheet, ASheetSavedAsPdfIsNamedForItAndTheFileWrittenIsTold) {
     preview.saveNext();
     EXPECT_TRUE(printSheet(printer, "Setup sistema impianto", titleOnly));
     EXPECT_EQ(preview.lastDocumentName(), "Setup sistema impianto");
     EXPECT_EQ(prompter.texts(), QStringList{"Foglio salvato nel file foglio.pdf"});
 }
 
-TEST(PrintSheet, APrinterTurnedToLandscapeStaysSoForTheNextSheet) {
-    ScriptedPreview preview(PageOrientation::Portrait);
-    ScriptedPrompter prompter;
-    SheetPrinter printer{preview, prompter};
+TEST_F(PrintSheet, APrinterTurnedToLandscapeStaysSoForTheNextSheet) {
+    preview.setOrientation(PageOrientation::Portrait);
     EXPECT_TRUE(printSheet(printer, "Foglio", titleOnly));
     EXPECT_EQ(preview.shown().orientation(), PageOrientation::Landscape)
         << "turned before the preview";

@@ -57,12 +57,6 @@ private:
     }
 };
 
-// The bytes behind a reply of two-digit hexadecimal groups separated by
-// blanks ("01 2C" gives 0x01 0x2C).
-inline QByteArray hexBytes(const QByteArray& text) {
-    return QByteArray::fromHex(text.trimmed());
-}
-
 // The text at `position` (counted from 1, as the program counts) of `reply`.
 inline QByteArray at(const QByteArray& reply, int position, int length = 2) {
     return reply.mid(position - 1, length);

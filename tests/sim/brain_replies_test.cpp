@@ -1,42 +1,33 @@
 #include "brain_driver.h"
-#include "sim/reading_format.h"
 
 #include <gtest/gtest.h>
 
 namespace korven::sim::test {
 namespace {
 
-// The replies' layouts are what the program's parsers read, and its tests
-// read them from this logger; here, the forms a logger may take.
+// The forms a logger's replies may take; the layouts are the parsers' tests'.
 TEST(BlockReply, TakesEveryFormWithTheDateAndTimeFirst) {
-    struct Case {
-        BlockForm form;
-        int length; // before the CR
-    };
-    for (const Case& c : {Case{{' ', false}, 95}, Case{{'-', true}, 96}}) {
-        SCOPED_TRACE(c.length);
-        LoggerConfig config;
-        config.blockForm = c.form;
-        BrainDriver logger(config);
+    // The form, and the length before the CR.
+    for (const auto& [form, length] : {std::pair{BlockForm{' ', false}, 95}, {{'-', true}, 96}}) {
+        SCOPED_TRACE(length);
+        BrainDriver logger({.blockForm = form});
         const QByteArray newest = logger.command("S12B"); // block 299
-        ASSERT_EQ(newest.size(), c.length + 1);
+        ASSERT_EQ(newest.size(), length + 1);
         EXPECT_EQ(newest.back(), '\r');
-        EXPECT_EQ(newest.at(95), c.length == 96 ? c.form.separator : '\r');
-        const auto withSeparator = [&c](QByteArray text) {
-            return text.replace(' ', c.form.separator);
+        EXPECT_EQ(newest.at(95), length == 96 ? form.separator : '\r');
+        const auto withSeparator = [&form](QByteArray text) {
+            return text.replace(' ', form.separator);
         };
         EXPECT_EQ(newest.left(17), withSeparator("24 03 05 12 30 00"));
         EXPECT_EQ(at(logger.command("S000"), 1, 17), withSeparator("24 03 03 10 40 00"));
         // Block 300 is the next to be written.
-        EXPECT_EQ(logger.command("S12C").left(c.length),
-                  withSeparator(QByteArray("FF ").repeated(32)).left(c.length));
+        EXPECT_EQ(logger.command("S12C").left(length),
+                  withSeparator(QByteArray("FF ").repeated(32)).left(length));
     }
 }
 
 TEST(BlockReply, ThreeDigitsNameTheNewestBlockWithThem) {
-    LoggerConfig config;
-    config.blocks = 4096 + 10;
-    BrainDriver logger(config);
+    BrainDriver logger({.blocks = 4096 + 10});
     // Block 4096 took the place of block 0 in the ring; it is nine blocks
     // (90 minutes) older than the newest, block 4105.
     EXPECT_EQ(at(logger.command("S000"), 10, 8), "11 00 00");
@@ -55,13 +46,30 @@ TEST(ReadingReply, OneAndTwoDigitFormsReadTheSameChannel) {
     }
 }
 
-TEST(ReadingReply, TheShortFormDropsTheZerosBeforeTheFirstDigitThatCounts) {
-    const std::pair<std::pair<int, int>, const char*> cases[] = {
-        {{1235, 2}, "+12.35"},   {{-5, 2}, "-0.05"}, {{7, 0}, "+7"},
-        {{12345, 4}, "+1.2345"}, {{0, 1}, "+0.0"},   {{-150, 0}, "-150"}};
-    for (const auto& [reading, shown] : cases)
-        EXPECT_EQ(shortReading(reading.first, reading.second), shown) << shown;
-    EXPECT_EQ(readingReply(1235, 2, true), "+12.35  \r");
+// Each fault the program's tests use, seen on two clock requests after a
+// wake-up: "!" and "240305123000\r" each, as sent.
+TEST(BrainFaults, EachFaultSpoilsTheLineAsItSays) {
+    const QByteArray whole = "!240305123000\r";
+    struct Case {
+        FaultPlan plan;
+        QByteArray heard;
+    };
+    const Case cases[] = {
+        {{}, whole + whole},
+        {{.silent = true}, ""},
+        {{.neverWakes = true}, ""},
+        {{.handshakeReply = '?'}, "?240305123000\r?240305123000\r"},
+        {{.corruptEveryNth = 6}, "!2403x51230x0\r!24x30512x000\r"},
+        {{.corruptEveryNthReply = 2}, whole + "!240305x23000\r"},
+        {{.cutRepliesTo = 5}, "!24030!24030"},
+        {{.silentAfterCommands = 1}, whole},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.heard.constData());
+        BrainDriver logger;
+        logger.brain.faults() = c.plan;
+        EXPECT_EQ(logger.send(QByteArray(200, '\xFF') + "\x80H\r\x80H\r"), c.heard);
+    }
 }
 
 } // namespace

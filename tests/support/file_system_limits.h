@@ -29,13 +29,11 @@ private:
     void (*previousSignal_)(int) = SIG_DFL;
 };
 
-// While it lives, a process running as root acts as the unprivileged user
-// "nobody", so that file permissions apply to it as to any user; others are
-// left as they are. The folders it works in must let others in.
+// While it lives, a process running as root acts as "nobody", so that file
+// permissions apply to it; the folders it works in must let others in.
 class AsUnprivilegedUser {
 public:
-    // The real ids change too, since access() checks those; root stays the
-    // saved id, to come back to.
+    // The real ids too, which access() checks; root stays the saved id.
     AsUnprivilegedUser() {
         if (geteuid() == 0 && setresgid(kNobody, kNobody, 0) == 0 &&
             setresuid(kNobody, kNobody, 0) == 0)

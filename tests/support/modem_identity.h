@@ -4,8 +4,7 @@
 
 namespace korven::test {
 
-// The identity of an installation that calls its logger through a modem on
-// COM 1 at 9600 baud: activated, dialling tones.
+// An identity whose logger is called through a modem on COM 1, dialling tones.
 struct ModemIdentity : IdentityRecord {
     ModemIdentity() {
         number = "0123456";

@@ -13,8 +13,7 @@
 
 namespace korven::test {
 
-// The page a sheet test prints on: portrait A4 with half an inch of margin
-// all round.
+// The page a sheet test prints on: portrait A4, half an inch of margin.
 struct PdfSheet {
     static constexpr double kMarginPoints = 36;
 
@@ -24,16 +23,13 @@ struct PdfSheet {
                            QPageLayout::Point);
     }
 
-    // Where a position in twips of the printable area lies on the page, in
-    // points.
+    // Where a position in twips of the printable area lies, in points.
     static double onPage(int twips) { return kMarginPoints + twips / 20.0; }
 
-    // pdftotext places a word's box by the font's own ascent; a point either
-    // way still tells a misplaced text.
+    // pdftotext places a word's box by the font's ascent.
     static constexpr double kTolerance = 1.5;
 
-    // Where the text after the first `characters` of a table row starts, in
-    // points: the fixed-pitch face advances the same for every character.
+    // Where a table row's text after `characters` characters starts, in points.
     static double tableColumn(int characters) {
         QPrinter printer(QPrinter::HighResolution);
         QtPrinterCanvas canvas(printer);

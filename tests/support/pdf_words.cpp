@@ -16,22 +16,6 @@ QString unescaped(QString text) {
 
 } // namespace
 
-PdfWord PdfText::find(const QString& text, int page) const {
-    for (const PdfWord& word : words) {
-        if (word.page >= page && word.text == text)
-            return word;
-    }
-    return {};
-}
-
-PdfWord PdfText::wordAfter(const QString& text) const {
-    for (qsizetype i = 0; i + 1 < words.size(); ++i) {
-        if (words[i].text == text)
-            return words[i + 1];
-    }
-    return {};
-}
-
 PdfText readPdfText(const QString& pdfPath) {
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"),

@@ -5,8 +5,7 @@
 
 namespace korven::test {
 
-// A word of a PDF file as poppler's pdftotext finds it, its box in points
-// from the top left corner of its page.
+// A word of a PDF file, its box in points from the page's top left corner.
 struct PdfWord {
     QString text;
     double xMin = 0;
@@ -23,10 +22,13 @@ struct PdfText {
     double pageHeight = 0;
 
     // The first word equal to `text`, from `page` on; an empty one when none is.
-    PdfWord find(const QString& text, int page = 1) const;
-    // The word that follows the first word equal to `text`; an empty one when
-    // there is none.
-    PdfWord wordAfter(const QString& text) const;
+    PdfWord find(const QString& text, int page = 1) const {
+        for (const PdfWord& word : words) {
+            if (word.page >= page && word.text == text)
+                return word;
+        }
+        return {};
+    }
 };
 
 // The words of a PDF file, read with "pdftotext -bbox". No words and no pages

@@ -2,9 +2,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -61,12 +58,11 @@ PostgresServer::PostgresServer() : binaries_(installedBinaries()) {
     }
     data_ = base_.filePath("data");
     socket_ = base_.filePath("socket");
-    QDir().mkpath(data_);
-    QDir().mkpath(socket_);
     QFile(base_.path())
         .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                         QFileDevice::ExeGroup | QFileDevice::ExeOther);
     for (const QString& folder : {data_, socket_}) {
+        QDir().mkpath(folder);
         if (asPostgresUser_ &&
             chown(QFile::encodeName(folder).constData(), postgres->pw_uid, postgres->pw_gid) != 0) {
             failure_ = QString("cannot hand %1 to the postgres user").arg(folder);
@@ -85,26 +81,9 @@ PostgresServer::~PostgresServer() {
 }
 
 QString PostgresServer::newDatabase() {
-    if (!running_)
-        return {};
     const QString name = QString("korven_test_%1").arg(++databases_);
-    {
-        QSqlDatabase admin = QSqlDatabase::addDatabase("QPSQL", "postgres-admin");
-        admin.setHostName(socket_);
-        admin.setUserName("postgres");
-        admin.setDatabaseName("postgres");
-        if (!admin.open()) {
-            failure_ = admin.lastError().text();
-            return {};
-        }
-        QSqlQuery create(admin);
-        if (!create.exec("CREATE DATABASE " + name)) {
-            failure_ = create.lastError().text();
-            return {};
-        }
-        admin.close();
-    }
-    QSqlDatabase::removeDatabase("postgres-admin");
+    if (!running_ || !run("createdb", {"-h", socket_, "-U", "postgres", name}))
+        return {};
     return QString("postgresql:///%1?host=%2&user=postgres").arg(name, socket_);
 }
 

@@ -5,21 +5,16 @@
 
 namespace korven::test {
 
-// A PostgreSQL server of the test program's own, from the installed package,
-// on a socket in a temporary folder and nowhere else. PostgreSQL refuses to
-// run as root, so a root test runs it as the package's "postgres" user.
-// Started once, on first use, and stopped when the program ends.
+// The test program's own PostgreSQL server, on a socket in a temporary folder.
 class PostgresServer {
 public:
     static PostgresServer& shared();
     ~PostgresServer();
 
-    bool running() const { return running_; }
-    // Why the server could not be started.
+    // Why the server could not be started or the last database not made.
     QString failure() const { return failure_; }
 
-    // A new empty database; its address for --archive, or an empty text
-    // (with failure() saying why).
+    // A new empty database's address for --archive; empty on failure.
     QString newDatabase();
 
 private:

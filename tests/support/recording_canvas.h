@@ -36,12 +36,11 @@ inline PrintedText tableText(const QString& text, bool bold, TextColour colour, 
 }
 
 // A canvas that keeps every text with its font, colour, position and page.
-// Every character is size × 12 twips wide, the advance of a fixed-pitch font,
-// so widths are known in advance. A failure can be scripted for the end of
-// the job.
+// Every character is size × 12 twips wide, as in a fixed-pitch font. A
+// failure can be scripted for the end of the job.
 class RecordingCanvas : public PrinterCanvas {
 public:
-    // A landscape A4 page with margins, in twips.
+    // A landscape A4 page with margins, in twips; in portrait it stands on its side.
     static constexpr int kA4Width = 16838 - 2 * 567;
     static constexpr int kA4Height = 11906 - 2 * 567;
 
@@ -53,33 +52,54 @@ public:
     }
 
     PageOrientation orientation() const override { return orientation_; }
-    void setOrientation(PageOrientation orientation) override;
-    int pageWidth() const override;
-    int pageHeight() const override;
+    void setOrientation(PageOrientation orientation) override { orientation_ = orientation; }
+    int pageWidth() const override { return landscape() ? width_ : height_; }
+    int pageHeight() const override { return landscape() ? height_ : width_; }
 
     void setFontName(const QString& name) override { font_ = name; }
     void setFontSize(int points) override { size_ = points; }
     void setBold(bool bold) override { bold_ = bold; }
     void setColour(TextColour colour) override { colour_ = colour; }
-    void setPosition(int x, int y) override;
+    void setPosition(int x, int y) override {
+        x_ = x;
+        y_ = y;
+    }
 
     int textWidth(const QString& text) const override { return widthOf(text, size_); }
-    void printText(const QString& text) override;
+    void printText(const QString& text) override {
+        texts_.append({text, font_, size_, bold_, colour_, x_, y_, page_});
+    }
     void newPage() override { ++page_; }
-    PrintStatus endDocument() override;
+    PrintStatus endDocument() override {
+        ++ended_;
+        return failure_.isEmpty() ? PrintStatus{} : PrintStatus::failure(failure_);
+    }
 
     void failAtEnd(const QString& why) { failure_ = why; }
 
     const QList<PrintedText>& texts() const { return texts_; }
-    QList<PrintedText> textsOnPage(int page) const;
+    QList<PrintedText> textsOnPage(int page) const {
+        QList<PrintedText> onPage;
+        for (const PrintedText& text : texts_) {
+            if (text.page == page)
+                onPage.append(text);
+        }
+        return onPage;
+    }
     // The first text that starts with `start`; an empty one when none does.
-    PrintedText find(const QString& start) const;
+    PrintedText find(const QString& start) const {
+        for (const PrintedText& text : texts_) {
+            if (text.text.startsWith(start))
+                return text;
+        }
+        return {};
+    }
     int pages() const { return page_; }
     int documentsEnded() const { return ended_; }
-    // Orientation changes asked for after the first text: too late to count.
-    int lateOrientationChanges() const { return lateChanges_; }
 
 private:
+    bool landscape() const { return orientation_ == PageOrientation::Landscape; }
+
     PageOrientation orientation_;
     int width_;
     int height_;
@@ -91,7 +111,6 @@ private:
     int y_ = 0;
     int page_ = 1;
     int ended_ = 0;
-    int lateChanges_ = 0;
     QString failure_;
     QList<PrintedText> texts_;
 };

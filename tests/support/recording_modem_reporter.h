@@ -9,8 +9,7 @@
 
 namespace korven::test {
 
-// Records what the modem procedures report, and answers their questions from
-// a script (Yes once it runs out).
+// Records what the modem procedures report; answers from a script, then Yes.
 struct RecordingModemReporter : ModemReporter {
     void openWait() override {
         waitOpen = true;

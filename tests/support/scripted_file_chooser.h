@@ -7,8 +7,7 @@
 
 namespace korven::test {
 
-// Answers the file dialogs from a script and keeps what each was asked with.
-// With the script empty, the dialog is cancelled.
+// Answers the file dialogs from a script, then cancels; keeps each request.
 class ScriptedFileChooser : public FileChooser {
 public:
     void chooseNext(const QString& path) { answers_.enqueue(path); }

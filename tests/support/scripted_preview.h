@@ -9,10 +9,8 @@
 
 namespace korven::test {
 
-// The print preview answered from a script. Each preview draws the pages as
-// they are shown on a canvas of their own, then the user prints them (unless
-// the script says to close the preview): printing draws them once more on the
-// printer's canvas and ends the document there.
+// The print preview answered from a script: the pages are drawn as shown,
+// then printed (unless the script closes the preview) on the printer's canvas.
 class ScriptedPreview : public PrintPreview {
 public:
     explicit ScriptedPreview(PageOrientation orientation = PageOrientation::Landscape,
@@ -30,7 +28,21 @@ public:
         printed_.setOrientation(orientation);
     }
     void showPrinterSetup() override { ++setupsShown_; }
-    PreviewOutcome preview(const PageDrawing& draw, const QString& documentName) override;
+    PreviewOutcome preview(const PageDrawing& draw, const QString& documentName) override {
+        ++previews_;
+        lastDocumentName_ = documentName;
+        shown_ = RecordingCanvas(printed_.orientation(), width_, height_);
+        draw(shown_);
+        if (whileShown)
+            whileShown();
+        const PreviewChoice choice =
+            answers_.isEmpty() ? PreviewChoice::Printed : answers_.dequeue();
+        if (choice == PreviewChoice::Closed)
+            return {};
+        draw(printed_);
+        return {choice, printed_.endDocument(),
+                choice == PreviewChoice::SavedAsPdf ? QStringLiteral("foglio.pdf") : QString()};
+    }
 
     // What went to the printer.
     RecordingCanvas& printed() { return printed_; }

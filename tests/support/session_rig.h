@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/document_opener.h"
 #include "session/session.h"
-#include "support/recording_document_opener.h"
 #include "support/scripted_file_chooser.h"
 #include "support/scripted_preview.h"
 #include "support/scripted_prompter.h"
@@ -21,6 +21,34 @@
 
 namespace korven::test {
 
+// Records the documents opened; fails with a reason once told to.
+class RecordingDocumentOpener : public DocumentOpener {
+public:
+    struct OpenedDocument {
+        QString path;
+        QString title;
+    };
+
+    void failWith(const QString& why) { failure_ = why; }
+
+    bool openDocument(const QString& path, const QString& title, QString* why) override {
+        if (!failure_.isEmpty()) {
+            if (why)
+                *why = failure_;
+            return false;
+        }
+        documents_.append({path, title});
+        return true;
+    }
+    bool openLink(const QString&) override { return true; }
+
+    const QList<OpenedDocument>& documents() const { return documents_; }
+
+private:
+    QString failure_;
+    QList<OpenedDocument> documents_;
+};
+
 // A simulated logger whose clock runs `seconds` ahead of the computer's.
 inline sim::LoggerConfig loggerClockAhead(qint64 seconds) {
     sim::LoggerConfig config;
@@ -34,8 +62,7 @@ inline QString resumedText(int number) {
         .arg(number);
 }
 
-// A session over a fresh program folder, the simulated logger on virtual
-// time, and scripted prompts, file dialogs and document opener.
+// A session over a fresh program folder, the simulated logger and scripts.
 struct SessionParts {
     explicit SessionParts(sim::LoggerConfig config = {}) : port(clock, config) {}
 
@@ -43,8 +70,7 @@ struct SessionParts {
     int commandCount(const QByteArray& command) {
         return static_cast<int>(port.logger().commands().count(command));
     }
-    // Runs `action` `delayMs` after the logger has run `command` for the
-    // `times`-th time.
+    // Runs `action` `delayMs` after the logger's `times`-th `command`.
     void afterCommand(const QByteArray& command, int times, qint64 delayMs,
                       std::function<void()> action) {
         clock.at(clock.nowMs() + 10, [=, this] {
@@ -65,9 +91,7 @@ struct SessionParts {
     Session session{port, clock, prompter, files, documents, printer, folder.path()};
 };
 
-// The session with a system set-up whose identity file names COM 1 at 9600
-// baud; the logger set-up is the caller's to write. Screens are driven by
-// their object names.
+// The session with a system set-up on COM 1 at 9600 baud, no logger set-up.
 struct SessionRig : SessionParts {
     explicit SessionRig(sim::LoggerConfig config) : SessionParts(config) {
         session.installation.systemFilePath = folder.path("plant.stp");

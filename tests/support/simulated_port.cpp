@@ -8,24 +8,7 @@
 
 namespace korven::test {
 
-namespace {
-
 constexpr int kBitsPerCharacter = 11;
-
-} // namespace
-
-SimulatedPort::SimulatedPort(VirtualClock& clock, sim::LoggerConfig config)
-    : clock_(clock), logger_(config, [&clock] { return clock.now(); }) {}
-
-sim::HayesModem& SimulatedPort::putModemInFront(sim::ModemConfig config) {
-    modem_.emplace(config, logger_, [this] { return clock_.nowMs(); });
-    return *modem_;
-}
-
-void SimulatedPort::inject(const QByteArray& noise) {
-    if (open_)
-        input_.append(noise);
-}
 
 void SimulatedPort::setLineSettings(const QString& settings) {
     const auto parsed = parseLineSettings(settings);
@@ -47,11 +30,6 @@ PortError SimulatedPort::open() {
     return {};
 }
 
-void SimulatedPort::close() {
-    open_ = false;
-    input_.clear();
-}
-
 void SimulatedPort::send(const QByteArray& bytes) {
     if (!open_) {
         ADD_FAILURE() << "bytes sent on a closed port: " << bytes.toHex(' ').constData();
@@ -66,8 +44,7 @@ void SimulatedPort::send(const QByteArray& bytes) {
     watchModem();
 }
 
-// What the modem sends on its own time (CONNECT, OK after "+++") goes out
-// when the virtual clock gets there.
+// What the modem sends in its own time (CONNECT, OK after "+++") goes out then.
 void SimulatedPort::watchModem() {
     const auto due = modem_ ? modem_->nextDueMs() : std::nullopt;
     if (!due || due == modemWatchMs_)

@@ -14,29 +14,30 @@
 
 namespace korven::test {
 
-// A serial port with a simulated logger at the other end of the line, on the
-// virtual clock. What the program sends reaches the logger at once; what the
-// logger answers arrives after the delay it asks for, one character at a time
-// at the line speed set (11 bits per character), so replies come in pieces
-// as they do on a real line.
+// A serial port with a simulated logger at the other end, on the virtual
+// clock. What the program sends reaches the logger at once; its replies
+// arrive after the delay it asks for, a character at a time at the line
+// speed (11 bits each), in pieces as on a real line.
 class SimulatedPort : public SerialPort {
 public:
-    explicit SimulatedPort(VirtualClock& clock, sim::LoggerConfig config = {});
+    explicit SimulatedPort(VirtualClock& clock, sim::LoggerConfig config = {})
+        : clock_(clock), logger_(config, [&clock] { return clock.now(); }) {}
 
     sim::LoggerBrain& logger() { return logger_; }
-    // Puts a Hayes modem between this port and the logger, on the virtual
-    // clock: the program then dials before it reaches the logger.
-    sim::HayesModem& putModemInFront(sim::ModemConfig config = {});
+    // Puts a Hayes modem between this port and the logger.
+    sim::HayesModem& putModemInFront(sim::ModemConfig config = {}) {
+        return modem_.emplace(config, logger_, [this] { return clock_.nowMs(); });
+    }
     sim::HayesModem* modem() { return modem_ ? &*modem_ : nullptr; }
-    // Opening this port number fails as for a port that does not exist.
+    // Opening this port number fails as for a port missing, or held elsewhere.
     void setPortMissing(int number) { missing_.insert(number); }
-    // Opening this port number fails as for a port another program holds.
     void setPortHeld(int number) { held_.insert(number); }
     // Characters that reach the port now without the logger sending them.
-    void inject(const QByteArray& noise);
-    // What the line does to the logger's replies on their way: each reply
-    // goes through it and comes out as it says - changed, late, twice or
-    // not at all. None by default.
+    void inject(const QByteArray& noise) {
+        if (open_)
+            input_.append(noise);
+    }
+    // What the line makes of each reply: changed, late, twice or lost.
     using LineFilter = std::function<QList<sim::Emission>(const sim::Emission&)>;
     void setLineFilter(LineFilter filter) { lineFilter_ = std::move(filter); }
 
@@ -51,7 +52,10 @@ public:
     QString lineSettings() const override { return lineSettings_; }
 
     PortError open() override;
-    void close() override;
+    void close() override {
+        open_ = false;
+        input_.clear();
+    }
     bool isOpen() const override { return open_; }
 
     void send(const QByteArray& bytes) override;

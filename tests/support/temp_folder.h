@@ -8,8 +8,7 @@
 
 namespace korven::test {
 
-// A fresh folder for one test, removed afterwards, with small helpers to put
-// bytes in and read them back.
+// A fresh folder for one test, removed afterwards.
 class TempFolder {
 public:
     QString path(const QString& name = {}) const {

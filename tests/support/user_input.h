@@ -34,9 +34,8 @@ inline void click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// The controls of `screen` the Tab key reaches, in the order it reaches
-// them, by object name; the unnamed parts of a control (the text box of a
-// list) go by the control's name.
+// The names of the controls the Tab key reaches, in order; an unnamed part
+// of a control (a list's text box) goes by the control's name.
 inline QStringList tabOrder(QWidget& screen) {
     QStringList names;
     for (QWidget* w = screen.nextInFocusChain(); w != &screen; w = w->nextInFocusChain()) {

@@ -2,28 +2,12 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <utility>
 
 namespace korven::test {
 
-namespace {
-
-// No wait of the program is this long; a test that gets here is stuck in a
-// loop that never ends.
+// No wait of the program is this long: a test that gets here is stuck.
 constexpr qint64 kRunawayUs = 3'600'000'000LL;
-
-} // namespace
-
-void VirtualClock::atUs(qint64 us, Action action) {
-    actions_.emplace(std::max(us, nowUs_), std::move(action));
-}
-
-void VirtualClock::runFor(qint64 ms) {
-    const qint64 untilUs = nowUs_ + ms * 1000;
-    while (nowUs_ < untilUs)
-        pump();
-}
 
 void VirtualClock::setFastTicksEnabled(bool enabled) {
     if (enabled && !nextTenthUs_)
@@ -48,12 +32,8 @@ void VirtualClock::rest(int ms) {
 }
 
 qint64 VirtualClock::nextDueUs() const {
-    qint64 next = nextSecondUs_;
-    if (nextTenthUs_)
-        next = std::min(next, *nextTenthUs_);
-    if (!actions_.empty())
-        next = std::min(next, actions_.begin()->first);
-    return next;
+    const qint64 next = std::min(nextSecondUs_, nextTenthUs_.value_or(nextSecondUs_));
+    return actions_.empty() ? next : std::min(next, actions_.begin()->first);
 }
 
 void VirtualClock::advanceTo(qint64 us) {

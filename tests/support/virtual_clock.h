@@ -5,18 +5,16 @@
 #include <QDateTime>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
 
 namespace korven::test {
 
-// Ticks on virtual time. Each pump jumps straight to the next thing due - a
-// second tick, a tenth tick while enabled, or a scheduled action such as a
-// byte arriving or a click a test planned - runs it, and lets queued Qt
-// events run without waiting. A wake-up that takes twelve seconds on a real
-// line takes a few milliseconds here. The computer's clock starts at
-// 5 March 2024, 12:00:00 and runs on the same virtual time.
+// Ticks on virtual time. Each pump jumps straight to the next thing due (a
+// tick, a byte arriving, an action a test planned), runs it, and lets queued
+// Qt events run. The computer's clock starts at 5 March 2024, 12:00:00.
 class VirtualClock : public Ticks {
 public:
     using Action = std::function<void()>;
@@ -26,22 +24,23 @@ public:
     qint64 nowMs() const { return nowUs_ / 1000; }
     qint64 nowUs() const { return nowUs_; }
 
-    // Runs `action` inside the pump that reaches `ms` (or the next pump, when
-    // that time has passed). Actions due at the same moment run in the order
-    // they were scheduled.
+    // Runs `action` in the pump that reaches `ms` (or the next, when past);
+    // actions due together run in the order scheduled.
     void at(qint64 ms, Action action) { atUs(ms * 1000, std::move(action)); }
-    void atUs(qint64 us, Action action);
+    void atUs(qint64 us, Action action) {
+        actions_.emplace(std::max(us, nowUs_), std::move(action));
+    }
 
-    // Pumps until `ms` have passed: what a modal dialog held open that long
-    // does with its own event loop.
-    void runFor(qint64 ms);
+    // Pumps until `ms` have passed, as a modal dialog held open that long.
+    void runFor(qint64 ms) {
+        for (const qint64 untilUs = nowUs_ + ms * 1000; nowUs_ < untilUs;)
+            pump();
+    }
 
     void setFastTicksEnabled(bool enabled) override;
     void pump() override;
-    // Time passes as on a real line: what comes due meanwhile (a character
-    // arriving, a tick) happens, but no Qt event is handled. What happened is
-    // waiting for the next pump, which then returns at once, as a real one
-    // does with events pending.
+    // What comes due meanwhile happens, but no Qt event is handled; the next
+    // pump then returns at once, as a real one does with events pending.
     void rest(int ms) override;
     QDateTime now() const override { return start().addMSecs(nowMs()); }
 

@@ -1,6 +1,9 @@
 #include "support/temp_folder.h"
+#include "system_channel_bytes.h"
 #include "system_setup/configuration_files.h"
+#include "system_setup/configuration_values.h"
 #include "system_setup/side_file_layouts.h"
+#include "system_setup/system_file_reset.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace korven;
-using korven::test::TempFolder;
+using namespace korven::test;
 
 namespace {
 
@@ -61,6 +64,94 @@ TEST(ConfigurationFiles, APointerThatCannotBeWrittenIsNamedAndLeavesTheIdentityS
     EXPECT_EQ(saved.path, side.folder.path("plant.PUN"));
     EXPECT_EQ(side.folder.read("plant.pas").mid(12, 3), "2  ");
     EXPECT_EQ(side.folder.read("plant.DIR"), QByteArray("data.dat").leftJustified(200, ' '));
+}
+
+// What leaving "Ultimo blocco" and "Nr. Logger" makes of a typed text: the
+// text shown afterwards, and whether it was refused. "0" passes as typed.
+TEST(ConfigurationValues, TheLastBlockIsUpTo4099AndTheLoggerCountAny16BitNumber) {
+    struct Case {
+        const char* typed;
+        const char* lastBlock;
+        bool lastBlockRefused;
+        const char* loggers;
+        bool loggersRefused;
+    };
+    const Case cases[] = {
+        {"abc", "0", true, "0", true},          {"4100", "0", true, "4100", false},
+        {"4099", "4099", false, "4099", false}, {"0", "0", false, "0", false},
+        {"12x", "12", false, "12", false},      {"40000", "0", true, "0", true},
+        {"70000", "0", true, "0", true},
+    };
+    for (const Case& c : cases) {
+        const FieldCheck block = checkLastBlock(QString::fromLatin1(c.typed));
+        EXPECT_EQ(block.text, c.lastBlock) << c.typed;
+        EXPECT_EQ(block.invalid, c.lastBlockRefused) << c.typed;
+        const FieldCheck loggers = checkLoggerCount(QString::fromLatin1(c.typed));
+        EXPECT_EQ(loggers.text, c.loggers) << c.typed;
+        EXPECT_EQ(loggers.invalid, c.loggersRefused) << c.typed;
+    }
+}
+
+// A new system channel record: the layout's defaults, its own numbers and
+// the treatment of a file never edited.
+QByteArray newChannel(int n) {
+    SystemChannelBytes channel;
+    channel.index = static_cast<qint16>(n);
+    channel.moduleChannel = QByteArray::number(n).rightJustified(4, '0');
+    channel.treatment = "0 ";
+    return channel.bytes();
+}
+
+TEST(SystemFileReset, WritesTheDefaultsOfEveryChannelAndKeepsRecordsBeyondTheNewOnes) {
+    TempFolder folder;
+    SystemSetupRecords records;
+    ASSERT_TRUE(resetSystemFile(folder.path("plant.stp"), records));
+    const QByteArray stp = folder.read("plant.stp");
+    ASSERT_EQ(stp.size(), 180075);
+    for (int n : {0, 1, 255, 256, 1024, 2400})
+        EXPECT_EQ(stp.mid(n * 75, 75), newChannel(n)) << "channel " << n;
+
+    folder.write("plant.stp", QByteArray(2500 * 75, 'x'));
+    ASSERT_TRUE(resetSystemFile(folder.path("plant.stp"), records));
+    const QByteArray longer = folder.read("plant.stp");
+    EXPECT_EQ(longer.size(), 2500 * 75);
+    EXPECT_EQ(longer.mid(2400 * 75, 75), newChannel(2400));
+    EXPECT_EQ(longer.mid(2401 * 75), QByteArray(99 * 75, 'x'));
+}
+
+TEST(SystemFileReset, WritesTheIdentityDefaultsOverWhatTheRecordHeld) {
+    TempFolder folder;
+    SystemSetupRecords records;
+    records.identity.setText(IdentityLayout::telephoneNumber, QStringLiteral("0212345678"));
+    records.identity.setText(IdentityLayout::dialling, QStringLiteral("1"));
+    ASSERT_TRUE(resetSystemFile(folder.path("plant.stp"), records));
+
+    const QByteArray expected = QByteArray("000000000000")               // 0: codes
+                                + "1  "                                  // 12: loggers
+                                + QByteArray(4, '\0')                    // 15
+                                + QByteArray(16, ' ')                    // 19
+                                + "02"                                   // 35
+                                + "0212345678         "                  // 37: telephone number
+                                + "1"                                    // 56: dialling
+                                + "AT&D0&K0&R1 AT&C0       ATX1        " // 57: modem strings
+                                + QByteArray(12, '\0')                   // 93
+                                + "1"                                    // 105
+                                + QByteArray(144, '\0');                 // 106
+    EXPECT_EQ(folder.read("plant.pas"), expected);
+    EXPECT_EQ(records.identity.bytes(), expected);
+}
+
+TEST(SystemFileReset, NamesDatiPrnAsDataFileAndUsesAnExistingLowerCaseDir) {
+    TempFolder folder;
+    QByteArray old(200, 'k');
+    folder.write("plant.dir", old);
+    SystemSetupRecords records;
+    ASSERT_TRUE(resetSystemFile(folder.path("plant.stp"), records));
+    EXPECT_FALSE(QDir(folder.path()).entryList().contains("plant.DIR"));
+    const QByteArray dir = folder.read("plant.dir");
+    EXPECT_EQ(dir.left(100), QByteArray("dati.prn").leftJustified(100, ' '));
+    EXPECT_EQ(dir.mid(100), old.mid(100));
+    EXPECT_EQ(dataFileNameOf(records.dataDirectory), QStringLiteral("dati.prn"));
 }
 
 } // namespace

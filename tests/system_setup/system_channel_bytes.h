@@ -44,7 +44,6 @@ inline SystemChannelBytes distinctChannel(int n) {
     channel.moduleCode = "012";
     channel.moduleChannel = QByteArray::number(n).rightJustified(4, '0');
     channel.activation = n % 2 ? "ON " : "OFF";
-    channel.treatment = "01";
     channel.gain = "+01234";
     channel.zero = "-00050";
     channel.mask = 2;
@@ -62,12 +61,11 @@ inline QList<SystemChannelBytes> distinctChannels(int count) {
     return channels;
 }
 
-inline void writeSystemFile(const TempFolder& folder, const QList<SystemChannelBytes>& channels,
-                            const QString& name = QStringLiteral("plant.stp")) {
+inline void writeSystemFile(const TempFolder& folder, const QList<SystemChannelBytes>& channels) {
     QByteArray bytes;
     for (const SystemChannelBytes& channel : channels)
         bytes += channel.bytes();
-    folder.write(name, bytes);
+    folder.write(QStringLiteral("plant.stp"), bytes);
 }
 
 // The identity file with "Nr. Logger" (offset 12, three characters) set.

@@ -2,6 +2,7 @@
 #include "support/temp_folder.h"
 #include "system_channel_bytes.h"
 #include "system_setup/system_channel_editor.h"
+#include "system_setup/system_channel_fields.h"
 
 #include <QDir>
 
@@ -53,46 +54,6 @@ protected:
     ScriptedPrompter prompter_;
     SystemChannelEditor editor_{folder_.path(QStringLiteral("plant.stp")), prompter_};
 };
-
-TEST_F(SystemEditor, OpensOnChannelZeroWithItsFieldsAtFullWidth) {
-    editor_.open();
-    EXPECT_EQ(editor_.channelCaption(), QStringLiteral("0"));
-    const SystemChannelFields& f = editor_.fields();
-    EXPECT_EQ(QStringList({f.activation, f.moduleCode, f.moduleChannel, f.description, f.unit,
-                           f.mask, f.treatment, f.gain, f.zero}),
-              QStringList({"OFF", "012", "0000", "CANALE 0            ", "bar ", "***.**",
-                           "A*x+B  s", "+01234", "-00050"}));
-    EXPECT_TRUE(prompter_.prompts().isEmpty());
-}
-
-TEST_F(SystemEditor, SavesWhatWasTypedCutToEachFieldAndKeepsTheFieldsNotShown) {
-    editor_.open();
-    editor_.toggleActivation();
-    SystemChannelFields& f = editor_.fields();
-    f.moduleCode = "7";
-    f.moduleChannel = "12";
-    f.description = "Temperatura ambiente esterna";
-    f.unit = "mm";
-    f.mask = "*.****";
-    f.treatment = "Tab. 3";
-    f.gain = "+12345";
-    f.zero = "-00150";
-    editor_.next();
-
-    SystemChannelBytes expected = original_[0];
-    expected.moduleCode = "7  ";
-    expected.moduleChannel = "12  ";
-    expected.activation = "ON ";
-    expected.treatment = "05";
-    expected.gain = "+12345";
-    expected.zero = "-00150";
-    expected.mask = 4;
-    expected.description = "Temperatura ambiente";
-    expected.unit = "mm  ";
-    EXPECT_EQ(record(0), expected.bytes());
-    EXPECT_EQ(record(1), original(1));
-    EXPECT_EQ(editor_.fields().description, QStringLiteral("CANALE 1            "));
-}
 
 // Where each action ends and what it writes: eight channels per logger,
 // never beyond channel 1024; "Copia tutti" to the end of the group of eight
@@ -217,6 +178,59 @@ TEST_F(SystemEditor, AStepThatCannotBeTakenStaysOnTheChannelWithWhatWasTyped) {
             EXPECT_EQ(record(0), original(0));
         QDir(folder_.path()).rmdir("plant.stp");
     }
+}
+
+Record recordOf(const SystemChannelBytes& channel) {
+    Record record(75);
+    record.setBytes(channel.bytes());
+    return record;
+}
+
+// Tables show by number and save as codes; a new file's "0 " is direct. A code
+// naming no treatment keeps the text shown, a text naming none keeps the code.
+TEST(SystemChannelFields, ATreatmentIsShownByItsNameAndSavedAsItsCode) {
+    struct Case {
+        QByteArray code;
+        QString shownBefore, typed, shown;
+        QByteArray saved;
+    };
+    for (const Case& c :
+         {Case{"05", {}, {}, "Tab. 3", "05"}, Case{"32", {}, {}, "Tab. 30", "32"},
+          Case{"02", {}, {}, "Tab. 0", "02"}, Case{"00", {}, {}, "Diretto ", "00"},
+          Case{"01", {}, {}, "A*x+B  s", "01"}, Case{"0 ", {}, {}, "Diretto ", "00"},
+          Case{"33", "Tab. 7", {}, "Tab. 7", "09"}, Case{"07", {}, "Tab.5", "Tab.5", "07"}}) {
+        SystemChannelBytes channel;
+        channel.treatment = c.code;
+        Record record = recordOf(channel);
+        SystemChannelFields fields;
+        fields.treatment = c.shownBefore;
+        showSystemChannel(record, fields);
+        if (!c.typed.isEmpty())
+            fields.treatment = c.typed;
+        storeSystemChannel(fields, record);
+        channel.treatment = c.saved;
+        EXPECT_EQ(fields.treatment, c.shown) << c.code.constData();
+        EXPECT_EQ(record.bytes(), channel.bytes()) << c.code.constData();
+    }
+}
+
+TEST(SystemChannelFields, MaskIndexesOutsideTheTableLeaveTheFieldAndTheIndex) {
+    SystemChannelBytes channel;
+    channel.mask = 9;
+    Record record = recordOf(channel);
+    SystemChannelFields fields;
+    fields.mask = "**.***";
+    showSystemChannel(record, fields);
+    EXPECT_EQ(fields.mask, QStringLiteral("**.***"));
+
+    fields.mask = "**,***";
+    storeSystemChannel(fields, record);
+    EXPECT_EQ(record.bytes(), channel.bytes());
+
+    fields.mask = "*****.";
+    storeSystemChannel(fields, record);
+    channel.mask = 0;
+    EXPECT_EQ(record.bytes(), channel.bytes());
 }
 
 } // namespace

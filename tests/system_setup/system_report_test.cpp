@@ -1,5 +1,6 @@
-#include "support/scripted_preview.h"
-#include "support/scripted_prompter.h"
+#include "logger_setup/set_up_sheet_texts.h"
+#include "platform/widgets/pdf_file_output.h"
+#include "support/pdf_sheet.h"
 #include "support/temp_folder.h"
 #include "system_channel_bytes.h"
 #include "system_setup/system_report.h"
@@ -20,21 +21,17 @@ const QString kTitles =
 
 class SystemReport : public ::testing::Test {
 protected:
-    // An installation of three loggers (24 channels) whose channel numbers in
-    // the records are not their places in the file.
+    // 24 channels whose numbers in the records are not their places in the file.
     void SetUp() override {
-        QList<SystemChannelBytes> channels;
-        for (int n = 0; n < 24; ++n) {
-            channels.append(distinctChannel(n));
-            channels.last().index = static_cast<qint16>(500 + n);
-        }
+        QList<SystemChannelBytes> channels = distinctChannels(24);
+        for (SystemChannelBytes& channel : channels)
+            channel.index = static_cast<qint16>(channel.index + 500);
         channels[1].treatment = "05";
         channels[2].treatment = "0 ";
         channels[3].treatment = "99";
         channels[4].mask = 9;
         channels[5].mask = 4;
         writeSystemFile(folder_, channels);
-        writeLoggerCount(folder_, "3");
     }
 
     bool print(ScriptedPreview& preview) {
@@ -67,47 +64,27 @@ const QStringList kRows = {
     "     0007",
 };
 
-TEST_F(SystemReport, FirstPageCarriesTitleDateColumnTitlesAndEightRowsNumberedByPlace) {
-    ScriptedPreview preview(PageOrientation::Landscape);
-    RecordingCanvas& canvas = preview.printed();
+// Three rows fit on the first page; the column titles head the later one
+// higher up.
+TEST_F(SystemReport, PrintsTitleDateColumnTitlesAndRowsNumberedByPlaceOverTwoPages) {
+    ScriptedPreview preview(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
     ASSERT_TRUE(print(preview));
 
-    const int width = RecordingCanvas::kA4Width;
-    const QString date = QStringLiteral("Aggiornamento: 05 MARZO    2024   Pag. 1");
     QList<PrintedText> expected = {
-        {"SYSTEM SET-UP. FILE: " + QDir::toNativeSeparators(path()), "Times New Roman", 12, true,
-         kDarkGreen, 200, 300, 1},
-        {date, "Times New Roman", 9, false, kBlack, width - RecordingCanvas::widthOf(date, 9) - 50,
-         50, 1},
-        tableText("COEFF. LINEAR.", true, kBlue, 8140, 1570, 1),
-        tableText(kTitles, true, kBlue, 200, 1900, 1),
-    };
-    for (int k = 0; k < 8; ++k)
-        expected.append(tableText(kRows[k], false, kBlack, 200, 2400 + 300 * k, 1));
-    EXPECT_EQ(canvas.texts(), expected);
-    EXPECT_EQ(canvas.pages(), 1);
-    EXPECT_EQ(canvas.documentsEnded(), 1);
+        sheetTitle("SYSTEM SET-UP. FILE: " + QDir::toNativeSeparators(path())),
+        topRight(QStringLiteral("Aggiornamento: 05 MARZO    2024   Pag. 1"), 1)};
+    appendHeadings(expected, {{8140, "COEFF. LINEAR."}}, 1570, 1);
+    appendHeadings(expected, {{200, kTitles}}, 1900, 1);
+    appendRows(expected, kRows.mid(0, 3), 2400, 1);
+    expected.append(topRight("Pag.  2", 2));
+    appendHeadings(expected, {{8140, "COEFF. LINEAR."}}, 270, 2);
+    appendHeadings(expected, {{200, kTitles}}, 500, 2);
+    appendRows(expected, kRows.mid(3), 1000, 2);
+    EXPECT_EQ(preview.printed().texts(), expected);
+    EXPECT_EQ(preview.printed().pages(), 2);
+    EXPECT_EQ(preview.printed().documentsEnded(), 1);
     EXPECT_TRUE(prompter_.prompts().isEmpty()) << "a landscape printer is not asked about";
     EXPECT_EQ(preview.setupsShown(), 0);
-}
-
-TEST_F(SystemReport, ContinuationPageIsNumberedAndRepeatsTheColumnTitlesHigherUp) {
-    ScriptedPreview preview(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
-    RecordingCanvas& canvas = preview.printed();
-    ASSERT_TRUE(print(preview));
-
-    const int width = RecordingCanvas::kA4Width;
-    QList<PrintedText> expected = {
-        {"Pag.  2", "Times New Roman", 9, false, kBlack,
-         width - RecordingCanvas::widthOf("Pag.  2", 9) - 50, 50, 2},
-        tableText("COEFF. LINEAR.", true, kBlue, 8140, 270, 2),
-        tableText(kTitles, true, kBlue, 200, 500, 2),
-    };
-    for (int k = 3; k < 8; ++k)
-        expected.append(tableText(kRows[k], false, kBlack, 200, 1000 + 300 * (k - 3), 2));
-    EXPECT_EQ(canvas.textsOnPage(2), expected);
-    EXPECT_EQ(canvas.textsOnPage(1).size(), 4 + 3);
-    EXPECT_EQ(canvas.pages(), 2);
 }
 
 TEST_F(SystemReport, NoPageIsStartedAfterTheLastRow) {
@@ -143,16 +120,32 @@ TEST_F(SystemReport, ControlCharactersAndFieldsNeverWrittenPrintAsBlanks) {
 TEST_F(SystemReport, AFileThatCannotBeReadIsNamedAndNothingIsPrinted) {
     QFile::remove(path());
     ScriptedPreview preview(PageOrientation::Portrait);
-    RecordingCanvas& canvas = preview.printed();
     EXPECT_FALSE(print(preview));
-    ASSERT_EQ(prompter_.prompts().size(), 1);
-    EXPECT_TRUE(prompter_.prompts()[0].text.startsWith("ATTENZIONE: errore sul file " +
-                                                       QDir::toNativeSeparators(path())));
-    EXPECT_EQ(prompter_.prompts()[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(canvas.texts().isEmpty());
-    EXPECT_EQ(canvas.documentsEnded(), 0);
-    EXPECT_EQ(preview.setupsShown(), 0);
-    EXPECT_FALSE(QFile::exists(path())) << "reading never creates the file";
+    expectNothingPrinted(prompter_, preview, path());
+}
+
+// Where the recording canvas puts the texts is checked above; here, that
+// they land there in a PDF file.
+TEST_F(SystemReport, TitleAndRowsLandWhereTheSheetPutsThemInAPdfFile) {
+    if (PdfSheet::popplerMissing())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QString pdf = folder_.path(QStringLiteral("system.pdf"));
+    PdfFileOutput file(pdf, PdfSheet::portraitA4());
+    SheetPrinter printer{file, prompter_};
+    ASSERT_TRUE(printSystemReport(path(), QString(), kToday, printer));
+    EXPECT_EQ(prompter_.texts(),
+              QStringList({"Set the printer in the 'LANDSCAPE' mode",
+                           "Foglio salvato nel file " + QDir::toNativeSeparators(pdf)}));
+
+    const PdfText text = readPdfText(pdf);
+    ASSERT_EQ(text.pages, 1);
+    EXPECT_GT(text.pageWidth, text.pageHeight) << "printed in landscape";
+    PdfSheet::expectAt(text.find(QStringLiteral("SYSTEM")), PdfSheet::onPage(200),
+                       PdfSheet::onPage(300));
+    const double lastRow = PdfSheet::onPage(2400 + 300 * 7);
+    PdfSheet::expectAt(text.find(QStringLiteral("007")), PdfSheet::onPage(200), lastRow);
+    // "Numero Canale" follows the first 99 characters of a row.
+    PdfSheet::expectAt(text.find(QStringLiteral("0007")), PdfSheet::tableColumn(99), lastRow);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// korvenctl clock against korven-sim on a pseudo-terminal, in real time.
+// korvenctl clock and setup send against korven-sim on a pseudo-terminal.
 
 #include "download_e2e_rig.h"
+#include "logger_setup/logger_set_bytes.h"
 
 #include <QRegularExpression>
 
@@ -11,12 +12,8 @@
 namespace korven::test::download_e2e {
 namespace {
 
-QStringList clock(const ProgramFolder& folder, const QStringList& arguments = {}) {
-    return QStringList{"--folder", folder.path(), "--device", folder.link(), "clock"} + arguments;
-}
-
 // The seconds of the nth "drift:          +3600 s" line.
-int driftOf(const KorvenctlRun& run, int n) {
+int driftOf(const ToolRun& run, int n) {
     const QString line = run.out.filter("drift:").value(n);
     static const QRegularExpression seconds("^drift: +([+-]?\\d+) s$");
     const auto match = seconds.match(line);
@@ -27,10 +24,9 @@ int driftOf(const KorvenctlRun& run, int n) {
 TEST(KorvenctlClock, TellsTheHourOfDriftAndSetBringsItUnderTwoSeconds) {
     ProgramFolder folder;
     Simulator simulator(folder.link(), {"--clock-offset", "3600"});
-    ASSERT_TRUE(simulator.ready());
 
     // --set tells the drift it found before it sets the clock.
-    const KorvenctlRun set = korvenctl(clock(folder, {"--set", "--if-drift", "2"}));
+    const ToolRun set = korvenctl(folder.onLine({"clock", "--set", "--if-drift", "2"}));
     EXPECT_EQ(set.exitCode, 0) << qPrintable(set.err);
     ASSERT_EQ(set.out.size(), 7) << qPrintable(set.out.join(u'\n'));
     EXPECT_TRUE(set.out[0].startsWith("logger clock:   "));
@@ -43,27 +39,29 @@ TEST(KorvenctlClock, TellsTheHourOfDriftAndSetBringsItUnderTwoSeconds) {
 
     // Read again by a run of its own, the setting holds; a threshold above
     // what remains leaves the clock alone.
-    const KorvenctlRun again = korvenctl(clock(folder, {"--set", "--if-drift", "2"}));
+    const ToolRun again = korvenctl(folder.onLine({"clock", "--set", "--if-drift", "2"}));
     EXPECT_EQ(again.exitCode, 0) << qPrintable(again.err);
     EXPECT_EQ(again.out.value(3), "clock not set: the drift is within 2 s");
     const int later = driftOf(again, 0);
     EXPECT_LT(std::abs(later), 2);
     std::printf("drift before --set %+d s, read back by --set %+d s, by the next run %+d s\n",
                 before, after, later);
-    RecordProperty("drift_before_s", before);
-    RecordProperty("drift_after_set_s", after);
-    RecordProperty("drift_next_run_s", later);
 }
 
-TEST(KorvenctlClock, RefusesBadOptionsBeforeTheLine) {
+TEST(KorvenctlSetupSend, SendsTheChannelsShowingProgressAndResumesTheLogger) {
     ProgramFolder folder;
-    for (const QStringList& arguments :
-         {QStringList{"--if-drift", "5"}, QStringList{"--code", "10"},
-          QStringList{"--set", "--if-drift", "-1"}, QStringList{"--set", "--set"}}) {
-        const KorvenctlRun run = korvenctl(clock(folder, arguments));
-        EXPECT_EQ(run.exitCode, 2) << qPrintable(arguments.join(u' '));
-        EXPECT_TRUE(run.out.isEmpty());
-    }
+    QByteArray channels;
+    for (int n = 0; n < 8; ++n)
+        channels += distinctLoggerChannel(n).bytes();
+    folder.write("logger.tmr", channels);
+    folder.setScanFlags('1', '0');
+    Simulator simulator(folder.link());
+
+    const ToolRun run = korvenctl(folder.onLine({"setup", "send", "--code", "1"}));
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out, QStringList{"8 channels and \"C1\" sent to logger 1"});
+    EXPECT_TRUE(run.err.contains("korvenctl: Channel parameter sending 07")) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains("KORVEN nr. 1 in scansione")) << qPrintable(run.err);
 }
 
 } // namespace
