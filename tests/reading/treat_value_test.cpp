@@ -74,7 +74,6 @@ TEST(TreatedReading, TakesThePointOutTreatsAndPlacesThePointByTheChannelsMask) {
     EXPECT_EQ(treatedValue("+001.23 \r", linear("+00002", "+00010", "***.**")), 2.56);
     // A logger that drops the leading zeros: "+12.35" is 1235, so 2480, 24.8.
     EXPECT_EQ(treatedValue("+12.35  \r", linear("+00002", "+00010", "***.**")), 24.8);
-    EXPECT_EQ(treatedValue("+00100  \r", linear("0.58", "+00000", "***.**")), 0.58);
     EXPECT_EQ(treatedValue("+00123  \r", linear("+00002", "+00010", "*****.")), 256);
     EXPECT_EQ(treatedValue("+00123  \r", linear("+00002", "+00010", "*.****")), 0.0256);
     // A mask that places no point, or none at all, leaves the value whole.

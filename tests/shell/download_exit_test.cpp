@@ -27,9 +27,6 @@ protected:
     DownloadShell() {
         session.installation.systemFilePath = folder.path("plant.stp");
         session.installation.loggerSetupPath = folder.path("logger");
-        QByteArray identity(IdentityLayout::recordLength, ' ');
-        identity.replace(IdentityLayout::comIndex.offset, 2, "02");
-        folder.write("plant.pas", identity);
         writeLoggerSetup(folder);
 
         ScreenCatalog screens;
@@ -68,22 +65,16 @@ protected:
 
 const QString kExitQuestion = shell_texts::confirmExit;
 
-TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndEnds) {
-    prompter.setDefaultAnswer(true);
-    const qsizetype requestsAtExit = downloadWithExitAt(openViewer(0, 99), 3'000);
-
-    EXPECT_EQ(programEnds, 1);
-    EXPECT_GT(requestsAtExit, 0);
-    EXPECT_EQ(blockRequests(), requestsAtExit); // no block asked for after the Yes
-    EXPECT_EQ(port.logger().commands().last(), "Z");
-    EXPECT_EQ(prompter.texts().mid(0, 2), QStringList({kExitQuestion, kResumed}));
-}
-
-TEST_F(DownloadShell, RowsFetchedBeforeTheExitAreOfferedForSaving) {
+// Yes stops the download, puts the logger back and offers the blocks that
+// came for saving before the program ends.
+TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndOffersTheRowsFetched) {
     files.chooseNext(folder.path("ultimi.txt"));
     const qsizetype requestsAtExit = downloadWithExitAt(openViewer(100, 199), 4'000);
 
     EXPECT_EQ(programEnds, 1);
+    EXPECT_GT(requestsAtExit, 0);
+    EXPECT_EQ(blockRequests(), requestsAtExit) << "no block asked for after the Yes";
+    EXPECT_EQ(port.logger().commands().last(), "Z");
     // Every block that came, and only those: the one asked for when the Yes
     // came did not.
     const qsizetype saved = folder.read("ultimi.txt").size() / 104;
@@ -104,10 +95,7 @@ TEST_F(DownloadShell, TheExitQuestionLeftOpenAndAnsweredNoLetsTheDownloadFinish)
 }
 
 TEST_F(DownloadShell, TheFetchWindowOpensWideEnoughForEveryColumnAndTheProgressLine) {
-    QByteArray pointer(DownloadPointerLayout::recordLength, '\0');
-    pointer[12] = char(290 & 0xFF);
-    pointer[13] = char(290 >> 8);
-    folder.write("plant.PUN", pointer);
+    folder.write("plant.PUN", downloadPointerRecord(290));
     trigger("sc_autom");
     settle(); // the screen wakes the logger once shown
     settle(); // and is laid out anew with its start button

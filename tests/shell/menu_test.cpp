@@ -1,4 +1,3 @@
-#include "installation.h"
 #include "session/session_texts.h"
 #include "shell/shell_texts.h"
 #include "shell_fixture.h"
@@ -16,8 +15,9 @@ const QString kModemUp = session_texts::modemConnectionUp;
 
 using MainMenu = ShellTest;
 
-// With an empty catalogue every item that opens a screen says it is not active.
-TEST_F(MainMenu, ItemsWithoutAScreenInTheCatalogueSaySo) {
+// With an empty catalogue every item that opens a screen says it is not
+// active; the manual opens from the program folder with its title.
+TEST_F(MainMenu, ItemsWithoutAScreenInTheCatalogueSaySoAndTheManualOpensWithItsTitle) {
     openMainWindow();
     for (const char* item :
          {"Mod_seriale", "SET_CAN_VESKAR", "Modem", "leggi_uno", "sc_autom", "sc_archivio"})
@@ -25,11 +25,30 @@ TEST_F(MainMenu, ItemsWithoutAScreenInTheCatalogueSaySo) {
     EXPECT_EQ(prompter.countOf(kNotInRelease), 6);
     EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
     EXPECT_TRUE(port.writes().isEmpty());
+
+    // A missing manual or viewer is reported and the program goes on.
+    prompter.clear();
+    trigger("mnuManuale");
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_TRUE(prompter.texts()[0].contains("KORVENmanuale_1x.pdf"));
+
+    folder.write("KORVENmanuale_1x.pdf", "%PDF-1.4\n");
+    documents.failWith(QStringLiteral("nessun lettore"));
+    trigger("mnuManuale");
+    ASSERT_EQ(prompter.prompts().size(), 2);
+    EXPECT_TRUE(prompter.texts()[1].contains("nessun lettore"));
+    EXPECT_TRUE(documents.documents().isEmpty());
+
+    documents.failWith(QString());
+    trigger("mnuManuale");
+    ASSERT_EQ(documents.documents().size(), 1);
+    EXPECT_EQ(documents.documents()[0].path, folder.path("KORVENmanuale_1x.pdf"));
+    EXPECT_EQ(documents.documents()[0].title, "Manuale d'uso KORVEN");
 }
 
 TEST_F(MainMenu, SettingsItemsAreRefusedWhileAModemHoldsTheLine) {
     ScreenCatalog screens;
-    screens.rs232Settings = recordingScreen("Form4");
+    screens.rs232Settings = recordingScreen("Form4", "Impostazione RS232");
     screens.modemSetup = recordingScreen("Form71");
     screens.systemSetupEditor = recordingScreen("Form3");
     openMainWindow(std::move(screens));
@@ -44,6 +63,11 @@ TEST_F(MainMenu, SettingsItemsAreRefusedWhileAModemHoldsTheLine) {
     session.status.setText(StatusTexts::Modem, QString());
     trigger("Mod_seriale");
     EXPECT_EQ(openScreens(), QStringList{"Form4"});
+    QWidget* frame = find("Form4")->parentWidget();
+    QFont bold = frame->font();
+    bold.setBold(true);
+    EXPECT_GT(frame->width(), QFontMetrics(bold).horizontalAdvance("Impostazione RS232"))
+        << "the frame shows its whole title";
 }
 
 TEST_F(MainMenu, AReadingScreenWhoseLinkFailedWhileLoadingIsDropped) {
@@ -65,8 +89,7 @@ TEST_F(MainMenu, AReadingScreenWhoseLinkFailedWhileLoadingIsDropped) {
 }
 
 TEST_F(MainMenu, AScreenOpensActiveInFrontWithTheProgramsIconAndLeavesNoFrameBehind) {
-    writeInstallation(folder);
-    writeSettings(folder, settingsRecord("plant.stp", "logger"));
+    writeNamedInstallation();
     startProgram();
     trigger("generale");
     auto* frame = qobject_cast<QMdiSubWindow*>(find("Form7")->parentWidget());
@@ -84,44 +107,6 @@ TEST_F(MainMenu, AScreenOpensActiveInFrontWithTheProgramsIconAndLeavesNoFrameBeh
     qobject_cast<QMdiSubWindow*>(screen->parentWidget())->close();
     EXPECT_EQ(openScreens(), QStringList{"Form1"});
     EXPECT_TRUE(screen.isNull()) << "closing the frame deletes its screen";
-}
-
-TEST_F(MainMenu, AScreenFrameIsWideEnoughForItsWholeTitle) {
-    ScreenCatalog screens;
-    screens.rs232Settings = [](Session&) {
-        auto* screen = new QWidget;
-        screen->setObjectName("Form4");
-        screen->setWindowTitle("Impostazione RS232");
-        screen->resize(40, 40);
-        return screen;
-    };
-    openMainWindow(std::move(screens));
-    trigger("Mod_seriale");
-    QWidget* frame = find("Form4")->parentWidget();
-    QFont bold = frame->font();
-    bold.setBold(true);
-    EXPECT_GT(frame->width(), QFontMetrics(bold).horizontalAdvance("Impostazione RS232"));
-}
-
-// A missing manual or viewer is reported and the program goes on.
-TEST_F(MainMenu, TheManualOpensFromTheProgramFolderWithItsTitle) {
-    openMainWindow();
-    trigger("mnuManuale");
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_TRUE(prompter.texts()[0].contains("KORVENmanuale_1x.pdf"));
-
-    folder.write("KORVENmanuale_1x.pdf", "%PDF-1.4\n");
-    documents.failWith(QStringLiteral("nessun lettore"));
-    trigger("mnuManuale");
-    ASSERT_EQ(prompter.prompts().size(), 2);
-    EXPECT_TRUE(prompter.texts()[1].contains("nessun lettore"));
-    EXPECT_TRUE(documents.documents().isEmpty());
-
-    documents.failWith(QString());
-    trigger("mnuManuale");
-    ASSERT_EQ(documents.documents().size(), 1);
-    EXPECT_EQ(documents.documents()[0].path, folder.path("KORVENmanuale_1x.pdf"));
-    EXPECT_EQ(documents.documents()[0].title, "Manuale d'uso KORVEN");
 }
 
 } // namespace

@@ -16,9 +16,7 @@ using ReadingMenus = ShellTest;
 TEST_F(ReadingMenus, ExitWithTheLoggerWokenButIdlePutsItBackFirst) {
     session.installation.systemFilePath = folder.path("plant.stp");
     session.installation.loggerSetupPath = folder.path("logger");
-    QByteArray identity(250, ' ');
-    identity.replace(35, 2, "02");
-    folder.write("plant.pas", identity);
+    folder.write("plant.pas", IdentityRecord{}.bytes());
     ReadingFiles().writeTo(folder);
     ScreenCatalog screens;
     screens.channelReading = makeChannelReadingScreen;
