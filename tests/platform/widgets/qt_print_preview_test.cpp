@@ -57,7 +57,7 @@ protected:
     int drawings_ = 0;
 };
 
-TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
+TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosenAsThePrinterLaysThemOut) {
     const QString pdf = folder_.path(QStringLiteral("foglio.pdf"));
     files_.chooseNext(pdf);
     preview_.setOrientation(PageOrientation::Landscape);
@@ -73,6 +73,19 @@ TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
     EXPECT_EQ(files_.saveRequests()[0].proposedName, "Foglio prova.pdf");
     EXPECT_TRUE(QDir(files_.saveRequests()[0].initialFolder).exists());
     EXPECT_EQ(outcome.file, pdf);
+    EXPECT_EQ(preview_.orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(preview_.printer().pageLayout().orientation(), QPageLayout::Landscape);
+
+    // The page set-up is the preview printer's own.
+    QPrinter* shownFor = nullptr;
+    QTimer::singleShot(0, [&shownFor] {
+        if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+            shownFor = dialog->printer();
+            dialog->reject();
+        }
+    });
+    preview_.showPrinterSetup();
+    EXPECT_EQ(shownFor, &preview_.printer());
 
     if (PdfSheet::popplerMissing())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -107,22 +120,6 @@ TEST_F(QtPrintPreviewTest, OpensLargeFittedToTheWidthAndACancelledFileNameLeaves
     EXPECT_TRUE(stillShown);
     EXPECT_GE(drawings_, 1) << "the pages were shown";
     EXPECT_EQ(files_.saveRequests().size(), 1) << "and nothing more asked after the close";
-}
-
-TEST_F(QtPrintPreviewTest, ThePrinterKeepsItsOrientationAndShowsItsOwnPageSetup) {
-    preview_.setOrientation(PageOrientation::Landscape);
-    EXPECT_EQ(preview_.orientation(), PageOrientation::Landscape);
-    EXPECT_EQ(preview_.printer().pageLayout().orientation(), QPageLayout::Landscape);
-
-    QPrinter* shownFor = nullptr;
-    QTimer::singleShot(0, [&shownFor] {
-        if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
-            shownFor = dialog->printer();
-            dialog->reject();
-        }
-    });
-    preview_.showPrinterSetup();
-    EXPECT_EQ(shownFor, &preview_.printer());
 }
 
 } // namespace

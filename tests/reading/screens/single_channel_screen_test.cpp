@@ -36,7 +36,6 @@ TEST(OneChannelScreen, OpensWithAButtonPerChannelAndClosesUntouchedSendingNothin
     EXPECT_FALSE(rig.button("Command1_4")->isVisible());
     EXPECT_FALSE(rig.label("Label5")->isVisible());
     EXPECT_FALSE(rig.button("Command2")->isEnabled());
-    EXPECT_TRUE(rig.child<QRadioButton>(*rig.screen, "Option1_1")->isChecked());
     EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::singleChannelReading);
 
     rig.screen->close();
