@@ -1,6 +1,4 @@
-// Several files replaced as one: whatever moment a kill cuts the commit at,
-// the next start leaves every file old or every file new, and it removes
-// only the side files its journal lists.
+// Several files replaced as one: after a kill, every file old or every file new.
 #include "platform/file_commit.h"
 #include "platform/whole_file.h"
 #include "support/temp_folder.h"

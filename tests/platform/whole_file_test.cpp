@@ -1,6 +1,4 @@
-// Whole-file writes either replace a file completely or leave it as it was,
-// and say so; record files are read without asking for write access; names
-// that are not regular files are refused before anything opens them.
+// Whole-file writes replace a file completely or leave it as it was, and say so.
 #include "platform/record_file.h"
 #include "platform/whole_file.h"
 #include "support/file_system_limits.h"

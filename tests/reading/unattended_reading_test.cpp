@@ -88,9 +88,8 @@ TEST(UnattendedReading, APassReadsTheActiveChannelsThenTheDigitalInputThatIsOn) 
     }
 }
 
-// Ctrl+C while a reply is on the line: the reading under way (one channel's,
-// or the pass with its 400-character digital reply) is finished, so no tail
-// of it breaks the handshake that puts the logger back into scanning.
+// Ctrl+C while a reply is on the line: the reading under way is finished, so
+// no tail of it breaks the handshake that puts the logger back into scanning.
 TEST(UnattendedReading, AnInterruptionFinishesTheReadingUnderWayAndTheLoggerGoesBack) {
     struct Case {
         std::optional<int> channel;

@@ -1,5 +1,4 @@
-// Leaving the program while a download screen talks to the logger, and the
-// download screens as the main window shows them.
+// Download screens in the main window, and leaving while one talks to the logger.
 #include "download/download_rig.h"
 #include "download/download_texts.h"
 #include "download/screens/automatic_download_screen.h"

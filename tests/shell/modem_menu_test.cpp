@@ -1,5 +1,4 @@
-// "Attivazione Modem" through the main window, on virtual time, against the
-// simulated Hayes modem with the logger behind it.
+// "Attivazione Modem" through the main window against the simulated modem.
 
 #include "link/modem/modem_texts.h"
 #include "link/screens/modem_connection.h"

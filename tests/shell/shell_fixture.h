@@ -32,11 +32,8 @@ protected:
     // downloaded on 01/02/2024 into "misure.prn".
     void writeInstallation(const QString& stem = QStringLiteral("plant"), char comIndex = '1',
                            char speedIndex = '2', qint16 lastBlock = 37) {
-        IdentityRecord identity;
-        identity.loggerCount = "3";
-        identity.comIndex = comIndex;
-        identity.speedIndex = speedIndex;
-        identity.status = '0';
+        const IdentityRecord identity{
+            .loggerCount = "3", .comIndex = comIndex, .speedIndex = speedIndex, .status = '0'};
         folder.write(stem + ".stp", QByteArray(10 * 75, 'S'));
         folder.write(stem + ".pas", identity.bytes());
         folder.write(stem + ".PUN", downloadPointerRecord(lastBlock, "01/02/2024"));

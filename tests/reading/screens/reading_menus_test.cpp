@@ -1,5 +1,4 @@
-// The program's Exit while a reading screen holds a woken logger. (Exit
-// during an exchange is the download's case in the shell's tests.)
+// The program's Exit while a reading screen holds a woken but idle logger.
 #include "reading/screens/channel_reading_screen.h"
 
 #include "reading/reading_rig.h"
