@@ -9,8 +9,7 @@ const QString kInvalid = QStringLiteral("ATTENZIONE valore non valido");
 
 using Configuration = ShellTest;
 
-// The values' rules are the configuration values' own; here, that leaving a
-// field applies them, that saving refuses no loggers, and what saving writes.
+// The values' rules are the configuration values' own; here, when they apply.
 TEST_F(Configuration, LeavingAFieldChecksItAndSavingWritesTheSideFilesAndTheStatusBar) {
     writeNamedInstallation();
     startProgram();

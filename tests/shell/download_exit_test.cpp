@@ -19,8 +19,7 @@ using namespace korven::test;
 
 namespace {
 
-// The main window with both download screens in its catalogue, over a
-// logger with 300 blocks and the download rig's set-up files.
+// The main window with both download screens, over the download rig's set-up files.
 class DownloadShell : public ShellTest {
 protected:
     DownloadShell() {
@@ -28,10 +27,8 @@ protected:
         session.installation.loggerSetupPath = folder.path("logger");
         writeLoggerSetup(folder);
 
-        ScreenCatalog screens;
-        screens.blockViewer = makeDataViewerScreen;
-        screens.automaticDownload = makeAutomaticDownloadScreen;
-        MainWindow& window = openMainWindow(std::move(screens));
+        MainWindow& window = openMainWindow({.blockViewer = makeDataViewerScreen,
+                                             .automaticDownload = makeAutomaticDownloadScreen});
         window.resize(1280, 800);
         window.show();
     }
@@ -62,10 +59,7 @@ protected:
     }
 };
 
-const QString kExitQuestion = shell_texts::confirmExit;
-
-// Yes stops the download, puts the logger back and offers the blocks that
-// came for saving before the program ends.
+// Yes stops the download and puts the logger back; the blocks that came are offered.
 TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndOffersTheRowsFetched) {
     files.chooseNext(folder.path("ultimi.txt"));
     const qsizetype requestsAtExit = downloadWithExitAt(openViewer(100, 199), 4'000);
@@ -74,13 +68,12 @@ TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndOffersTheRow
     EXPECT_GT(requestsAtExit, 0);
     EXPECT_EQ(blockRequests(), requestsAtExit) << "no block asked for after the Yes";
     EXPECT_EQ(port.logger().commands().last(), "Z");
-    // Every block that came, and only those: the one asked for when the Yes
-    // came did not.
+    // Every block that came, not the one asked for when the Yes came.
     const qsizetype saved = folder.read("ultimi.txt").size() / 104;
     EXPECT_GE(saved, requestsAtExit - 1);
     EXPECT_LE(saved, requestsAtExit);
     const QString offer = download_texts::offerToSave.arg(saved);
-    EXPECT_EQ(prompter.texts(), QStringList({kExitQuestion, kResumed, offer}));
+    EXPECT_EQ(prompter.texts(), QStringList({shell_texts::confirmExit, kResumed, offer}));
 }
 
 TEST_F(DownloadShell, TheExitQuestionLeftOpenAndAnsweredNoLetsTheDownloadFinish) {

@@ -10,19 +10,15 @@ using namespace korven::test;
 
 namespace {
 
-const QString kNotInRelease = shell_texts::notInThisRelease;
-const QString kModemUp = session_texts::modemConnectionUp;
-
 using MainMenu = ShellTest;
 
-// With an empty catalogue every item that opens a screen says it is not
-// active; the manual opens from the program folder with its title.
+// With an empty catalogue every item that opens a screen says it is not active.
 TEST_F(MainMenu, ItemsWithoutAScreenInTheCatalogueSaySoAndTheManualOpensWithItsTitle) {
     openMainWindow();
     for (const char* item :
          {"Mod_seriale", "SET_CAN_VESKAR", "Modem", "leggi_uno", "sc_autom", "sc_archivio"})
         trigger(item);
-    EXPECT_EQ(prompter.countOf(kNotInRelease), 6);
+    EXPECT_EQ(prompter.countOf(shell_texts::notInThisRelease), 6);
     EXPECT_EQ(prompter.prompts().value(0).icon, MessageIcon::Critical);
     EXPECT_TRUE(port.writes().isEmpty());
 
@@ -47,16 +43,14 @@ TEST_F(MainMenu, ItemsWithoutAScreenInTheCatalogueSaySoAndTheManualOpensWithItsT
 }
 
 TEST_F(MainMenu, SettingsItemsAreRefusedWhileAModemHoldsTheLine) {
-    ScreenCatalog screens;
-    screens.rs232Settings = recordingScreen("Form4", "Impostazione RS232");
-    screens.modemSetup = recordingScreen("Form71");
-    screens.systemSetupEditor = recordingScreen("Form3");
-    openMainWindow(std::move(screens));
+    openMainWindow({.rs232Settings = recordingScreen("Form4", "Impostazione RS232"),
+                    .modemSetup = recordingScreen("Form71"),
+                    .systemSetupEditor = recordingScreen("Form3")});
     session.status.setText(StatusTexts::Modem, QStringLiteral("CONNESSIONE IN CORSO"));
 
     for (const char* item : {"Mod_seriale", "Mod_modem", "Mod_canali", "Sistema", "veskar"})
         trigger(item);
-    EXPECT_EQ(prompter.countOf(kModemUp), 5);
+    EXPECT_EQ(prompter.countOf(session_texts::modemConnectionUp), 5);
     EXPECT_TRUE(screensOpened.isEmpty());
     EXPECT_TRUE(files.openRequests().isEmpty());
 

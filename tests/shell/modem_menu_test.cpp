@@ -25,9 +25,7 @@ protected:
         // The resume before the hang-up reads the scan flags of the logger set-up.
         folder.write("logger.par", loggerParRecord('0'));
         port.putModemInFront(modem);
-        ScreenCatalog screens;
-        screens.switchModemConnection = switchModemConnection;
-        startProgram(std::move(screens));
+        startProgram({.switchModemConnection = switchModemConnection});
         prompter.clear();
     }
 
@@ -46,8 +44,7 @@ protected:
     sim::ModemConfig modem;
 };
 
-// What the call does is the modem call's own; here, the menu item, the menu
-// caption and the status bar around it.
+// The call itself is the modem call's; here, the menu item, its caption and status bar.
 TEST_F(ModemMenu, DialsThenShowsTheConnectionAndHangsUpOnRequest) {
     trigger("Modem");
 
@@ -65,8 +62,7 @@ TEST_F(ModemMenu, DialsThenShowsTheConnectionAndHangsUpOnRequest) {
     EXPECT_EQ(port.writes().size(), sent) << "No keeps the line";
     EXPECT_TRUE(port.modem()->hasCall());
 
-    // The call's wake-up stopped the logger and no screen resumed it: it goes
-    // back into scanning before the line is given up.
+    // The logger the call woke scans again before the line is given up.
     trigger("Modem");
     EXPECT_EQ(prompter.texts(),
               (QStringList{texts::disconnect, texts::disconnect, resumedText(0), texts::hungUp}));

@@ -9,10 +9,8 @@ class Password : public ShellTest {
 protected:
     void startWithPassword(const QByteArray& password, bool active) {
         writeNamedInstallation(password, active);
-        ScreenCatalog screens;
-        screens.channelSetup = recordingScreen("Form41");
-        screens.scanSettings = recordingScreen("Form6");
-        startProgram(std::move(screens));
+        startProgram(
+            {.channelSetup = recordingScreen("Form41"), .scanSettings = recordingScreen("Form6")});
     }
 
     // Answers the password prompt that a gated menu item opened.
@@ -74,8 +72,7 @@ TEST_F(Password, WhenActiveOnlyTheRightPasswordOpensTheScreenTheGateHeldAndItCan
     EXPECT_EQ(screensOpened, (QStringList{"Form6", "Form41"}));
 }
 
-// A new settings file holds no password: the first one is set with an empty
-// old password, and from then on the old one is required.
+// A new settings file holds no password: the first is set with an empty old one.
 TEST_F(Password, TheFirstPasswordIsSetWithAnEmptyOldOneThenSwitchedOnWithIt) {
     startWithPassword(QByteArray(20, '\0'), false);
     trigger("pass_mod");

@@ -15,10 +15,8 @@ using SetUpMenus = ShellTest;
 TEST_F(SetUpMenus, EachSetUpCanaliOpensItsEditorOnTheCurrentFiles) {
     writeNamedInstallation("segreto", true);
     writeLoggerSet(folder, QList<LoggerChannelBytes>(8, LoggerChannelBytes{}), "4 ");
-    ScreenCatalog screens;
-    screens.channelSetup = makeChannelSetupScreen;
-    screens.systemSetupEditor = [](Session& s) { return new SystemSetupScreen(s); };
-    startProgram(std::move(screens));
+    startProgram({.systemSetupEditor = [](Session& s) { return new SystemSetupScreen(s); },
+                  .channelSetup = makeChannelSetupScreen});
 
     trigger("Mod_canali");
     EXPECT_EQ(openScreens(), (QStringList{"Form1", "Form3"}));

@@ -17,9 +17,7 @@ TEST_F(ReadingMenus, ExitWithTheLoggerWokenButIdlePutsItBackFirst) {
     session.installation.loggerSetupPath = folder.path("logger");
     folder.write("plant.pas", IdentityRecord{}.bytes());
     ReadingFiles().writeTo(folder);
-    ScreenCatalog screens;
-    screens.channelReading = makeChannelReadingScreen;
-    openMainWindow(std::move(screens));
+    openMainWindow({.channelReading = makeChannelReadingScreen});
 
     trigger("leggi_tutti");
     QWidget* reading = find(screen_name::channelReading);
