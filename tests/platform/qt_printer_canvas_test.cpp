@@ -26,7 +26,7 @@ protected:
     QPrinter printer_{QPrinter::HighResolution};
 };
 
-TEST_F(QtPrinterCanvasTest, TurnsToLandscapeAndMeasuresThePrintableAreaInTwips) {
+TEST_F(QtPrinterCanvasTest, MeasuresThePageInTwipsAndTextLandsWhereItsTwipsSay) {
     QtPrinterCanvas canvas(printer_);
     EXPECT_EQ(canvas.orientation(), PageOrientation::Portrait);
     // Qt's A4 is 595 × 842 points, less the margins; a point is 20 twips.
@@ -36,13 +36,10 @@ TEST_F(QtPrinterCanvasTest, TurnsToLandscapeAndMeasuresThePrintableAreaInTwips) 
     EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
     EXPECT_EQ(canvas.pageWidth(), (842 - 72) * 20);
     EXPECT_EQ(canvas.pageHeight(), (595 - 72) * 20);
-}
-
-TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePositionAndItsMeasuredWidth) {
     if (PdfSheet::popplerMissing())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QtPrinterCanvas canvas(printer_);
-    canvas.setOrientation(PageOrientation::Landscape);
+
+    // A text's top is at its position; its width is as measured.
     canvas.setFontName(QStringLiteral("courier new"));
     canvas.setFontSize(10);
     printAt(canvas, 1440, 2880, QStringLiteral("Uno"));

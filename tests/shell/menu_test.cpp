@@ -65,13 +65,11 @@ TEST_F(MainMenu, SettingsItemsAreRefusedWhileAModemHoldsTheLine) {
 }
 
 TEST_F(MainMenu, AReadingScreenWhoseLinkFailedWhileLoadingIsDropped) {
-    ScreenCatalog screens;
-    screens.channelReading = [this](Session& s) {
+    const ScreenFactory failingLink = [this](Session& s) {
         session.link.state().linkAborted = true;
         return recordingScreen("Form5")(s);
     };
-    screens.automaticDownload = recordingScreen("Form9");
-    openMainWindow(std::move(screens));
+    openMainWindow({.channelReading = failingLink, .automaticDownload = recordingScreen("Form9")});
 
     trigger("leggi_tutti");
     EXPECT_TRUE(openScreens().isEmpty());
