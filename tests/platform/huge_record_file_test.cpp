@@ -1,6 +1,4 @@
-// A record file far larger than the records it holds, as a damaged download
-// pointer can be: reading a record, and preparing its new copy, read only as
-// far as the records concerned.
+// A damaged pointer file far larger than its records is read only as far as needed.
 
 #include "platform/record_file.h"
 #include "support/temp_folder.h"

@@ -1,37 +1,22 @@
 #include "platform/widgets/qt_printer_canvas.h"
-#include "support/pdf_words.h"
+#include "support/pdf_sheet.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFontDatabase>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
 using namespace korven;
-using korven::test::PdfText;
-using korven::test::TempFolder;
+using namespace korven::test;
 
 namespace {
-
-constexpr double kMarginPoints = 36; // half an inch all round
-// Where pdftotext puts a word's box depends on the font's own ascent; a point
-// either way is close enough to tell a twip mapping error.
-constexpr double kTolerance = 1.5;
-
-bool popplerMissing() {
-    return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
-}
 
 class QtPrinterCanvasTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        printer_.setPageSize(QPageSize(QPageSize::A4));
-        printer_.setPageMargins(
-            QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
-            QPageLayout::Point);
+        printer_.setPageLayout(PdfSheet::portraitA4());
         directToPdfFile(printer_, pdf());
     }
 
@@ -41,7 +26,7 @@ protected:
     QPrinter printer_{QPrinter::HighResolution};
 };
 
-TEST_F(QtPrinterCanvasTest, TurnsToLandscapeAndMeasuresThePrintableAreaInTwips) {
+TEST_F(QtPrinterCanvasTest, MeasuresThePageInTwipsAndTextLandsWhereItsTwipsSay) {
     QtPrinterCanvas canvas(printer_);
     EXPECT_EQ(canvas.orientation(), PageOrientation::Portrait);
     // Qt's A4 is 595 × 842 points, less the margins; a point is 20 twips.
@@ -51,13 +36,10 @@ TEST_F(QtPrinterCanvasTest, TurnsToLandscapeAndMeasuresThePrintableAreaInTwips) 
     EXPECT_EQ(canvas.orientation(), PageOrientation::Landscape);
     EXPECT_EQ(canvas.pageWidth(), (842 - 72) * 20);
     EXPECT_EQ(canvas.pageHeight(), (595 - 72) * 20);
-}
-
-TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePositionAndItsMeasuredWidth) {
-    if (popplerMissing())
+    if (PdfSheet::popplerMissing())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QtPrinterCanvas canvas(printer_);
-    canvas.setOrientation(PageOrientation::Landscape);
+
+    // A text's top is at its position; its width is as measured.
     canvas.setFontName(QStringLiteral("courier new"));
     canvas.setFontSize(10);
     printAt(canvas, 1440, 2880, QStringLiteral("Uno"));
@@ -75,45 +57,21 @@ TEST_F(QtPrinterCanvasTest, TextLandsWhereItsTwipsSayWithItsTopAtThePositionAndI
     printAt(canvas, 7200, 1000, QStringLiteral("Due"));
     ASSERT_TRUE(canvas.endDocument());
 
-    const PdfText text = korven::test::readPdfText(pdf());
+    const PdfText text = readPdfText(pdf());
     ASSERT_EQ(text.pages, 2);
     EXPECT_GT(text.pageWidth, text.pageHeight) << "landscape";
-    const auto word = text.find(QStringLiteral("Uno"));
-    EXPECT_NEAR(word.xMin, kMarginPoints + 72, kTolerance);
-    EXPECT_NEAR(word.yMin, kMarginPoints + 144, kTolerance);
-    const auto title = text.find(QStringLiteral("Titolo"));
-    EXPECT_NEAR(title.xMin, kMarginPoints + 10, kTolerance);
-    EXPECT_NEAR(title.yMin, kMarginPoints + 15, kTolerance);
-    const auto digits = text.find(QStringLiteral("0123456789"));
-    EXPECT_NEAR(digits.xMax - digits.xMin, 60, kTolerance);
-    EXPECT_NEAR(text.find(date).xMax, text.pageWidth - kMarginPoints - 2.5, kTolerance)
+    PdfSheet::expectAt(text.find(QStringLiteral("Uno")), PdfSheet::onPage(1440),
+                       PdfSheet::onPage(2880));
+    PdfSheet::expectAt(text.find(QStringLiteral("Titolo")), PdfSheet::onPage(200),
+                       PdfSheet::onPage(300));
+    const PdfWord digits = text.find(QStringLiteral("0123456789"));
+    EXPECT_NEAR(digits.xMax - digits.xMin, 60, PdfSheet::kTolerance);
+    EXPECT_NEAR(text.find(date).xMax, text.pageWidth - PdfSheet::kMarginPoints - 2.5,
+                PdfSheet::kTolerance)
         << "ends 50 twips before the printable area's right edge";
-    const auto second = text.find(QStringLiteral("Due"), 2);
+    const PdfWord second = text.find(QStringLiteral("Due"), 2);
     EXPECT_EQ(second.page, 2);
-    EXPECT_NEAR(second.xMin, kMarginPoints + 360, kTolerance);
-    EXPECT_NEAR(second.yMin, kMarginPoints + 50, kTolerance);
-}
-
-TEST(QtPrinterCanvasFailure, APrinterThatIsNoneSaysThatNoPrinterIsInstalled) {
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString());
-    printer.setPrinterName(QString());
-    QtPrinterCanvas canvas(printer);
-    printAt(canvas, 0, 0, QStringLiteral("lost"));
-    EXPECT_EQ(canvas.endDocument().error, QStringLiteral("Nessuna stampante installata"));
-}
-
-TEST(FontStandIns, MissingWindowsFacesAreDrawnWithTheirMetricTwins) {
-    if (!QFontDatabase::hasFamily(QStringLiteral("Times New Roman"))) {
-        EXPECT_EQ(installedFamilyFor(QStringLiteral("Times New Roman")),
-                  QStringLiteral("Liberation Serif"));
-    }
-    if (!QFontDatabase::hasFamily(QStringLiteral("Courier New"))) {
-        EXPECT_EQ(installedFamilyFor(QStringLiteral("courier new")),
-                  QStringLiteral("Liberation Mono"));
-    }
-    EXPECT_EQ(installedFamilyFor(QStringLiteral("No Such Face")), QStringLiteral("No Such Face"));
+    PdfSheet::expectAt(second, PdfSheet::onPage(7200), PdfSheet::onPage(1000));
 }
 
 TEST_F(QtPrinterCanvasTest, AFileThatCannotBeWrittenFailsTheJobAndNamesIt) {
@@ -127,6 +85,24 @@ TEST_F(QtPrinterCanvasTest, AFileThatCannotBeWrittenFailsTheJobAndNamesIt) {
     EXPECT_EQ(status.error, QStringLiteral("Impossibile scrivere il file ") +
                                 QDir::toNativeSeparators(unwritable));
     EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+TEST(QtPrinterCanvasFailure, APrinterThatIsNoneSaysThatNoPrinterIsInstalled) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    printer.setPrinterName(QString());
+    QtPrinterCanvas canvas(printer);
+    printAt(canvas, 0, 0, QStringLiteral("lost"));
+    EXPECT_EQ(canvas.endDocument().error, QStringLiteral("Nessuna stampante installata"));
+}
+
+TEST(FontStandIns, MissingWindowsFacesAreDrawnWithTheirMetricTwins) {
+    if (!QFontDatabase::hasFamily(QStringLiteral("Times New Roman")))
+        EXPECT_EQ(installedFamilyFor("Times New Roman"), QStringLiteral("Liberation Serif"));
+    if (!QFontDatabase::hasFamily(QStringLiteral("Courier New")))
+        EXPECT_EQ(installedFamilyFor("courier new"), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(installedFamilyFor("No Such Face"), QStringLiteral("No Such Face"));
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-// Whole-file writes either replace a file completely or leave it as it was,
-// and say so; record files are read without asking for write access; names
-// that are not regular files are refused before anything opens them.
+// Whole-file writes replace a file completely or leave it as it was, and say so.
 #include "platform/record_file.h"
 #include "platform/whole_file.h"
 #include "support/file_system_limits.h"
@@ -20,14 +18,6 @@ namespace {
 
 QStringList entriesOf(const TempFolder& folder) {
     return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
-}
-
-// A folder others may enter, with a file only its owner may read and write
-// turned read-only for everyone.
-void makeReadOnly(const TempFolder& folder, const QString& name) {
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                             QFile::ReadOther | QFile::ExeOther);
-    QFile::setPermissions(folder.path(name), QFile::ReadOwner | QFile::ReadOther);
 }
 
 } // namespace
@@ -63,7 +53,7 @@ TEST(WholeFile, ReplacesTheFileWholeAndKeepsItsPermissions) {
     EXPECT_EQ(entriesOf(folder), QStringList{"a.csv"});
 }
 
-TEST(WholeFile, NamesThatCannotBeWrittenAreToldBeforeAnyWrite) {
+TEST(WholeFile, NamesThatCannotBeWrittenAreToldBeforeAnyWriteYetReadOnlyRecordsRead) {
     TempFolder folder;
     QDir(folder.path()).mkdir("sub");
     const FileStatus toFolder = checkWritable(folder.path("sub"));
@@ -73,24 +63,21 @@ TEST(WholeFile, NamesThatCannotBeWrittenAreToldBeforeAnyWrite) {
     EXPECT_FALSE(writeWholeFile(folder.path("sub"), "x"));
     EXPECT_TRUE(QFileInfo(folder.path("sub")).isDir());
 
+    // A read-only file in a folder others may enter, looked at by another user.
     folder.write("locked.txt", "keep");
-    makeReadOnly(folder, "locked.txt");
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(folder.path("locked.txt"), QFile::ReadOwner | QFile::ReadOther);
     const test::AsUnprivilegedUser nobody;
     EXPECT_FALSE(checkWritable(folder.path("locked.txt")));
     EXPECT_FALSE(writeWholeFile(folder.path("locked.txt"), "gone"));
     EXPECT_EQ(folder.read("locked.txt"), QByteArray("keep"));
-}
-
-TEST(RecordFile, AReadOnlyFileReadsAsAnyOther) {
-    TempFolder folder;
-    folder.write("logger.par", QByteArray("0123456789"));
-    makeReadOnly(folder, "logger.par");
-    const test::AsUnprivilegedUser nobody;
-    Record record(10);
-    const FileStatus status = RecordFile(folder.path("logger.par"), 10).read(1, record);
-    EXPECT_TRUE(status) << status.namedError().toStdString();
-    EXPECT_EQ(record.bytes(), QByteArray("0123456789"));
-    EXPECT_TRUE(RecordFile(folder.path("logger.par"), 10).readExisting(1, record));
+    // A record file is read without asking for write access.
+    Record record(4);
+    const FileStatus read = RecordFile(folder.path("locked.txt"), 4).read(1, record);
+    EXPECT_TRUE(read) << read.namedError().toStdString();
+    EXPECT_EQ(record.bytes(), QByteArray("keep"));
+    EXPECT_TRUE(RecordFile(folder.path("locked.txt"), 4).readExisting(1, record));
 }
 
 TEST(RecordFile, AFifoIsRefusedWithItsNameInsteadOfBlocking) {

@@ -4,6 +4,9 @@
 #include "support/session_rig.h"
 #include "system_setup/system_channel_bytes.h"
 
+#include <QLabel>
+#include <QPointer>
+
 #include <array>
 
 namespace korven::test {
@@ -57,6 +60,28 @@ struct ReadingRig : SessionRig {
                 requests.append(command);
         return requests;
     }
+    int writesOf(const QByteArray& bytes) { return static_cast<int>(port.writes().count(bytes)); }
+};
+
+// A reading screen on the rig's session, shown offscreen.
+template <typename Screen> struct ReadingScreenRig : ReadingRig {
+    explicit ReadingScreenRig(const ReadingFiles& files = {})
+        : ReadingRig(files), screen(new Screen(session)) {
+        screen->resize(800, 700);
+        screen->show();
+    }
+    ~ReadingScreenRig() { delete screen; }
+
+    QLabel* label(const QString& name) { return child<QLabel>(*screen, qPrintable(name)); }
+    QString text(const QString& name) { return label(name)->text(); }
+    QPushButton* button(const char* name) { return child<QPushButton>(*screen, name); }
+    void press(const char* name) { click(*screen, name); }
+    // The stop button, `delayMs` after the logger was asked for its `times`-th reading.
+    void stopAfter(const QByteArray& command, int times, qint64 delayMs = 300) {
+        afterCommand(command, times, delayMs, [this] { press("Command2"); });
+    }
+
+    QPointer<Screen> screen;
 };
 
 } // namespace korven::test

@@ -13,9 +13,7 @@ using test::ReadingFiles;
 struct SetupRig {
     explicit SetupRig(const ReadingFiles& files = {}) {
         files.writeTo(folder);
-        QByteArray identity(250, ' ');
-        identity.replace(35, 2, "12");
-        folder.write("plant.pas", identity);
+        folder.write("plant.pas", test::IdentityRecord{.comIndex = '1'}.bytes());
         installation.systemFilePath = folder.path("plant.stp");
         installation.loggerSetupPath = folder.path("logger");
     }

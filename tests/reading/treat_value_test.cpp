@@ -5,9 +5,10 @@
 namespace korven {
 namespace {
 
-ReadingChannel linear(const QString& gain, const QString& zero, const QString& mask) {
+ReadingChannel linear(const QString& gain, const QString& zero, const QString& mask,
+                      const QString& treatmentCode = QStringLiteral("01")) {
     ReadingChannel channel;
-    channel.treatmentCode = QStringLiteral("01");
+    channel.treatmentCode = treatmentCode;
     channel.gain = gain;
     channel.zero = zero;
     channel.mask = mask;
@@ -74,7 +75,6 @@ TEST(TreatedReading, TakesThePointOutTreatsAndPlacesThePointByTheChannelsMask) {
     EXPECT_EQ(treatedValue("+001.23 \r", linear("+00002", "+00010", "***.**")), 2.56);
     // A logger that drops the leading zeros: "+12.35" is 1235, so 2480, 24.8.
     EXPECT_EQ(treatedValue("+12.35  \r", linear("+00002", "+00010", "***.**")), 24.8);
-    EXPECT_EQ(treatedValue("+00100  \r", linear("0.58", "+00000", "***.**")), 0.58);
     EXPECT_EQ(treatedValue("+00123  \r", linear("+00002", "+00010", "*****.")), 256);
     EXPECT_EQ(treatedValue("+00123  \r", linear("+00002", "+00010", "*.****")), 0.0256);
     // A mask that places no point, or none at all, leaves the value whole.
@@ -82,12 +82,8 @@ TEST(TreatedReading, TakesThePointOutTreatsAndPlacesThePointByTheChannelsMask) {
     EXPECT_EQ(treatedValue("+00123  \r", linear("+00002", "+00010", {})), 256);
     // Past five digits the value is still right: 19999 * 19999 with two decimals.
     EXPECT_EQ(treatedValue("+19999  \r", linear("+19999", "+00000", "***.**")), 3999600.01);
-}
-
-TEST(TreatedReading, WithoutTheLinearTreatmentIsTheReadingWithTheChannelsPoint) {
-    ReadingChannel direct = linear("+00002", "+00010", "**.***");
-    direct.treatmentCode = QStringLiteral("0 ");
-    EXPECT_EQ(treatedValue("+123.45 \r", direct), 12.345);
+    // Without the linear treatment, the reading with the channel's point.
+    EXPECT_EQ(treatedValue("+123.45 \r", linear("+00002", "+00010", "**.***", "0 ")), 12.345);
 }
 
 TEST(ValueText, ShowsNoTrailingZerosAndNoExponent) {

@@ -65,27 +65,31 @@ TEST(UnattendedReading, ReadsOneChannelTreatedAsCsvLinesAndPutsTheLoggerBack) {
     EXPECT_FALSE(rig.port.isOpen());
 }
 
-TEST(UnattendedReading, AllChannelsOfAFourChannelLoggerThenTheDigitalInputThatIsOn) {
-    ReadingFiles files;
-    files.channelCount = "4 ";
-    files.channels[1].activation = "OFF";
-    UnattendedRig rig(files);
-    rig.request.count = 2;
-    EXPECT_EQ(rig.run(), UnattendedEnd::Done);
-
-    EXPECT_EQ(rig.readingRequests(),
-              QList<QByteArray>({"F0", "F2", "F3", "A0", "F0", "F2", "F3", "A0"}));
-    ASSERT_EQ(rig.lines.size(), 8);
-    static const QRegularExpression analog("^[^,]+,([023]),[+-][0-9.]{5,6}$");
-    static const QRegularExpression digital("^[^,]+,D1,[01]{6}$");
-    for (int at = 0; at < 8; ++at)
-        EXPECT_TRUE((at % 4 == 3 ? digital : analog).match(rig.lines[at]).hasMatch())
-            << qPrintable(rig.lines[at]);
+// The digital inputs are read after the last channel, only when it is on.
+TEST(UnattendedReading, APassReadsTheActiveChannelsThenTheDigitalInputThatIsOn) {
+    ReadingFiles fourChannels;
+    fourChannels.channelCount = "4 ";
+    fourChannels.channels[1].activation = "OFF";
+    ReadingFiles lastOff;
+    lastOff.channels[7].activation = "OFF";
+    const std::pair<ReadingFiles, QList<QByteArray>> cases[] = {
+        {fourChannels, {"F0", "F2", "F3", "A0"}},
+        {lastOff, {"F0", "F1", "F2", "F3", "F4", "F5", "F6"}},
+    };
+    for (const auto& [files, pass] : cases) {
+        UnattendedRig rig(files);
+        rig.request.count = 2;
+        EXPECT_EQ(rig.run(), UnattendedEnd::Done);
+        EXPECT_EQ(rig.readingRequests(), pass + pass);
+        ASSERT_EQ(rig.lines.size(), pass.size() * 2);
+        static const QRegularExpression line("^[^,]+,(\\d,[+-][0-9.]{5,6}|D1,[01]{6})$");
+        for (const QString& text : rig.lines)
+            EXPECT_TRUE(line.match(text).hasMatch()) << qPrintable(text);
+    }
 }
 
-// Ctrl+C while a reply is on the line: the reading under way (one channel's,
-// or the pass with its 400-character digital reply) is finished, so no tail
-// of it breaks the handshake that puts the logger back into scanning.
+// Ctrl+C while a reply is on the line: the reading under way is finished, so
+// no tail of it breaks the handshake that puts the logger back into scanning.
 TEST(UnattendedReading, AnInterruptionFinishesTheReadingUnderWayAndTheLoggerGoesBack) {
     struct Case {
         std::optional<int> channel;
@@ -95,18 +99,19 @@ TEST(UnattendedReading, AnInterruptionFinishesTheReadingUnderWayAndTheLoggerGoes
     };
     // The pass's lines end with the digital inputs: their count is not checked.
     for (const Case& c : {Case{5, "F05", 4, 4}, Case{{}, "A0", 1, -1}}) {
+        SCOPED_TRACE(c.cutCommand.constData());
         UnattendedRig rig;
         rig.request.channel = c.channel;
         rig.afterCommand(c.cutCommand, c.cutAt, 50, [&rig] { rig.reading->interrupt(); });
-        EXPECT_EQ(rig.run(), UnattendedEnd::Done) << c.cutCommand.constData();
-        EXPECT_EQ(rig.commandCount(c.cutCommand), c.cutAt) << c.cutCommand.constData();
+        EXPECT_EQ(rig.run(), UnattendedEnd::Done);
+        EXPECT_EQ(rig.commandCount(c.cutCommand), c.cutAt);
         if (c.lines >= 0)
             EXPECT_EQ(rig.lines.size(), c.lines);
         else
             EXPECT_TRUE(rig.lines.value(rig.lines.size() - 1).contains(",D"))
                 << "the pass is whole";
-        EXPECT_EQ(rig.port.logger().commands().last(), "Z") << c.cutCommand.constData();
-        EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed})) << c.cutCommand.constData();
+        EXPECT_EQ(rig.port.logger().commands().last(), "Z");
+        EXPECT_EQ(rig.prompter.texts(), QStringList({kResumed}));
     }
 }
 
@@ -152,6 +157,21 @@ TEST(UnattendedReading, ALinkFailureOrALoggerLeftStoppedSaysSoInItsExitStatus) {
         EXPECT_EQ(rig.run(), end);
         EXPECT_EQ(rig.lines.size(), printed);
         EXPECT_EQ(rig.prompter.texts(), QStringList({told}));
+    }
+}
+
+// A reply that never comes whole is asked for again after each of three
+// second starts, each after the reading's limit of 6 to 7 seconds.
+TEST(UnattendedReading, AfterThreeSecondStartsTheReadingGivesUp) {
+    for (const std::optional<int> channel : {std::optional<int>(4), std::optional<int>()}) {
+        UnattendedRig rig;
+        rig.request.channel = channel;
+        rig.faults().cutRepliesTo = 8;
+        EXPECT_EQ(rig.run(), UnattendedEnd::LinkFailed);
+        EXPECT_EQ(rig.readingRequests(), QList<QByteArray>(4, channel ? "F04" : "F0"));
+        EXPECT_EQ(rig.writesOf("\r"), 3);
+        EXPECT_GE(rig.clock.nowMs(), 4 * 6'000);
+        EXPECT_EQ(rig.prompter.texts(), QStringList({link_texts::transmissionError, kResumed}));
     }
 }
 

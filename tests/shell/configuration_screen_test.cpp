@@ -1,4 +1,3 @@
-#include "installation.h"
 #include "shell_fixture.h"
 
 using namespace korven;
@@ -8,31 +7,21 @@ namespace {
 
 const QString kInvalid = QStringLiteral("ATTENZIONE valore non valido");
 
-class Configuration : public ShellTest {
-protected:
-    void SetUp() override {
-        writeInstallation(folder);
-        writeSettings(folder, settingsRecord("plant.stp", "logger"));
-        startProgram();
-        trigger("generale");
-        screen = find("Form7");
-        ASSERT_NE(screen, nullptr);
-        loggers = find<QLineEdit>("Text2", screen);
-        lastBlock = find<QLineEdit>("Text1", screen);
-    }
+using Configuration = ShellTest;
 
-    QByteArray sideFiles() const {
+// The values' rules are the configuration values' own; here, when they apply.
+TEST_F(Configuration, LeavingAFieldChecksItAndSavingWritesTheSideFilesAndTheStatusBar) {
+    writeNamedInstallation();
+    startProgram();
+    trigger("generale");
+    QWidget* screen = find("Form7");
+    ASSERT_NE(screen, nullptr);
+    auto* loggers = find<QLineEdit>("Text2", screen);
+    auto* lastBlock = find<QLineEdit>("Text1", screen);
+    const auto sideFiles = [this] {
         return folder.read("plant.pas") + folder.read("plant.DIR") + folder.read("plant.PUN");
-    }
+    };
 
-    QWidget* screen = nullptr;
-    QLineEdit* loggers = nullptr;
-    QLineEdit* lastBlock = nullptr;
-};
-
-// The values' rules are the configuration values' own; here, that leaving a
-// field applies them and saving refuses no loggers.
-TEST_F(Configuration, LeavingAFieldChecksItAndZeroLoggersAreRefusedOnSaving) {
     typeAndLeave(lastBlock, "4100");
     EXPECT_EQ(lastBlock->text(), "0");
     typeAndLeave(loggers, "70000");
@@ -45,14 +34,12 @@ TEST_F(Configuration, LeavingAFieldChecksItAndZeroLoggersAreRefusedOnSaving) {
     click(find<QPushButton>("Command1", screen));
     EXPECT_EQ(prompter.texts(), QStringList{"ATTENZIONE: Valore 0 non valido"});
     EXPECT_EQ(sideFiles(), before);
-}
 
-TEST_F(Configuration, SavingWritesAllThreeSideFilesAndTheStatusBar) {
+    prompter.clear();
     const QByteArray directoryBefore = folder.read("plant.DIR");
     typeAndLeave(loggers, "2");
     typeAndLeave(lastBlock, "120");
     click(find<QPushButton>("Command1", screen));
-
     EXPECT_TRUE(prompter.prompts().isEmpty());
     const QByteArray pas = folder.read("plant.pas");
     EXPECT_EQ(pas.mid(12, 3), "2  ");

@@ -1,5 +1,4 @@
-// Leaving the program while a download screen talks to the logger, and the
-// download screens as the main window shows them.
+// Download screens in the main window, and leaving while one talks to the logger.
 #include "download/download_rig.h"
 #include "download/download_texts.h"
 #include "download/screens/automatic_download_screen.h"
@@ -20,22 +19,16 @@ using namespace korven::test;
 
 namespace {
 
-// The main window with both download screens in its catalogue, over a
-// logger with 300 blocks and the download rig's set-up files.
+// The main window with both download screens, over the download rig's set-up files.
 class DownloadShell : public ShellTest {
 protected:
     DownloadShell() {
         session.installation.systemFilePath = folder.path("plant.stp");
         session.installation.loggerSetupPath = folder.path("logger");
-        QByteArray identity(IdentityLayout::recordLength, ' ');
-        identity.replace(IdentityLayout::comIndex.offset, 2, "02");
-        folder.write("plant.pas", identity);
         writeLoggerSetup(folder);
 
-        ScreenCatalog screens;
-        screens.blockViewer = makeDataViewerScreen;
-        screens.automaticDownload = makeAutomaticDownloadScreen;
-        MainWindow& window = openMainWindow(std::move(screens));
+        MainWindow& window = openMainWindow({.blockViewer = makeDataViewerScreen,
+                                             .automaticDownload = makeAutomaticDownloadScreen});
         window.resize(1280, 800);
         window.show();
     }
@@ -66,31 +59,21 @@ protected:
     }
 };
 
-const QString kExitQuestion = shell_texts::confirmExit;
-
-TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndEnds) {
-    prompter.setDefaultAnswer(true);
-    const qsizetype requestsAtExit = downloadWithExitAt(openViewer(0, 99), 3'000);
-
-    EXPECT_EQ(programEnds, 1);
-    EXPECT_GT(requestsAtExit, 0);
-    EXPECT_EQ(blockRequests(), requestsAtExit); // no block asked for after the Yes
-    EXPECT_EQ(port.logger().commands().last(), "Z");
-    EXPECT_EQ(prompter.texts().mid(0, 2), QStringList({kExitQuestion, kResumed}));
-}
-
-TEST_F(DownloadShell, RowsFetchedBeforeTheExitAreOfferedForSaving) {
+// Yes stops the download and puts the logger back; the blocks that came are offered.
+TEST_F(DownloadShell, ExitDuringADownloadStopsItPutsTheLoggerBackAndOffersTheRowsFetched) {
     files.chooseNext(folder.path("ultimi.txt"));
     const qsizetype requestsAtExit = downloadWithExitAt(openViewer(100, 199), 4'000);
 
     EXPECT_EQ(programEnds, 1);
-    // Every block that came, and only those: the one asked for when the Yes
-    // came did not.
+    EXPECT_GT(requestsAtExit, 0);
+    EXPECT_EQ(blockRequests(), requestsAtExit) << "no block asked for after the Yes";
+    EXPECT_EQ(port.logger().commands().last(), "Z");
+    // Every block that came, not the one asked for when the Yes came.
     const qsizetype saved = folder.read("ultimi.txt").size() / 104;
     EXPECT_GE(saved, requestsAtExit - 1);
     EXPECT_LE(saved, requestsAtExit);
     const QString offer = download_texts::offerToSave.arg(saved);
-    EXPECT_EQ(prompter.texts(), QStringList({kExitQuestion, kResumed, offer}));
+    EXPECT_EQ(prompter.texts(), QStringList({shell_texts::confirmExit, kResumed, offer}));
 }
 
 TEST_F(DownloadShell, TheExitQuestionLeftOpenAndAnsweredNoLetsTheDownloadFinish) {
@@ -104,10 +87,7 @@ TEST_F(DownloadShell, TheExitQuestionLeftOpenAndAnsweredNoLetsTheDownloadFinish)
 }
 
 TEST_F(DownloadShell, TheFetchWindowOpensWideEnoughForEveryColumnAndTheProgressLine) {
-    QByteArray pointer(DownloadPointerLayout::recordLength, '\0');
-    pointer[12] = char(290 & 0xFF);
-    pointer[13] = char(290 >> 8);
-    folder.write("plant.PUN", pointer);
+    folder.write("plant.PUN", downloadPointerRecord(290));
     trigger("sc_autom");
     settle(); // the screen wakes the logger once shown
     settle(); // and is laid out anew with its start button

@@ -1,4 +1,3 @@
-#include "installation.h"
 #include "session/session_texts.h"
 #include "shell_fixture.h"
 
@@ -12,8 +11,7 @@ const QString kNewFile = session_texts::newFileReset;
 class FileMenu : public ShellTest {
 protected:
     void SetUp() override {
-        writeInstallation(folder);
-        writeSettings(folder, settingsRecord("plant.stp", "logger"));
+        writeNamedInstallation();
         startProgram();
         prompter.clear();
     }
@@ -22,7 +20,7 @@ protected:
     QByteArray storedLoggerPath() const { return folder.read("config.dat").mid(62, 45); }
 };
 
-TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaults) {
+TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaultsOrTakesAnExistingOne) {
     const QString path = folder.path("nuovo.stp");
     files.chooseNext(path);
     trigger("Sistema");
@@ -39,15 +37,10 @@ TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaults) {
     EXPECT_EQ(session.dataFileName, "dati.prn");
     EXPECT_EQ(panel("StatusBar1Panel3"), "Ultimo Blocco: 0");
     EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + path);
-}
 
-TEST_F(FileMenu, SistemaOnAnExistingSetUpRewritesNothingAndProbesCom4) {
-    SampleInstallation other;
-    other.stem = QStringLiteral("altro");
-    other.comIndex = '3';
-    other.speedIndex = '1';
-    other.lastBlock = 812;
-    writeInstallation(folder, other);
+    // An existing set-up is rewritten in nothing, and its port is probed.
+    prompter.clear();
+    writeInstallation("altro", '3', '1', 812);
     const QByteArray stpBefore = folder.read("altro.stp");
     const QByteArray pasBefore = folder.read("altro.pas");
     const int opensBefore = port.opens();
@@ -68,10 +61,7 @@ TEST_F(FileMenu, SistemaLeavesThePortToAConversationUnderWay) {
     ASSERT_TRUE(conversation);
     ASSERT_FALSE(conversation->openPort());
     const int opensBefore = port.opens();
-    SampleInstallation other;
-    other.stem = QStringLiteral("altro");
-    other.comIndex = '2';
-    writeInstallation(folder, other);
+    writeInstallation("altro", '2');
     files.chooseNext(folder.path("altro.stp"));
     trigger("Sistema");
 
@@ -81,7 +71,7 @@ TEST_F(FileMenu, SistemaLeavesThePortToAConversationUnderWay) {
     EXPECT_EQ(session.portSettings.portNumber(), 3) << "the next conversation uses it";
 }
 
-TEST_F(FileMenu, KorvenCreatesANewLoggerSetUp) {
+TEST_F(FileMenu, KorvenCreatesANewLoggerSetUpOrTakesAnExistingOne) {
     const QString path = folder.path("logger2.tmr");
     files.chooseNext(path);
     trigger("veskar");
@@ -93,9 +83,9 @@ TEST_F(FileMenu, KorvenCreatesANewLoggerSetUp) {
     EXPECT_EQ(folder.read("logger2.tmr").size(), 8 * 35);
     EXPECT_EQ(storedLoggerPath(), field(folder.path("logger2").toLatin1(), 45));
     EXPECT_EQ(panel("StatusBar2Panel2"), "File KORVEN: " + path);
-}
 
-TEST_F(FileMenu, KorvenOnAnExistingSetChangesNoFileButTheSettings) {
+    // An existing set changes no file but the settings.
+    prompter.clear();
     const QByteArray channel = field("Pressione", 10) + "ON +12345+00000" + "3214" + "ON ON ";
     folder.write("linea.tmr", channel.repeated(8));
     folder.write("linea.par", field("8", 39));

@@ -1,4 +1,3 @@
-#include "installation.h"
 #include "shell_fixture.h"
 
 using namespace korven;
@@ -9,82 +8,51 @@ namespace {
 class Password : public ShellTest {
 protected:
     void startWithPassword(const QByteArray& password, bool active) {
-        writeInstallation(folder);
-        writeSettings(folder, settingsRecord("plant.stp", "logger", password, active));
-        ScreenCatalog screens;
-        screens.channelSetup = recordingScreen("Form41");
-        screens.scanSettings = recordingScreen("Form6");
-        startProgram(std::move(screens));
+        writeNamedInstallation(password, active);
+        startProgram(
+            {.channelSetup = recordingScreen("Form41"), .scanSettings = recordingScreen("Form6")});
+    }
+
+    // Answers the password prompt that a gated menu item opened.
+    void answerGate(const QString& password) {
+        QWidget* prompt = find("Form10");
+        ASSERT_NE(prompt, nullptr);
+        type(find<QLineEdit>("Text1", prompt), password);
+        click(find<QPushButton>("Command1", prompt));
     }
 
     QByteArray storedPassword() const { return folder.read("config.dat").mid(107, 20); }
     QByteArray storedState() const { return folder.read("config.dat").mid(127, 2); }
 };
 
-TEST_F(Password, WhenActiveOnlyTheRightPasswordOpensTheScreenTheGateHeld) {
+TEST_F(Password, WhenActiveOnlyTheRightPasswordOpensTheScreenTheGateHeldAndItCanBeChanged) {
     startWithPassword("segreto", true);
     trigger("Freq_acq");
     EXPECT_TRUE(screensOpened.isEmpty());
-    QWidget* prompt = find("Form10");
-    ASSERT_NE(prompt, nullptr);
-    type(find<QLineEdit>("Text1", prompt), "segreto ");
-    click(find<QPushButton>("Command1", prompt));
+    answerGate("segreto ");
     EXPECT_EQ(prompter.texts(), QStringList{"Password non corretta"});
     EXPECT_EQ(openScreens(), QStringList{"Form1"});
 
     trigger("Freq_acq");
-    prompt = find("Form10");
-    type(find<QLineEdit>("Text1", prompt), "segreto");
-    click(find<QPushButton>("Command1", prompt));
+    answerGate("segreto");
     EXPECT_EQ(screensOpened, QStringList{"Form6"});
     EXPECT_EQ(openScreens(), (QStringList{"Form1", "Form6"})) << "the prompt has closed";
-}
 
-TEST_F(Password, SwitchingOnNeedsTheStoredPasswordAndSavesTheState) {
-    startWithPassword("segreto", false);
-    prompter.answerNext(true);
-    trigger("pass_att");
-    EXPECT_EQ(prompter.texts(), QStringList{"Password non attivata. Si vuole attivarla?"});
-    QWidget* screen = find("Form11");
-    ASSERT_NE(screen, nullptr);
-
+    // A change needs the old password and two equal new ones.
     prompter.clear();
-    type(find<QLineEdit>("Text1", screen), "SEGRETO");
-    click(find<QPushButton>("Command1", screen));
-    EXPECT_EQ(prompter.texts(), QStringList{"ATTENZIONE: \rPASSWORD NON CORRETTA"});
-    EXPECT_EQ(storedState(), QByteArray(2, '\0'));
-    EXPECT_TRUE(openScreens().contains("Form11")) << "a wrong entry keeps the screen open";
-
-    prompter.clear();
-    type(find<QLineEdit>("Text1", screen), "segreto");
-    click(find<QPushButton>("Command1", screen));
-    EXPECT_EQ(prompter.texts(), QStringList{"Password corretta. La password verrà attivata"});
-    EXPECT_EQ(storedState(), QByteArray("\xFF\xFF"));
-    EXPECT_FALSE(openScreens().contains("Form11"));
-
-    prompter.clear();
-    prompter.answerNext(false);
-    trigger("pass_att");
-    EXPECT_EQ(prompter.texts(), QStringList{"Password attivata. Si vuole disattivarla?"});
-    EXPECT_FALSE(openScreens().contains("Form11")) << "No opens nothing";
-}
-
-TEST_F(Password, ChangingNeedsTheOldPasswordAndTwoEqualNewOnes) {
-    startWithPassword("vecchia", true);
     trigger("pass_mod");
     QWidget* screen = find("Form12");
     auto* oldField = find<QLineEdit>("Text1", screen);
     auto* newField = find<QLineEdit>("Text2", screen);
     auto* confirmation = find<QLineEdit>("Text3", screen);
     auto* confirm = find<QPushButton>("Command1", screen);
-
-    typeAndLeave(oldField, "vecchia ");
+    typeAndLeave(oldField, "segreto ");
     EXPECT_EQ(prompter.texts(), QStringList{"Password errata"});
     enter(newField);
     EXPECT_EQ(prompter.texts().last(), "Immettere la vecchia password corretta");
 
     prompter.clear();
-    typeAndLeave(oldField, "vecchia");
+    typeAndLeave(oldField, "segreto");
     typeAndLeave(newField, "una-password-di-25-lettere");
     typeAndLeave(confirmation, "una-password-diversa");
     EXPECT_EQ(prompter.texts(), QStringList{"Le due password non coincidono"});
@@ -99,15 +67,13 @@ TEST_F(Password, ChangingNeedsTheOldPasswordAndTwoEqualNewOnes) {
     EXPECT_EQ(storedState(), QByteArray("\xFF\xFF"));
 
     // The gate now takes the first 20 characters.
-    trigger("Freq_acq");
-    type(find<QLineEdit>("Text1", find("Form10")), "una-password-di-25-l");
-    click(find<QPushButton>("Command1", find("Form10")));
-    EXPECT_EQ(screensOpened, QStringList{"Form6"});
+    trigger("SET_CAN_VESKAR");
+    answerGate("una-password-di-25-l");
+    EXPECT_EQ(screensOpened, (QStringList{"Form6", "Form41"}));
 }
 
-// A new settings file holds no password: the first one is set with an empty
-// old password, and from then on the old one is required.
-TEST_F(Password, TheFirstPasswordIsSetWithAnEmptyOldOne) {
+// A new settings file holds no password: the first is set with an empty old one.
+TEST_F(Password, TheFirstPasswordIsSetWithAnEmptyOldOneThenSwitchedOnWithIt) {
     startWithPassword(QByteArray(20, '\0'), false);
     trigger("pass_mod");
     QWidget* screen = find("Form12");
@@ -122,6 +88,34 @@ TEST_F(Password, TheFirstPasswordIsSetWithAnEmptyOldOne) {
     trigger("pass_mod");
     typeAndLeave(find<QLineEdit>("Text1", find("Form12")), "");
     EXPECT_EQ(prompter.texts(), QStringList{"Password errata"});
+
+    // Switching on needs the stored password and saves the state.
+    prompter.clear();
+    prompter.answerNext(true);
+    trigger("pass_att");
+    EXPECT_EQ(prompter.texts(), QStringList{"Password non attivata. Si vuole attivarla?"});
+    screen = find("Form11");
+    ASSERT_NE(screen, nullptr);
+
+    prompter.clear();
+    type(find<QLineEdit>("Text1", screen), "PRIMO");
+    click(find<QPushButton>("Command1", screen));
+    EXPECT_EQ(prompter.texts(), QStringList{"ATTENZIONE: \rPASSWORD NON CORRETTA"});
+    EXPECT_EQ(storedState(), QByteArray(2, '\0'));
+    EXPECT_TRUE(openScreens().contains("Form11")) << "a wrong entry keeps the screen open";
+
+    prompter.clear();
+    type(find<QLineEdit>("Text1", screen), "primo");
+    click(find<QPushButton>("Command1", screen));
+    EXPECT_EQ(prompter.texts(), QStringList{"Password corretta. La password verrà attivata"});
+    EXPECT_EQ(storedState(), QByteArray("\xFF\xFF"));
+    EXPECT_FALSE(openScreens().contains("Form11"));
+
+    prompter.clear();
+    prompter.answerNext(false);
+    trigger("pass_att");
+    EXPECT_EQ(prompter.texts(), QStringList{"Password attivata. Si vuole disattivarla?"});
+    EXPECT_FALSE(openScreens().contains("Form11")) << "No opens nothing";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "shell/screens/main_window.h"
 #include "support/session_rig.h"
+#include "support/test_installation.h"
 #include "support/user_input.h"
 
 #include <QAction>
@@ -26,12 +27,34 @@ protected:
     int programEnds = 0;
     QStringList screensOpened;
 
-    // A catalog screen that only records that it was made.
-    ScreenFactory recordingScreen(const QString& name) {
-        return [this, name](Session&) {
+    // "<stem>.stp" and its side files with recognisable values: COM 2 at 9600
+    // unless told otherwise, the modem activated, three loggers, block 37
+    // downloaded on 01/02/2024 into "misure.prn".
+    void writeInstallation(const QString& stem = QStringLiteral("plant"), char comIndex = '1',
+                           char speedIndex = '2', qint16 lastBlock = 37) {
+        const IdentityRecord identity{
+            .loggerCount = "3", .comIndex = comIndex, .speedIndex = speedIndex, .status = '0'};
+        folder.write(stem + ".stp", QByteArray(10 * 75, 'S'));
+        folder.write(stem + ".pas", identity.bytes());
+        folder.write(stem + ".PUN", downloadPointerRecord(lastBlock, "01/02/2024"));
+        folder.write(stem + ".DIR", dataDirectoryRecord("misure.prn"));
+    }
+
+    // The installation above named by "config.dat" with the logger set-up "logger".
+    void writeNamedInstallation(const QByteArray& password = QByteArray(20, '\0'),
+                                bool passwordActive = false) {
+        writeInstallation();
+        folder.write("config.dat", settingsRecord("plant.stp", "logger", password, passwordActive));
+    }
+
+    // A small catalog screen that only records that it was made.
+    ScreenFactory recordingScreen(const QString& name, const QString& title = {}) {
+        return [this, name, title](Session&) {
             screensOpened.append(name);
             auto* screen = new QWidget;
             screen->setObjectName(name);
+            screen->setWindowTitle(title);
+            screen->resize(40, 40);
             return screen;
         };
     }

@@ -1,4 +1,3 @@
-#include "installation.h"
 #include "session/session_texts.h"
 #include "shell_fixture.h"
 
@@ -13,11 +12,6 @@ const QString kPathMessage = session_texts::pathNotFound;
 
 class StartUp : public ShellTest {
 protected:
-    void writeValidInstallation(const SampleInstallation& installation = {}) {
-        writeInstallation(folder, installation);
-        writeSettings(folder, settingsRecord(installation.stem.toLatin1() + ".stp", "logger"));
-    }
-
     void expectFallbackTexts() {
         EXPECT_EQ(prompter.countOf(kPathMessage), 1) << "the path message is shown once";
         EXPECT_EQ(prompter.prompts().size(), 1);
@@ -29,8 +23,8 @@ protected:
     }
 };
 
-TEST_F(StartUp, AValidInstallationFillsTheStatusBarsAndTestsItsPort) {
-    writeValidInstallation();
+TEST_F(StartUp, AValidInstallationFillsTheStatusBarsAndTestsItsPortThenExitAsks) {
+    writeNamedInstallation();
     startProgram();
 
     EXPECT_TRUE(prompter.prompts().isEmpty()) << prompter.texts().join(" | ").toStdString();
@@ -46,6 +40,20 @@ TEST_F(StartUp, AValidInstallationFillsTheStatusBarsAndTestsItsPort) {
     EXPECT_EQ(session.dataFileName, "misure.prn");
     EXPECT_TRUE(find<QAction>("Modem")->isEnabled());
     EXPECT_TRUE(find<QStatusBar>("StatusBar3")->isHidden());
+
+    // Exit asks, and No does nothing.
+    const QByteArray settingsBefore = folder.read("config.dat");
+    prompter.answerNext(false);
+    trigger("extm");
+    ASSERT_EQ(prompter.texts(), QStringList{"Si vuole uscire dal programma? "});
+    EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(prompter.prompts()[0].noIsDefault);
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(folder.read("config.dat"), settingsBefore);
+
+    prompter.answerNext(true);
+    trigger("extm");
+    EXPECT_EQ(programEnds, 1);
 }
 
 TEST_F(StartUp, WithoutConfigDatTheUserIsToldOnceHowToChooseTheFiles) {
@@ -55,14 +63,14 @@ TEST_F(StartUp, WithoutConfigDatTheUserIsToldOnceHowToChooseTheFiles) {
 }
 
 TEST_F(StartUp, WithTheDownloadPointerFileMissingTheLoaderStopsBeforeThePort) {
-    writeValidInstallation();
+    writeNamedInstallation();
     QFile::remove(folder.path("plant.PUN"));
     startProgram();
     expectFallbackTexts();
 }
 
 TEST_F(StartUp, APortThatCannotBeOpenedIsReportedAndTheStartGoesOn) {
-    writeValidInstallation();
+    writeNamedInstallation();
     port.setPortHeld(2);
     startProgram();
     // Named as a port conflict, not as a missing installation.
@@ -71,25 +79,6 @@ TEST_F(StartUp, APortThatCannotBeOpenedIsReportedAndTheStartGoesOn) {
     EXPECT_TRUE(prompter.texts()[0].endsWith("\rControllare eventuali conflitti sulla porta"));
     EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + folder.path("plant.stp"));
     EXPECT_EQ(session.dataFileName, "misure.prn") << "the steps after the port still run";
-}
-
-TEST_F(StartUp, ExitAskedNoDoesNothingAndYesEndsTheProgram) {
-    writeValidInstallation();
-    startProgram();
-    const QByteArray settingsBefore = folder.read("config.dat");
-
-    prompter.answerNext(false);
-    trigger("extm");
-    ASSERT_EQ(prompter.texts(), QStringList{"Si vuole uscire dal programma? "});
-    EXPECT_TRUE(prompter.prompts()[0].question);
-    EXPECT_EQ(prompter.prompts()[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(prompter.prompts()[0].noIsDefault);
-    EXPECT_EQ(programEnds, 0);
-    EXPECT_EQ(folder.read("config.dat"), settingsBefore);
-
-    prompter.answerNext(true);
-    trigger("extm");
-    EXPECT_EQ(programEnds, 1);
 }
 
 } // namespace

@@ -57,7 +57,7 @@ protected:
     int drawings_ = 0;
 };
 
-TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
+TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosenAsThePrinterLaysThemOut) {
     const QString pdf = folder_.path(QStringLiteral("foglio.pdf"));
     files_.chooseNext(pdf);
     preview_.setOrientation(PageOrientation::Landscape);
@@ -73,6 +73,19 @@ TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
     EXPECT_EQ(files_.saveRequests()[0].proposedName, "Foglio prova.pdf");
     EXPECT_TRUE(QDir(files_.saveRequests()[0].initialFolder).exists());
     EXPECT_EQ(outcome.file, pdf);
+    EXPECT_EQ(preview_.orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(preview_.printer().pageLayout().orientation(), QPageLayout::Landscape);
+
+    // The page set-up is the preview printer's own.
+    QPrinter* shownFor = nullptr;
+    QTimer::singleShot(0, [&shownFor] {
+        if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+            shownFor = dialog->printer();
+            dialog->reject();
+        }
+    });
+    preview_.showPrinterSetup();
+    EXPECT_EQ(shownFor, &preview_.printer());
 
     if (PdfSheet::popplerMissing())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -84,53 +97,29 @@ TEST_F(QtPrintPreviewTest, SavePdfWritesThePagesShownIntoTheFileChosen) {
     EXPECT_EQ(text.find(QStringLiteral("Seconda"), 2).page, 2);
 }
 
-TEST_F(QtPrintPreviewTest, OpensLargeWithThePageAsWideAsThePreview) {
+TEST_F(QtPrintPreviewTest, OpensLargeFittedToTheWidthAndACancelledFileNameLeavesItOpen) {
+    files_.cancelNext();
     QSize opened;
     QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
     bool fitWidthShown = false;
+    bool stillShown = false;
     whenPreviewShown([&](QPrintPreviewDialog& dialog) {
         opened = dialog.size();
         zoom = dialog.findChild<QPrintPreviewWidget*>()->zoomMode();
         for (QAction* action : dialog.findChildren<QAction*>())
             fitWidthShown = fitWidthShown || (action->text() == "Fit width" && action->isChecked());
-        dialog.reject();
-    });
-    preview_.preview(twoPages(), "Foglio prova");
-    const QRect room = QApplication::primaryScreen()->availableGeometry();
-    EXPECT_GE(opened.width(), room.width() * 3 / 4);
-    EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
-    EXPECT_TRUE(fitWidthShown) << "the tool bar shows the page fitted to the width";
-}
-
-TEST_F(QtPrintPreviewTest, CancellingTheFileNameLeavesThePreviewOpen) {
-    files_.cancelNext();
-    bool stillShown = false;
-    whenPreviewShown([&stillShown](QPrintPreviewDialog& dialog) {
         clickSavePdf(dialog);
         stillShown = dialog.isVisible();
         dialog.reject();
     });
     EXPECT_EQ(preview_.preview(twoPages(), "Foglio prova").choice, PreviewChoice::Closed);
+    const QRect room = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(opened.width(), room.width() * 3 / 4);
+    EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
+    EXPECT_TRUE(fitWidthShown) << "the tool bar shows the page fitted to the width";
     EXPECT_TRUE(stillShown);
     EXPECT_GE(drawings_, 1) << "the pages were shown";
     EXPECT_EQ(files_.saveRequests().size(), 1) << "and nothing more asked after the close";
-}
-
-TEST_F(QtPrintPreviewTest, ThePrinterKeepsItsOrientationAndShowsItsOwnPageSetup) {
-    EXPECT_EQ(preview_.orientation(), PageOrientation::Portrait);
-    preview_.setOrientation(PageOrientation::Landscape);
-    EXPECT_EQ(preview_.orientation(), PageOrientation::Landscape);
-    EXPECT_EQ(preview_.printer().pageLayout().orientation(), QPageLayout::Landscape);
-
-    QPrinter* shownFor = nullptr;
-    QTimer::singleShot(0, [&shownFor] {
-        if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
-            shownFor = dialog->printer();
-            dialog->reject();
-        }
-    });
-    preview_.showPrinterSetup();
-    EXPECT_EQ(shownFor, &preview_.printer());
 }
 
 } // namespace

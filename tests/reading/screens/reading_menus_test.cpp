@@ -1,5 +1,4 @@
-// The program's Exit while a reading screen holds a woken logger. (Exit
-// during an exchange is the download's case in the shell's tests.)
+// The program's Exit while a reading screen holds a woken but idle logger.
 #include "reading/screens/channel_reading_screen.h"
 
 #include "reading/reading_rig.h"
@@ -16,13 +15,9 @@ using ReadingMenus = ShellTest;
 TEST_F(ReadingMenus, ExitWithTheLoggerWokenButIdlePutsItBackFirst) {
     session.installation.systemFilePath = folder.path("plant.stp");
     session.installation.loggerSetupPath = folder.path("logger");
-    QByteArray identity(250, ' ');
-    identity.replace(35, 2, "02");
-    folder.write("plant.pas", identity);
+    folder.write("plant.pas", IdentityRecord{}.bytes());
     ReadingFiles().writeTo(folder);
-    ScreenCatalog screens;
-    screens.channelReading = makeChannelReadingScreen;
-    openMainWindow(std::move(screens));
+    openMainWindow({.channelReading = makeChannelReadingScreen});
 
     trigger("leggi_tutti");
     QWidget* reading = find(screen_name::channelReading);
