@@ -100,6 +100,17 @@ TEST(FileCommit, AFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
     EXPECT_EQ(rig.entries(), QStringList({"p.PUN", "t.txt"})) << "no side file, no journal";
 }
 
+TEST(FileCommit, IsRefusedWhileAnEarlierSaveIsUnfinished) {
+    for (const bool decided : {true, false}) {
+        CommitRig rig;
+        const QString journal = decided ? rig.journal() : preparingJournalPath(rig.journal());
+        rig.folder.write(QFileInfo(journal).fileName(), rig.journalText(5));
+        const FileStatus status = commitFiles(rig.journal(), rig.files());
+        EXPECT_TRUE(status.namedError().contains("not finished yet")) << decided;
+        EXPECT_EQ(rig.contents(), kOld) << decided;
+    }
+}
+
 TEST(FileCommit, NeverWritesThroughANameInTheWayOfASideFile) {
     for (const char* kind : {"link", "fifo", "file"}) {
         CommitRig rig;
