@@ -97,26 +97,21 @@ TEST(ChannelSending, ASilentLoggerIsAddressedFourTimesThenReportedAndStillResume
     EXPECT_LE(rig.clock.nowMs() - rig.startedMs, 24'000);
 }
 
-// Silent after "z", "z" and two channels; back (or not) once the user is told.
+// Silent after "z", "z" and two channels; back once the user is told.
 TEST(ChannelSending, ALoggerLostPartWayIsReportedAndPutBackIntoScanningIfItAnswersAgain) {
-    for (const bool comesBack : {true, false}) {
-        SendingRig rig;
-        rig.faults().silentAfterCommands = 4;
-        rig.prompter.setWhileShown([&](const ShownPrompt& shown) {
-            if (comesBack && shown.text == link_texts::notConnected)
-                rig.faults().silentAfterCommands = -1;
-        });
-        EXPECT_EQ(rig.send(), SendingEnd::LostPartWay);
-        EXPECT_EQ(
-            rig.prompter.texts(),
-            QStringList({link_texts::notConnected,
-                         comesBack ? link_texts::scanningResumed(1, ResumedLine::WithoutLogger)
-                                   : link_texts::resumeFailed}));
-        EXPECT_FALSE(rig.steps.contains("End of procedure"));
-        EXPECT_FALSE(rig.port.logger().channelReceived(2));
-        if (comesBack)
-            EXPECT_EQ(rig.commandsAfterWakeUp().mid(3), QList<QByteArray>({"Z", "Y"}));
-    }
+    SendingRig rig;
+    rig.faults().silentAfterCommands = 4;
+    rig.prompter.setWhileShown([&](const ShownPrompt& shown) {
+        if (shown.text == link_texts::notConnected)
+            rig.faults().silentAfterCommands = -1;
+    });
+    EXPECT_EQ(rig.send(), SendingEnd::LostPartWay);
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList({link_texts::notConnected,
+                           link_texts::scanningResumed(1, ResumedLine::WithoutLogger)}));
+    EXPECT_FALSE(rig.steps.contains("End of procedure"));
+    EXPECT_FALSE(rig.port.logger().channelReceived(2));
+    EXPECT_EQ(rig.commandsAfterWakeUp().mid(3), QList<QByteArray>({"Z", "Y"}));
 }
 
 TEST(ChannelSending, AStopEndsTheSendingAtOnceAndResumeRestartsTheScanning) {

@@ -72,7 +72,9 @@ TEST(LoggerClock, IsReadWithItsDriftAndSetToTheComputersClockAtTheCommandsArriva
     }
 }
 
-TEST(ClockDrift, CountsWholeSecondsFromTheMiddleOfTheLoggersSecond) {
+// Whole seconds from the middle of the logger's second; told in seconds,
+// minutes or hours.
+TEST(ClockDrift, CountsWholeSecondsAndIsToldInSecondsMinutesOrHours) {
     const QDateTime noon(QDate(2024, 3, 5), QTime(12, 0, 0));
     const auto drift = [&](int loggerSeconds, int computerMs) {
         return driftSeconds({{{}, {}, noon.addSecs(loggerSeconds)}, noon.addMSecs(computerMs)});
@@ -83,9 +85,7 @@ TEST(ClockDrift, CountsWholeSecondsFromTheMiddleOfTheLoggersSecond) {
     EXPECT_EQ(drift(-5, 900), -5);
     EXPECT_EQ(drift(0, 1700), -1);
     EXPECT_EQ(driftSeconds({{}, noon}), std::nullopt) << "a logger date that is no date";
-}
 
-TEST(ClockDrift, IsToldInSecondsMinutesOrHours) {
     const std::pair<qint64, const char*> texts[] = {
         {12, "+12 s"},     {0, "0 s"},          {-119, "-119 s"}, {120, "+2 min"},
         {3600, "+60 min"}, {-7199, "-119 min"}, {7200, "+2 h"},   {-93600, "-26 h"}};
