@@ -1,7 +1,6 @@
 #include "link/channel_sending.h"
 #include "link/link_rig.h"
 #include "link/link_texts.h"
-#include "link/transmission.h"
 #include "logger_setup/logger_set_bytes.h"
 #include "support/session_rig.h"
 #include "support/temp_folder.h"
@@ -16,30 +15,20 @@ namespace {
 const QByteArray kCr("\r");
 const QByteArray kLogger1("\x81");
 
-// A logger set-up on disk and the simulated logger (code 1) woken as the
-// transmission screen leaves it in connect-only mode.
+// A logger set-up on disk and logger 1 woken, as the connect-only mode leaves it.
 struct SendingRig : LinkRig {
     explicit SendingRig(const QByteArray& channelCount = "8 ") {
-        QList<LoggerChannelBytes> channels;
-        for (int n = 0; n < 8; ++n)
-            channels.append(distinctLoggerChannel(n));
-        writeLoggerSet(folder, channels, channelCount);
+        writeLoggerSet(folder, channelCount);
         installation.loggerSetupPath = folder.path("logger");
     }
 
-    SendingEnd send(int loggerNumber = 1) {
-        auto conversation = link.startConversation();
-        EXPECT_EQ(
-            transmit(*conversation, {loggerNumber, TransmissionOrder::wakeOnly()}, installation)
-                .status,
-            LinkStatus::Ok);
-        conversation.reset();
+    SendingEnd send() {
+        EXPECT_EQ(wake(), LinkStatus::Ok);
         EXPECT_TRUE(sending.readSetup());
         sentBefore = static_cast<int>(port.writes().size());
         startedMs = clock.nowMs();
-        return sending.send(loggerNumber,
-                            {[this](const QString& text) { steps.append(text); },
-                             [this](int channel, const QString&) { read.append(channel); }});
+        return sending.send(1, {[this](const QString& text) { steps.append(text); },
+                                [this](int channel, const QString&) { read.append(channel); }});
     }
     QList<QByteArray> writes() const { return port.writes().mid(sentBefore); }
     QList<QByteArray> commandsAfterWakeUp() { return port.logger().commands().mid(1); }
@@ -104,43 +93,25 @@ TEST(ChannelSending, ASilentLoggerIsAddressedFourTimesThenReportedAndStillResume
     EXPECT_EQ(rig.prompter.texts(),
               QStringList({link_texts::notConnected, link_texts::resumeFailed}));
     EXPECT_FALSE(rig.port.isOpen());
-    // Every wait has its limit: the first try (up to 5 s), three restarts (up
-    // to 5 s each), the resume (up to 4 s).
+    // The first try and three restarts up to 5 s each, the resume up to 4 s.
     EXPECT_LE(rig.clock.nowMs() - rig.startedMs, 24'000);
 }
 
-// The wake-up's broadcast stopped the line, so it is put back into scanning;
-// the logger named, which never answered, is not called scanning.
-TEST(ChannelSending, ACodeNoLoggerAnswersIsToldAsSuchAfterTheLineResumes) {
+// Silent after "z", "z" and two channels; back once the user is told.
+TEST(ChannelSending, ALoggerLostPartWayIsReportedAndPutBackIntoScanningIfItAnswersAgain) {
     SendingRig rig;
-    EXPECT_EQ(rig.send(2), SendingEnd::NotSelected);
+    rig.faults().silentAfterCommands = 4;
+    rig.prompter.setWhileShown([&](const ShownPrompt& shown) {
+        if (shown.text == link_texts::notConnected)
+            rig.faults().silentAfterCommands = -1;
+    });
+    EXPECT_EQ(rig.send(), SendingEnd::LostPartWay);
     EXPECT_EQ(rig.prompter.texts(),
               QStringList({link_texts::notConnected,
-                           link_texts::scanningResumed(2, ResumedLine::WithoutLogger)}));
-    EXPECT_EQ(rig.commandsAfterWakeUp(), QList<QByteArray>({"Z", "Y"}));
-}
-
-// Silent once the wake-up's "z", the sending's "z" and two channels ran; back
-// (or not) when the user has been told.
-TEST(ChannelSending, ALoggerLostPartWayIsReportedAndPutBackIntoScanningIfItAnswersAgain) {
-    for (const bool comesBack : {true, false}) {
-        SendingRig rig;
-        rig.faults().silentAfterCommands = 4;
-        rig.prompter.setWhileShown([&](const ShownPrompt& shown) {
-            if (comesBack && shown.text == link_texts::notConnected)
-                rig.faults().silentAfterCommands = -1;
-        });
-        EXPECT_EQ(rig.send(), SendingEnd::LostPartWay);
-        EXPECT_EQ(
-            rig.prompter.texts(),
-            QStringList({link_texts::notConnected,
-                         comesBack ? link_texts::scanningResumed(1, ResumedLine::WithoutLogger)
-                                   : link_texts::resumeFailed}));
-        EXPECT_FALSE(rig.steps.contains("End of procedure"));
-        EXPECT_FALSE(rig.port.logger().channelReceived(2));
-        if (comesBack)
-            EXPECT_EQ(rig.commandsAfterWakeUp().mid(3), QList<QByteArray>({"Z", "Y"}));
-    }
+                           link_texts::scanningResumed(1, ResumedLine::WithoutLogger)}));
+    EXPECT_FALSE(rig.steps.contains("End of procedure"));
+    EXPECT_FALSE(rig.port.logger().channelReceived(2));
+    EXPECT_EQ(rig.commandsAfterWakeUp().mid(3), QList<QByteArray>({"Z", "Y"}));
 }
 
 TEST(ChannelSending, AStopEndsTheSendingAtOnceAndResumeRestartsTheScanning) {
@@ -160,8 +131,7 @@ TEST(ChannelSending, AStopEndsTheSendingAtOnceAndResumeRestartsTheScanning) {
     EXPECT_TRUE(rig.port.logger().isAcquiring());
 }
 
-// Missing, or five channels on disk for eight asked for: the rest would go
-// out as zero bytes.
+// Five channels on disk for eight: the rest would go out as zero bytes.
 TEST(ChannelSending, ASetUpThatCannotBeReadIsRefusedBeforeAnythingIsSent) {
     for (const qint64 records : {-1, 5}) {
         SendingRig rig;
@@ -170,9 +140,8 @@ TEST(ChannelSending, ASetUpThatCannotBeReadIsRefusedBeforeAnythingIsSent) {
         const FileStatus status = rig.sending.readSetup();
         EXPECT_FALSE(status);
         EXPECT_TRUE(status.error.contains("logger.tmr")) << qPrintable(status.error);
-        if (records > 0)
-            EXPECT_TRUE(status.error.contains("holds 5 channel records"))
-                << qPrintable(status.error);
+        EXPECT_EQ(status.error.contains("holds 5 channel records"), records > 0)
+            << qPrintable(status.error);
         EXPECT_TRUE(rig.port.writes().isEmpty());
     }
 }

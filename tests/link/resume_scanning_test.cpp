@@ -1,7 +1,6 @@
 #include "link/link_rig.h"
 #include "link/link_texts.h"
 #include "link/resume_scanning.h"
-#include "link/wake_logger.h"
 #include "logger_setup/logger_setup_layouts.h"
 #include "support/file_system_limits.h"
 #include "support/temp_folder.h"
@@ -17,8 +16,7 @@ namespace {
 // An awake, stopped logger and a logger set-up whose saved flags are given.
 struct ResumeRig : LinkRig {
     ResumeRig() {
-        auto conversation = link.startConversation();
-        EXPECT_EQ(wakeLogger(*conversation), LinkStatus::Ok);
+        EXPECT_EQ(wake(), LinkStatus::Ok);
         link.state().loggerNumber = 3;
     }
 
@@ -44,6 +42,7 @@ struct ResumeRig : LinkRig {
 
 const QString kDone = QStringLiteral("Procedura terminata con successo\rKORVEN nr. 3 in scansione");
 
+// The set-up is read-only and read by an unprivileged user.
 TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
     using enum LinkStatus;
     struct Case {
@@ -67,31 +66,23 @@ TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         ResumeRig rig;
         rig.saveFlags(c.acquisition, c.autosleep);
+        QFile::setPermissions(rig.folder.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                     QFile::ExeOwner | QFile::ReadOther |
+                                                     QFile::ExeOther);
+        QFile::setPermissions(rig.folder.path("set.par"), QFile::ReadOwner | QFile::ReadOther);
         rig.faults() = c.fault;
-        EXPECT_EQ(rig.resume(), c.status);
+        LinkStatus status;
+        {
+            const AsUnprivilegedUser nobody;
+            status = rig.resume();
+        }
+        EXPECT_EQ(status, c.status);
         EXPECT_EQ(rig.resumeWrites(), c.writes);
         EXPECT_EQ(rig.prompter.texts(), QStringList{c.message});
         EXPECT_FALSE(rig.port.isOpen());
         // The flags were read into the shared in-memory record.
         EXPECT_EQ(rig.par.text(LoggerParLayout::acquisitionFlag), QString(QChar(c.acquisition)));
     }
-}
-
-TEST(ResumeScanning, AReadOnlySetUpIsReadAndTheLoggerScansAgain) {
-    ResumeRig rig;
-    rig.saveFlags('1', '0');
-    QFile::setPermissions(rig.folder.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                 QFile::ExeOwner | QFile::ReadOther |
-                                                 QFile::ExeOther);
-    QFile::setPermissions(rig.folder.path("set.par"), QFile::ReadOwner | QFile::ReadOther);
-    LinkStatus status;
-    {
-        const AsUnprivilegedUser nobody;
-        status = rig.resume();
-    }
-    EXPECT_EQ(status, LinkStatus::Ok);
-    EXPECT_EQ(rig.resumeWrites(), (QList<QByteArray>{kBroadcast, "Z\r"}));
-    EXPECT_EQ(rig.prompter.texts(), QStringList{kDone});
 }
 
 TEST(ResumeScanning, ASetUpThatCannotBeReadLeavesTheLoggerStoppedAndSaysSo) {

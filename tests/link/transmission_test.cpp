@@ -10,9 +10,19 @@
 namespace korven::test {
 namespace {
 
-// A transmission to logger 1, whose logger set-up has acquisition on, when
-// its reply is damaged or stops: one report, then the resume's, within the
-// limit, the port closed.
+// A transmission over a line whose logger set-up has acquisition `flag`.
+TransmissionResult transmitTo(LinkRig& rig, int loggerNumber, const TransmissionOrder& order,
+                              char flag = '0') {
+    TempFolder folder;
+    QByteArray par(LoggerParLayout::recordLength, '0');
+    par[LoggerParLayout::acquisitionFlag.offset] = flag;
+    folder.write("set.par", par);
+    Installation installation{{}, folder.path("set"), {}, {}};
+    auto conversation = rig.link.startConversation();
+    return transmit(*conversation, {loggerNumber, order}, installation);
+}
+
+// One report of the failure, then the resume's, and the port closed.
 TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
     struct Case {
         sim::FaultPlan fault;
@@ -24,30 +34,19 @@ TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
     using enum LinkStatus;
     const QString damaged = link_texts::transmissionError;
     const QString silent = link_texts::notConnected;
-    const QString resumed = resumedText(1);
     const TransmissionOrder lastBlock = TransmissionOrder::readLastBlock();
     const TransmissionOrder clock = TransmissionOrder::readClock();
     const Case cases[] = {
-        // Reply bytes are counted from the wake-up's "!": the sixth is the
-        // first digit of the block number.
-        {{.corruptEveryNth = 6}, lastBlock, BadReply, damaged, resumed, 0},
-        {{.cutRepliesTo = 30}, lastBlock, NoAnswer, silent, resumed, 1},
+        // The sixth byte from the wake-up's "!" is the block number's first digit.
+        {{.corruptEveryNth = 6}, lastBlock, BadReply, damaged, resumedText(1), 0},
+        {{.cutRepliesTo = 30}, lastBlock, NoAnswer, silent, resumedText(1), 1},
         {{.silentAfterCommands = 1}, clock, NoAnswer, silent, link_texts::resumeFailed, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         LinkRig rig;
-        TempFolder folder;
-        QByteArray flags(LoggerParLayout::recordLength, '0');
-        flags[LoggerParLayout::acquisitionFlag.offset] = '1';
-        folder.write("set.par", flags);
-        rig.link.state().loggerNumber = 1;
         rig.faults() = c.fault;
-        Installation installation{{}, folder.path("set"), {}, {}};
-        auto conversation = rig.link.startConversation();
-        const auto result = transmit(*conversation, {1, c.order}, installation);
-        conversation.reset();
-
+        const TransmissionResult result = transmitTo(rig, 1, c.order, '1');
         EXPECT_EQ(result.status, c.status);
         EXPECT_FALSE(result.lastBlock);
         EXPECT_EQ(rig.prompter.texts(), QStringList({c.told, c.resumed}));
@@ -57,24 +56,15 @@ TEST(Transmission, ADamagedOrMissingReplyIsReportedOnceAndFailsTheLink) {
     }
 }
 
-// The line wakes with the broadcast address, so a code no logger on it has
-// still stops them all: the line goes back to scanning, but the user is told
-// that the logger named did not answer, not that it scans.
+// The broadcast wake-up stopped the whole line, so it scans again, but the
+// logger that never answered is not called scanning.
 TEST(Transmission, ALoggerCodeThatNeverAnswersIsNotReportedScanning) {
-    const TransmissionOrder orders[] = {TransmissionOrder::setScan(7, 0),
-                                        TransmissionOrder::readClock(),
-                                        TransmissionOrder::readLastBlock()};
-    for (const TransmissionOrder& order : orders) {
+    for (const TransmissionOrder& order :
+         {TransmissionOrder::setScan(7, 0), TransmissionOrder::readClock(),
+          TransmissionOrder::readLastBlock()}) {
         SCOPED_TRACE(static_cast<int>(order.operation()));
         LinkRig rig;
-        TempFolder folder;
-        folder.write("set.par", QByteArray(LoggerParLayout::recordLength, '0'));
-        Installation installation{{}, folder.path("set"), {}, {}};
-        auto conversation = rig.link.startConversation();
-        const auto result = transmit(*conversation, {5, order}, installation);
-        conversation.reset();
-
-        EXPECT_EQ(result.status, LinkStatus::NoAnswer);
+        EXPECT_EQ(transmitTo(rig, 5, order).status, LinkStatus::NoAnswer);
         EXPECT_EQ(rig.prompter.texts(),
                   QStringList({link_texts::notConnected,
                                link_texts::scanningResumed(5, ResumedLine::WithoutLogger)}));

@@ -1,5 +1,6 @@
 #include "link/link_rig.h"
 #include "link/link_texts.h"
+#include "link/resume_scanning.h"
 
 #include <QElapsedTimer>
 
@@ -22,7 +23,6 @@ TEST(WakeLogger, LoggerThatAnswersAtOnceIsWokenInOneCycle) {
     // The answer is awaited one to two seconds after the last burst.
     EXPECT_GE(rig.clock.nowMs(), 1300);
     EXPECT_LT(rig.clock.nowMs(), 3400);
-    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>{"z"});
 }
 
 TEST(WakeLogger, SilentLoggerFailsAfterFourCyclesWithOneMessageInVirtualTime) {
@@ -52,24 +52,89 @@ TEST(WakeLogger, SilentLoggerFailsAfterFourCyclesWithOneMessageInVirtualTime) {
     EXPECT_EQ(rig.clock.fastTicks(), 0);
 }
 
-TEST(WakeLogger, WrongCharacterStartsNewCycleThatCanSucceed) {
-    LinkRig rig;
-    rig.faults().handshakeReply = '?';
-    rig.clock.at(2500, [&] { rig.faults().handshakeReply.reset(); });
-    EXPECT_EQ(rig.wake(), LinkStatus::Ok);
-    EXPECT_EQ(rig.writesOf(kBroadcast), 2);
-    EXPECT_EQ(rig.port.writes().last(), "z\r");
-    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+// More than ten characters of noise after the address byte: no answer is read.
+TEST(WakeLogger, AWrongCharacterOrNoiseIsNoAnswerAndTheNextCycleCanSucceed) {
+    LinkRig wrong;
+    wrong.faults().handshakeReply = '?';
+    wrong.clock.at(2500, [&] { wrong.faults().handshakeReply.reset(); });
+    EXPECT_EQ(wrong.wake(), LinkStatus::Ok);
+    EXPECT_EQ(wrong.writesOf(kBroadcast), 2);
+    EXPECT_EQ(wrong.port.writes().last(), "z\r");
+    EXPECT_TRUE(wrong.prompter.prompts().isEmpty());
+
+    LinkRig noise;
+    noise.clock.at(2001, [&] { noise.port.inject(QByteArray(11, 'x')); });
+    EXPECT_NE(noise.wake(), LinkStatus::Ok);
+    EXPECT_GT(noise.writesOf(kBroadcast), 1);
+    EXPECT_FALSE(noise.port.writes().contains("z\r"));
 }
 
-TEST(WakeLogger, MoreThanTenWaitingCharactersAreNotTakenForAnAnswer) {
+TEST(Conversation, StopEndsTheWakeUpAtOnceAndNothingMoreIsSent) {
     LinkRig rig;
-    // Line noise lands right after the address byte, before the "!".
-    rig.clock.at(2001, [&] { rig.port.inject(QByteArray(11, 'x')); });
-    EXPECT_NE(rig.wake(), LinkStatus::Ok);
-    // The first cycle waited for its time-out instead of reading.
-    EXPECT_GT(rig.writesOf(kBroadcast), 1);
-    EXPECT_FALSE(rig.port.writes().contains("z\r"));
+    rig.faults().silent = true;
+    rig.clock.at(1500, [&] { rig.link.requestStop(); });
+    auto conversation = rig.link.startConversation();
+
+    EXPECT_EQ(wakeLogger(*conversation), LinkStatus::Stopped);
+    EXPECT_LE(rig.clock.nowMs(), 1500);
+    const auto writes = rig.port.writes();
+    conversation->sendCommand("Z");
+    Record par(39);
+    EXPECT_EQ(resumeScanning(*conversation, {}, par), LinkStatus::Stopped);
+    EXPECT_EQ(rig.port.writes(), writes);
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
+    EXPECT_TRUE(rig.link.state().linkAborted);
+
+    // Only one conversation at a time; the next one starts afresh.
+    EXPECT_FALSE(rig.link.startConversation());
+    conversation.reset();
+    rig.faults().silent = false;
+    EXPECT_EQ(rig.wake(), LinkStatus::Ok);
+}
+
+// `noise` comes a millisecond after the address byte: a wrong character is
+// dropped unless the first one decides; a mark read with noise is no answer.
+TEST(Handshake, TakesOnlyALoneExclamationMarkWithinItsLimit) {
+    using enum LinkStatus;
+    constexpr auto First = HandshakeRules::Answer::First;
+    struct Case {
+        QByteArray noise;
+        HandshakeRules rules;
+        LinkStatus status;
+        bool heard;
+        qint64 minMs, maxMs;
+    };
+    const Case cases[] = {
+        {{}, {.pause = 1, .limit = 2}, Ok, true, 1000, 2100},
+        {"x", {.limit = 2}, NoAnswer, true, 2000, 3100},
+        {"x", {.limit = 2, .answer = First}, WrongAnswer, true, 0, 3100},
+        {"x!", {.limit = 2}, NoAnswer, true, 0, 3100},
+        {"x!", {.limit = 2, .answer = First}, WrongAnswer, true, 0, 3100},
+        {{}, {.limit = 5}, NoAnswer, false, 5000, 6100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        LinkRig rig;
+        EXPECT_EQ(rig.wake(), Ok);
+        rig.faults().silent = c.status != Ok;
+        const qint64 start = rig.clock.nowMs();
+        if (!c.noise.isEmpty())
+            rig.clock.at(start + 1, [&] { rig.port.inject(c.noise); });
+        const Handshake answer = rig.link.startConversation()->handshake(1, c.rules);
+        EXPECT_EQ(answer.status, c.status);
+        EXPECT_EQ(answer.heard, c.heard);
+        EXPECT_EQ(rig.port.writes().last(), "\x81");
+        EXPECT_GE(rig.clock.nowMs() - start, c.minMs);
+        EXPECT_LE(rig.clock.nowMs() - start, c.maxMs);
+    }
+}
+
+TEST(Handshake, AnAnswerThatArrivedWhileTheProgramWasBusyStillCounts) {
+    LinkRig rig;
+    EXPECT_EQ(rig.wake(), LinkStatus::Ok);
+    // A message box's event loop runs ten seconds: the "!" comes and the limit passes.
+    rig.clock.at(rig.clock.nowMs(), [&] { rig.clock.runFor(10'000); });
+    EXPECT_EQ(rig.link.startConversation()->handshake(1, {.limit = 2}).status, LinkStatus::Ok);
 }
 
 } // namespace

@@ -15,8 +15,7 @@
 namespace korven::test {
 namespace {
 
-// The transmission screen, open and showing, with what a set-up screen
-// prepared.
+// The transmission screen, showing, with what a set-up screen prepared.
 struct TransmissionScreenRig : ScreenRig {
     explicit TransmissionScreenRig(TransmissionOrder order) : screen(session, std::move(order)) {
         screen.show();
@@ -37,43 +36,36 @@ struct TransmissionScreenRig : ScreenRig {
     TransmissionScreen screen;
 };
 
-// The click that left the box with a bad code sends nothing.
-TEST(TransmissionScreen, OpensForLoggerZeroAndRefusesCodesOutsideOneToNine) {
-    for (const char* typed : {"12", "abc", "-3", "7"}) {
-        TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
-        EXPECT_EQ(rig.codeBox()->text(), "0");
+// A window holding a woken logger keeps the line: refused by its name. A
+// refused code stays refused: the click that left the box sends nothing.
+TEST(TransmissionScreen, RefusesWhileTheLineIsHeldAndCodesOutsideOneToNineThenSendsToTheLogger) {
+    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
+    EXPECT_EQ(rig.codeBox()->text(), "0");
+    {
+        ExchangeGuard reading(rig.session, [] { return QStringLiteral("REAL TIME READING"); });
+        reading.setResume([] { return true; }, [] {});
+        rig.confirm("1");
+        EXPECT_EQ(rig.prompter.texts(),
+                  QStringList{session_texts::lineInUse.arg("REAL TIME READING")});
+        EXPECT_TRUE(rig.screen.isVisible());
+    }
+    for (const char* typed : {"12", "abc", "-3"}) {
+        rig.prompter.clear();
         rig.typeCode(typed);
         rig.leaveCodeBox();
-        if (QByteArray(typed) == "7") {
-            EXPECT_TRUE(rig.prompter.prompts().isEmpty());
-            continue;
-        }
         EXPECT_EQ(rig.codeBox()->text(), "0") << typed;
         ScreenRig::click(rig.screen, "Command3D2");
-        EXPECT_EQ(rig.port.opens(), 0);
-        EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::invalidValue});
+        EXPECT_EQ(rig.prompter.texts(), QStringList{link_texts::invalidValue}) << typed;
         EXPECT_EQ(rig.prompter.prompts()[0].icon, MessageIcon::Critical);
     }
-}
+    EXPECT_EQ(rig.port.opens(), 0);
+    EXPECT_TRUE(rig.port.writes().isEmpty());
+    rig.prompter.clear();
+    rig.typeCode("7");
+    rig.leaveCodeBox();
+    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
 
-TEST(TransmissionScreen, LastBlockRequestHandsBackBlock300AndCloses) {
-    TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
-    QSignalSpy block(&rig.screen, &TransmissionScreen::lastBlockRead);
     rig.confirm("1");
-
-    ASSERT_EQ(block.size(), 1);
-    EXPECT_EQ(block[0][0].toInt(), 300);
-    EXPECT_EQ(rig.session.link.state().loggerNumber, 1);
-    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
-    EXPECT_EQ(rig.prompter.texts(), QStringList{resumedText(1)});
-    EXPECT_FALSE(rig.port.isOpen());
-    EXPECT_FALSE(rig.screen.isVisible());
-}
-
-TEST(TransmissionScreen, PreparedCommandReachesTheTypedLoggerWithItsProgressText) {
-    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
-    rig.confirm("1");
-
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M31", "Z"}));
     const auto writes = rig.port.writes();
     EXPECT_EQ(writes[writes.indexOf("M31\r") - 1], "\x81");
@@ -93,47 +85,42 @@ TEST(TransmissionScreen, WakeOnlyWakesTheLoggerAndHandsBackTheCode) {
     EXPECT_EQ(rig.screen.result(), QDialog::Accepted);
 }
 
-TEST(TransmissionScreen, ClosingDuringTheWakeUpStopsItAndThenCloses) {
-    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
-    rig.screen.setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<TransmissionScreen> screen(&rig.screen);
-    rig.clock.at(1200, [&] {
-        rig.screen.close();
-        // Still there: the wait it is in has to unwind first.
-        EXPECT_TRUE(rig.screen.isVisible());
+// Closed once the logger is stopped, it sends nothing but puts the logger
+// back into scanning; closed during the wake-up, it stops it and closes.
+TEST(TransmissionScreen, ClosingDuringAnExchangeStopsItAndLeavesTheLoggerScanning) {
+    TransmissionScreenRig after(TransmissionOrder::setScan(3, 1));
+    after.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
+        if (text == "command z")
+            after.screen.close();
     });
-    rig.confirm("1");
+    after.confirm("1");
+    EXPECT_FALSE(after.screen.isVisible());
+    EXPECT_EQ(after.port.logger().commands(), QList<QByteArray>({"z", "Z"}));
+    EXPECT_TRUE(after.port.logger().isAcquiring());
+    EXPECT_EQ(after.prompter.texts(), QStringList{resumedText(1)});
 
-    EXPECT_FALSE(rig.screen.isVisible());
-    EXPECT_LE(rig.clock.nowMs(), 1300);
-    EXPECT_TRUE(rig.prompter.prompts().isEmpty());
-    EXPECT_FALSE(rig.session.link.busy());
-    // Deletion waits for the event loop; the rig still owns the screen, so
-    // take it back before that happens.
-    rig.screen.setAttribute(Qt::WA_DeleteOnClose, false);
+    TransmissionScreenRig during(TransmissionOrder::setScan(3, 1));
+    during.screen.setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<TransmissionScreen> screen(&during.screen);
+    during.clock.at(1200, [&] {
+        during.screen.close();
+        EXPECT_TRUE(during.screen.isVisible()) << "the wait it is in unwinds first";
+    });
+    during.confirm("1");
+    EXPECT_FALSE(during.screen.isVisible());
+    EXPECT_LE(during.clock.nowMs(), 1300);
+    EXPECT_TRUE(during.prompter.prompts().isEmpty());
+    EXPECT_FALSE(during.session.link.busy());
+    // The rig owns the screen: take it back before an event loop deletes it.
+    during.screen.setAttribute(Qt::WA_DeleteOnClose, false);
     EXPECT_TRUE(screen);
 }
 
-// Closed once the wake-up had stopped the logger: the setting is not sent,
-// but the logger does not stay stopped either.
-TEST(TransmissionScreen, ClosingAfterTheWakeUpPutsTheLoggerBackIntoScanning) {
-    TransmissionScreenRig rig(TransmissionOrder::setScan(3, 1));
-    rig.port.logger().setEventSink([&](sim::EventTopic, const QByteArray& text) {
-        if (text == "command z")
-            rig.screen.close();
-    });
-    rig.confirm("1");
-
-    EXPECT_FALSE(rig.screen.isVisible());
-    EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "Z"}));
-    EXPECT_TRUE(rig.port.logger().isAcquiring());
-    EXPECT_EQ(rig.prompter.texts(), QStringList{resumedText(1)});
-}
-
-// Another transmission or the port settings confirmed during a wait are
+// Another transmission or the port settings confirmed during the wait are
 // refused or wait their turn; the exchange under way runs to its end.
-TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
+TEST(TransmissionScreen, LastBlockRequestHandsBackBlock300AndClosesWhateverElseIsPressed) {
     TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
+    QSignalSpy block(&rig.screen, &TransmissionScreen::lastBlockRead);
     TransmissionScreen other(rig.session, TransmissionOrder::readLastBlock());
     other.show();
     QTest::keyClicks(ScreenRig::child<QLineEdit>(other, "numld2"), "2");
@@ -143,25 +130,19 @@ TEST(TransmissionScreen, OtherButtonsPressedDuringAnExchangeLeaveItAlone) {
     rig.clock.at(1600, [&] { ScreenRig::click(settings, "Command3D2"); });
     rig.confirm("1");
 
+    ASSERT_EQ(block.size(), 1);
+    EXPECT_EQ(block[0][0].toInt(), 300);
+    EXPECT_EQ(rig.session.link.state().loggerNumber, 1);
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "j", "Z"}));
+    EXPECT_EQ(rig.prompter.texts(),
+              QStringList({session_texts::lineInUse.arg("Trasmissione"), resumedText(1)}));
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_FALSE(rig.screen.isVisible());
     EXPECT_FALSE(rig.port.writes().contains(QByteArray("\x82")));
     // The transmission, the fresh opening after the status reply, and the resume.
     EXPECT_EQ(rig.port.opens(), 3);
     EXPECT_TRUE(other.isVisible());
     EXPECT_TRUE(settings.isVisible());
-}
-
-// A window that holds a woken logger keeps the line: the transmission is
-// refused with its name, and nothing goes out.
-TEST(TransmissionScreen, AnotherWindowHoldingAWokenLoggerRefusesItByName) {
-    TransmissionScreenRig rig(TransmissionOrder::readLastBlock());
-    ExchangeGuard reading(rig.session, [] { return QStringLiteral("REAL TIME READING"); });
-    reading.setResume([] { return true; }, [] {});
-    rig.confirm("1");
-
-    EXPECT_TRUE(rig.port.writes().isEmpty());
-    EXPECT_EQ(rig.prompter.texts(), QStringList{session_texts::lineInUse.arg("REAL TIME READING")});
-    EXPECT_TRUE(rig.screen.isVisible());
 }
 
 } // namespace
