@@ -80,6 +80,7 @@ TEST(ResumeScanning, SendsWhatTheSavedFlagsAskForAndReportsTheOutcome) {
         EXPECT_EQ(rig.resumeWrites(), c.writes);
         EXPECT_EQ(rig.prompter.texts(), QStringList{c.message});
         EXPECT_FALSE(rig.port.isOpen());
+        EXPECT_EQ(rig.link.state().loggerStopped, c.status != LinkStatus::Ok);
         // The flags were read into the shared in-memory record.
         EXPECT_EQ(rig.par.text(LoggerParLayout::acquisitionFlag), QString(QChar(c.acquisition)));
     }
