@@ -48,6 +48,9 @@ TEST(TransmissionScreen, RefusesWhileTheLineIsHeldAndCodesOutsideOneToNineThenSe
         EXPECT_EQ(rig.prompter.texts(),
                   QStringList{session_texts::lineInUse.arg("REAL TIME READING")});
         EXPECT_TRUE(rig.screen.isVisible());
+        ExchangeGuard other(rig.session, [] { return QStringLiteral("OTHER"); });
+        EXPECT_FALSE(other.run([] {})) << "refused";
+        EXPECT_TRUE(reading.run([] {}) && reading.run([] {})) << "one after another";
     }
     for (const char* typed : {"12", "abc", "-3"}) {
         rig.prompter.clear();
