@@ -84,24 +84,18 @@ TEST(ChannelEditor, ASaveThatFailsNamesTheFileAndKeepsSendingForbidden) {
     EXPECT_FALSE(rig.editor.sendAllowed());
 }
 
-TEST(NewLoggerSet, HoldsEightChannelsOffAndSixteenChannelsOf256K) {
+TEST(NewLoggerSet, HoldsEightChannelsOffAndSixteenChannelsOf256KInAnExistingUpperCasePar) {
     TempFolder folder;
+    folder.write("logger.PAR", QByteArray(39, 'p'));
     LoggerSetupRecords records;
     ASSERT_TRUE(resetNewLoggerSet(folder.path("logger"), records));
     const QByteArray channel = QByteArray(10, '\0') + "OFF" + QByteArray(6, '\0') + "00000 " +
                                "0000" + QByteArray(6, '\0');
     EXPECT_EQ(folder.read("logger.tmr"), channel.repeated(8));
-    const QByteArray par = folder.read("logger.par");
+    const QByteArray par = folder.read("logger.PAR");
     ASSERT_EQ(par.size(), 39);
     EXPECT_EQ(par.left(2), "16");
     EXPECT_EQ(par.mid(24, 5), "256 K");
-}
-
-TEST(NewLoggerSet, AnExistingUpperCaseParIsTheFileWritten) {
-    TempFolder folder;
-    folder.write("logger.PAR", QByteArray(39, 'p'));
-    LoggerSetupRecords records;
-    ASSERT_TRUE(resetNewLoggerSet(folder.path("logger"), records));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               (QStringList{"logger.PAR", "logger.tmr"}));
 }

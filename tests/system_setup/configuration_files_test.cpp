@@ -117,8 +117,10 @@ TEST(SystemFileReset, WritesTheDefaultsOfEveryChannelAndKeepsRecordsBeyondTheNew
     EXPECT_EQ(longer.mid(2401 * 75), QByteArray(99 * 75, 'x'));
 }
 
-TEST(SystemFileReset, WritesTheIdentityDefaultsOverWhatTheRecordHeld) {
+TEST(SystemFileReset, WritesTheIdentityDefaultsAndNamesDatiPrnInAnExistingLowerCaseDir) {
     TempFolder folder;
+    const QByteArray old(200, 'k');
+    folder.write("plant.dir", old);
     SystemSetupRecords records;
     records.identity.setText(IdentityLayout::telephoneNumber, QStringLiteral("0212345678"));
     records.identity.setText(IdentityLayout::dialling, QStringLiteral("1"));
@@ -137,14 +139,7 @@ TEST(SystemFileReset, WritesTheIdentityDefaultsOverWhatTheRecordHeld) {
                                 + QByteArray(144, '\0');                 // 106
     EXPECT_EQ(folder.read("plant.pas"), expected);
     EXPECT_EQ(records.identity.bytes(), expected);
-}
 
-TEST(SystemFileReset, NamesDatiPrnAsDataFileAndUsesAnExistingLowerCaseDir) {
-    TempFolder folder;
-    QByteArray old(200, 'k');
-    folder.write("plant.dir", old);
-    SystemSetupRecords records;
-    ASSERT_TRUE(resetSystemFile(folder.path("plant.stp"), records));
     EXPECT_FALSE(QDir(folder.path()).entryList().contains("plant.DIR"));
     const QByteArray dir = folder.read("plant.dir");
     EXPECT_EQ(dir.left(100), QByteArray("dati.prn").leftJustified(100, ' '));
@@ -179,37 +174,30 @@ TEST(SettingsFile, EverySaveWritesTheWhole129ByteRecordAndKeepsTheReservedBytes)
     EXPECT_EQ(bytes.left(62), stored.left(62));
 }
 
-TEST(SettingsFile, ALongPathIsStoredRelativeToTheProgramFolderAndReadBackWhole) {
+TEST(SettingsFile, ALongPathIsStoredRelativeToTheProgramFolderAndOneThatFitsNoWayRefused) {
     TempFolder folder;
     const QString deep = folder.path("a-folder-with-a-rather-long-name/plant.stp");
     ASSERT_GT(deep.size(), 45);
     Settings settings(folder.path());
     ASSERT_TRUE(settings.load());
     ASSERT_TRUE(settings.saveSystemFilePath(deep));
-    EXPECT_EQ(folder.read("config.dat").left(62),
+    const QByteArray stored = folder.read("config.dat");
+    EXPECT_EQ(stored.left(62),
               QByteArray(17, '\0') +
                   QByteArray("a-folder-with-a-rather-long-name/plant.stp").leftJustified(45, ' '))
         << "a new file's reserved bytes are zeros";
-
-    Settings next(folder.path());
-    ASSERT_TRUE(next.load());
-    EXPECT_EQ(next.systemFilePath(), deep);
-}
-
-TEST(SettingsFile, APathThatFitsNoWayIsRefusedAndTheStoredOneKept) {
-    TempFolder folder;
-    Settings settings(folder.path());
-    ASSERT_TRUE(settings.saveSystemFilePath(folder.path("p.stp")));
-    const QByteArray before = folder.read("config.dat");
 
     const FileStatus status = settings.saveSystemFilePath(
         folder.path("this-folder-name-alone-is-longer-than-the-field/p.stp"));
     EXPECT_FALSE(status);
     EXPECT_TRUE(status.error.startsWith("ATTENZIONE"));
-    EXPECT_EQ(folder.read("config.dat"), before);
-    EXPECT_EQ(settings.systemFilePath(), folder.path("p.stp"));
-
+    EXPECT_EQ(folder.read("config.dat"), stored);
+    EXPECT_EQ(settings.systemFilePath(), deep);
     EXPECT_FALSE(settings.saveSystemFilePath(QString::fromUtf8("/tmp/中文.stp")));
+
+    Settings next(folder.path());
+    ASSERT_TRUE(next.load());
+    EXPECT_EQ(next.systemFilePath(), deep);
 }
 
 } // namespace
