@@ -19,10 +19,6 @@ struct EditorRig {
         editor.open(folder.path("logger"));
     }
 
-    QByteArray channelRecord(int channel) const {
-        return folder.read("logger.tmr").mid(channel * 35, 35);
-    }
-
     TempFolder folder;
     LoggerSetupRecords records;
     ChannelEditor editor{records};
@@ -63,7 +59,8 @@ TEST(ChannelEditor, SavingTheFourChannelViewWritesAllEightRecordsAndTheGeneralRe
     ASSERT_TRUE(rig.editor.save());
 
     EXPECT_EQ(rig.folder.read("logger.tmr").size(), 8 * 35);
-    EXPECT_EQ(rig.channelRecord(6).left(10), "NASCOSTO  ") << "hidden rows are saved too";
+    EXPECT_EQ(rig.folder.read("logger.tmr").mid(6 * 35, 10), "NASCOSTO  ")
+        << "hidden rows are saved too";
     const QByteArray par = rig.folder.read("logger.par");
     ASSERT_EQ(par.size(), 39);
     EXPECT_EQ(par.left(2), "4 ");
@@ -87,24 +84,18 @@ TEST(ChannelEditor, ASaveThatFailsNamesTheFileAndKeepsSendingForbidden) {
     EXPECT_FALSE(rig.editor.sendAllowed());
 }
 
-TEST(NewLoggerSet, HoldsEightChannelsOffAndSixteenChannelsOf256K) {
+TEST(NewLoggerSet, HoldsEightChannelsOffAndSixteenChannelsOf256KInAnExistingUpperCasePar) {
     TempFolder folder;
+    folder.write("logger.PAR", QByteArray(39, 'p'));
     LoggerSetupRecords records;
     ASSERT_TRUE(resetNewLoggerSet(folder.path("logger"), records));
     const QByteArray channel = QByteArray(10, '\0') + "OFF" + QByteArray(6, '\0') + "00000 " +
                                "0000" + QByteArray(6, '\0');
     EXPECT_EQ(folder.read("logger.tmr"), channel.repeated(8));
-    const QByteArray par = folder.read("logger.par");
+    const QByteArray par = folder.read("logger.PAR");
     ASSERT_EQ(par.size(), 39);
     EXPECT_EQ(par.left(2), "16");
     EXPECT_EQ(par.mid(24, 5), "256 K");
-}
-
-TEST(NewLoggerSet, AnExistingUpperCaseParIsTheFileWritten) {
-    TempFolder folder;
-    folder.write("logger.PAR", QByteArray(39, 'p'));
-    LoggerSetupRecords records;
-    ASSERT_TRUE(resetNewLoggerSet(folder.path("logger"), records));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               (QStringList{"logger.PAR", "logger.tmr"}));
 }
@@ -151,8 +142,7 @@ TEST(ChannelSetup, TextsWrittenElsewhereInTheCodePageRoundTripUnchanged) {
     EXPECT_EQ(folder.read("logger.tmr"), file);
 }
 
-// The scan screen reads and saves the general record on its own; a failure
-// must name the file so the user knows which one.
+// The scan screen reads and saves the general record on its own.
 TEST(GeneralRecord, AFailureNamesTheFile) {
     TempFolder folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir("logger.par"));
@@ -183,8 +173,6 @@ TEST(DecimalPoint, MovesByPositionAndNeverChangesTheDigits) {
     EXPECT_EQ(formatByMask(QStringList{"*****.", "**.***"}, 1, "+12345"), "+12.345");
 }
 
-// Valid values take the channel's format; bad ones are reported once and
-// become zero; an empty field stays empty.
 TEST(NormaliseEntry, ValidValuesTakeTheChannelFormatAndBadOnesBecomeZero) {
     struct Case {
         const char* typed;

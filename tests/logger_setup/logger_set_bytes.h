@@ -7,8 +7,7 @@
 
 namespace korven::test {
 
-// A channel record of the ".tmr" file, field by field in the order and at the
-// widths of its layout.
+// A channel record of the ".tmr" file, field by field.
 struct LoggerChannelBytes {
     QByteArray description = "          "; // 0
     QByteArray active = "OFF";             // 10
@@ -27,8 +26,7 @@ struct LoggerChannelBytes {
     }
 };
 
-// Channel n: its number in the description, every unit in turn, the masks and
-// supplies round and round, and input types "0" to "6" then "C".
+// Channel n: its number in the description, every code round and round.
 inline LoggerChannelBytes distinctLoggerChannel(int n) {
     LoggerChannelBytes channel;
     channel.description = ("SENSORE " + QByteArray::number(n)).leftJustified(10, ' ');

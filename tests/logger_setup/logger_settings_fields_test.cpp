@@ -29,9 +29,7 @@ TEST(ClockFields, ShowAMomentWithTwoDigitsEachAndFourForTheYear) {
                              "05/03/2024  09:07:03\rProseguire?"));
 }
 
-// A typed decimal rounds, as the field check takes it. The logger keeps two
-// digits of the year, read back as 2000 to 2099: any other year would come
-// back as another date.
+// The logger keeps two digits of the year, read back as 2000 to 2099.
 TEST(ClockFields, AreSentAsTwoDigitsAndAnImpossibleMomentIsRefused) {
     const std::pair<QStringList, QByteArray> cases[] = {
         {{"7", "3", "2024", "9", "7", "3"}, "G240307090703"},
@@ -72,8 +70,7 @@ Record recordOf(const QByteArray& bytes) {
     return par;
 }
 
-// Zeros, blanks and zero bytes read as the first options; a value no option
-// stands for is no choice, and such a choice cannot be sent.
+// Zeros, blanks and zero bytes read as the first options; other values as no choice.
 TEST(ScanChoice, IsReadFromItsThreeFields) {
     using Choice = std::array<std::optional<int>, 3>; // interval, sleep, acquisition
     const std::pair<QByteArray, Choice> cases[] = {

@@ -11,8 +11,7 @@
 
 #include <utility>
 
-// What the logger's and the system's set-up sheets print alike: the green
-// title, the texts at the top right, blue headings and rows 300 apart.
+// What the logger's and the system's set-up sheets print alike.
 namespace korven::test {
 
 inline PrintedText sheetTitle(const QString& text) {
@@ -35,8 +34,7 @@ inline void appendRows(QList<PrintedText>& texts, const QStringList& rows, int t
         texts.append(tableText(rows[n], false, kBlack, 200, top + 300 * n, page));
 }
 
-// A set-up file that cannot be read is named in a critical message and
-// nothing is printed; reading never creates the file.
+// An unreadable set-up file is named, nothing is printed and the file is not created.
 inline void expectNothingPrinted(const ScriptedPrompter& prompter, ScriptedPreview& preview,
                                  const QString& path) {
     ASSERT_EQ(prompter.prompts().size(), 1) << qPrintable(path);

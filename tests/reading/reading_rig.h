@@ -11,8 +11,7 @@
 
 namespace korven::test {
 
-// The set-up files a live reading reads: the general parameters (".par")
-// and the first eight records of the system set-up (".stp").
+// What a live reading reads: "logger.par" and the first eight records of "plant.stp".
 struct ReadingFiles {
     QByteArray channelCount = "8 ";
     QByteArray digital1 = "ON ";

@@ -5,20 +5,18 @@
 
 #include <gtest/gtest.h>
 
-namespace korven {
+namespace korven::test {
 namespace {
-
-using test::ReadingFiles;
 
 struct SetupRig {
     explicit SetupRig(const ReadingFiles& files = {}) {
         files.writeTo(folder);
-        folder.write("plant.pas", test::IdentityRecord{.comIndex = '1'}.bytes());
+        folder.write("plant.pas", IdentityRecord{.comIndex = '1'}.bytes());
         installation.systemFilePath = folder.path("plant.stp");
         installation.loggerSetupPath = folder.path("logger");
     }
 
-    test::TempFolder folder;
+    TempFolder folder;
     Installation installation;
     ReadingSetup setup;
 };
@@ -40,8 +38,6 @@ TEST(ReadingSetup, TakesTheChannelTablesFromTheFirstEightSystemRecords) {
     EXPECT_EQ(rig.setup.port.speedIndex, 2);
 }
 
-// Only "OFF" switches off; a mask index outside the table keeps the mask the
-// channel had; counts beyond eight read eight channels.
 TEST(ReadingSetup, ReadsOddValuesAsTheLoggerDoes) {
     ReadingFiles files;
     files.channels[0].activation = "OFF";
@@ -81,4 +77,4 @@ TEST(ReadingSetup, ASystemFileOfFewerRecordsReadsTheRestAsZeroBytes) {
 }
 
 } // namespace
-} // namespace korven
+} // namespace korven::test

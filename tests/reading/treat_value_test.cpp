@@ -7,12 +7,7 @@ namespace {
 
 ReadingChannel linear(const QString& gain, const QString& zero, const QString& mask,
                       const QString& treatmentCode = QStringLiteral("01")) {
-    ReadingChannel channel;
-    channel.treatmentCode = treatmentCode;
-    channel.gain = gain;
-    channel.zero = zero;
-    channel.mask = mask;
-    return channel;
+    return {.treatmentCode = treatmentCode, .gain = gain, .zero = zero, .mask = mask};
 }
 
 TEST(TreatValue, IsGainTimesTheReadingPlusZeroExactlyInDecimalRoundedDown) {
@@ -22,8 +17,7 @@ TEST(TreatValue, IsGainTimesTheReadingPlusZeroExactlyInDecimalRoundedDown) {
         const char* zero;
         const char* treated;
     };
-    // Worked out by hand: every product exact in decimal stays exact, and the
-    // rounding goes towards minus infinity.
+    // Worked out by hand: exact in decimal, rounded towards minus infinity.
     const Case cases[] = {
         {"+00123", "+00002", "+00010", "+00256"},
         {"+00100", "0.58", "+00000", "+00058"}, // 0.58 in binary is below 0.58

@@ -8,15 +8,11 @@
 
 #include <gtest/gtest.h>
 
-namespace korven {
+namespace korven::test {
 namespace {
 
-using test::kResumed;
-using test::ReadingFiles;
-
-// A program folder whose "config.dat" names the rig's set-up files; the
-// readings are timed from 12:00 on 5 March 2024, an hour east of UTC.
-struct UnattendedRig : test::ReadingRig {
+// "config.dat" names the rig's set-up; the clock starts at 12:00 on 5 March 2024, UTC+1.
+struct UnattendedRig : ReadingRig {
     explicit UnattendedRig(const ReadingFiles& files = {}) : ReadingRig(files) {
         saveSettingsFile();
         request.now = [this] {
@@ -88,8 +84,7 @@ TEST(UnattendedReading, APassReadsTheActiveChannelsThenTheDigitalInputThatIsOn) 
     }
 }
 
-// Ctrl+C while a reply is on the line: the reading under way is finished, so
-// no tail of it breaks the handshake that puts the logger back into scanning.
+// A reply's tail left on the line would break the handshake of the resume.
 TEST(UnattendedReading, AnInterruptionFinishesTheReadingUnderWayAndTheLoggerGoesBack) {
     struct Case {
         std::optional<int> channel;
@@ -141,8 +136,6 @@ TEST(UnattendedReading, ARefusedRequestNeverWakesTheLogger) {
     }
 }
 
-// A logger that does not wake is a link failure; readings printed but the
-// logger not put back is status four.
 TEST(UnattendedReading, ALinkFailureOrALoggerLeftStoppedSaysSoInItsExitStatus) {
     const std::tuple<sim::FaultPlan, UnattendedEnd, int, QString> cases[] = {
         {{.silent = true}, UnattendedEnd::LinkFailed, 0, link_texts::notConnected},
@@ -160,8 +153,7 @@ TEST(UnattendedReading, ALinkFailureOrALoggerLeftStoppedSaysSoInItsExitStatus) {
     }
 }
 
-// A reply that never comes whole is asked for again after each of three
-// second starts, each after the reading's limit of 6 to 7 seconds.
+// A reply never whole: asked again after each of three second starts, 6 to 7 s apart.
 TEST(UnattendedReading, AfterThreeSecondStartsTheReadingGivesUp) {
     for (const std::optional<int> channel : {std::optional<int>(4), std::optional<int>()}) {
         UnattendedRig rig;
@@ -195,4 +187,4 @@ TEST(CsvField, QuotesOnlyWhatWouldBreakTheLine) {
 }
 
 } // namespace
-} // namespace korven
+} // namespace korven::test

@@ -2,6 +2,7 @@
 #include "system_channel_bytes.h"
 #include "system_setup/configuration_files.h"
 #include "system_setup/configuration_values.h"
+#include "system_setup/settings_file.h"
 #include "system_setup/side_file_layouts.h"
 #include "system_setup/system_file_reset.h"
 
@@ -34,8 +35,7 @@ struct SideFiles {
     ConfigurationFiles files{folder.path("plant.stp"), records};
 };
 
-// Reading stops at the first file that fails, names it, and offers what was
-// read before it.
+// Reading stops at the first file that fails and offers what was read before it.
 TEST(ConfigurationFiles, LoadingStopsAtTheFileThatFailsAndNamesIt) {
     const QList<std::tuple<QString, bool>> cases = {
         {"plant.pas", false}, {"plant.DIR", true}, {"plant.PUN", true}};
@@ -66,8 +66,7 @@ TEST(ConfigurationFiles, APointerThatCannotBeWrittenIsNamedAndLeavesTheIdentityS
     EXPECT_EQ(side.folder.read("plant.DIR"), QByteArray("data.dat").leftJustified(200, ' '));
 }
 
-// What leaving "Ultimo blocco" and "Nr. Logger" makes of a typed text: the
-// text shown afterwards, and whether it was refused. "0" passes as typed.
+// What leaving "Ultimo blocco" and "Nr. Logger" makes of a typed text.
 TEST(ConfigurationValues, TheLastBlockIsUpTo4099AndTheLoggerCountAny16BitNumber) {
     struct Case {
         const char* typed;
@@ -92,8 +91,7 @@ TEST(ConfigurationValues, TheLastBlockIsUpTo4099AndTheLoggerCountAny16BitNumber)
     }
 }
 
-// A new system channel record: the layout's defaults, its own numbers and
-// the treatment of a file never edited.
+// A new system channel record: the layout's defaults and its own numbers.
 QByteArray newChannel(int n) {
     SystemChannelBytes channel;
     channel.index = static_cast<qint16>(n);
@@ -119,8 +117,10 @@ TEST(SystemFileReset, WritesTheDefaultsOfEveryChannelAndKeepsRecordsBeyondTheNew
     EXPECT_EQ(longer.mid(2401 * 75), QByteArray(99 * 75, 'x'));
 }
 
-TEST(SystemFileReset, WritesTheIdentityDefaultsOverWhatTheRecordHeld) {
+TEST(SystemFileReset, WritesTheIdentityDefaultsAndNamesDatiPrnInAnExistingLowerCaseDir) {
     TempFolder folder;
+    const QByteArray old(200, 'k');
+    folder.write("plant.dir", old);
     SystemSetupRecords records;
     records.identity.setText(IdentityLayout::telephoneNumber, QStringLiteral("0212345678"));
     records.identity.setText(IdentityLayout::dialling, QStringLiteral("1"));
@@ -139,19 +139,65 @@ TEST(SystemFileReset, WritesTheIdentityDefaultsOverWhatTheRecordHeld) {
                                 + QByteArray(144, '\0');                 // 106
     EXPECT_EQ(folder.read("plant.pas"), expected);
     EXPECT_EQ(records.identity.bytes(), expected);
-}
 
-TEST(SystemFileReset, NamesDatiPrnAsDataFileAndUsesAnExistingLowerCaseDir) {
-    TempFolder folder;
-    QByteArray old(200, 'k');
-    folder.write("plant.dir", old);
-    SystemSetupRecords records;
-    ASSERT_TRUE(resetSystemFile(folder.path("plant.stp"), records));
     EXPECT_FALSE(QDir(folder.path()).entryList().contains("plant.DIR"));
     const QByteArray dir = folder.read("plant.dir");
     EXPECT_EQ(dir.left(100), QByteArray("dati.prn").leftJustified(100, ' '));
     EXPECT_EQ(dir.mid(100), old.mid(100));
     EXPECT_EQ(dataFileNameOf(records.dataDirectory), QStringLiteral("dati.prn"));
+}
+
+// Every save writes the whole record; the reserved bytes stay as they were.
+TEST(SettingsFile, EverySaveWritesTheWhole129ByteRecordAndKeepsTheReservedBytes) {
+    TempFolder folder;
+    QByteArray stored(129, '\0');
+    stored.replace(0, 17, "RESERVED-17-BYTES");
+    stored.replace(17, 45, QByteArray("/plant/a.stp").leftJustified(45, ' '));
+    stored.replace(107, 20, QByteArray("secret").leftJustified(20, ' '));
+    folder.write("config.dat", stored);
+
+    Settings settings(folder.path());
+    ASSERT_TRUE(settings.load());
+    EXPECT_EQ(settings.systemFilePath(), "/plant/a.stp") << "read without trailing blanks";
+    EXPECT_EQ(settings.password(), "secret");
+    EXPECT_TRUE(settings.hasStoredPassword());
+    ASSERT_TRUE(settings.savePassword(QStringLiteral("a-password-of-25-letters!")));
+    EXPECT_EQ(settings.password(), "a-password-of-25-let");
+    EXPECT_EQ(folder.read("config.dat").left(107), stored.left(107));
+
+    ASSERT_TRUE(settings.savePasswordActive(true));
+    ASSERT_TRUE(settings.saveLoggerSetupPath(folder.path("a")));
+    const QByteArray bytes = folder.read("config.dat");
+    ASSERT_EQ(bytes.size(), 129);
+    EXPECT_EQ(bytes.mid(127, 2), QByteArray("\xFF\xFF")) << "password state kept";
+    EXPECT_EQ(bytes.mid(62, 45), folder.path("a").toLatin1().leftJustified(45, ' ', true));
+    EXPECT_EQ(bytes.left(62), stored.left(62));
+}
+
+TEST(SettingsFile, ALongPathIsStoredRelativeToTheProgramFolderAndOneThatFitsNoWayRefused) {
+    TempFolder folder;
+    const QString deep = folder.path("a-folder-with-a-rather-long-name/plant.stp");
+    ASSERT_GT(deep.size(), 45);
+    Settings settings(folder.path());
+    ASSERT_TRUE(settings.load());
+    ASSERT_TRUE(settings.saveSystemFilePath(deep));
+    const QByteArray stored = folder.read("config.dat");
+    EXPECT_EQ(stored.left(62),
+              QByteArray(17, '\0') +
+                  QByteArray("a-folder-with-a-rather-long-name/plant.stp").leftJustified(45, ' '))
+        << "a new file's reserved bytes are zeros";
+
+    const FileStatus status = settings.saveSystemFilePath(
+        folder.path("this-folder-name-alone-is-longer-than-the-field/p.stp"));
+    EXPECT_FALSE(status);
+    EXPECT_TRUE(status.error.startsWith("ATTENZIONE"));
+    EXPECT_EQ(folder.read("config.dat"), stored);
+    EXPECT_EQ(settings.systemFilePath(), deep);
+    EXPECT_FALSE(settings.saveSystemFilePath(QString::fromUtf8("/tmp/中文.stp")));
+
+    Settings next(folder.path());
+    ASSERT_TRUE(next.load());
+    EXPECT_EQ(next.systemFilePath(), deep);
 }
 
 } // namespace

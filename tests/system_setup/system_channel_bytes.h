@@ -7,8 +7,7 @@
 
 namespace korven::test {
 
-// A system channel record put together field by field, in the order and at
-// the widths of the record layout; each text is given at its full width.
+// A system channel record put together field by field, each text at its full width.
 struct SystemChannelBytes {
     qint16 index = 0;                             // 0
     QByteArray moduleCode = "000";                // 2
@@ -36,8 +35,7 @@ struct SystemChannelBytes {
     }
 };
 
-// A channel easy to tell from its neighbours: its number shows in the module
-// channel, the description and the spare word.
+// A channel whose number shows in its module channel, description and spare word.
 inline SystemChannelBytes distinctChannel(int n) {
     SystemChannelBytes channel;
     channel.index = static_cast<qint16>(n);

@@ -26,8 +26,7 @@ protected:
         writeLoggerCount(folder_, loggers);
     }
 
-    // Opens the editor and steps forward to `channel`; the channels passed
-    // are saved unchanged on the way.
+    // Opens the editor and steps forward to `channel`, saving those passed unchanged.
     void openAt(int channel) {
         editor_.open();
         for (int n = 0; n < channel; ++n)
@@ -55,10 +54,8 @@ protected:
     SystemChannelEditor editor_{folder_.path(QStringLiteral("plant.stp")), prompter_};
 };
 
-// Where each action ends and what it writes: eight channels per logger,
-// never beyond channel 1024; "Copia tutti" to the end of the group of eight
-// (from channel 7 the next group, from 24 on none). A caption without
-// leading zeros means the editor stayed.
+// Eight channels per logger, never beyond 1024; "Copia tutti" to the end of the group of
+// eight (from 7 the next group, from 24 on none). A caption without zeros: the editor stayed.
 TEST_F(SystemEditor, ActionsStopAtTheLoggersLastChannelAndTheGroupsEnd) {
     using Editor = SystemChannelEditor;
     struct Bound {
@@ -92,8 +89,9 @@ TEST_F(SystemEditor, ActionsStopAtTheLoggersLastChannelAndTheGroupsEnd) {
         (editor_.*b.action)();
         EXPECT_EQ(editor_.channelCaption(), QString::fromLatin1(b.caption));
         const QString told = QString::fromLatin1(b.told);
-        if (b.action != &Editor::copyAll)
+        if (b.action != &Editor::copyAll) {
             EXPECT_EQ(prompter_.texts(), told.isEmpty() ? QStringList{} : QStringList{told});
+        }
         for (int n = b.start; n <= b.lastWritten; ++n)
             EXPECT_EQ(record(n).mid(40, 20), QByteArray("Scritto").leftJustified(20, ' ')) << n;
         const int untouched = std::max(b.start, b.lastWritten + 1);
@@ -158,24 +156,22 @@ TEST_F(SystemEditor, AFileThatCannotBeReadIsNamedAndNeverSavedOver) {
     EXPECT_FALSE(folder_.exists("plant.stp"));
 }
 
-// A save that fails, or a missing identity file, keeps the editor on the
-// channel with what was typed.
 TEST_F(SystemEditor, AStepThatCannotBeTakenStaysOnTheChannelWithWhatWasTyped) {
     for (const char* failing : {"plant.stp", "plant.pas"}) {
         install(40, "1");
         editor_.open();
         prompter_.clear();
         QFile::remove(folder_.path(failing));
-        if (QByteArray(failing) == "plant.stp")
-            ASSERT_TRUE(QDir(folder_.path()).mkdir("plant.stp"));
+        ASSERT_TRUE(QByteArray(failing) != "plant.stp" || QDir(folder_.path()).mkdir("plant.stp"));
         editor_.fields().description = "Pressione";
         editor_.next();
         ASSERT_EQ(prompter_.prompts().size(), 1) << failing;
         EXPECT_TRUE(firstPrompt().contains(QDir::toNativeSeparators(folder_.path(failing))));
         EXPECT_EQ(editor_.channelCaption(), QStringLiteral("0"));
         EXPECT_EQ(editor_.fields().description, QStringLiteral("Pressione"));
-        if (QByteArray(failing) == "plant.pas")
+        if (QByteArray(failing) == "plant.pas") {
             EXPECT_EQ(record(0), original(0));
+        }
         QDir(folder_.path()).rmdir("plant.stp");
     }
 }
@@ -186,8 +182,7 @@ Record recordOf(const SystemChannelBytes& channel) {
     return record;
 }
 
-// Tables show by number and save as codes; a new file's "0 " is direct. A code
-// naming no treatment keeps the text shown, a text naming none keeps the code.
+// A code naming no treatment keeps the text shown, a text naming none keeps the code.
 TEST(SystemChannelFields, ATreatmentIsShownByItsNameAndSavedAsItsCode) {
     struct Case {
         QByteArray code;

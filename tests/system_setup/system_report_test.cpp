@@ -64,8 +64,7 @@ const QStringList kRows = {
     "     0007",
 };
 
-// Three rows fit on the first page; the column titles head the later one
-// higher up.
+// Three rows fit on the first page; the column titles head the later one higher up.
 TEST_F(SystemReport, PrintsTitleDateColumnTitlesAndRowsNumberedByPlaceOverTwoPages) {
     ScriptedPreview preview(PageOrientation::Landscape, RecordingCanvas::kA4Width, 3500);
     ASSERT_TRUE(print(preview));
@@ -107,8 +106,7 @@ TEST_F(SystemReport, ControlCharactersAndFieldsNeverWrittenPrintAsBlanks) {
     EXPECT_EQ(canvas.find("000").text,
               "000 CANALE 0             OFF     bar                 A*x+B  s  -00050   +01234      "
               "012            0000");
-    // Past the end of the file every field reads as zero bytes: blanks on
-    // paper, with treatment code 0 (direct) and mask index 0.
+    // Past the end of the file: zero bytes, printed as blanks, direct, mask index 0.
     EXPECT_EQ(canvas.find("007").text,
               "007" + QString(22, ' ') + QString(3, ' ') + "     " + QString(4, ' ') + "      " +
                   "*****." + "    " + "Diretto " + "  " + QString(6, ' ') + "   " +
@@ -124,8 +122,7 @@ TEST_F(SystemReport, AFileThatCannotBeReadIsNamedAndNothingIsPrinted) {
     expectNothingPrinted(prompter_, preview, path());
 }
 
-// Where the recording canvas puts the texts is checked above; here, that
-// they land there in a PDF file.
+// The places checked above, in a PDF file.
 TEST_F(SystemReport, TitleAndRowsLandWhereTheSheetPutsThemInAPdfFile) {
     if (PdfSheet::popplerMissing())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";

@@ -54,8 +54,7 @@ QColor ground(const QWidget* cell) {
     return cell->palette().color(QPalette::Window);
 }
 
-// The controls the Tab key reaches from `first` until it comes back to it,
-// by object name.
+// The controls the Tab key reaches from `first` until it comes back to it.
 QStringList tabbedFrom(QWidget* first) {
     first->setFocus();
     QStringList reached;
@@ -66,8 +65,7 @@ QStringList tabbedFrom(QWidget* first) {
     return reached;
 }
 
-// Tab goes along each row, then down to the inputs and the buttons; "Stampa"
-// prints the saved set-up under the hourglass, and a failed print is told.
+// "Stampa" prints the saved set-up under the hourglass, and a failed print is told.
 TEST(ChannelSetupScreen, ShowsTheSavedSetUpTabsAlongItsRowsAndPrintsIt) {
     for (const auto& [stored, option, rows] :
          {std::tuple{"4 ", "Option1_0", 4}, std::tuple{"16", "Option1_1", 8}}) {
@@ -130,8 +128,6 @@ TEST(ChannelSetupScreen, ShowsTheSavedSetUpTabsAlongItsRowsAndPrintsIt) {
     EXPECT_EQ(rig.screen->cursor().shape(), Qt::ArrowCursor);
 }
 
-// Each edit forbids "Invio" until "Salva"; the edits are shown at once and
-// reach the files.
 TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalvaWritesItToTheFiles) {
     EditorScreenRig rig;
     const auto press = [&rig](const char* array, int row) {
@@ -174,8 +170,7 @@ TEST(ChannelSetupScreen, EveryEditDisablesInvioUntilSalvaWritesItToTheFiles) {
     EXPECT_EQ(rig.folder.read("logger.par").left(2), "4 ");
 }
 
-// What the sending does is the channel sending's; here, that "Invio" reaches
-// it through the transmission screen and the screen shows its progress.
+// What the sending does is tested on the channel sending; here, only the wiring.
 TEST(ChannelSetupScreen, InvioSendsTheSavedSetUpThroughTheTransmissionScreen) {
     EditorScreenRig rig;
     rig.send([] {

@@ -11,8 +11,7 @@
 namespace korven::test {
 namespace {
 
-// "Parametri Generali" open over logger 1, whose clock is `aheadSeconds` from
-// the computer's.
+// "Parametri Generali" over logger 1, whose clock is `aheadSeconds` ahead.
 struct GeneralRig : SettingsScreenRig {
     explicit GeneralRig(qint64 aheadSeconds = 0)
         : SettingsScreenRig(loggerClockAhead(aheadSeconds)) {
@@ -35,8 +34,7 @@ struct GeneralRig : SettingsScreenRig {
 const QString kResetQuestion =
     QStringLiteral("Attenzione: La memoria verra' azzerata\rProseguire?");
 
-// The drift's wording is the clock drift's own; here, that it is shown. The
-// memory reset empties the memory whatever block is typed.
+// The memory reset empties the memory whatever block is typed.
 TEST(GeneralParameters, ClockLastBlockAndMemoryResetGoThroughTheTransmissionScreen) {
     GeneralRig rig(12);
     rig.click(rig.screen, "SSCOMMAND3");
@@ -68,10 +66,7 @@ TEST(GeneralParameters, ClockLastBlockAndMemoryResetGoThroughTheTransmissionScre
               QStringList({kResumed, kResumed, kResetQuestion, kResetQuestion, kResumed}));
 }
 
-// It opens with the computer's clock in its fields; a field emptied, or
-// holding no number, is refused and put back at once. The command carries
-// what the fields say when "Invio" is pressed, however long the screen has
-// been open; an impossible date and "No" send nothing.
+// The command carries what the fields say on "Invio", however long the screen was open.
 TEST(GeneralParameters, OpensWithTheComputersClockAndSendsWhatTheFieldsSayOnInvio) {
     GeneralRig rig;
     EXPECT_EQ(rig.screen.windowTitle(),
@@ -117,8 +112,7 @@ TEST(GeneralParameters, OpensWithTheComputersClockAndSendsWhatTheFieldsSayOnInvi
     EXPECT_EQ(rig.commands(), QList<QByteArray>({"z", "G240307090803", "Z"}));
 }
 
-// The screen may go while its transmission screen waits for a code; the
-// answer then has nowhere to go, and nothing breaks.
+// The answer to a screen closed while its transmission screen waits goes nowhere.
 TEST(GeneralParameters, ClosingItBeforeTheTransmissionLeavesTheAnswerUnshown) {
     SettingsScreenRig rig;
     auto* screen = new GeneralParametersScreen(rig.session);
@@ -129,15 +123,10 @@ TEST(GeneralParameters, ClosingItBeforeTheTransmissionLeavesTheAnswerUnshown) {
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "H", "Z"}));
 }
 
-QByteArray generalRecord(const QByteArray& scan, char sleep, char acquisition) {
-    return test::generalRecord("8 ", scan, sleep, acquisition);
-}
-
-// "Scansione e memorizzazione" opened over a logger set-up whose general
-// record holds the given scan code and flags.
+// "Scansione e memorizzazione" over a general record with the given scan code and flags.
 struct ScanRig : SettingsScreenRig {
     ScanRig(const QByteArray& scan, char sleep, char acquisition) {
-        folder.write("logger.par", generalRecord(scan, sleep, acquisition));
+        folder.write("logger.par", generalRecord("8 ", scan, sleep, acquisition));
         screen = std::make_unique<ScanSettingsScreen>(session);
         screen->show();
     }
@@ -157,13 +146,11 @@ struct ScanRig : SettingsScreenRig {
     QColor caption(const QString& name) {
         return option(name)->palette().color(QPalette::ButtonText);
     }
-    QByteArray stored() { return folder.read("logger.par"); }
 
     std::unique_ptr<ScanSettingsScreen> screen;
 };
 
-// A clicked option turns red and the one it replaced blue; "M" carries the
-// choices shown, the resume those saved, and only "Salva" saves.
+// "M" carries the choices shown, the resume those saved, and only "Salva" saves.
 TEST(ScanSettings, OpensWithTheStoredChoicesSendsTheShownOnesAndSavesOnSalva) {
     ScanRig rig("03", '1', '1');
     EXPECT_EQ(rig.screen->windowTitle(), "Scansione e memorizzazione");
@@ -189,16 +176,14 @@ TEST(ScanSettings, OpensWithTheStoredChoicesSendsTheShownOnesAndSavesOnSalva) {
     rig.click(*rig.screen, "Command3d3");
     rig.transmitToLoggerOne();
     EXPECT_EQ(rig.port.logger().commands(), QList<QByteArray>({"z", "M70", "Z", "Y"}));
-    EXPECT_EQ(rig.stored(), generalRecord("03", '1', '1'));
+    EXPECT_EQ(rig.folder.read("logger.par"), generalRecord("8 ", "03", '1', '1'));
 
     QTest::mouseClick(rig.option("Acquis_0"), Qt::LeftButton);
     rig.click(*rig.screen, "Command3d2");
-    EXPECT_EQ(rig.stored(), generalRecord("07", '0', '0'));
+    EXPECT_EQ(rig.folder.read("logger.par"), generalRecord("8 ", "07", '0', '0'));
     EXPECT_EQ(rig.prompter.texts().size(), 3) << "the question twice, then the resume";
 }
 
-// A code no option stands for chooses nothing, and "Invio" waits for an
-// interval and a sleep choice.
 TEST(ScanSettings, AStoredValueWithoutAnOptionChoosesNothingAndInvioWaits) {
     ScanRig rig("12", '5', '1');
     EXPECT_EQ(rig.chosen("Norm", 8), "");
@@ -211,8 +196,6 @@ TEST(ScanSettings, AStoredValueWithoutAnOptionChoosesNothingAndInvioWaits) {
     EXPECT_TRUE(send->isEnabled());
 }
 
-// A clock request asked for on "Parametri Generali" while the scan setting
-// waits for its code does not take its place: "M70" goes out, not "H".
 TEST(ScanSettings, AClockRequestWhileTheScanSettingWaitsLeavesTheSettingAlone) {
     ScanRig rig("07", '0', '1');
     rig.prompter.answerNext(true);

@@ -13,8 +13,7 @@ namespace korven::test {
 // What the user is told once logger 1 scans again after an operation.
 inline const QString kResumed = resumedText(1);
 
-// A set-up screen that hands its operations to the transmission screen, over
-// the simulated logger: logger 1, its logger set-up restarting acquisition.
+// A set-up screen handing its operations to the transmission screen, over logger 1.
 struct SettingsScreenRig : ScreenRig {
     using ScreenRig::ScreenRig;
     ~SettingsScreenRig() {
@@ -33,8 +32,7 @@ struct SettingsScreenRig : ScreenRig {
         }
         return nullptr;
     }
-    // Types logger 1 on the transmission screen and confirms: the operation
-    // runs to its end and the screen closes.
+    // Types logger 1 on the transmission screen and confirms; the operation runs to its end.
     static void transmitToLoggerOne() {
         TransmissionScreen* screen = transmission();
         ASSERT_TRUE(screen);

@@ -3,17 +3,15 @@
 #include "link/link_texts.h"
 #include "reading/reading_rig.h"
 #include "session/screen_names.h"
+#include "shell/shell_fixture.h"
 
 #include <gtest/gtest.h>
 
-namespace korven {
+namespace korven::test {
 namespace {
 
-using test::kResumed;
-using test::ReadingFiles;
-
 // "Lettura Canali" on the simulated logger.
-struct AllChannelsRig : test::ReadingScreenRig<ChannelReadingScreen> {
+struct AllChannelsRig : ReadingScreenRig<ChannelReadingScreen> {
     using ReadingScreenRig::ReadingScreenRig;
 
     QString value(int channel) { return text(QStringLiteral("Label1_%1").arg(channel)); }
@@ -40,8 +38,7 @@ TEST(AllChannelsScreen, ShowsTheSetUpThenEachReadingOfAPassInBlueAndExitPutsTheL
     EXPECT_EQ(rig.session.link.state().callerScreen, screen_name::channelReading);
     EXPECT_TRUE(rig.port.writes().isEmpty());
 
-    // Which channels a pass reads is the pass's own (see the unattended
-    // reading); here, how the screen shows them.
+    // Which channels a pass reads is tested on the unattended reading.
     rig.stopAfter("A0", 1, 0);
     rig.press("Command1");
 
@@ -112,5 +109,31 @@ TEST(AllChannelsScreen, ClosingWhileAReadingIsAwaitedStopsItAndPutsTheLoggerBack
     EXPECT_FALSE(rig.session.link.busy());
 }
 
+// The program's Exit while the screen holds a woken but idle logger.
+using ReadingMenus = ShellTest;
+
+TEST_F(ReadingMenus, ExitWithTheLoggerWokenButIdlePutsItBackFirst) {
+    session.installation.systemFilePath = folder.path("plant.stp");
+    session.installation.loggerSetupPath = folder.path("logger");
+    folder.write("plant.pas", IdentityRecord{}.bytes());
+    ReadingFiles().writeTo(folder);
+    openMainWindow({.channelReading = makeChannelReadingScreen});
+
+    trigger("leggi_tutti");
+    QWidget* reading = find(screen_name::channelReading);
+    afterCommand("A0", 1, 0, [this, reading] {
+        click(find<QPushButton>(QStringLiteral("Command2"), reading));
+    });
+    click(find<QPushButton>(QStringLiteral("Command1"), reading));
+    EXPECT_FALSE(port.logger().isAcquiring());
+
+    prompter.answerNext(true);
+    trigger("extm");
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_TRUE(openScreens().isEmpty());
+    EXPECT_EQ(prompter.texts().last(), kResumed);
+    EXPECT_TRUE(port.logger().isAcquiring());
+}
+
 } // namespace
-} // namespace korven
+} // namespace korven::test

@@ -10,14 +10,11 @@
 
 #include <gtest/gtest.h>
 
-namespace korven {
+namespace korven::test {
 namespace {
 
-using test::kResumed;
-using test::ReadingFiles;
-
 // "REAL TIME READING" on the simulated logger.
-struct OneChannelRig : test::ReadingScreenRig<SingleChannelScreen> {
+struct OneChannelRig : ReadingScreenRig<SingleChannelScreen> {
     using ReadingScreenRig::ReadingScreenRig;
 
     ReadingTrend* trend() { return child<ReadingTrend>(*screen, "trend"); }
@@ -146,4 +143,4 @@ TEST(OneChannelScreen, ClosingTheWindowWhileAReadingIsAwaitedStopsItAndRestartsT
 }
 
 } // namespace
-} // namespace korven
+} // namespace korven::test

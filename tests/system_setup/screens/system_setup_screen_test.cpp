@@ -51,8 +51,7 @@ struct SystemScreenRig : SessionRig {
     SystemSetupScreen screen{session};
 };
 
-// Every field typed reaches the record and each button runs its action;
-// printing takes the file as saved, not the fields being typed.
+// Printing takes the file as saved, not the fields being typed.
 TEST(SystemSetupScreen, ShowsTheChannelPrintsWhatIsSavedAndHandsWhatIsTypedToTheEditor) {
     SystemScreenRig rig;
     EXPECT_EQ(rig.screen.windowTitle(), QStringLiteral("Setup Sistema"));
