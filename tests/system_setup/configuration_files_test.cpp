@@ -76,10 +76,15 @@ TEST(ConfigurationValues, TheLastBlockIsUpTo4099AndTheLoggerCountAny16BitNumber)
         bool loggersRefused;
     };
     const Case cases[] = {
-        {"abc", "0", true, "0", true},          {"4100", "0", true, "4100", false},
-        {"4099", "4099", false, "4099", false}, {"0", "0", false, "0", false},
-        {"12x", "12", false, "12", false},      {"40000", "0", true, "0", true},
+        {"abc", "0", true, "0", true},
+        {"4100", "0", true, "4100", false},
+        {"4099", "4099", false, "4099", false},
+        {"0", "0", false, "0", false},
+        {"12x", "12", false, "12", false},
+        {"40000", "0", true, "0", true},
         {"70000", "0", true, "0", true},
+        {"-32769", "0", true, "0", true},
+        {"-32768", "-32768", false, "-32768", false},
     };
     for (const Case& c : cases) {
         const FieldCheck block = checkLastBlock(QString::fromLatin1(c.typed));
