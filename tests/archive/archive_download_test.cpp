@@ -114,8 +114,7 @@ ArchivedBlock blockAt(int number, int minutes) {
 TEST(ArchiveGaps, TellWholeRoundsOfNumbersByTheScanIntervalAndNoneAcrossTheWrap) {
     ArchiveRig rig(Backend::Sqlite);
     ASSERT_TRUE(rig.openArchive());
-    // Every ten minutes, through 65535 to 0; a pause of the logger (block 2
-    // an hour late) is no gap.
+    // Every ten minutes through the wrap; block 2, an hour late, is a pause and no gap.
     QList<ArchivedBlock> blocks{blockAt(65533, 0), blockAt(65534, 10), blockAt(65535, 20),
                                 blockAt(0, 30),    blockAt(1, 40),     blockAt(2, 100)};
     StoredCount count;

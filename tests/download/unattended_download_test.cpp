@@ -25,7 +25,6 @@ QMap<QString, QByteArray> filesIn(const test::TempFolder& folder) {
 // What stands where a test puts it before the run.
 enum class Obstacle { Removed, File, Folder, Fifo, Lock };
 
-// Puts `obstacle` at `name` in the rig's folder.
 void place(const UnattendedRig& rig, const QString& name, Obstacle obstacle) {
     const QString path = rig.folder.path(name);
     QFile::remove(path);
@@ -47,7 +46,6 @@ struct Refusal {
     const char* problem; // "%1" is the folder, "%2" this program and its process
 };
 
-// Each refusal for an automatic download and for a range.
 TEST(UnattendedRefusals, AreMadeBeforeTheLoggerIsWokenAndChangeNoFile) {
     using enum Obstacle;
     constexpr ExistingTable refuse = ExistingTable::Refuse;
