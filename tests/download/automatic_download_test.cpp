@@ -64,9 +64,7 @@ TEST(AutomaticRange, IsToldAsTheLastStoredBlockTheCountAndTheBlocksWrittenOver) 
               "precedenti sono stati sovrascritti nel KORVEN e non verranno scaricati");
 }
 
-// A grid of `blocks` rows from the download pointer, set up by the download
-// job after it read the pointer, and filled from the simulated logger where
-// it holds them (blocks 120 to 125 by default).
+// The download job's grid of `blocks` rows from the pointer, filled where the logger holds them.
 struct SavedDownloadRig : DownloadRig {
     explicit SavedDownloadRig(int pointer = 120, int blocks = 6) {
         writeDownloadPointer(pointer);
@@ -111,9 +109,7 @@ TEST(SaveAutomaticDownload, WritesTheTableMovesThePointerAndWritesTheDataFileNam
     EXPECT_EQ(pointer.mid(32), QByteArray(6, 'u'));
 }
 
-// The table, the pointer and the data file's name are one commit: a table or
-// a side file that cannot be written leaves no table behind to be saved again
-// by the retry, and every file as it was.
+// Table, pointer and data file's name are one commit: no table is left for a retry to save again.
 TEST(SaveAutomaticDownload, AFileThatCannotBeWrittenLeavesEveryFileAsItWas) {
     using Outcome = AutomaticSave::Outcome;
     struct Case {

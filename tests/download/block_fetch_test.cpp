@@ -1,4 +1,6 @@
+// Fetching blocks from a woken logger, and the progress it shows.
 #include "download/block_fetch.h"
+#include "download/download_progress.h"
 #include "link/wake_logger.h"
 
 #include "download/download_rig.h"
@@ -54,9 +56,7 @@ TEST(FetchBlocks, AsksForEachBlockInTurnAtTheSpeedOfTheLineAndHandsOverItsText) 
         const qint64 startMs = rig.clock.nowMs();
 
         const FetchResult result = rig.fetch(598, 599);
-        // A block exchange is "!" and 96 or 97 characters from the logger,
-        // about 111 ms at 9600 baud, plus the logger's own moment to answer;
-        // any pause of the program's own would show here.
+        // About 111 ms of line a block plus the logger's moment: no pause of our own.
         EXPECT_LT(rig.clock.nowMs() - startMs, 2 * 140);
         EXPECT_EQ(result.end, FetchEnd::Complete);
         EXPECT_EQ(result.fetched, 2);
@@ -97,6 +97,24 @@ TEST(FetchBlocks, AReplyCutShortIsAskedForTwoMoreTimesAtMost) {
     EXPECT_EQ(result.end, FetchEnd::NotConnected);
     EXPECT_EQ(result.fetched, 0);
     EXPECT_EQ(rig.blockRequests(), QList<QByteArray>({"S00A", "S00A", "S00A"}));
+}
+
+TEST(DownloadProgress, EstimatesTheTimeLeftAtThePaceSoFar) {
+    EXPECT_FALSE((DownloadProgress{0, 500, 0}.secondsLeft()));
+    EXPECT_EQ((DownloadProgress{10, 100, 13000}.secondsLeft()), 117);
+    EXPECT_EQ((DownloadProgress{1, 4, 1000}.secondsLeft()), 3);
+    EXPECT_EQ((DownloadProgress{3, 4, 1000}.secondsLeft()), 1); // 333 ms, rounded up
+    EXPECT_EQ((DownloadProgress{4, 4, 1000}.secondsLeft()), 0);
+}
+
+TEST(DownloadProgress, ShowsBlocksDoneBlocksToGoAndTimeLeft) {
+    EXPECT_EQ(durationText(59), "0:59");
+    EXPECT_EQ(durationText(117), "1:57");
+    EXPECT_EQ(durationText(3725), "1:02:05");
+    EXPECT_EQ(progressText({10, 100, 13000}),
+              "Blocchi scaricati: 10   Da scaricare: 90   Tempo rimanente: 1:57");
+    EXPECT_EQ(progressText({0, 100, 0}),
+              "Blocchi scaricati: 0   Da scaricare: 100   Tempo rimanente: --:--");
 }
 
 } // namespace

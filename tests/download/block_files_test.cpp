@@ -12,8 +12,7 @@
 namespace korven {
 namespace {
 
-// A block stored on 5 March 2024; by default block 26's values, both signs
-// and both ends of the range.
+// A block stored on 5 March 2024; by default both signs and both ends of the range.
 BlockText storedAt(const QString& time, std::array<QString, kAnalogChannels> channels = {
                                             "+00000", "-00001", "+00291", "-32767", "+32767",
                                             "-00000", "+00255", "-00256"}) {
@@ -64,8 +63,7 @@ TEST(BlockFiles, HoldAFetchedBlockAsATableLineAndAsACsvLineInEngineeringValues) 
                                             "+00000", "+00000", "-19999"}),
                       {true, true});
 
-    // Written out from the format: CR LF after every line, UTF-8, the field
-    // with a comma and quotes quoted, quotes doubled; block 27 never came.
+    // CR LF, UTF-8, a field with a comma or quotes quoted; block 27 never came.
     const QByteArray expected =
         "BLOCK,DATE TIME,TEMP (\xC2\xB0"
         "C),\"Liv, \"\"A\"\" (mm)\",Canale 2,Canale 3 (mV),Canale 4 (mV),Canale 5 (mV),"

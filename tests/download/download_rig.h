@@ -3,12 +3,12 @@
 #include "support/session_rig.h"
 #include "support/test_installation.h"
 
+#include <QApplication>
 #include <QList>
 
 namespace korven::test {
 
-// A logger with `blocks` stored, the newest written at 12:00 on 5 March
-// 2024, one every ten minutes before it.
+// A logger with `blocks` stored, one every ten minutes up to 12:00 on 5 March 2024.
 inline sim::LoggerConfig loggerWith(int blocks) {
     sim::LoggerConfig config;
     config.blocks = blocks;
@@ -18,15 +18,12 @@ inline sim::LoggerConfig loggerWith(int blocks) {
 // The scanning resumed message for logger 0, the one the download screens use.
 inline const QString kResumed = resumedText(0);
 
-// The test installation, its logger set-up resuming the scanning with
-// acquisition.
+// The test installation, its logger set-up resuming the scanning with acquisition.
 inline void writeLoggerSetup(const TempFolder& folder) {
     writeProgramFolder(folder, '1');
 }
 
-// The channel file with a unit, decimals and activation for each channel,
-// written at the layout's offsets: channel n has n % 5 decimals and unit code
-// n, and all but channel 5 are on.
+// A channel file where channel n has n % 5 decimals and unit code n; all but 5 are on.
 inline void writeChannelsWithUnits(const TempFolder& folder) {
     QByteArray file;
     for (int channel = 0; channel < 8; ++channel) {
@@ -44,8 +41,7 @@ struct DownloadRig : SessionRig {
         writeLoggerSetup(folder);
     }
 
-    // A download-pointer file whose unused bytes are all 'u', so that a test
-    // sees they are carried through.
+    // A download-pointer file whose unused bytes, all 'u', must be carried through.
     void writeDownloadPointer(int block) {
         folder.write("plant.PUN", downloadPointerRecord(block, {}, 'u'));
     }
@@ -66,6 +62,13 @@ struct DownloadRig : SessionRig {
         for (qsizetype at = 0; at + 104 <= table.size(); at += 104)
             blocks.append(table.mid(at, 4));
         return blocks;
+    }
+    // The open window of type T, if any.
+    template <typename T> static T* openWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<T*>(widget))
+                return window;
+        return nullptr;
     }
 };
 

@@ -1,5 +1,4 @@
-// A channel's stored digits as values: with its decimals, at the block's
-// moment, and as the chart's lines.
+// A channel's stored digits as values, the block's moment, and the chart's lines.
 #include "download/engineering_values.h"
 
 #include "download/chart_lines.h"
@@ -12,7 +11,7 @@
 namespace korven {
 namespace {
 
-TEST(EngineeringValues, PutTheChannelsDecimalPointIntoTheStoredDigits) {
+TEST(EngineeringValues, PutTheChannelsDecimalPointIntoTheStoredDigitsOrLeaveNoValueEmpty) {
     EXPECT_EQ(engineeringText("+12345", 2), "123.45");
     EXPECT_EQ(engineeringText("-12345", 2), "-123.45");
     EXPECT_EQ(engineeringText("-00001", 2), "-0.01");
@@ -26,9 +25,8 @@ TEST(EngineeringValues, PutTheChannelsDecimalPointIntoTheStoredDigits) {
 
     EXPECT_DOUBLE_EQ(*engineeringValue("+12345", 2), 123.45);
     EXPECT_DOUBLE_EQ(*engineeringValue("-00250", 1), -25.0);
-}
 
-TEST(EngineeringValues, LeaveWhatIsNoChannelValueEmpty) {
+    // What is no channel value stays empty.
     for (const char* text : {"", "12345", "+1234", "+123456", "+12a45", " +1234"}) {
         EXPECT_EQ(engineeringText(text, 2), "") << text;
         EXPECT_FALSE(engineeringValue(text, 2)) << text;

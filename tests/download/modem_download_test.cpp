@@ -1,6 +1,4 @@
-// korvenctl's download through the modem, on virtual time: the call placed
-// when the download first needs the line, the hang-up whatever happened.
-
+// korvenctl's download through the modem: the call, and the hang-up whatever happened.
 #include "download/unattended_rig.h"
 #include "link/modem/modem_texts.h"
 #include "link/modem/unattended_modem.h"
@@ -14,17 +12,12 @@ namespace {
 
 using test::ModemIdentity;
 
-// The test installation with a modem in front of the logger and its settings
-// in the identity file.
+// The test installation with a modem, set up in the identity file, before the logger.
 struct ModemDownloadRig : UnattendedRig {
-    explicit ModemDownloadRig(sim::ModemConfig modem = {}) {
-        writeIdentity(ModemIdentity{});
-        port.putModemInFront(modem);
+    ModemDownloadRig() {
+        folder.write("plant.pas", ModemIdentity{}.bytes());
+        port.putModemInFront({});
         writeDownloadPointer(590);
-    }
-
-    void writeIdentity(const ModemIdentity& identity) {
-        folder.write("plant.pas", identity.bytes());
     }
 
     using Job = std::function<UnattendedEnd(SerialPort& line, LinkReporter& reporter)>;
@@ -50,8 +43,7 @@ struct ModemDownloadRig : UnattendedRig {
         EXPECT_FALSE(port.modem()->hasCall());
     }
 
-    // What korvenctl's stop signal does: the download is asked to stop, and
-    // so is the conversation running.
+    // korvenctl's stop signal: the download and the conversation running are asked to stop.
     void signalStop() {
         stopSignalled = true;
         clock.requestStop();
@@ -81,8 +73,6 @@ TEST(ModemDownload, ALoggerThatDoesNotWakeIsALinkFailureAndTheCallIsStillHungUp)
                                               modem_texts::helpOnLine, modem_texts::hungUp}));
 }
 
-// A stop signal during the fetch: the download ends after the block under way,
-// the logger scans again, and the modem is hung up.
 TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     ModemDownloadRig rig;
     rig.writeDownloadPointer(300);
@@ -98,8 +88,7 @@ TEST(ModemDownload, AStopRequestDuringTheFetchStillHangsUp) {
     rig.expectHungUp();
 }
 
-// The call's wake-up stopped the logger; a job that never put it back leaves
-// that to the hang-up, before the escape, since afterwards nobody can.
+// A logger the job left stopped is put back by the hang-up, before the escape.
 TEST(ModemDownload, ALoggerTheJobLeftStoppedIsPutBackIntoScanningBeforeTheHangUp) {
     ModemDownloadRig rig;
     EXPECT_EQ(rig.runCall([](SerialPort& line, LinkReporter&) {
@@ -127,7 +116,7 @@ TEST(ModemDownload, NothingIsDialledForAJobThatRefusesOrAModemThatIsNotSetUp) {
     for (const auto& [identity, problem] :
          {std::pair{off, "not activated"}, std::pair{blank, "no telephone number"}}) {
         ModemDownloadRig rig;
-        rig.writeIdentity(identity);
+        rig.folder.write("plant.pas", identity.bytes());
         EXPECT_EQ(rig.runCall(), UnattendedEnd::BadSetup) << problem;
         EXPECT_TRUE(rig.problems.value(0).contains(problem)) << qPrintable(rig.problems.value(0));
         EXPECT_TRUE(rig.port.writes().isEmpty()) << problem;
@@ -135,8 +124,7 @@ TEST(ModemDownload, NothingIsDialledForAJobThatRefusesOrAModemThatIsNotSetUp) {
     }
 }
 
-// A stop signal a moment before "CONNECT": the call comes up while it is
-// being given up, and is left like any held call. The logger was never woken.
+// A stop a moment before "CONNECT": the call comes up while being given up.
 TEST(ModemDownload, AStopJustBeforeTheCallComesUpStillHangsUp) {
     ModemDownloadRig rig;
     rig.port.modem()->setEventSink([&](sim::EventTopic, const QByteArray& text) {

@@ -1,8 +1,4 @@
-// korvenctl's download run: what it refuses before it wakes the logger and
-// once the logger has told what it holds, how each kind of end is told, a
-// stop at a chosen moment, existing tables and CSV files, what a failed save
-// leaves, and late replies. Which blocks an automatic download takes is the
-// download job's.
+// korvenctl's download run: its refusals, how each end is told, stops, failed saves.
 #include "download/unattended_rig.h"
 #include "platform/process_lock.h"
 
@@ -29,7 +25,6 @@ QMap<QString, QByteArray> filesIn(const test::TempFolder& folder) {
 // What stands where a test puts it before the run.
 enum class Obstacle { Removed, File, Folder, Fifo, Lock };
 
-// Puts `obstacle` at `name` in the rig's folder.
 void place(const UnattendedRig& rig, const QString& name, Obstacle obstacle) {
     const QString path = rig.folder.path(name);
     QFile::remove(path);
@@ -48,12 +43,9 @@ struct Refusal {
     ExistingTable existing;
     const char* at; // where the obstacle stands, if anywhere
     Obstacle obstacle;
-    // The one problem told contains it; "%1" is the folder, "%2" this program
-    // and its process.
-    const char* problem;
+    const char* problem; // "%1" is the folder, "%2" this program and its process
 };
 
-// Each refusal for an automatic download and for a range.
 TEST(UnattendedRefusals, AreMadeBeforeTheLoggerIsWokenAndChangeNoFile) {
     using enum Obstacle;
     constexpr ExistingTable refuse = ExistingTable::Refuse;
@@ -80,8 +72,7 @@ TEST(UnattendedRefusals, AreMadeBeforeTheLoggerIsWokenAndChangeNoFile) {
     };
     for (const Refusal& refusal : refusals) {
         for (const bool automatic : {true, false}) {
-            // A range download leaves the pointer and the data file's name
-            // alone.
+            // A range download leaves the pointer and the data file's name alone.
             if (!automatic && QByteArray(refusal.at).startsWith("plant."))
                 continue;
             SCOPED_TRACE(std::string(refusal.problem) + (automatic ? ", automatic" : ", range"));
@@ -139,8 +130,7 @@ TEST(UnattendedRefusals, ARangeOutsideTheLoggersMemoryIsRefusedNamingWhatItHolds
     EXPECT_EQ(single.run({false, 0, 0, single.folder.path("one.txt")}), UnattendedEnd::Done);
 }
 
-// Without --out the table is named after the moment the run started, in the
-// program folder.
+// Without --out the table is named after the moment the run started.
 TEST(UnattendedDownload, SavesTheTableAndTheCsvAndSaysWhereEachWent) {
     UnattendedRig rig;
     const QString table = QStringLiteral("KORVEN_20240306_073005.txt");
@@ -182,7 +172,8 @@ TEST(UnattendedDownload, TellsWhatItTakesOfTheLoggersMemoryOrWhyNothing) {
         SCOPED_TRACE(testing::Message() << c.blocks << " blocks, pointer at " << c.pointer);
         UnattendedRig rig(test::loggerWith(c.blocks));
         rig.writeDownloadPointer(c.pointer);
-        EXPECT_EQ(rig.runAutomatic("out.txt", ExistingTable::Refuse, c.fromStart), c.end);
+        const QString out = rig.folder.path("out.txt");
+        EXPECT_EQ(rig.run({.automatic = true, .outPath = out, .fromStart = c.fromStart}), c.end);
         EXPECT_TRUE((rig.results + rig.problems).join('\n').contains(c.told))
             << qPrintable((rig.results + rig.problems).join('\n'));
         EXPECT_EQ(rig.blockRequests().size(), c.saved);
@@ -218,8 +209,7 @@ TEST(UnattendedDownload, ALinkThatFailsIsALinkFailureSayingWhatWasSaved) {
     }
 }
 
-// A stop as korvenctl's signal brings it: the download is asked to stop, and
-// so is the conversation running, which must not cut the resume short.
+// A stop signal also stops the conversation, which must not cut the resume short.
 TEST(UnattendedDownload, AStopEndsAfterTheBlockUnderWayKeepsItAndResumesAWokenLogger) {
     struct Case {
         int stopAfter; // blocks in; -1 during the wake-up
@@ -261,12 +251,13 @@ TEST(UnattendedDownload, AnExistingTableIsAppendedToOrOverwrittenWhenAskedAndFou
     rig.writeDownloadPointer(590);
     const QByteArray earlier(104, 'e');
     rig.folder.write("out.txt", earlier);
-    EXPECT_EQ(rig.runAutomatic("OUT.TXT", ExistingTable::Append), UnattendedEnd::Done);
+    UnattendedRequest request{true, 0, 0, rig.folder.path("OUT.TXT")};
+    request.existing = ExistingTable::Append;
+    EXPECT_EQ(rig.run(request), UnattendedEnd::Done);
     EXPECT_EQ(rig.folder.read("out.txt").left(104), earlier);
     EXPECT_EQ(rig.tableBlocks("out.txt").size(), 11);
 
     rig.writeDownloadPointer(595);
-    UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
     request.existing = ExistingTable::Overwrite;
     rig.folder.write("old.csv", "an old export");
     request.csvPath = rig.folder.path("OLD.CSV");
@@ -277,9 +268,7 @@ TEST(UnattendedDownload, AnExistingTableIsAppendedToOrOverwrittenWhenAskedAndFou
     EXPECT_FALSE(rig.folder.exists("OLD.CSV"));
 }
 
-// The table, the pointer and the data file's name are saved together or not
-// at all: a table too big for the disk, or a full program folder with room
-// for a one-block table only.
+// Table, pointer and data file's name are saved together or not at all.
 TEST(UnattendedDownload, ASaveThatDoesNotReachTheDiskLeavesThePointerAndTheOldFiles) {
     struct Case {
         int pointer;
@@ -295,10 +284,12 @@ TEST(UnattendedDownload, ASaveThatDoesNotReachTheDiskLeavesThePointerAndTheOldFi
         if (!c.table.isEmpty())
             rig.folder.write("out.txt", c.table);
         const QByteArray directoryBefore = rig.folder.read("plant.DIR");
+        UnattendedRequest request{true, 0, 0, rig.folder.path("out.txt")};
+        request.existing = ExistingTable::Append;
         UnattendedEnd end;
         {
             const test::FileSizeLimit limit(c.room);
-            end = rig.runAutomatic("out.txt", ExistingTable::Append);
+            end = rig.run(request);
         }
         EXPECT_EQ(end, UnattendedEnd::BadSetup);
         EXPECT_TRUE(rig.results.isEmpty()) << qPrintable(rig.results.join('\n'));
@@ -314,10 +305,7 @@ TEST(UnattendedDownload, ASaveThatDoesNotReachTheDiskLeavesThePointerAndTheOldFi
     }
 }
 
-// Block replies that come after their limit, while later blocks are being
-// asked for, are never saved as one of those: once, for block 5, or for
-// every block, when no block can be had for sure and the run ends with what
-// came before.
+// A reply past its limit is never saved as a later block: once (block 5) or every time.
 TEST(UnattendedDownload, ALateReplyIsNeverSavedAsAnotherBlock) {
     UnattendedRig reference;
     ASSERT_EQ(reference.run({false, 0, 60, reference.folder.path("out.txt")}), UnattendedEnd::Done);

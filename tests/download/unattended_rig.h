@@ -23,14 +23,6 @@ struct UnattendedRig : test::DownloadRig {
                                      QDateTime(QDate(2024, 3, 6), QTime(7, 30, 5)));
     }
 
-    UnattendedEnd runAutomatic(const QString& out, ExistingTable existing = ExistingTable::Refuse,
-                               bool fromStart = false) {
-        UnattendedRequest request{true, 0, 0, folder.path(out)};
-        request.existing = existing;
-        request.fromStart = fromStart;
-        return run(request);
-    }
-
     QString saved(int blocks, const QString& table = QStringLiteral("out.txt")) const {
         return QStringLiteral("%1 blocks saved to %2").arg(blocks).arg(folder.path(table));
     }

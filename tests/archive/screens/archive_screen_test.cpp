@@ -8,7 +8,6 @@
 #include "download/screens/data_viewer_screen.h"
 #include "system_setup/screens/configuration_screen.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -58,9 +57,7 @@ TEST(ArchiveScreen, ShowsChartsAndExportsTheBlocksTheViewerSavedToTheArchiveOnce
               "10 blocchi esportati nel file " + rig.folder.path("archivio.csv"));
 
     rig.click(*screen, "chart");
-    ChartScreen* chart = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        chart = chart ? chart : qobject_cast<ChartScreen*>(widget);
+    ChartScreen* chart = rig.openWindow<ChartScreen>();
     ASSERT_TRUE(chart);
     delete chart;
     delete screen;
@@ -94,9 +91,7 @@ TEST(ArchiveScreen, AnAutomaticDownloadGoesIntoTheArchiveByItselfOnceConfigurazi
     QCoreApplication::processEvents();
     rig.click(*first, "Command1");
     QCoreApplication::processEvents();
-    AutomaticFetchScreen* fetch = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        fetch = fetch ? fetch : qobject_cast<AutomaticFetchScreen*>(widget);
+    AutomaticFetchScreen* fetch = rig.openWindow<AutomaticFetchScreen>();
     ASSERT_TRUE(fetch);
     rig.files.chooseNext(rig.folder.path("auto.txt"));
     rig.click(*fetch, "Command1");

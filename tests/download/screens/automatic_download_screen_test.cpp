@@ -6,7 +6,6 @@
 #include "platform/process_lock.h"
 #include "support/qt_printers.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QLabel>
 
@@ -26,8 +25,7 @@ struct AutomaticRig : test::DownloadRig {
     }
     ~AutomaticRig() { delete fetchScreen(); }
 
-    // Opens the first screen as the menu does; it talks to the logger once
-    // it is shown. True when it is still up afterwards.
+    // Opens the first screen as the menu does; true when it is still up once shown.
     bool open() {
         first.reset(static_cast<AutomaticDownloadScreen*>(makeAutomaticDownloadScreen(session)));
         first->show();
@@ -43,12 +41,7 @@ struct AutomaticRig : test::DownloadRig {
         QCoreApplication::processEvents();
         return fetchScreen();
     }
-    static AutomaticFetchScreen* fetchScreen() {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* screen = qobject_cast<AutomaticFetchScreen*>(widget))
-                return screen;
-        return nullptr;
-    }
+    static AutomaticFetchScreen* fetchScreen() { return openWindow<AutomaticFetchScreen>(); }
     bool enabled(const char* button) {
         return child<QPushButton>(*fetchScreen(), button)->isEnabled();
     }
@@ -115,8 +108,7 @@ TEST(AutomaticDownload, FetchesTheNewBlocksExportsSavesAndHoldsTheInstallationTh
     EXPECT_TRUE(rig.installationFree());
 }
 
-// Nothing to fetch: the screen says why, offers no start, shows the wake-up
-// while it lasts and then clears it, and leaving resumes the scanning.
+// Nothing to fetch: the screen says why, offers no start, and leaving resumes the scanning.
 TEST(AutomaticDownload, SaysWhyThereIsNothingToFetchAndResumesOnLeaving) {
     struct Case {
         int pointer, blocks;

@@ -18,8 +18,7 @@
 namespace korven {
 namespace {
 
-// A line of two days of blocks, ten minutes apart, waving about `middle`
-// and ending on `last`.
+// Two days of blocks ten minutes apart, waving about `middle` and ending on `last`.
 ChartLine wavingLine(int channel, const QString& unit, double middle, double last) {
     ChartLine line{channel, QStringLiteral("Canale %1 (%2)").arg(channel).arg(unit), unit, {}};
     const QDateTime start(QDate(2024, 3, 5), QTime(0, 0));

@@ -10,7 +10,6 @@
 #include "support/qt_printers.h"
 
 #include <QAbstractProxyModel>
-#include <QApplication>
 #include <QChartView>
 #include <QDir>
 #include <QLabel>
@@ -26,8 +25,7 @@ namespace {
 using test::DownloadRig;
 using test::kResumed;
 
-// The block viewer on the simulated logger, shown offscreen, over channels
-// with units and decimals.
+// The block viewer shown on the simulated logger, over channels with units and decimals.
 struct ViewerRig : DownloadRig {
     ViewerRig() {
         test::writeChannelsWithUnits(folder);
@@ -159,9 +157,7 @@ TEST(DataViewer, DownloadsMarksWithTheMouseSavesExportsChartsClearsAndResumesOnL
     EXPECT_EQ(rig.status(), "3 blocchi esportati nel file " + rig.folder.path("dati.csv"));
 
     rig.click(*rig.screen, "chart");
-    ChartScreen* chart = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        chart = chart ? chart : qobject_cast<ChartScreen*>(widget);
+    ChartScreen* chart = rig.openWindow<ChartScreen>();
     ASSERT_TRUE(chart);
     EXPECT_EQ(chart->windowTitle(), "Grafico");
     const QList<QAbstractSeries*> series =
@@ -231,8 +227,7 @@ TEST(DataViewer, ClosingDuringADownloadStopsItAndThenLeaves) {
 
 TEST(DataViewer, AMessageBoxHeldOpenForTenSecondsDoesNotFailTheDownload) {
     ViewerRig rig;
-    // Another menu's message comes up in the middle of the download and the
-    // user takes ten seconds to read it; its event loop runs meanwhile.
+    // Another menu's message, read for ten seconds while its event loop runs.
     rig.prompter.setWhileShown([&rig](const test::ShownPrompt&) { rig.clock.runFor(10'000); });
     qsizetype requestsBefore = -1;
     rig.clock.at(2'500, [&] {
