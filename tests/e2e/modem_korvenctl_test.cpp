@@ -1,5 +1,4 @@
-// korvenctl --modem against korven-sim --modem on a pseudo-terminal: the
-// modem's real call and guard times, and Ctrl+C while the call comes up.
+// korvenctl --modem against korven-sim --modem: the real call and guard times.
 
 #include "download_e2e_rig.h"
 #include "support/modem_identity.h"
@@ -43,8 +42,7 @@ TEST(KorvenctlModem, DownloadsTheNewBlocksThroughTheCallAndHangsUp) {
     EXPECT_GT(log.indexOf("modem hung up"), escaped) << log.constData();
 }
 
-// Ctrl+C while the call is still coming up: the call is given up at once and
-// the modem hung up; the logger was never woken, so nothing was read.
+// Ctrl+C while the call is still coming up: the call is given up, the modem hung up.
 TEST(KorvenctlModem, CtrlCDuringASlowCallEndsItAtOnceWithThree) {
     ModemFolder folder;
     prepareReading(folder);

@@ -1,5 +1,4 @@
-// korvenctl read against korven-sim on a pseudo-terminal, in real time: ended
-// by Ctrl+C, and by a reader that goes away as "korvenctl read | head -n 3".
+// korvenctl read against korven-sim in real time, ended by Ctrl+C or by "| head -n 3".
 
 #include "download_e2e_rig.h"
 

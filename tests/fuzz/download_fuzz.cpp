@@ -1,10 +1,10 @@
 #include "fuzz_input.h"
-#include "fuzzed_line.h"
 
 #include "download/download_job.h"
 #include "link/prompting_reporter.h"
 #include "link/protocol/block_numbers.h"
 #include "link/protocol/commands.h"
+#include "sim/logger_brain.h"
 #include "support/scripted_prompter.h"
 #include "support/simulated_port.h"
 #include "support/temp_folder.h"
@@ -14,12 +14,76 @@
 #include <gtest/gtest.h>
 
 using namespace korven;
-using korven::fuzz::FuzzedLine;
 using korven::fuzz::FuzzInput;
 using korven::fuzz::require;
 using korven::test::TempFolder;
 
 namespace {
+
+// A line whose faults the fuzzer chooses: a byte per reply, whose low bits
+// pass it as sent (0-7, so runs get into the blocks) or spoil it, and whose
+// top three bits delay it up to 1, 5 or 25 s, around the link's time limits.
+// Once the input is used up the line is dead, so every run ends.
+class FuzzedLine {
+public:
+    explicit FuzzedLine(FuzzInput& input) : input_(input) {}
+
+    QList<sim::Emission> carry(sim::Emission reply) {
+        if (input_.exhausted())
+            return {};
+        const quint8 directive = input_.byte();
+        QByteArray& bytes = reply.bytes;
+        const auto somewhere = [&] { return bytes.isEmpty() ? 0 : input_.byte() % bytes.size(); };
+        switch (directive & 0x0F) {
+        case Lost:
+            return {};
+        case Cut:
+            bytes.truncate(input_.byte() % (bytes.size() + 1));
+            break;
+        case ByteChanged:
+            if (!bytes.isEmpty())
+                bytes[somewhere()] = static_cast<char>(input_.byte());
+            break;
+        case ByteDropped:
+            if (!bytes.isEmpty())
+                bytes.remove(somewhere(), 1);
+            break;
+        case Replaced:
+            bytes = input_.bytes(input_.byte());
+            break;
+        case Doubled:
+            bytes += bytes;
+            break;
+        case NoiseBefore:
+            bytes.prepend(input_.bytes(input_.byte() % kLongestNoise));
+            break;
+        case NoiseAfter:
+            bytes.append(input_.bytes(input_.byte() % kLongestNoise));
+            break;
+        default:
+            break;
+        }
+        static constexpr int kMsPerLatenessStep[8] = {0, 0, 0, 0, 0, 4, 20, 100};
+        if (const int step = kMsPerLatenessStep[directive >> 5])
+            reply.delayMs += input_.byte() * step;
+        return {reply};
+    }
+
+private:
+    enum Fault : quint8 {
+        Lost = 8,
+        Cut,
+        ByteChanged,
+        ByteDropped,
+        Replaced,
+        Doubled,
+        NoiseBefore,
+        NoiseAfter
+    };
+    static constexpr int kLongestNoise = 16;
+
+    FuzzInput& input_;
+};
 
 // Longer ranges are not fetched: the line's faults show as well on shorter
 // ones, and a grid as long as the logger's memory only slows the fuzzer.

@@ -1,4 +1,4 @@
-#include "whole_reply.h"
+#include "fuzz_input.h"
 
 #include "link/protocol/status_reply.h"
 

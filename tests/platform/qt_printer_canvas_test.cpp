@@ -13,21 +13,13 @@ using namespace korven::test;
 
 namespace {
 
-class QtPrinterCanvasTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        printer_.setPageLayout(PdfSheet::portraitA4());
-        directToPdfFile(printer_, pdf());
-    }
-
-    QString pdf() const { return folder_.path(QStringLiteral("sheet.pdf")); }
-
-    TempFolder folder_;
-    QPrinter printer_{QPrinter::HighResolution};
-};
-
-TEST_F(QtPrinterCanvasTest, MeasuresThePageInTwipsAndTextLandsWhereItsTwipsSay) {
-    QtPrinterCanvas canvas(printer_);
+TEST(QtPrinterCanvas, MeasuresThePageInTwipsAndTextLandsWhereItsTwipsSay) {
+    TempFolder folder;
+    const QString pdf = folder.path(QStringLiteral("sheet.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(PdfSheet::portraitA4());
+    directToPdfFile(printer, pdf);
+    QtPrinterCanvas canvas(printer);
     EXPECT_EQ(canvas.orientation(), PageOrientation::Portrait);
     // Qt's A4 is 595 × 842 points, less the margins; a point is 20 twips.
     EXPECT_EQ(canvas.pageWidth(), (595 - 72) * 20);
@@ -57,7 +49,7 @@ TEST_F(QtPrinterCanvasTest, MeasuresThePageInTwipsAndTextLandsWhereItsTwipsSay) 
     printAt(canvas, 7200, 1000, QStringLiteral("Due"));
     ASSERT_TRUE(canvas.endDocument());
 
-    const PdfText text = readPdfText(pdf());
+    const PdfText text = readPdfText(pdf);
     ASSERT_EQ(text.pages, 2);
     EXPECT_GT(text.pageWidth, text.pageHeight) << "landscape";
     PdfSheet::expectAt(text.find(QStringLiteral("Uno")), PdfSheet::onPage(1440),
@@ -74,10 +66,12 @@ TEST_F(QtPrinterCanvasTest, MeasuresThePageInTwipsAndTextLandsWhereItsTwipsSay) 
     PdfSheet::expectAt(second, PdfSheet::onPage(7200), PdfSheet::onPage(1000));
 }
 
-TEST_F(QtPrinterCanvasTest, AFileThatCannotBeWrittenFailsTheJobAndNamesIt) {
-    const QString unwritable = folder_.path(QStringLiteral("missing/sheet.pdf"));
-    directToPdfFile(printer_, unwritable);
-    QtPrinterCanvas canvas(printer_);
+TEST(QtPrinterCanvasFailure, AFileThatCannotBeWrittenOrNoPrinterFailsTheJobAndSaysWhy) {
+    TempFolder folder;
+    const QString unwritable = folder.path(QStringLiteral("missing/sheet.pdf"));
+    QPrinter toFile(QPrinter::HighResolution);
+    directToPdfFile(toFile, unwritable);
+    QtPrinterCanvas canvas(toFile);
     printAt(canvas, 0, 0, QStringLiteral("lost"));
     canvas.newPage();
     const PrintStatus status = canvas.endDocument();
@@ -85,16 +79,14 @@ TEST_F(QtPrinterCanvasTest, AFileThatCannotBeWrittenFailsTheJobAndNamesIt) {
     EXPECT_EQ(status.error, QStringLiteral("Impossibile scrivere il file ") +
                                 QDir::toNativeSeparators(unwritable));
     EXPECT_FALSE(QFile::exists(unwritable));
-}
 
-TEST(QtPrinterCanvasFailure, APrinterThatIsNoneSaysThatNoPrinterIsInstalled) {
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString());
-    printer.setPrinterName(QString());
-    QtPrinterCanvas canvas(printer);
-    printAt(canvas, 0, 0, QStringLiteral("lost"));
-    EXPECT_EQ(canvas.endDocument().error, QStringLiteral("Nessuna stampante installata"));
+    QPrinter none;
+    none.setOutputFormat(QPrinter::PdfFormat);
+    none.setOutputFileName(QString());
+    none.setPrinterName(QString());
+    QtPrinterCanvas noPrinter(none);
+    printAt(noPrinter, 0, 0, QStringLiteral("lost"));
+    EXPECT_EQ(noPrinter.endDocument().error, QStringLiteral("Nessuna stampante installata"));
 }
 
 TEST(FontStandIns, MissingWindowsFacesAreDrawnWithTheirMetricTwins) {

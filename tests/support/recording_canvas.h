@@ -78,14 +78,6 @@ public:
     void failAtEnd(const QString& why) { failure_ = why; }
 
     const QList<PrintedText>& texts() const { return texts_; }
-    QList<PrintedText> textsOnPage(int page) const {
-        QList<PrintedText> onPage;
-        for (const PrintedText& text : texts_) {
-            if (text.page == page)
-                onPage.append(text);
-        }
-        return onPage;
-    }
     // The first text that starts with `start`; an empty one when none does.
     PrintedText find(const QString& start) const {
         for (const PrintedText& text : texts_) {

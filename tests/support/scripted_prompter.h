@@ -19,7 +19,7 @@ struct ShownPrompt {
 };
 
 // Records every message and question and answers the questions from a
-// script, then with the default answer. A message box stays open while the
+// script, then with Yes. A message box stays open while the
 // "while shown" action runs: a test lets time pass there, as a slow reader.
 class ScriptedPrompter : public Prompter {
 public:
@@ -28,11 +28,10 @@ public:
     void message(const QString& text, MessageIcon icon) override { show({text, icon, false}); }
     bool askYesNo(const QString& text, MessageIcon icon, bool noIsDefault = false) override {
         show({text, icon, true, noIsDefault});
-        return answers_.isEmpty() ? defaultAnswer_ : answers_.dequeue();
+        return answers_.isEmpty() || answers_.dequeue();
     }
 
     void answerNext(bool yes) { answers_.enqueue(yes); }
-    void setDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
     void setWhileShown(WhileShown whileShown) { whileShown_ = std::move(whileShown); }
 
     const QList<ShownPrompt>& prompts() const { return prompts_; }
@@ -54,7 +53,6 @@ private:
 
     QList<ShownPrompt> prompts_;
     QQueue<bool> answers_;
-    bool defaultAnswer_ = true;
     WhileShown whileShown_;
 };
 

@@ -24,7 +24,6 @@ PortError SimulatedPort::open() {
     if (portNumber_ < 1 || portNumber_ > 4 || missing_.contains(portNumber_))
         return {kInvalidPortNumber, QStringLiteral("There is no COM %1").arg(portNumber_)};
     open_ = true;
-    ++openings_;
     ++opens_;
     input_.clear();
     return {};
@@ -70,12 +69,12 @@ QByteArray SimulatedPort::receive() {
 void SimulatedPort::transmitReply(const QByteArray& bytes, int delayMs) {
     const qint64 characterUs = (kBitsPerCharacter * 1'000'000LL + baud_ - 1) / baud_;
     qint64 arrivalUs = std::max(clock_.nowUs() + delayMs * 1000LL, lineFreeUs_);
-    const int opening = openings_;
+    const int opening = opens_;
     for (const char byte : bytes) {
         arrivalUs += characterUs;
         clock_.atUs(arrivalUs, [this, byte, opening] {
             // A port closed since, or opened again, never sees the character.
-            if (open_ && openings_ == opening)
+            if (open_ && opens_ == opening)
                 input_.append(byte);
         });
     }

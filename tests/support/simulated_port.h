@@ -79,8 +79,7 @@ private:
     QString lineSettings_ = QStringLiteral("9600,n,8,2");
     int baud_ = 9600;
     bool open_ = false;
-    int openings_ = 0; // characters in flight belong to the opening they were sent in
-    int opens_ = 0;
+    int opens_ = 0; // characters in flight belong to the opening they were sent in
     QByteArray input_;
     int readLength_ = 0;
     QList<QByteArray> writes_;

@@ -15,19 +15,16 @@ inline void type(QLineEdit* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-// The user moves into a field, and out of it to another control.
+// The user moves into a field; then types there and moves on to another control.
 inline void enter(QWidget* field) {
     QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(field, &event);
-}
-inline void leave(QWidget* field) {
-    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(field, &event);
 }
 inline void typeAndLeave(QLineEdit* field, const QString& text) {
     enter(field);
     type(field, text);
-    leave(field);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &leave);
 }
 
 inline void click(QPushButton* button) {

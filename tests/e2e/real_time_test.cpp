@@ -1,3 +1,4 @@
+// The production time base in real time, alone and with the port on a silent line.
 #include "download_e2e_rig.h"
 #include "link/link_texts.h"
 #include "link/logger_link.h"
@@ -18,7 +19,33 @@
 namespace korven::test {
 namespace {
 
-// The production port and time base against a logger that never answers.
+TEST(QtTicks, CountSecondsAlwaysAndTenthsOnlyWhenEnabledWithoutSpinning) {
+    QtTicks ticks;
+    QElapsedTimer time;
+    time.start();
+    int pumps = 0;
+    ticks.setFastTicksEnabled(true);
+    while (time.elapsed() < 550) {
+        ticks.pump();
+        ++pumps;
+    }
+    ticks.setFastTicksEnabled(false);
+    const int tenths = ticks.fastTicks();
+    // Timers run late on a loaded machine, never early.
+    EXPECT_GE(tenths, 3);
+    EXPECT_LE(tenths, 6);
+
+    while (ticks.secondTicks() < 2) {
+        ticks.pump();
+        ++pumps;
+    }
+    EXPECT_EQ(ticks.fastTicks(), tenths);
+    EXPECT_GE(time.elapsed(), 1900);
+    EXPECT_LE(time.elapsed(), 2600);
+    // Each pump waited for a tick instead of coming straight back.
+    EXPECT_LT(pumps, 20);
+}
+
 TEST(SilentLine, WakeUpGivesUpAfterFourCyclesAndBurnsNoProcessor) {
     TempFolder folder;
     download_e2e::Simulator silent(folder.path("com1"), {"--silent"});

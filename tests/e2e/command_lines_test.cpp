@@ -1,8 +1,9 @@
-// korvenctl's bad command lines and unreadable files, with nobody on the line:
-// each is refused with 2 and a message before the line is touched.
+// The programs' command lines, with nobody on the line: korvenctl refuses bad
+// usage and unreadable files with 2 before it touches the line.
 
 #include "download_e2e_rig.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -45,6 +46,40 @@ TEST(KorvenctlUsage, RefusesBadUsageAndUnreadableFilesWithTwoBeforeTheLine) {
         EXPECT_FALSE(run.err.contains(u'\r')) << qPrintable(run.err);
     }
     EXPECT_FALSE(folder.exists("plant.PUN"));
+}
+
+// Help and version write nothing; a bad command line is refused with 2.
+TEST(DemoCommandLine, AnswersHelpAndVersionRefusesBadUsageAndWritesTheDemo) {
+    TempFolder work;
+    const auto demo = [&work](const QStringList& arguments) {
+        return runTool(QStringLiteral(KORVEN_DEMO_PATH), arguments, work.path());
+    };
+    const ToolRun help = demo({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.join(u'\n').contains("FOLDER")) << qPrintable(help.out.join(u'\n'));
+    EXPECT_EQ(demo({"--version"}).out, QStringList{"korven-demo 1.0.0"});
+    for (const QStringList& bad : QList<QStringList>{
+             {},
+             {"--bogus", "demo"},
+             {"demo", "other"},
+             {"--help", "--help"},
+         })
+        EXPECT_EQ(demo(bad).exitCode, 2) << bad.join(' ').toStdString();
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
+
+    EXPECT_EQ(demo({"demo"}).exitCode, 0);
+    EXPECT_TRUE(work.exists("demo/config.dat"));
+}
+
+TEST(SheetsCommandLine, SaysAFileFailureOnOneLine) {
+    ProgramFolder folder; // its "config.dat" names a system set-up that is not there
+    TempFolder output;
+    const ToolRun sheets =
+        runTool(QStringLiteral(KORVEN_SHEETS_PATH), {folder.path(), output.path()});
+    EXPECT_EQ(sheets.exitCode, 1);
+    // The message box's line break would send a terminal's cursor back.
+    EXPECT_FALSE(sheets.err.contains(u'\r')) << qPrintable(sheets.err);
+    EXPECT_TRUE(sheets.err.contains("plant.stp - ")) << qPrintable(sheets.err);
 }
 
 } // namespace
