@@ -56,6 +56,16 @@ TEST_F(FileMenu, SistemaCreatesANewSetUpWithDefaultsOrTakesAnExistingOne) {
     EXPECT_EQ(port.opens(), opensBefore + 1);
 }
 
+TEST_F(FileMenu, ASetUpWhosePathDoesNotFitIsStillTakenAndTheUserTold) {
+    const QByteArray stored = storedSystemPath();
+    const QString path = folder.path(QString(50, u'x') + ".stp");
+    files.chooseNext(path);
+    trigger("Sistema");
+    EXPECT_TRUE(prompter.texts().last().startsWith("ATTENZIONE: percorso del file troppo lungo"));
+    EXPECT_EQ(panel("StatusBar2Panel1"), "File sistema: " + path);
+    EXPECT_EQ(storedSystemPath(), stored);
+}
+
 TEST_F(FileMenu, SistemaLeavesThePortToAConversationUnderWay) {
     std::optional<Conversation> conversation = session.link.startConversation();
     ASSERT_TRUE(conversation);
