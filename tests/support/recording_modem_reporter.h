@@ -31,14 +31,11 @@ struct RecordingModemReporter : ModemReporter {
     }
     void tell(ModemNotice, const QString& text) override {
         told.append(text);
-        if (onTell)
-            onTell(text);
     }
     void lineHeld(bool held) override { heldChanges.append(held); }
 
     QList<bool> answers; // taken from the front
     std::function<void(const QString&)> onStatus;
-    std::function<void(const QString&)> onTell;
 
     bool waitOpen = false;
     int waitsOpened = 0;
