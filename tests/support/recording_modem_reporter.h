@@ -29,9 +29,7 @@ struct RecordingModemReporter : ModemReporter {
         asked.append(text);
         return answers.isEmpty() || answers.takeFirst();
     }
-    void tell(ModemNotice, const QString& text) override {
-        told.append(text);
-    }
+    void tell(ModemNotice, const QString& text) override { told.append(text); }
     void lineHeld(bool held) override { heldChanges.append(held); }
 
     QList<bool> answers; // taken from the front
