@@ -90,10 +90,12 @@ TEST(QtPrinterCanvasFailure, AFileThatCannotBeWrittenOrNoPrinterFailsTheJobAndSa
 }
 
 TEST(FontStandIns, MissingWindowsFacesAreDrawnWithTheirMetricTwins) {
-    if (!QFontDatabase::hasFamily(QStringLiteral("Times New Roman")))
+    if (!QFontDatabase::hasFamily(QStringLiteral("Times New Roman"))) {
         EXPECT_EQ(installedFamilyFor("Times New Roman"), QStringLiteral("Liberation Serif"));
-    if (!QFontDatabase::hasFamily(QStringLiteral("Courier New")))
+    }
+    if (!QFontDatabase::hasFamily(QStringLiteral("Courier New"))) {
         EXPECT_EQ(installedFamilyFor("courier new"), QStringLiteral("Liberation Mono"));
+    }
     EXPECT_EQ(installedFamilyFor("No Such Face"), QStringLiteral("No Such Face"));
 }
 
